@@ -1,0 +1,131 @@
+#include "core/conversion.h"
+
+#include "calc/numbertext.h"
+#include "core/unitsdatabase.h"
+
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+constexpr long double CelsiusZeroInKelvin = 273.15L;
+
+struct TemperatureScale {
+    const char* unitName;  // the unit name that selects the scale; nullptr for Celsius
+    const char* degrees;   // how the bound message names the scale's degrees
+    long double lowest;    // the lowest value ConvTemp1 accepts
+    const char* lowestText;
+    long double (*toCelsius)(long double x);
+    long double (*fromCelsius)(long double t);
+};
+
+// Searched in this order; the first exact match wins, and every other name is Celsius.
+// Reaumur's degree is 1.25 Celsius degrees with the same zero.
+const TemperatureScale Scales[] = {
+    {"Kelvin's degree", "Kelvin's", 0.0L, "0",
+     [](long double x) { return x - CelsiusZeroInKelvin; },
+     [](long double t) { return t + CelsiusZeroInKelvin; }},
+    {"Fahrenheit's degree", "Fahrenheit's", -459.67L, "-459.67",
+     [](long double x) { return ((x - 32) * 5) / 9; },
+     [](long double t) { return ((t * 9) / 5) + 32; }},
+    {"Reaumur's degree", "Reaumur's", -218.52L, "-218.52",
+     [](long double x) { return (x * 5) / 4; }, //
+     [](long double t) { return (t * 4) / 5; }},
+    {"Rankin's degree", "Rankin's", 0.0L, "0",
+     [](long double x) { return ((x * 5) / 9) - CelsiusZeroInKelvin; },
+     [](long double t) { return ((t + CelsiusZeroInKelvin) * 9) / 5; }},
+    {nullptr, "Celsius'", -273.15L, "-273.15", //
+     [](long double x) { return x; }, [](long double t) { return t; }},
+};
+
+const TemperatureScale& ScaleOf(std::string_view unitName) {
+    for (const TemperatureScale& scale : Scales) {
+        if (scale.unitName == nullptr || unitName == scale.unitName)
+            return scale;
+    }
+    return std::end(Scales)[-1];
+}
+
+long double Finite(long double x) {
+    if (!std::isfinite(x))
+        throw EOverflow();
+    return x;
+}
+
+std::optional<long double> ParseFactor(std::string_view factor) {
+    try {
+        return ParseNumberText(NormalizeFactorText(factor));
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<long double> ConvertByFactors(const ConversionRequest& request) {
+    const std::optional<long double> source = ParseFactor(request.sourceFactor);
+    const std::optional<long double> target = ParseFactor(request.targetFactor);
+    if (!source || !target || *target == 0)
+        return std::nullopt;
+    const long double quotient = *source / *target;
+    const long double value = quotient * request.value;
+    if (!std::isfinite(quotient) || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<long double> ConvertTemperature(const ConversionRequest& request) {
+    try {
+        return ConvTemp2(request.targetUnit, ConvTemp1(request.sourceUnit, request.value));
+    } catch (const EOverflow&) {
+        return std::nullopt; // an overflowing formula converts nothing and shows nothing
+    }
+}
+
+} // namespace
+
+bool IsTemperatureGroup(std::string_view groupName) { return groupName == TemperatureGroupName; }
+
+std::string NormalizeFactorText(std::string_view factor) {
+    const std::string& separator = DecimalSeparator();
+    std::string text;
+    text.reserve(factor.size());
+    for (const char c : factor) {
+        if (c == '.' || c == ',')
+            text += separator;
+        else
+            text.push_back(c);
+    }
+    return text;
+}
+
+long double ConvTemp1(std::string_view unitName, long double x) {
+    const TemperatureScale& scale = ScaleOf(unitName);
+    if (x < scale.lowest)
+        throw ETemperatureBound(std::string("The temperature in ") + scale.degrees +
+                                " degrees cannot be lower than  " + scale.lowestText + " !");
+    return Finite(scale.toCelsius(x));
+}
+
+long double ConvTemp2(std::string_view unitName, long double t) {
+    return Finite(ScaleOf(unitName).fromCelsius(t));
+}
+
+std::optional<ConversionResult> Convert(const ConversionRequest& request) {
+    const std::string before = GeneralNumberText(request.value);
+    const std::optional<long double> value =
+        request.temperatureGroup ? ConvertTemperature(request) : ConvertByFactors(request);
+    if (!value)
+        return std::nullopt;
+    return ConversionResult{*value, ConversionLine(before, request.sourceUnit,
+                                                   GeneralNumberText(*value), request.targetUnit)};
+}
+
+std::string ConversionLine(std::string_view valueBefore, std::string_view sourceUnit,
+                           std::string_view valueAfter, std::string_view targetUnit) {
+    std::string line;
+    line.append(valueBefore).append(" ").append(sourceUnit).append(" = ");
+    line.append(valueAfter).append(" ").append(targetUnit);
+    return line;
+}
+
+} // namespace quorvel

@@ -1,0 +1,61 @@
+#pragma once
+
+// The units database: Groups.ung lists the groups, one per line; for each group, "<name>.uns"
+// holds its unit names and "<name>.unf" the parallel factor texts (how many base units one unit
+// makes). Nothing is cached: every operation opens, reads or writes, and closes its files.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+constexpr int GroupSlotCount = 23;
+constexpr const char* TemperatureGroupName = "Temperature";
+
+struct Unit {
+    std::string name;
+    std::string factor;
+
+    bool operator==(const Unit&) const = default;
+};
+
+using GroupSlots = std::array<std::string, GroupSlotCount>;
+
+// Every operation throws EFileError when a file cannot be opened, read, written or renamed.
+// A write either completes or leaves the old files as they were.
+class UnitsDatabase {
+public:
+    explicit UnitsDatabase(std::filesystem::path folder = "Files");
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::filesystem::path GroupListFile() const;
+    std::filesystem::path NamesFile(const std::string& group) const;
+    std::filesystem::path FactorsFile(const std::string& group) const;
+
+    // The first 23 lines of the group list, one per slot; slots past its end get "".
+    GroupSlots ReadGroupSlots() const;
+
+    // Every unit of a group in file order. Missing factor lines give empty factors; factor lines
+    // past the last name are not read.
+    std::vector<Unit> LoadGroup(const std::string& group) const;
+
+    // Every group of the list, the ones past the 23rd slot included.
+    std::vector<std::string> ReadGroupList() const;
+    void WriteGroupList(const std::vector<std::string>& groups) const;
+
+    // Rewrites both files of a group: both change, or neither does.
+    void WriteGroupUnits(const std::string& group, const std::vector<Unit>& units) const;
+
+    // Renames both files of a group: both are renamed, or neither is. Refuses to replace files
+    // of another group that already has the new name.
+    void RenameGroup(const std::string& oldName, const std::string& newName) const;
+
+private:
+    std::filesystem::path GroupFile(const std::string& group, const char* extension) const;
+
+    std::filesystem::path folder_;
+};
+
+} // namespace quorvel

@@ -1,0 +1,1 @@
+// Custom controls come with the windows that need them.
