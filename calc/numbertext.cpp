@@ -22,7 +22,9 @@ locale_t ClassicLocale() {
     return locale;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool StartsWithAt(std::string_view text, size_t pos, std::string_view part) {
     return !part.empty() && text.substr(pos, part.size()) == part;
@@ -95,11 +97,17 @@ ScannedNumber ScanNumberText(std::string_view text) {
 
 } // namespace
 
-void SetNumberSeparators(NumberSeparators separators) { separatorsInUse = std::move(separators); }
+void SetNumberSeparators(NumberSeparators separators) {
+    separatorsInUse = std::move(separators);
+}
 
-const NumberSeparators& CurrentNumberSeparators() { return separatorsInUse; }
+const NumberSeparators& CurrentNumberSeparators() {
+    return separatorsInUse;
+}
 
-const std::string& DecimalSeparator() { return separatorsInUse.decimal; }
+const std::string& DecimalSeparator() {
+    return separatorsInUse.decimal;
+}
 
 std::string CleanNumberText(std::string_view text) {
     const std::string& separator = DecimalSeparator();

@@ -12,9 +12,9 @@ namespace {
 constexpr long double CelsiusZeroInKelvin = 273.15L;
 
 struct TemperatureScale {
-    const char* unitName;  // the unit name that selects the scale; nullptr for Celsius
-    const char* degrees;   // how the bound message names the scale's degrees
-    long double lowest;    // the lowest value ConvTemp1 accepts
+    const char* unitName; // the unit name that selects the scale; nullptr for Celsius
+    const char* degrees;  // how the bound message names the scale's degrees
+    long double lowest;   // the lowest value ConvTemp1 accepts
     const char* lowestText;
     long double (*toCelsius)(long double x);
     long double (*fromCelsius)(long double t);
@@ -83,7 +83,9 @@ std::optional<long double> ConvertTemperature(const ConversionRequest& request) 
 
 } // namespace
 
-bool IsTemperatureGroup(std::string_view groupName) { return groupName == TemperatureGroupName; }
+bool IsTemperatureGroup(std::string_view groupName) {
+    return groupName == TemperatureGroupName;
+}
 
 std::string NormalizeFactorText(std::string_view factor) {
     const std::string& separator = DecimalSeparator();

@@ -43,7 +43,9 @@ void Restore(const std::filesystem::path& path, const std::string* oldBytes) {
 
 UnitsDatabase::UnitsDatabase(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-std::filesystem::path UnitsDatabase::GroupListFile() const { return folder_ / "Groups.ung"; }
+std::filesystem::path UnitsDatabase::GroupListFile() const {
+    return folder_ / "Groups.ung";
+}
 
 std::filesystem::path UnitsDatabase::NamesFile(const std::string& group) const {
     return GroupFile(group, ".uns");

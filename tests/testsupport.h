@@ -37,6 +37,8 @@ inline std::string WithSeparator(std::string text, const std::string& separator)
     return out;
 }
 
-inline std::string Str(const QString& text) { return text.toStdString(); }
+inline std::string Str(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace quorvel::test

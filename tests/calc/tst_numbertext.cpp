@@ -123,7 +123,8 @@ void TestNumberText::generalNumberText_data() {
     for (const std::string& separator : Separators) {
         for (const Row& row : rows) {
             QTest::addRow("%s %s", separator.c_str(), row.name)
-                << QString::fromStdString(separator) << row.value << QString::fromStdString(WithSeparator(row.text, separator));
+                << QString::fromStdString(separator) << row.value
+                << QString::fromStdString(WithSeparator(row.text, separator));
         }
     }
 }
@@ -157,7 +158,8 @@ void TestNumberText::displayExponentText_data() {
     for (const std::string& separator : Separators) {
         for (const Row& row : rows) {
             QTest::addRow("%s %s", separator.c_str(), row.name)
-                << QString::fromStdString(separator) << row.value << QString::fromStdString(WithSeparator(row.text, separator));
+                << QString::fromStdString(separator) << row.value
+                << QString::fromStdString(WithSeparator(row.text, separator));
         }
     }
 }
@@ -191,12 +193,15 @@ void TestNumberText::cleanNumberText_data() {
     for (const std::string& separator : Separators) {
         for (const Row& row : rows) {
             QTest::addRow("%s %s", separator.c_str(), row.name)
-                << QString::fromStdString(separator) << QString::fromStdString(WithSeparator(row.input, separator))
+                << QString::fromStdString(separator)
+                << QString::fromStdString(WithSeparator(row.input, separator))
                 << QString::fromStdString(WithSeparator(row.cleaned, separator));
         }
     }
     // The other locale's separator is not a separator here and goes.
-    QTest::addRow(", foreign point") << "," << "1.5" << "15";
+    QTest::addRow(", foreign point") << ","
+                                     << "1.5"
+                                     << "15";
 }
 
 void TestNumberText::cleanNumberText() {
@@ -237,7 +242,8 @@ void TestNumberText::parseAcceptsTheGrammar_data() {
     for (const std::string& separator : Separators) {
         for (const Row& row : rows) {
             QTest::addRow("%s %s", separator.c_str(), row.name)
-                << QString::fromStdString(separator) << QString::fromStdString(WithSeparator(row.text, separator)) << row.value;
+                << QString::fromStdString(separator)
+                << QString::fromStdString(WithSeparator(row.text, separator)) << row.value;
         }
     }
 }
@@ -285,11 +291,14 @@ void TestNumberText::parseRejects_data() {
     for (const std::string& separator : Separators) {
         for (const Row& row : rows) {
             QTest::addRow("%s %s", separator.c_str(), row.name)
-                << QString::fromStdString(separator) << QString::fromStdString(WithSeparator(row.text, separator));
+                << QString::fromStdString(separator)
+                << QString::fromStdString(WithSeparator(row.text, separator));
         }
     }
-    QTest::addRow(", other locale's point") << "," << "1.5";
-    QTest::addRow(". other locale's comma") << "." << "1,5";
+    QTest::addRow(", other locale's point") << ","
+                                            << "1.5";
+    QTest::addRow(". other locale's comma") << "."
+                                            << "1,5";
 }
 
 void TestNumberText::parseRejects() {
@@ -328,7 +337,8 @@ void TestNumberText::parseIsCorrectlyRoundedForLongTexts() {
         std::string digits = RandomDecimal(random, 5000, 0, 0);
         digits.resize(digits.find('e'));
         const std::string text = digits.substr(0, 3) + "," + digits.substr(3) + "E-7";
-        const long double expected = MpfrParse(digits.substr(0, 3) + "." + digits.substr(3) + "e-7");
+        const long double expected =
+            MpfrParse(digits.substr(0, 3) + "." + digits.substr(3) + "e-7");
         QVERIFY(ParseNumberText(text) == expected);
     }
     // A halfway case decided only by a digit far behind: 2^64 + 1 lies exactly between two

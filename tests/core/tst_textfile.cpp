@@ -32,7 +32,9 @@ QStringList ToQt(const std::vector<std::string>& lines) {
     return list;
 }
 
-std::filesystem::path Path(const QString& path) { return path.toStdString(); }
+std::filesystem::path Path(const QString& path) {
+    return path.toStdString();
+}
 
 } // namespace
 
@@ -78,9 +80,12 @@ void TestTextFile::splitsLines_data() {
         << QByteArray("A\r\n\nB") << QStringList{"A", "\nB"};
     QTest::addRow("empty last line") << QByteArray("A\r\n\r\n") << QStringList{"A", ""};
     QTest::addRow("two CRs") << QByteArray("\r\r") << QStringList{"", ""};
-    QTest::addRow("0x1A in mid-file ends it")
-        << QByteArray("A\r\nB\x1A" "C\r\n") << QStringList{"A", "B"};
-    QTest::addRow("0x1A first") << QByteArray("\x1A" "A") << QStringList{};
+    QTest::addRow("0x1A in mid-file ends it") << QByteArray("A\r\nB\x1A"
+                                                            "C\r\n")
+                                              << QStringList{"A", "B"};
+    QTest::addRow("0x1A first") << QByteArray("\x1A"
+                                              "A")
+                                << QStringList{};
     QTest::addRow("empty file") << QByteArray() << QStringList{};
     QTest::addRow("blanks are kept") << QByteArray(" a b \r\n") << QStringList{" a b "};
 }

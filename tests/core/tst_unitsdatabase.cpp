@@ -1,4 +1,233 @@
+#include "core/textfile.h"
+#include "core/unitsdatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
-class TestUnitsDatabase : public QObject { Q_OBJECT };
+#include <optional>
+#include <random>
+
+using namespace quorvel;
+
+namespace {
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray Lines(int count, const char* stem) {
+    QByteArray bytes;
+    for (int k = 1; k <= count; ++k)
+        bytes += stem + QByteArray::number(k) + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestUnitsDatabase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void fillsGroupSlots_data();
+    void fillsGroupSlots();
+    void readsWholeGroupList();
+    void loadsGroupInFileOrder();
+    void loadsBadGroupFiles_data();
+    void loadsBadGroupFiles();
+    void loadsRandomBytes();
+    void missingFilesFail();
+    void missingFolderFailsEveryOperation();
+    void writesGroupListAndUnits();
+    void failedFactorsWriteRestoresNames();
+    void failedFactorsWriteRemovesNewNames();
+    void renamesBothFiles();
+    void failedRenameRenamesBack();
+    void renameRefusesToReplaceAnotherGroup();
+    void groupNameWithSeparatorIsRefused();
+
+private:
+    QString File(const QString& name) const { return folder_ + "/" + name; }
+    void WriteGroup(const QString& name, const QByteArray& names, const QByteArray& factors) {
+        WriteBytes(File(name + ".uns"), names);
+        WriteBytes(File(name + ".unf"), factors);
+    }
+
+    std::optional<QTemporaryDir> dir_;
+    QString folder_;
+    std::optional<UnitsDatabase> db_;
+};
+
+void TestUnitsDatabase::init() {
+    dir_.emplace();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir(dir_->path()).mkdir("Files"));
+    folder_ = dir_->filePath("Files");
+    db_.emplace(folder_.toStdString());
+}
+
+void TestUnitsDatabase::fillsGroupSlots_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("filled");
+    QTest::addRow("empty list") << 0 << 0;
+    QTest::addRow("22 groups") << 22 << 22;
+    QTest::addRow("23 groups") << 23 << 23;
+    QTest::addRow("24 groups") << 24 << 23;
+}
+
+void TestUnitsDatabase::fillsGroupSlots() {
+    QFETCH(int, lines);
+    QFETCH(int, filled);
+    WriteBytes(File("Groups.ung"), Lines(lines, "G"));
+    const GroupSlots groupSlots = db_->ReadGroupSlots();
+    for (int k = 0; k < GroupSlotCount; ++k) {
+        const std::string expected = k < filled ? "G" + std::to_string(k + 1) : "";
+        QCOMPARE(groupSlots[k], expected);
+    }
+}
+
+void TestUnitsDatabase::readsWholeGroupList() {
+    WriteBytes(File("Groups.ung"), Lines(24, "G"));
+    const std::vector<std::string> groups = db_->ReadGroupList();
+    QCOMPARE(groups.size(), size_t(24));
+    QCOMPARE(groups.back(), std::string("G24"));
+}
+
+void TestUnitsDatabase::loadsGroupInFileOrder() {
+    WriteGroup("Length", "metre\r\ninch\r\n", "1\r\n0.0254\r\n");
+    const std::vector<Unit> units = db_->LoadGroup("Length");
+    QCOMPARE(units, (std::vector<Unit>{{"metre", "1"}, {"inch", "0.0254"}}));
+}
+
+void TestUnitsDatabase::loadsBadGroupFiles_data() {
+    QTest::addColumn<QByteArray>("names");
+    QTest::addColumn<QByteArray>("factors");
+    QTest::addColumn<QStringList>("expected"); // name=factor per unit
+    QTest::addRow("fewer factors than names")
+        << QByteArray("a\r\nb\r\nc\r\n") << QByteArray("1\r\n") << QStringList{"a=1", "b=", "c="};
+    QTest::addRow("more factors than names")
+        << QByteArray("a\r\n") << QByteArray("1\r\n2\r\n3\r\n") << QStringList{"a=1"};
+    QTest::addRow("empty last name")
+        << QByteArray("a\r\n\r\n") << QByteArray("1\r\n2\r\n") << QStringList{"a=1", "=2"};
+    QTest::addRow("no final line end")
+        << QByteArray("a\r\nb") << QByteArray("1\r\n2") << QStringList{"a=1", "b=2"};
+    QTest::addRow("CR-only line ends")
+        << QByteArray("a\rb\r") << QByteArray("1\r2\r") << QStringList{"a=1", "b=2"};
+    QTest::addRow("0x1A in mid-file") << QByteArray("a\r\nb\x1A"
+                                                    "c\r\n")
+                                      << QByteArray("1\r\n2\r\n3\r\n") << QStringList{"a=1", "b=2"};
+    QTest::addRow("empty files") << QByteArray() << QByteArray() << QStringList{};
+}
+
+void TestUnitsDatabase::loadsBadGroupFiles() {
+    QFETCH(QByteArray, names);
+    QFETCH(QByteArray, factors);
+    QFETCH(QStringList, expected);
+    WriteGroup("G", names, factors);
+    QStringList loaded;
+    for (const Unit& unit : db_->LoadGroup("G"))
+        loaded << QString::fromStdString(unit.name + "=" + unit.factor);
+    QCOMPARE(loaded, expected);
+}
+
+void TestUnitsDatabase::loadsRandomBytes() {
+    std::mt19937 random(42);
+    QByteArray names, factors;
+    for (int k = 0; k < 65536; ++k) {
+        names.append(static_cast<char>(random()));
+        factors.append(static_cast<char>(random()));
+    }
+    WriteGroup("Noise", names, factors);
+    const std::vector<Unit> units = db_->LoadGroup("Noise");
+    QCOMPARE(units.size(), SplitLines(names.toStdString()).size());
+    // Whatever the bytes, the text handed on is valid UTF-8.
+    for (const Unit& unit : units)
+        QVERIFY(IsValidUtf8(unit.name) && IsValidUtf8(unit.factor));
+}
+
+void TestUnitsDatabase::missingFilesFail() {
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->ReadGroupSlots());
+    WriteBytes(File("OnlyNames.uns"), "a\r\n");
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->LoadGroup("OnlyNames"));
+    WriteBytes(File("OnlyFactors.unf"), "1\r\n");
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->LoadGroup("OnlyFactors"));
+}
+
+void TestUnitsDatabase::missingFolderFailsEveryOperation() {
+    const UnitsDatabase absent(dir_->filePath("NoSuchFolder").toStdString());
+    QVERIFY_THROWS_EXCEPTION(EFileError, absent.ReadGroupSlots());
+    QVERIFY_THROWS_EXCEPTION(EFileError, absent.ReadGroupList());
+    QVERIFY_THROWS_EXCEPTION(EFileError, absent.LoadGroup("Length"));
+    QVERIFY_THROWS_EXCEPTION(EFileError, absent.WriteGroupList({"Length"}));
+    QVERIFY_THROWS_EXCEPTION(EFileError, absent.WriteGroupUnits("Length", {{"metre", "1"}}));
+    QVERIFY_THROWS_EXCEPTION(EFileError, absent.RenameGroup("Length", "Distance"));
+    QVERIFY(!QDir(dir_->filePath("NoSuchFolder")).exists());
+}
+
+void TestUnitsDatabase::writesGroupListAndUnits() {
+    db_->WriteGroupList({"Length", "Mass"});
+    QCOMPARE(ReadBytes(File("Groups.ung")), QByteArray("Length\r\nMass\r\n"));
+    db_->WriteGroupUnits("Length", {{"metre", "1"}, {"inch", "0,0254"}});
+    QCOMPARE(ReadBytes(File("Length.uns")), QByteArray("metre\r\ninch\r\n"));
+    QCOMPARE(ReadBytes(File("Length.unf")), QByteArray("1\r\n0,0254\r\n"));
+    QCOMPARE(db_->LoadGroup("Length"), (std::vector<Unit>{{"metre", "1"}, {"inch", "0,0254"}}));
+}
+
+void TestUnitsDatabase::failedFactorsWriteRestoresNames() {
+    WriteBytes(File("G.uns"), "old\r\n");
+    QVERIFY(QDir(folder_).mkdir("G.unf")); // a folder where the factors file should go
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->WriteGroupUnits("G", {{"new", "1"}}));
+    QCOMPARE(ReadBytes(File("G.uns")), QByteArray("old\r\n"));
+}
+
+void TestUnitsDatabase::failedFactorsWriteRemovesNewNames() {
+    QVERIFY(QDir(folder_).mkdir("G.unf"));
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->WriteGroupUnits("G", {{"new", "1"}}));
+    QVERIFY(!QFile::exists(File("G.uns")));
+}
+
+void TestUnitsDatabase::renamesBothFiles() {
+    WriteGroup("Length", "metre\r\n", "1\r\n");
+    db_->RenameGroup("Length", "Distance");
+    QVERIFY(!QFile::exists(File("Length.uns")) && !QFile::exists(File("Length.unf")));
+    QCOMPARE(db_->LoadGroup("Distance"), (std::vector<Unit>{{"metre", "1"}}));
+    db_->RenameGroup("Distance", "Distance"); // the same name changes nothing
+    QCOMPARE(db_->LoadGroup("Distance"), (std::vector<Unit>{{"metre", "1"}}));
+}
+
+void TestUnitsDatabase::failedRenameRenamesBack() {
+    WriteBytes(File("Length.uns"), "metre\r\n"); // no factors file: the second rename fails
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->RenameGroup("Length", "Distance"));
+    QCOMPARE(ReadBytes(File("Length.uns")), QByteArray("metre\r\n"));
+    QVERIFY(!QFile::exists(File("Distance.uns")));
+}
+
+void TestUnitsDatabase::renameRefusesToReplaceAnotherGroup() {
+    WriteGroup("Length", "metre\r\n", "1\r\n");
+    WriteGroup("Mass", "kilogram\r\n", "1\r\n");
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->RenameGroup("Length", "Mass"));
+    QCOMPARE(db_->LoadGroup("Length"), (std::vector<Unit>{{"metre", "1"}}));
+    QCOMPARE(db_->LoadGroup("Mass"), (std::vector<Unit>{{"kilogram", "1"}}));
+}
+
+void TestUnitsDatabase::groupNameWithSeparatorIsRefused() {
+    WriteBytes(dir_->filePath("Outside.uns"), "x\r\n");
+    WriteBytes(dir_->filePath("Outside.unf"), "1\r\n");
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->LoadGroup("../Outside"));
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->WriteGroupUnits("../Outside", {{"y", "2"}}));
+    QCOMPARE(ReadBytes(dir_->filePath("Outside.uns")), QByteArray("x\r\n"));
+}
+
 QTEST_APPLESS_MAIN(TestUnitsDatabase)
 #include "tst_unitsdatabase.moc"

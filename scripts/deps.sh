@@ -1,0 +1,28 @@
+# Shared by the run and test commands: installs the Debian packages they need when any is missing.
+
+BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
+                qt6-documentation-tools)
+TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    as_root apt-get install -y "${missing[@]}" ||
+        { as_root apt-get update && as_root apt-get install -y "${missing[@]}"; }
+}
+
+# Some tests check that a process locale with a decimal comma changes nothing.
+ensure_comma_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' ||
+        as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
+}

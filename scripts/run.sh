@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the program and starts it in run/, which holds the units database (copied there from
+# data/ once, so the user's own edits survive the next run).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+cmake -S . -B build -G Ninja -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=OFF
+cmake --build build --target quorvel
+mkdir -p run
+if [ -d data/Files ] && [ ! -d run/Files ]; then
+    cp -r data/Files run/Files
+fi
+cd run
+exec ../build/ui/quorvel "$@"
