@@ -1,0 +1,286 @@
+// The database delivered with the program: its shape, and published reference conversions run
+// through the program's own conversion on the delivered files.
+
+#include "calc/numbertext.h"
+#include "core/conversion.h"
+#include "core/textfile.h"
+#include "core/unitsdatabase.h"
+#include "testsupport.h"
+
+#include <QTest>
+#include <map>
+#include <mpfr.h>
+#include <set>
+
+using namespace quorvel;
+using quorvel::test::SeparatorScope;
+using quorvel::test::Str;
+
+namespace {
+
+const UnitsDatabase Delivered(QUORVEL_DATA_DIR "/Files");
+
+const std::vector<Unit>& GroupUnits(const std::string& group) {
+    static std::map<std::string, std::vector<Unit>> loaded;
+    auto found = loaded.find(group);
+    if (found == loaded.end())
+        found = loaded.emplace(group, Delivered.LoadGroup(group)).first;
+    return found->second;
+}
+
+const Unit* FindUnit(const std::string& group, const std::string& name) {
+    for (const Unit& unit : GroupUnits(group)) {
+        if (unit.name == name)
+            return &unit;
+    }
+    return nullptr;
+}
+
+// The long double nearest to numerator / denominator, each a decimal text, by MPFR.
+long double ExactQuotient(const std::string& numerator, const std::string& denominator) {
+    mpfr_t n, d;
+    mpfr_inits2(512, n, d, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_str(n, numerator.c_str(), 10, MPFR_RNDN);
+    mpfr_set_str(d, denominator.c_str(), 10, MPFR_RNDN);
+    mpfr_div(n, n, d, MPFR_RNDN);
+    const long double quotient = mpfr_get_ld(n, MPFR_RNDN);
+    mpfr_clears(n, d, static_cast<mpfr_ptr>(nullptr));
+    return quotient;
+}
+
+std::vector<std::string> GroupNames() {
+    return Delivered.ReadGroupList();
+}
+
+} // namespace
+
+class TestDeliveredData : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hasTwentyThreeGroupsWithPortableNames();
+    void groupFilesAreWellFormed_data();
+    void groupFilesAreWellFormed();
+    void temperatureGroupHasTheScaleNames();
+    void holdsAtLeast700Units();
+    void referenceConversions_data();
+    void referenceConversions();
+    void temperaturesWithDeliveredNames();
+};
+
+void TestDeliveredData::hasTwentyThreeGroupsWithPortableNames() {
+    const std::vector<std::string> groups = GroupNames();
+    QCOMPARE(groups.size(), size_t(GroupSlotCount));
+    QCOMPARE(std::set<std::string>(groups.begin(), groups.end()).size(), groups.size());
+    for (const std::string& name : groups) {
+        QVERIFY2(!name.empty(), "empty group name");
+        QVERIFY2(name.find_first_of("/\\:*?\"<>|") == std::string::npos, name.c_str());
+        QVERIFY2(name.front() != ' ' && name.back() != ' ' && name.back() != '.', name.c_str());
+    }
+}
+
+void TestDeliveredData::groupFilesAreWellFormed_data() {
+    QTest::addColumn<QString>("group");
+    for (const std::string& name : GroupNames())
+        QTest::addRow("%s", name.c_str()) << QString::fromStdString(name);
+}
+
+void TestDeliveredData::groupFilesAreWellFormed() {
+    QFETCH(QString, group);
+    const std::string name = Str(group);
+    const auto names = ReadTextLines(Delivered.NamesFile(name));
+    const auto factors = ReadTextLines(Delivered.FactorsFile(name));
+    QCOMPARE(factors.size(), names.size());
+    QVERIFY(!names.empty());
+
+    std::set<std::string> seen;
+    for (size_t k = 0; k < names.size(); ++k) {
+        const std::string& unit = names[k];
+        QVERIFY2(!unit.empty() && seen.insert(unit).second, ("repeated: " + unit).c_str());
+        for (const unsigned char c : unit)
+            QVERIFY2(c >= 0x20 && c < 0x7F, ("not plain ASCII: " + unit).c_str());
+        for (const char* separator : {",", "."}) {
+            SeparatorScope scope(separator);
+            QVERIFY2(std::isfinite(ParseNumberText(NormalizeFactorText(factors[k]))),
+                     factors[k].c_str());
+        }
+    }
+    if (!IsTemperatureGroup(name))
+        QCOMPARE(factors.front(), std::string("1")); // the coherent SI unit comes first
+}
+
+void TestDeliveredData::temperatureGroupHasTheScaleNames() {
+    const auto& units = GroupUnits("Temperature");
+    QCOMPARE(units.front().factor, std::string("1"));
+    for (const char* name :
+         {"Kelvin's degree", "Fahrenheit's degree", "Reaumur's degree", "Rankin's degree"})
+        QVERIFY2(FindUnit("Temperature", name), name);
+}
+
+void TestDeliveredData::holdsAtLeast700Units() {
+    size_t total = 0;
+    for (const std::string& group : GroupNames())
+        total += GroupUnits(group).size();
+    QVERIFY2(total >= 700, std::to_string(total).c_str());
+}
+
+void TestDeliveredData::referenceConversions_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("numerator");   // one source unit in target units is
+    QTest::addColumn<QString>("denominator"); // numerator / denominator, exactly
+    struct Row {
+        const char* group;
+        const char* source;
+        const char* target;
+        const char* numerator;
+        const char* denominator;
+    };
+    // Published exact definitions and values (CODATA 2018 where a constant is measured).
+    const Row rows[] = {
+        {"Length", "inch", "metre", "0.0254", "1"},
+        {"Length", "foot", "metre", "0.3048", "1"},
+        {"Length", "yard", "metre", "0.9144", "1"},
+        {"Length", "mile", "metre", "1609.344", "1"},
+        {"Length", "mile", "foot", "5280", "1"},
+        {"Length", "nautical mile", "metre", "1852", "1"},
+        {"Length", "foot (US survey)", "metre", "1200", "3937"},
+        {"Length", "angstrom", "nanometre", "0.1", "1"},
+        {"Length", "astronomical unit", "metre", "149597870700", "1"},
+        {"Length", "light year", "metre", "9460730472580800", "1"},
+        {"Length", "light year", "astronomical unit", "9460730472580800", "149597870700"},
+        {"Length", "point (DTP)", "millimetre", "25.4", "72"},
+        {"Length", "fathom", "metre", "1.8288", "1"},
+        {"Length", "chain", "metre", "20.1168", "1"},
+        {"Length", "furlong", "metre", "201.168", "1"},
+        {"Length", "Bohr radius", "angstrom", "0.529177210903", "1"},
+        {"Area", "acre", "square metre", "4046.8564224", "1"},
+        {"Area", "hectare", "square metre", "10000", "1"},
+        {"Area", "square mile", "square kilometre", "2.589988110336", "1"},
+        {"Area", "square foot", "square metre", "0.09290304", "1"},
+        {"Area", "square inch", "square centimetre", "6.4516", "1"},
+        {"Area", "acre (US survey)", "square metre", "62726400000", "15499969"},
+        {"Volume", "gallon (US)", "litre", "3.785411784", "1"},
+        {"Volume", "gallon (imperial)", "litre", "4.54609", "1"},
+        {"Volume", "fluid ounce (US)", "millilitre", "29.5735295625", "1"},
+        {"Volume", "fluid ounce (imperial)", "millilitre", "28.4130625", "1"},
+        {"Volume", "barrel (oil)", "litre", "158.987294928", "1"},
+        {"Volume", "cubic foot", "litre", "28.316846592", "1"},
+        {"Volume", "cubic inch", "cubic centimetre", "16.387064", "1"},
+        {"Volume", "bushel (US)", "litre", "35.23907016688", "1"},
+        {"Volume", "pint (imperial)", "litre", "0.56826125", "1"},
+        {"Volume", "acre-foot", "cubic metre", "1233.48183754752", "1"},
+        {"Volume", "teaspoon (US)", "millilitre", "4.92892159375", "1"},
+        {"Mass", "pound (avoirdupois)", "kilogram", "0.45359237", "1"},
+        {"Mass", "ounce (avoirdupois)", "gram", "28.349523125", "1"},
+        {"Mass", "ounce (troy)", "gram", "31.1034768", "1"},
+        {"Mass", "grain", "milligram", "64.79891", "1"},
+        {"Mass", "stone", "kilogram", "6.35029318", "1"},
+        {"Mass", "ton (short)", "kilogram", "907.18474", "1"},
+        {"Mass", "ton (long)", "kilogram", "1016.0469088", "1"},
+        {"Mass", "tonne", "ton (short)", "1000", "907.18474"},
+        {"Mass", "slug", "kilogram", "4.4482216152605", "0.3048"},
+        {"Mass", "carat (metric)", "milligram", "200", "1"},
+        {"Mass", "dalton", "kilogram", "1.66053906660e-27", "1"},
+        {"Mass", "electron mass", "dalton", "9.1093837015e-31", "1.66053906660e-27"},
+        {"Time", "day", "second", "86400", "1"},
+        {"Time", "year (Julian)", "second", "31557600", "1"},
+        {"Time", "year (Gregorian)", "day", "365.2425", "1"},
+        {"Time", "week", "hour", "168", "1"},
+        {"Speed", "knot", "metre per second", "1852", "3600"},
+        {"Speed", "mile per hour", "kilometre per hour", "1.609344", "1"},
+        {"Speed", "kilometre per hour", "metre per second", "1", "3.6"},
+        {"Speed", "foot per second", "metre per second", "0.3048", "1"},
+        {"Speed", "speed of light", "kilometre per second", "299792.458", "1"},
+        {"Acceleration", "standard gravity", "metre per second squared", "9.80665", "1"},
+        {"Acceleration", "standard gravity", "foot per second squared", "9.80665", "0.3048"},
+        {"Acceleration", "gal", "metre per second squared", "0.01", "1"},
+        {"Force", "kilogram-force", "newton", "9.80665", "1"},
+        {"Force", "pound-force", "newton", "4.4482216152605", "1"},
+        {"Force", "dyne", "newton", "1e-5", "1"},
+        {"Force", "poundal", "newton", "0.138254954376", "1"},
+        {"Pressure", "atmosphere (standard)", "pascal", "101325", "1"},
+        {"Pressure", "bar", "pascal", "100000", "1"},
+        {"Pressure", "torr", "pascal", "101325", "760"},
+        {"Pressure", "pound-force per square inch", "pascal", "4.4482216152605", "0.00064516"},
+        {"Pressure", "millimetre of mercury", "pascal", "133.322387415", "1"},
+        {"Pressure", "atmosphere (technical)", "pascal", "98066.5", "1"},
+        {"Pressure", "inch of mercury", "pascal", "3386.388640341", "1"},
+        {"Energy", "calorie (thermochemical)", "joule", "4.184", "1"},
+        {"Energy", "calorie (IT)", "joule", "4.1868", "1"},
+        {"Energy", "British thermal unit (IT)", "joule", "1055.05585262", "1"},
+        {"Energy", "kilowatt-hour", "megajoule", "3.6", "1"},
+        {"Energy", "electronvolt", "joule", "1.602176634e-19", "1"},
+        {"Energy", "erg", "joule", "1e-7", "1"},
+        {"Energy", "foot-pound-force", "joule", "1.3558179483314004", "1"},
+        {"Energy", "therm (US)", "megajoule", "105.4804", "1"},
+        {"Energy", "ton of TNT", "gigajoule", "4.184", "1"},
+        {"Energy", "hartree", "electronvolt", "4.3597447222071e-18", "1.602176634e-19"},
+        {"Power", "horsepower (mechanical)", "watt", "745.69987158227022", "1"},
+        {"Power", "horsepower (metric)", "watt", "735.49875", "1"},
+        {"Power", "ton of refrigeration", "watt", "12660670.23144", "3600"},
+        {"Power", "BTU (IT) per hour", "watt", "1055.05585262", "3600"},
+        {"Angle", "turn", "degree", "360", "1"},
+        {"Angle", "degree", "arcsecond", "3600", "1"},
+        {"Angle", "gradian", "degree", "0.9", "1"},
+        {"Angle", "mil (NATO)", "degree", "360", "6400"},
+        {"Density", "gram per cubic centimetre", "kilogram per cubic metre", "1000", "1"},
+        {"Density", "pound per cubic foot", "kilogram per cubic metre", "0.45359237",
+         "0.028316846592"},
+        {"Frequency", "revolution per minute", "hertz", "1", "60"},
+        {"Torque", "pound-force foot", "newton metre", "1.3558179483314004", "1"},
+        {"Volume flow", "gallon (US) per minute", "litre per second", "3.785411784", "60"},
+        {"Volume flow", "cubic foot per minute", "cubic metre per hour", "1.69901079552", "1"},
+        {"Dynamic viscosity", "poise", "pascal second", "0.1", "1"},
+        {"Kinematic viscosity", "centistokes", "square millimetre per second", "1", "1"},
+        {"Data size", "kibibyte", "byte", "1024", "1"},
+        {"Data size", "gibibyte", "gigabyte", "1.073741824", "1"},
+        {"Electric charge", "ampere-hour", "coulomb", "3600", "1"},
+        {"Electric charge", "faraday", "coulomb", "96485.3321233100184", "1"},
+        {"Electric charge", "statcoulomb", "coulomb", "1", "2997924580"},
+        {"Illuminance", "foot-candle", "lux", "1", "0.09290304"},
+        {"Illuminance", "phot", "lux", "10000", "1"},
+    };
+    for (const char* separator : {",", "."}) {
+        for (const Row& row : rows) {
+            QTest::addRow("%s %s in %s", separator, row.source, row.target)
+                << separator << row.group << row.source << row.target << row.numerator
+                << row.denominator;
+        }
+    }
+}
+
+void TestDeliveredData::referenceConversions() {
+    QFETCH(QString, separator);
+    QFETCH(QString, group);
+    QFETCH(QString, source);
+    QFETCH(QString, target);
+    QFETCH(QString, numerator);
+    QFETCH(QString, denominator);
+    SeparatorScope scope(Str(separator));
+    const Unit* from = FindUnit(Str(group), Str(source));
+    const Unit* to = FindUnit(Str(group), Str(target));
+    QVERIFY2(from && to, "unit missing from the delivered group");
+
+    // One source unit in target units, and back.
+    const auto forward = Convert({1, from->factor, to->factor, from->name, to->name, false});
+    const auto backward = Convert({1, to->factor, from->factor, to->name, from->name, false});
+    QVERIFY(forward && backward);
+    QCOMPARE(GeneralNumberText(forward->value),
+             GeneralNumberText(ExactQuotient(Str(numerator), Str(denominator))));
+    QCOMPARE(GeneralNumberText(backward->value),
+             GeneralNumberText(ExactQuotient(Str(denominator), Str(numerator))));
+}
+
+void TestDeliveredData::temperaturesWithDeliveredNames() {
+    SeparatorScope scope(".");
+    const auto& units = GroupUnits("Temperature");
+    const auto boiling = Convert({100, "", "", units.front().name, "Fahrenheit's degree", true});
+    QVERIFY(boiling);
+    QCOMPARE(boiling->line, "100 " + units.front().name + " = 212 Fahrenheit's degree");
+}
+
+QTEST_APPLESS_MAIN(TestDeliveredData)
+#include "tst_delivereddata.moc"
