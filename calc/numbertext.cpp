@@ -142,27 +142,47 @@ long double ParseNumberText(std::string_view text) {
     return number.negative ? -magnitude : magnitude;
 }
 
-DecimalDigits RoundedDigits(long double x, int r) {
-    DecimalDigits result;
-    if (!std::isfinite(x) || std::fabs(x) < LDBL_MIN || r < 0)
-        return result;
+namespace {
 
-    // Exact expansion to 18 significant digits, rounded to nearest with ties to even.
-    char buffer[64];
+// The first `count` significant digits of a positive finite value, rounded to nearest with ties
+// to even from its exact binary value, and the exponent e with value = 0.digits x 10^e.
+std::string ExpandDigits(long double magnitude, int count, int& exponent) {
+    char buffer[96];
     const locale_t previous = uselocale(ClassicLocale());
-    std::snprintf(buffer, sizeof buffer, "%.17Le", std::fabs(x));
+    std::snprintf(buffer, sizeof buffer, "%.*Le", count - 1, magnitude);
     uselocale(previous);
-
     std::string digits;
     const char* p = buffer;
     for (; *p != 'e'; ++p) {
         if (IsDigit(*p))
             digits.push_back(*p);
     }
-    int exponent = std::atoi(p + 1) + 1;
+    exponent = std::atoi(p + 1) + 1;
+    return digits;
+}
 
+// Whether the value rounds up when cut after r of its 18 digits: the digit after the cut is 5
+// or more. Digits rounded to 18 places can show "5000..." for an exact value of "4999...",
+// which must round down; only then is a longer expansion consulted.
+bool RoundsUpAfter(const std::string& digits18, int r, long double magnitude) {
+    if (digits18[r] != '5' || digits18.find_first_not_of('0', r + 1) != std::string::npos)
+        return digits18[r] >= '5';
+    int exponent;
+    return ExpandDigits(magnitude, 40, exponent)[r] >= '5';
+}
+
+} // namespace
+
+DecimalDigits RoundedDigits(long double x, int r) {
+    DecimalDigits result;
+    if (!std::isfinite(x) || std::fabs(x) < LDBL_MIN || r < 0)
+        return result;
+
+    const long double magnitude = std::fabs(x);
+    int exponent;
+    std::string digits = ExpandDigits(magnitude, 18, exponent);
     if (r < static_cast<int>(digits.size())) {
-        const bool roundUp = digits[r] >= '5';
+        const bool roundUp = RoundsUpAfter(digits, r, magnitude);
         digits.resize(r);
         if (roundUp) {
             int k = r - 1;

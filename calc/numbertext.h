@@ -44,9 +44,10 @@ struct DecimalDigits {
     bool IsZero() const { return digits.empty(); }
 };
 
-// Expands x to 18 correctly rounded significant digits, then rounds half up at position r
-// (digits past r dropped) and drops trailing zeros. A value below the smallest normal extended
-// number, or one whose digits all vanish, counts as zero.
+// The significant digits of x cut at position r: up to 18 digits, correctly rounded (ties to
+// even); cut before the 18th, rounded up when the exact value's next digit is 5 or more.
+// Trailing zeros are dropped. A value below the smallest normal extended number, or one whose
+// digits all vanish, counts as zero.
 DecimalDigits RoundedDigits(long double x, int r);
 
 } // namespace quorvel

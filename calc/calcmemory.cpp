@@ -1,0 +1,51 @@
+#include "calc/calcmemory.h"
+
+#include "calc/numbertext.h"
+
+namespace quorvel {
+
+TQZCalcMemory::TQZCalcMemory() {
+    SetCellsQuantity(10);
+    activeCell_ = 1;
+    SetValue("0");
+}
+
+std::string TQZCalcMemory::Value() {
+    valueText_ = CleanNumberText(cells_[activeCell_ - 1]);
+    m_ = ParseNumberText(valueText_);
+    return valueText_;
+}
+
+void TQZCalcMemory::SetValue(const std::string& text) {
+    const std::string& written = text.empty() ? std::string("0") : text;
+    if (written == valueText_)
+        return;
+    valueText_ = CleanNumberText(written);
+    try {
+        m_ = ParseNumberText(valueText_);
+    } catch (const EConvertError&) {
+        return; // not a number: the cell and M keep what they had
+    }
+    cells_[activeCell_ - 1] = valueText_;
+}
+
+void TQZCalcMemory::SetCellsQuantity(int count) {
+    if (count == cellsQuantity_)
+        return;
+    if (count < 1 || count < activeCell_)
+        throw ERangeError("The memory cannot have " + std::to_string(count) + " cells");
+    cellsQuantity_ = count;
+    cells_.assign(count, "0");
+}
+
+void TQZCalcMemory::SetActiveCell(int cell) {
+    if (cell == activeCell_)
+        return;
+    if (cell < 1 || cell > cellsQuantity_)
+        throw ERangeError("There is no memory cell " + std::to_string(cell));
+    activeCell_ = cell;
+    valueText_ = cells_[cell - 1];
+    m_ = ParseNumberText(valueText_);
+}
+
+} // namespace quorvel

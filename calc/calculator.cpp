@@ -1,0 +1,355 @@
+#include "calc/calculator.h"
+
+#include "calc/numbertext.h"
+#include "calc/qzmath.h"
+
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+// A step the math functions do not guard (the angle conversions): an overflow is the
+// floating-point error.
+long double Checked(long double x) {
+    if (!std::isfinite(x))
+        throw EOverflow();
+    return x;
+}
+
+// The number of characters (not bytes) of a UTF-8 text, and the text without its last one.
+size_t CharacterCount(const std::string& text) {
+    size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+void DropLastCharacter(std::string& text) {
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+        text.pop_back();
+    if (!text.empty())
+        text.pop_back();
+}
+
+} // namespace
+
+std::string TQZCalculator::Value() const {
+    return CleanNumberText(valueText_);
+}
+
+void TQZCalculator::SetValue(const std::string& text) {
+    // An empty text means 0, also when the value text is empty after a write of no number.
+    const std::string& written = text.empty() ? std::string("0") : text;
+    if (written == valueText_)
+        return;
+    entering_ = false;
+    takeOperand_ = false;
+    valueText_ = CleanNumberText(written);
+    try {
+        current_ = ParseNumberText(valueText_);
+    } catch (const EConvertError&) {
+        // The text stays as typed or pasted; the number keeps its previous value.
+    }
+}
+
+void TQZCalculator::SetAction(TCalcAction action) {
+    action_ = action;
+    Perform(static_cast<int>(action) % 128);
+}
+
+void TQZCalculator::EndEntry() {
+    entering_ = false;
+    takeOperand_ = true;
+}
+
+void TQZCalculator::Show(long double x) {
+    current_ = x;
+    valueText_ = GeneralNumberText(x);
+}
+
+void TQZCalculator::Calculate() {
+    equalArmed_ = true;
+    long double result = current_;
+    switch (operation_) {
+    case coNone: break;
+    case coPlus: result = SafeAdd(first_, second_); break;
+    case coMinus: result = SafeSub(first_, second_); break;
+    case coMulty: result = SafeMul(first_, second_); break;
+    case coDivide: result = SafeDiv(first_, second_); break;
+    case coPower: result = Power(first_, second_); break;
+    case coLog: result = LogN(second_, first_); break;
+    }
+    Show(result);
+    first_ = current_;
+    entering_ = false;
+    takeOperand_ = true;
+}
+
+void TQZCalculator::SelectOperation(TCalcOperation operation) {
+    if (!takeOperand_) {
+        first_ = current_;
+        takeOperand_ = true;
+    } else if (current_ != first_ || entering_) {
+        // A pending operation is finished first; a second operation key in a row, or a change
+        // of operation before a number is typed, computes nothing.
+        second_ = current_;
+        Calculate();
+    }
+    operation_ = operation;
+    entering_ = false;
+    takeOperand_ = true;
+    equalArmed_ = true;
+}
+
+void TQZCalculator::FinishFunction() {
+    first_ = current_;
+    entering_ = false;
+    takeOperand_ = true;
+    equalArmed_ = true;
+}
+
+long double TQZCalculator::ToRadians(long double x) const {
+    switch (angularMeasure_) {
+    case amRad: return x;
+    case amDeg: return Checked(x * QZConst::DegToRad);
+    case amGrad: return Checked(x * QZConst::GradToRad);
+    case amCycle: return Checked(x * QZConst::TwoPi);
+    }
+    return x;
+}
+
+long double TQZCalculator::FromRadians(long double x) const {
+    switch (angularMeasure_) {
+    case amRad: return x;
+    case amDeg: return x * QZConst::RadToDeg;
+    case amGrad: return x * QZConst::RadToGrad;
+    case amCycle: return x / QZConst::TwoPi;
+    }
+    return x;
+}
+
+template <typename Function> void TQZCalculator::Unary(Function function) {
+    Show(function(current_));
+    FinishFunction();
+}
+
+void TQZCalculator::Digit(char digit) {
+    current_ = ParseNumberText(valueText_);
+    if (current_ >= QZConst::DigitLimit)
+        return; // the only limit on typing: no digits once the value is this large
+    try {
+        if (entering_) {
+            valueText_ += digit;
+            current_ = ParseNumberText(valueText_);
+            if (current_ == 0 && valueText_.find(DecimalSeparator()) == std::string::npos)
+                SetValue("0"); // leading zeros collapse to one 0, which ends entry
+        } else {
+            valueText_ = std::string(1, digit);
+            current_ = digit - '0';
+            entering_ = true;
+        }
+    } catch (const EConvertError&) {
+        // The digit stays in the text; the number keeps its previous value.
+    }
+}
+
+void TQZCalculator::AppendSeparator() {
+    const std::string& separator = DecimalSeparator();
+    if (valueText_.find(separator) != std::string::npos)
+        return;
+    if (!entering_) {
+        valueText_ = "0" + separator;
+        current_ = 0;
+    } else {
+        valueText_ += separator;
+        current_ = ParseNumberText(valueText_);
+        if (current_ == 0)
+            valueText_ = "0" + separator; // -0 followed by the separator becomes 0,
+    }
+    entering_ = true;
+}
+
+void TQZCalculator::Equal() {
+    if (!equalArmed_)
+        return;
+    if (takeOperand_)
+        second_ = current_;
+    Calculate();
+    takeOperand_ = false;
+    equalArmed_ = true;
+}
+
+void TQZCalculator::PerCent() {
+    if (!equalArmed_)
+        return;
+    if (takeOperand_) {
+        second_ = current_;
+        const long double a = first_;
+        const long double b = second_;
+        switch (operation_) {
+        case coPlus: current_ = SafeAdd(a, SafeDiv(SafeMul(a, b), 100)); break;
+        case coMinus: current_ = SafeSub(a, SafeDiv(SafeMul(a, b), 100)); break;
+        case coMulty: current_ = SafeDiv(SafeMul(a, b), 100); break;
+        case coDivide: current_ = SafeMul(SafeDiv(a, b), 100); break;
+        default: break;
+        }
+    }
+    valueText_ = GeneralNumberText(current_);
+    first_ = current_;
+    second_ = current_;
+    operation_ = coNone;
+    takeOperand_ = true;
+    equalArmed_ = false;
+    entering_ = false;
+}
+
+void TQZCalculator::SquareRoot() {
+    equalArmed_ = true;
+    Show(SafeSqrt(current_));
+    first_ = current_;
+    takeOperand_ = false;
+    entering_ = false;
+}
+
+void TQZCalculator::Reciprocal() {
+    equalArmed_ = true;
+    Show(Inverse(current_));
+    entering_ = false;
+    takeOperand_ = false;
+}
+
+void TQZCalculator::SignChange() {
+    Show(-ParseNumberText(valueText_));
+}
+
+void TQZCalculator::ClearEntry() {
+    Show(0);
+    entering_ = false;
+    equalArmed_ = true;
+}
+
+void TQZCalculator::Clear() {
+    ClearEntry();
+    operation_ = coNone;
+    takeOperand_ = false;
+}
+
+void TQZCalculator::BackSpace() {
+    if (!entering_)
+        return;
+    const size_t length = CharacterCount(valueText_);
+    if (length < 2) {
+        current_ = 0;
+        valueText_ = "0";
+        takeOperand_ = false;
+        entering_ = false;
+        return;
+    }
+    DropLastCharacter(valueText_);
+    if (length == 2 && valueText_ == "-")
+        valueText_ = "0";
+    current_ = ParseNumberText(valueText_);
+}
+
+void TQZCalculator::MemoryAdd(bool subtract) {
+    if (takeOperand_ && (current_ != first_ || entering_)) {
+        second_ = current_;
+        Calculate();
+        operation_ = coNone;
+    }
+    entering_ = false;
+    takeOperand_ = false;
+    const long double m = memory_.M();
+    memory_.SetM(subtract ? SafeSub(m, current_) : SafeAdd(m, current_));
+    memory_.SetValue(GeneralNumberText(memory_.M()));
+}
+
+void TQZCalculator::MemoryRecall() {
+    Show(memory_.M());
+    second_ = current_;
+    entering_ = false;
+}
+
+void TQZCalculator::MemoryClear() {
+    // Clears the active cell and ends entry; the pending operation and its first operand are
+    // left alone, so a calculation under way is not disturbed.
+    memory_.SetM(0);
+    memory_.SetValue("0");
+    takeOperand_ = true;
+    entering_ = false;
+}
+
+void TQZCalculator::ShowPi() {
+    Show(PiValue());
+    entering_ = false;
+    takeOperand_ = true;
+    equalArmed_ = true;
+}
+
+void TQZCalculator::Perform(int action) {
+    if (action >= ca0 && action <= ca9) {
+        Digit(static_cast<char>('0' + action));
+        return;
+    }
+    auto trig = [this](long double (*f)(long double)) {
+        Unary([&](long double x) { return f(ToRadians(x)); });
+    };
+    auto inverseTrig = [this](long double (*f)(long double)) {
+        Unary([&](long double x) { return FromRadians(f(x)); });
+    };
+    auto plain = [this](long double (*f)(long double)) { Unary(f); };
+    switch (action) {
+    case caDecSep: return AppendSeparator();
+    case caPlus: return SelectOperation(coPlus);
+    case caMinus: return SelectOperation(coMinus);
+    case caMulty: return SelectOperation(coMulty);
+    case caDivide: return SelectOperation(coDivide);
+    case caEqual: return Equal();
+    case caSqrt: return SquareRoot();
+    case caPerCent: return PerCent();
+    case caInverse: return Reciprocal();
+    case caSignChange: return SignChange();
+    case caClear: return Clear();
+    case caClearEntr: return ClearEntry();
+    case caBackSpace: return BackSpace();
+    case caMemPlus: return MemoryAdd(false);
+    case caMemMinus: return MemoryAdd(true);
+    case caMemRecall: return MemoryRecall();
+    case caMemClear: return MemoryClear();
+    case caSin: return trig(Sin);
+    case caCos: return trig(Cos);
+    case caTg: return trig(Tan);
+    case caCtg: return trig(Cot);
+    case caSec: return trig(Sec);
+    case caCosec: return trig(Cosec);
+    case caArcSin: return inverseTrig(ArcSin);
+    case caArcCos: return inverseTrig(ArcCos);
+    case caArcTg: return inverseTrig(ArcTan);
+    case caArcCtg: return inverseTrig(ArcCot);
+    case caSh: return plain(Sinh);
+    case caCh: return plain(Cosh);
+    case caTh: return plain(Tanh);
+    case caCth: return plain(Coth);
+    case caSech: return plain(Sech);
+    case caCosech: return plain(Cosech);
+    case caArSh: return plain(ArSinh);
+    case caArCh: return plain(ArCosh);
+    case caArTh: return plain(ArTanh);
+    case caArCth: return plain(ArCoth);
+    case caLn: return plain(Ln);
+    case caLg: return plain(Lg);
+    case caLog: return SelectOperation(coLog);
+    case caExp: return plain(SafeExp);
+    case ca3root: return plain(CubeRoot);
+    case caSqr: return plain(Sqr);
+    case caX3: return plain(Cube);
+    case caXY:
+    case caPower: return SelectOperation(coPower);
+    case caFactorial: return plain(Factorial);
+    case caPI: return ShowPi();
+    default: return; // ordinals past the last action do nothing more
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,333 @@
+#include "calc/qzmath.h"
+
+#include "calc/errors.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace quorvel {
+
+long double ExtendedFromBits(std::uint16_t signAndExponent, std::uint64_t mantissa) {
+    unsigned char bytes[sizeof(long double)] = {};
+    std::memcpy(bytes, &mantissa, sizeof mantissa);
+    std::memcpy(bytes + sizeof mantissa, &signAndExponent, sizeof signAndExponent);
+    long double x;
+    std::memcpy(&x, bytes, sizeof x);
+    return x;
+}
+
+namespace QZConst {
+const long double ZeroLimit = ExtendedFromBits(0x0001, 0x81715A78058E9164);
+const long double RangeLimit = ExtendedFromBits(0x7FFE, 0xECB12AED7F5875E1);
+const long double Pi = ExtendedFromBits(0x4000, 0xC90FDAA22168C234);
+const long double HalfPi = ExtendedFromBits(0x3FFF, 0xC90FDAA22168C234);
+const long double E = ExtendedFromBits(0x4000, 0xADF85458A2BB4A9B);
+const long double AngleLimit = ExtendedFromBits(0x403E, 0x8000000000000000);
+const long double NearOneBand = ExtendedFromBits(0x3FFB, 0xCCCCCCCCCCCCCCCD);
+const long double OneThird = ExtendedFromBits(0x3FFD, 0xAAAAAAAAAAAAAAAB);
+const long double DegToRad = ExtendedFromBits(0x3FF9, 0x8EFA351294E9C8AE);
+const long double RadToDeg = ExtendedFromBits(0x4004, 0xE52EE0D31E0FBDC3);
+const long double GradToRad = ExtendedFromBits(0x3FF9, 0x80ADFC90B938CE36);
+const long double RadToGrad = ExtendedFromBits(0x4004, 0xFEA5DD5C5A4A6111);
+const long double TwoPi = ExtendedFromBits(0x4001, 0xC90FDAA22168C235);
+const long double DigitLimit = ExtendedFromBits(0x7FFB, 0xBD5A88BDFF79F7E7);
+} // namespace QZConst
+
+namespace {
+
+using namespace QZConst;
+
+[[noreturn]] void Fail(const char* message) {
+    throw EMathError(message);
+}
+
+// The result of a step without a guard of its own: an overflow is the floating-point error.
+long double Checked(long double x) {
+    if (!std::isfinite(x))
+        throw EOverflow();
+    return x;
+}
+
+bool IsOddInteger(long double y) {
+    return std::nearbyint(y) == y && std::fmod(y, 2.0L) != 0;
+}
+
+// Shared guard of the exponential family: e^x only for |x| up to 11356.
+void CheckExponent(long double x) {
+    if (std::fabs(x) > ExponentLimit)
+        Fail(QZMathConst::Overflow);
+}
+
+void CheckLogArgument(long double x) {
+    if (!IsPositive(x))
+        Fail(QZMathConst::NegativeValue);
+}
+
+void CheckAngle(long double x) {
+    if (std::fabs(x) >= AngleLimit)
+        Fail(QZMathConst::AngleTooLarge);
+}
+
+// sqrt(1 - x^2) without the cancellation of 1 - x*x near |x| = 1.
+long double CoSide(long double x) {
+    return std::sqrt((1 - x) * (1 + x));
+}
+
+} // namespace
+
+bool IsZero(long double x) {
+    return std::fabs(x) < ZeroLimit;
+}
+
+bool IsPositive(long double x) {
+    return x >= ZeroLimit;
+}
+
+int Sign(long double x) {
+    return x < 0 ? -1 : x == 0 ? 0 : 1;
+}
+
+long double SafeAdd(long double a, long double b) {
+    if (RangeLimit - std::fabs(b) > std::fabs(a))
+        return a + b;
+    Fail(QZMathConst::Overflow);
+}
+
+long double SafeSub(long double a, long double b) {
+    if (a == b)
+        return 0;
+    if (IsZero(a))
+        return -b;
+    if (IsZero(b))
+        return a;
+    return Checked(a - b);
+}
+
+long double SafeMul(long double a, long double b) {
+    if (IsZero(a) || IsZero(b))
+        return 0;
+    const long double magnitude = std::fabs(a);
+    if (magnitude > 1 ? RangeLimit / magnitude > std::fabs(b)
+                      : ZeroLimit / magnitude < std::fabs(b))
+        return a * b;
+    Fail(QZMathConst::Overflow); // a product that would fall to the zero limit counts too
+}
+
+long double SafeDiv(long double a, long double b) {
+    if (IsZero(b))
+        Fail(QZMathConst::DivisionByZero);
+    if (std::fabs(b) < 1 && std::fabs(a) >= RangeLimit * std::fabs(b))
+        Fail(QZMathConst::DivisionByZero);
+    return a / b; // a quotient below the zero limit is simply tiny or zero
+}
+
+long double Inverse(long double x) {
+    return SafeDiv(1, x);
+}
+
+long double Sqr(long double x) {
+    return SafeMul(x, x);
+}
+
+long double Cube(long double x) {
+    return SafeMul(x, SafeMul(x, x));
+}
+
+long double SafeSqrt(long double x) {
+    if (x < 0)
+        Fail(QZMathConst::NegativeValue);
+    return std::sqrt(x);
+}
+
+long double SafeExp(long double x) {
+    CheckExponent(x);
+    return std::exp(x);
+}
+
+long double Power(long double base, long double y) {
+    if (base == 0)
+        return y == 0 ? 1 : 0;
+    // The guards of e^(y ln|base|): ln's domain, the unguarded product, the exponent limit.
+    const long double magnitude = std::fabs(base);
+    CheckExponent(Checked(y * Ln(magnitude)));
+    const long double result = std::pow(magnitude, y);
+    // A negative base keeps its sign for an odd whole exponent; any other exponent gives the
+    // power of the magnitude (the cube root relies on that and applies the sign itself).
+    return base < 0 && IsOddInteger(y) ? -result : result;
+}
+
+long double CubeRoot(long double x) {
+    if (x == 0)
+        return 0;
+    CheckLogArgument(std::fabs(x)); // as Power(|x|, 1/3): a magnitude below the zero limit fails
+    return std::cbrt(x);
+}
+
+long double Lg(long double x) {
+    CheckLogArgument(x);
+    return std::log10(x);
+}
+
+long double Log2(long double x) {
+    CheckLogArgument(x);
+    return std::log2(x);
+}
+
+long double LogN(long double base, long double x) {
+    CheckLogArgument(x);
+    CheckLogArgument(base);
+    return SafeDiv(Log2(x), Log2(base));
+}
+
+long double Ln(long double x) {
+    CheckLogArgument(x);
+    return std::log(x);
+}
+
+long double Factorial(long double x) {
+    if (x > FactorialLimit)
+        Fail(QZMathConst::Overflow);
+    const long double n = std::nearbyint(x); // ties to even
+    if (n < -0x1p63L)
+        throw EInvalidOp(); // no 64-bit count of factors
+    // The product 1 x 2 x ... x n, carried as an unevaluated sum hi + lo so that it stays
+    // correctly rounded to the end instead of collecting an error at every factor.
+    long double hi = 1;
+    long double lo = 0;
+    for (long double k = 2; k <= n; ++k) {
+        const long double product = hi * k;
+        const long double error = std::fma(hi, k, -product);
+        const long double tail = lo * k + error;
+        hi = product + tail;
+        lo = tail - (hi - product);
+    }
+    return hi;
+}
+
+long double PiValue() {
+    return Pi;
+}
+
+long double ArcTan2(long double x, long double y) {
+    if (x == 0)
+        return y == 0 ? 0 : y > 0 ? HalfPi : -HalfPi;
+    if (y == 0)
+        return x > 0 ? 0 : Pi;
+    return std::atan2(y, x);
+}
+
+long double Sin(long double x) {
+    return std::fabs(x) >= AngleLimit ? 0 : std::sin(x);
+}
+
+long double Cos(long double x) {
+    return std::fabs(x) >= AngleLimit ? 0 : std::cos(x);
+}
+
+long double Tan(long double x) {
+    CheckAngle(x);
+    return std::tan(x);
+}
+
+long double Cot(long double x) {
+    CheckAngle(x);
+    const long double tangent = std::tan(x);
+    if (tangent == 0)
+        throw EZeroDivide();
+    return Checked(1 / tangent);
+}
+
+long double Sec(long double x) {
+    const long double cosine = Cos(x);
+    if (cosine == 0)
+        Fail(QZMathConst::InvalidValue);
+    return Inverse(cosine);
+}
+
+long double Cosec(long double x) {
+    const long double sine = Sin(x);
+    if (sine == 0)
+        Fail(QZMathConst::InvalidValue);
+    return Inverse(sine);
+}
+
+long double ArcSin(long double x) {
+    if (std::fabs(x) > 1)
+        Fail(QZMathConst::InvalidValue);
+    const long double side = CoSide(x);
+    if (std::fabs(x) <= side)
+        return std::asin(x);
+    return Sign(x) * (HalfPi - ArcTan2(std::fabs(x), side));
+}
+
+long double ArcCos(long double x) {
+    if (std::fabs(x) > 1)
+        Fail(QZMathConst::InvalidValue);
+    const long double side = CoSide(x);
+    if (std::fabs(x) <= side)
+        return std::acos(x);
+    return ArcTan2(x, side);
+}
+
+long double ArcTan(long double x) {
+    return ArcTan2(1, x);
+}
+
+long double ArcCot(long double x) {
+    return ArcTan(Inverse(x));
+}
+
+long double Sinh(long double x) {
+    CheckExponent(x);
+    return std::sinh(x);
+}
+
+long double Cosh(long double x) {
+    CheckExponent(x);
+    return std::cosh(x);
+}
+
+long double Tanh(long double x) {
+    return std::tanh(x);
+}
+
+long double Coth(long double x) {
+    return Inverse(Tanh(x));
+}
+
+long double Sech(long double x) {
+    return Inverse(Cosh(x));
+} // cosh is never 0
+
+long double Cosech(long double x) {
+    const long double sinh = Sinh(x);
+    if (sinh == 0)
+        Fail(QZMathConst::InvalidValue);
+    return Inverse(sinh);
+}
+
+long double ArSinh(long double x) {
+    return std::asinh(x);
+}
+
+long double ArCosh(long double x) {
+    if (x < 1)
+        Fail(QZMathConst::NegativeValue);
+    return std::acosh(x);
+}
+
+long double ArTanh(long double x) {
+    if (std::fabs(x) >= 1)
+        Fail(QZMathConst::InvalidValue);
+    return std::atanh(x);
+}
+
+long double ArCoth(long double x) {
+    if (std::fabs(x) <= 1)
+        Fail(QZMathConst::InvalidValue);
+    // arcoth x = ln((x + 1) / (x - 1)) / 2 = log1p(2 / (x - 1)) / 2, exact near 1 and far out.
+    const long double magnitude = std::log1p(2 / (std::fabs(x) - 1)) / 2;
+    return x < 0 ? -magnitude : magnitude;
+}
+
+} // namespace quorvel

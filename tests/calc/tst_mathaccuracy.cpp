@@ -1,0 +1,360 @@
+// Accuracy of every math function against MPFR: on random arguments across each function's
+// domain, the 15-digit text of our result must equal the correctly rounded 15-digit text of the
+// true value in at least 99.99 % of cases and never be more than one unit off in the 15th digit;
+// no argument whose true result lies within the bounds may fail. Prints each function's worst
+// case. QUORVEL_ACCURACY_SAMPLES sets the samples per function (default 20000).
+
+#include "calc/errors.h"
+#include "calc/numbertext.h"
+#include "calc/qzmath.h"
+#include "testsupport.h"
+
+#include <QTest>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <functional>
+#include <mpfr.h>
+#include <random>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr mpfr_prec_t ReferencePrecision = 320;
+
+using Sampler = std::function<long double(std::mt19937_64&)>;
+
+struct Argument {
+    long double x = 0;
+    long double y = 0; // second argument of the two-argument functions
+};
+
+struct Function {
+    const char* name;
+    std::function<long double(Argument)> ours;
+    std::function<void(mpfr_t, Argument)> exact; // the true value, at ReferencePrecision
+    std::vector<std::function<Argument(std::mt19937_64&)>> samplers;
+};
+
+long double Random01(std::mt19937_64& random) {
+    return std::ldexp(static_cast<long double>(random()), -64);
+}
+
+// |x| log-uniform between lo and hi, with a random 64-bit mantissa.
+Sampler LogUniform(long double lo, long double hi, bool bothSigns = false) {
+    return [=](std::mt19937_64& random) {
+        const long double e = std::log2(lo) + Random01(random) * (std::log2(hi) - std::log2(lo));
+        long double x = std::exp2(e);
+        x = std::ldexp(static_cast<long double>(random() | (1ULL << 63)),
+                       std::ilogb(x) - 63); // full mantissa at x's binade
+        x = std::clamp(x, lo, hi);
+        return bothSigns && (random() & 1) ? -x : x;
+    };
+}
+
+Sampler Uniform(long double lo, long double hi) {
+    return [=](std::mt19937_64& random) { return lo + Random01(random) * (hi - lo); };
+}
+
+// center + d or center - d, with d log-uniform between dMin and dMax.
+Sampler Near(long double center, long double dMin, long double dMax, int sides = 2) {
+    const Sampler distance = LogUniform(dMin, dMax);
+    return [=](std::mt19937_64& random) {
+        const long double d = distance(random);
+        const bool below = sides < 0 || (sides == 2 && (random() & 1));
+        return below ? center - d : center + d;
+    };
+}
+
+// Near a random multiple k of step (1 <= k <= kMax), both signs.
+Sampler NearMultiple(long double step, int kMax, long double dMin, long double dMax) {
+    const Sampler distance = LogUniform(dMin, dMax, true);
+    return [=](std::mt19937_64& random) {
+        const long double k = 1 + static_cast<long double>(random() % kMax);
+        const long double x = k * step + distance(random);
+        return random() & 1 ? -x : x;
+    };
+}
+
+std::function<Argument(std::mt19937_64&)> One(Sampler s) {
+    return [s](std::mt19937_64& random) { return Argument{s(random), 0}; };
+}
+
+std::function<Argument(std::mt19937_64&)> Two(Sampler sx, Sampler sy) {
+    return [sx, sy](std::mt19937_64& random) { return Argument{sx(random), sy(random)}; };
+}
+
+using Unary = long double (*)(long double);
+using MpfrUnary = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
+
+Function UnaryFunction(const char* name, Unary ours, MpfrUnary exact,
+                       std::vector<Sampler> samplers) {
+    Function f{name,
+               [ours](Argument a) { return ours(a.x); },
+               [exact](mpfr_t out, Argument a) {
+                   mpfr_set_ld(out, a.x, MPFR_RNDN);
+                   exact(out, out, MPFR_RNDN);
+               },
+               {}};
+    for (const Sampler& s : samplers)
+        f.samplers.push_back(One(s));
+    return f;
+}
+
+// The true value of a function of 1/x.
+Function OfReciprocal(const char* name, Unary ours, MpfrUnary exact,
+                      std::vector<Sampler> samplers) {
+    Function f = UnaryFunction(name, ours, exact, std::move(samplers));
+    f.exact = [exact](mpfr_t out, Argument a) {
+        mpfr_set_ld(out, a.x, MPFR_RNDN);
+        mpfr_ui_div(out, 1, out, MPFR_RNDN);
+        exact(out, out, MPFR_RNDN);
+    };
+    return f;
+}
+
+// 15 significant digits and the exponent, |v| = 0.d1...d15 x 10^exponent; zero for a value
+// below the smallest normal extended number, which the program's texts show as 0.
+struct Digits15 {
+    long long mantissa = 0; // d1...d15 as an integer, 0 for zero
+    long exponent = 0;
+    bool negative = false;
+};
+
+Digits15 FromMpfr(mpfr_t value) {
+    Digits15 d;
+    mpfr_t smallest;
+    mpfr_init2(smallest, 64);
+    mpfr_set_ld(smallest, LDBL_MIN, MPFR_RNDN);
+    const bool isZero = mpfr_zero_p(value) || mpfr_cmpabs(value, smallest) < 0;
+    mpfr_clear(smallest);
+    if (isZero)
+        return d;
+    char* text = mpfr_get_str(nullptr, &d.exponent, 10, 15, value, MPFR_RNDN);
+    d.negative = text[0] == '-';
+    d.mantissa = std::stoll(text + d.negative);
+    mpfr_free_str(text);
+    return d;
+}
+
+Digits15 FromOurs(long double x) {
+    const DecimalDigits rounded = RoundedDigits(x, 15);
+    Digits15 d;
+    if (rounded.IsZero())
+        return d;
+    std::string digits = rounded.digits;
+    digits.resize(15, '0');
+    d.mantissa = std::stoll(digits);
+    d.exponent = rounded.exponent;
+    d.negative = rounded.negative;
+    return d;
+}
+
+// How many units of the 15th digit apart two texts are (a large number when far apart).
+long double UnitsApart(const Digits15& a, const Digits15& b) {
+    auto value = [](const Digits15& d, long exponent) {
+        long double m = static_cast<long double>(d.mantissa);
+        if (d.negative)
+            m = -m;
+        return m * std::pow(10.0L, d.exponent - exponent);
+    };
+    const long exponent =
+        std::min(a.mantissa ? a.exponent : b.exponent, b.mantissa ? b.exponent : a.exponent);
+    return std::fabs(value(a, exponent) - value(b, exponent));
+}
+
+struct Outcome {
+    int samples = 0;
+    int textMismatches = 0;
+    long double worstUnits = 0;
+    Argument worstArgument;
+    std::string failure; // an argument that failed although its value is in range
+};
+
+Outcome Measure(const Function& f, int samplesPerFunction) {
+    std::mt19937_64 random(std::hash<std::string>{}(f.name));
+    mpfr_t exact;
+    mpfr_init2(exact, ReferencePrecision);
+    Outcome outcome;
+    for (int i = 0; i < samplesPerFunction && outcome.failure.empty(); ++i) {
+        const Argument a = f.samplers[i % f.samplers.size()](random);
+        long double ours;
+        try {
+            ours = f.ours(a);
+        } catch (const EMathError& error) {
+            outcome.failure = f.name + std::string("(") + GeneralNumberText(a.x) + ", " +
+                              GeneralNumberText(a.y) + ") failed: " + error.what();
+            break;
+        }
+        f.exact(exact, a);
+        const long double apart = UnitsApart(FromOurs(ours), FromMpfr(exact));
+        ++outcome.samples;
+        if (apart != 0)
+            ++outcome.textMismatches;
+        if (apart > outcome.worstUnits) {
+            outcome.worstUnits = apart;
+            outcome.worstArgument = a;
+        }
+    }
+    mpfr_clear(exact);
+    return outcome;
+}
+
+int SamplesPerFunction() {
+    const QByteArray setting = qgetenv("QUORVEL_ACCURACY_SAMPLES");
+    return setting.isEmpty() ? 20000 : setting.toInt();
+}
+
+std::vector<Function> Functions() {
+    using namespace QZConst;
+    const long double max = 1e4931L;
+    const long double tiny = 1e-4900L;
+    const long double halfPi = 1.5707963267948966192313216916397514L;
+    const std::vector<Sampler> angles = {LogUniform(tiny, 0x1p63L, true), Uniform(-10, 10),
+                                         NearMultiple(halfPi, 1000000, 1e-18L, 1e-3L)};
+    const std::vector<Sampler> exponents = {LogUniform(tiny, ExponentLimit, true),
+                                            Uniform(-ExponentLimit, ExponentLimit)};
+    const std::vector<Sampler> everything = {LogUniform(tiny, max, true), Uniform(-30, 30)};
+    const std::vector<Sampler> positives = {LogUniform(ZeroLimit, max), Near(1, 1e-19L, 0.5L)};
+    const std::vector<Sampler> unitInterval = {Uniform(-1, 1), LogUniform(tiny, 1, true),
+                                               Near(1, 1e-19L, 0.1L, -1),
+                                               Near(-1, 1e-19L, 0.1L, 1)};
+
+    std::vector<Function> functions = {
+        UnaryFunction("Sin", Sin, mpfr_sin, angles),
+        UnaryFunction("Cos", Cos, mpfr_cos, angles),
+        UnaryFunction("Tan", Tan, mpfr_tan, angles),
+        UnaryFunction("Cot", Cot, mpfr_cot, angles),
+        UnaryFunction("Sec", Sec, mpfr_sec, angles),
+        UnaryFunction("Cosec", Cosec, mpfr_csc, angles),
+        UnaryFunction("ArcSin", ArcSin, mpfr_asin, unitInterval),
+        UnaryFunction("ArcCos", ArcCos, mpfr_acos, unitInterval),
+        UnaryFunction("ArcTan", ArcTan, mpfr_atan, everything),
+        OfReciprocal("ArcCot", ArcCot, mpfr_atan, everything),
+        UnaryFunction("Sinh", Sinh, mpfr_sinh, exponents),
+        UnaryFunction("Cosh", Cosh, mpfr_cosh, exponents),
+        UnaryFunction("Tanh", Tanh, mpfr_tanh, everything),
+        UnaryFunction("Coth", Coth, mpfr_coth, everything),
+        UnaryFunction("Sech", Sech, mpfr_sech, exponents),
+        UnaryFunction("Cosech", Cosech, mpfr_csch, exponents),
+        UnaryFunction("ArSinh", ArSinh, mpfr_asinh, everything),
+        UnaryFunction("ArCosh", ArCosh, mpfr_acosh, {Near(1, 1e-19L, 1, 1), LogUniform(1, max)}),
+        UnaryFunction("ArTanh", ArTanh, mpfr_atanh, unitInterval),
+        OfReciprocal("ArCoth", ArCoth, mpfr_atanh,
+                     {Near(1, 1e-19L, 1, 1), Near(-1, 1e-19L, 1, -1), LogUniform(1, max, true)}),
+        UnaryFunction("Ln", Ln, mpfr_log, positives),
+        UnaryFunction("Lg", Lg, mpfr_log10, positives),
+        UnaryFunction("Log2", Log2, mpfr_log2, positives),
+        UnaryFunction("SafeExp", SafeExp, mpfr_exp, exponents),
+        UnaryFunction("SafeSqrt", SafeSqrt, mpfr_sqrt, {LogUniform(ZeroLimit, max)}),
+        UnaryFunction("CubeRoot", CubeRoot, mpfr_cbrt, {LogUniform(ZeroLimit, max, true)}),
+        UnaryFunction(
+            "Inverse", Inverse,
+            [](mpfr_ptr r, mpfr_srcptr x, mpfr_rnd_t rnd) { return mpfr_ui_div(r, 1, x, rnd); },
+            {LogUniform(1e-4930L, max, true)}),
+        UnaryFunction(
+            "Cube", Cube,
+            [](mpfr_ptr r, mpfr_srcptr x, mpfr_rnd_t rnd) { return mpfr_pow_ui(r, x, 3, rnd); },
+            {LogUniform(1e-1600L, 1e1600L, true)}),
+    };
+
+    // Power: any positive base, exponents whose result stays within e^+-11356; negative
+    // bases with whole exponents.
+    Function power{"Power",
+                   [](Argument a) { return Power(a.x, a.y); },
+                   [](mpfr_t out, Argument a) {
+                       mpfr_t base, exponent;
+                       mpfr_inits2(ReferencePrecision, base, exponent,
+                                   static_cast<mpfr_ptr>(nullptr));
+                       mpfr_set_ld(base, a.x, MPFR_RNDN);
+                       mpfr_set_ld(exponent, a.y, MPFR_RNDN);
+                       mpfr_pow(out, base, exponent, MPFR_RNDN);
+                       mpfr_clears(base, exponent, static_cast<mpfr_ptr>(nullptr));
+                   },
+                   {}};
+    const Sampler base = LogUniform(1e-4000L, 1e4000L);
+    power.samplers = {
+        [base](std::mt19937_64& random) {
+            const long double b = base(random);
+            const long double limit = 11000 / std::fabs(std::log(b));
+            return Argument{b, (2 * Random01(random) - 1) * limit};
+        },
+        Two(Near(1, 1e-19L, 1e-3L), Uniform(-1e6L, 1e6L)),
+        [](std::mt19937_64& random) {
+            const long double b = -(1 + 99 * Random01(random));
+            return Argument{b, std::floor((2 * Random01(random) - 1) * 2000)};
+        },
+    };
+    functions.push_back(power);
+
+    Function logN{"LogN",
+                  [](Argument a) { return LogN(a.x, a.y); },
+                  [](mpfr_t out, Argument a) {
+                      mpfr_t b;
+                      mpfr_init2(b, ReferencePrecision);
+                      mpfr_set_ld(b, a.x, MPFR_RNDN);
+                      mpfr_log(b, b, MPFR_RNDN);
+                      mpfr_set_ld(out, a.y, MPFR_RNDN);
+                      mpfr_log(out, out, MPFR_RNDN);
+                      mpfr_div(out, out, b, MPFR_RNDN);
+                      mpfr_clear(b);
+                  },
+                  {Two(LogUniform(1e-300L, 1e300L), LogUniform(ZeroLimit, max)),
+                   Two(Near(1, 1e-15L, 0.5L), LogUniform(ZeroLimit, max)),
+                   Two(LogUniform(2, 1e100L), Near(1, 1e-19L, 0.5L))}};
+    functions.push_back(logN);
+
+    Function arcTan2{"ArcTan2",
+                     [](Argument a) { return ArcTan2(a.x, a.y); },
+                     [](mpfr_t out, Argument a) {
+                         mpfr_t x;
+                         mpfr_init2(x, ReferencePrecision);
+                         mpfr_set_ld(x, a.x, MPFR_RNDN);
+                         mpfr_set_ld(out, a.y, MPFR_RNDN);
+                         mpfr_atan2(out, out, x, MPFR_RNDN);
+                         mpfr_clear(x);
+                     },
+                     {Two(LogUniform(1e-2000L, 1e2000L, true), LogUniform(1e-2000L, 1e2000L, true)),
+                      Two(Uniform(-1, 1), Uniform(-1, 1))}};
+    functions.push_back(arcTan2);
+    return functions;
+}
+
+} // namespace
+
+class TestMathAccuracy : public QObject {
+    Q_OBJECT
+
+private slots:
+    void matchesCorrectlyRoundedText_data();
+    void matchesCorrectlyRoundedText();
+};
+
+void TestMathAccuracy::matchesCorrectlyRoundedText_data() {
+    QTest::addColumn<int>("index");
+    const std::vector<Function> functions = Functions();
+    for (size_t k = 0; k < functions.size(); ++k)
+        QTest::addRow("%s", functions[k].name) << static_cast<int>(k);
+}
+
+void TestMathAccuracy::matchesCorrectlyRoundedText() {
+    QFETCH(int, index);
+    quorvel::test::SeparatorScope scope(".");
+    const Function f = Functions()[index];
+    const Outcome outcome = Measure(f, SamplesPerFunction());
+    QVERIFY2(outcome.failure.empty(), outcome.failure.c_str());
+    if (outcome.textMismatches == 0)
+        qInfo("%-9s %6d samples, every text exact", f.name, outcome.samples);
+    else
+        qInfo(
+            "%-9s %6d samples, %3d texts differ, worst %.0Lf unit(s) of the 15th digit at (%s, %s)",
+            f.name, outcome.samples, outcome.textMismatches, outcome.worstUnits,
+            GeneralNumberText(outcome.worstArgument.x).c_str(),
+            GeneralNumberText(outcome.worstArgument.y).c_str());
+    QVERIFY2(outcome.worstUnits <= 1, "more than one unit off in the 15th digit");
+    QVERIFY2(outcome.textMismatches * 10000 <= outcome.samples, "below 99.99 % exact texts");
+}
+
+QTEST_APPLESS_MAIN(TestMathAccuracy)
+#include "tst_mathaccuracy.moc"
