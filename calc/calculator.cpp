@@ -17,14 +17,7 @@ long double Checked(long double x) {
     return x;
 }
 
-// The number of characters (not bytes) of a UTF-8 text, and the text without its last one.
-size_t CharacterCount(const std::string& text) {
-    size_t count = 0;
-    for (const char c : text)
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
-}
-
+// The text without its last character (which may take several bytes).
 void DropLastCharacter(std::string& text) {
     while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
         text.pop_back();

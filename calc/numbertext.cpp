@@ -109,6 +109,13 @@ const std::string& DecimalSeparator() {
     return separatorsInUse.decimal;
 }
 
+size_t CharacterCount(std::string_view text) {
+    size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80; // continuation bytes don't count
+    return count;
+}
+
 std::string CleanNumberText(std::string_view text) {
     const std::string& separator = DecimalSeparator();
     std::string kept;

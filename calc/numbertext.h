@@ -20,6 +20,9 @@ void SetNumberSeparators(NumberSeparators separators);
 const NumberSeparators& CurrentNumberSeparators();
 const std::string& DecimalSeparator();
 
+// The number of characters (code points) of a UTF-8 text.
+size_t CharacterCount(std::string_view text);
+
 // Keeps digits, "+", "-", the decimal separator, "E" and "e"; drops every other character.
 std::string CleanNumberText(std::string_view text);
 
