@@ -30,7 +30,9 @@ std::string ExponentNotation(const DecimalDigits& d) {
     return text + "E" + std::to_string(d.exponent - 1);
 }
 
-size_t ExponentLetter(std::string_view text) { return text.find_first_of("Ee"); }
+size_t ExponentLetter(std::string_view text) {
+    return text.find_first_of("Ee");
+}
 
 // How many decimals show every significant digit of a text in exponent notation: those after
 // its separator, plus one per power of ten it is scaled down by.
@@ -56,8 +58,7 @@ std::string FixedLayoutText(long double x, int precision, int decimals, bool gro
     decimals = std::clamp(decimals, 0, 18);
     // The cut depends on the exponent, which the unrounded expansion gives.
     const DecimalDigits unrounded = RoundedDigits(x, 18);
-    const DecimalDigits d =
-        RoundedDigits(x, std::min(unrounded.exponent + decimals, precision));
+    const DecimalDigits d = RoundedDigits(x, std::min(unrounded.exponent + decimals, precision));
     const int e = d.exponent;
     if (!d.IsZero() && e > precision)
         return ExponentNotation(RoundedDigits(x, precision));

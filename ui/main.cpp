@@ -1,11 +1,8 @@
-#include <QApplication>
-#include <QLabel>
+#include "ui/Application.h"
+#include "ui/Program.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Quorvel");
-    QLabel window("Quorvel");
-    window.setWindowTitle("Quorvel");
-    window.show();
-    return app.exec();
+    quorvel::TQuorvelApplication application(argc, argv);
+    quorvel::TProgram program;
+    return program.Run();
 }

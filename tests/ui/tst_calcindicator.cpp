@@ -1,0 +1,151 @@
+// The number display widget: its text property, when it repaints, and how it draws.
+
+#include "calc/errors.h"
+#include "testsupport.h"
+#include "widgets/qzcalcindicator.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace quorvel;
+using quorvel::test::SeparatorScope;
+
+namespace {
+
+class CountingIndicator : public TQZCalcIndicator {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++paints;
+        TQZCalcIndicator::paintEvent(event);
+    }
+};
+
+// The bounding box of the dark pixels of a rendered display between two columns.
+QRect InkBox(const QImage& image, int fromX = 0, int toX = -1) {
+    if (toX < 0)
+        toX = image.width();
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = fromX; x < toX; ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+QImage Render(TQZCalcIndicator& display) {
+    QImage image(display.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    display.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+} // namespace
+
+class TestCalcIndicator : public QObject {
+    Q_OBJECT
+
+private slots:
+    void freshDisplayShowsTheSample();
+    void textReadsWithoutGrouping();
+    void groupingFollowsThouSepAtTheNextText();
+    void sameTextDoesNotRepaint();
+    void noNumberKeepsTheText();
+    void clickIsReported();
+    void plainTextIsRightAligned();
+    void exponentIsRaised();
+};
+
+void TestCalcIndicator::freshDisplayShowsTheSample() {
+    SeparatorScope scope(",", " ");
+    TQZCalcIndicator display;
+    QCOMPARE(display.DisplayedText(), QString("-1,234567890000E-1226"));
+    QCOMPARE(display.size(), QSize(145, 20));
+    QVERIFY(display.ThouSep());
+}
+
+void TestCalcIndicator::textReadsWithoutGrouping() {
+    SeparatorScope scope(",", " ");
+    TQZCalcIndicator display;
+    display.SetText("1234567,5");
+    QCOMPARE(display.DisplayedText(), QString("1 234 567,5"));
+    QCOMPARE(display.Text(), QString("1234567,5"));
+}
+
+void TestCalcIndicator::groupingFollowsThouSepAtTheNextText() {
+    SeparatorScope scope(".", ",");
+    TQZCalcIndicator display;
+    display.SetText("1234567.5");
+    display.SetThouSep(false);
+    QCOMPARE(display.DisplayedText(), QString("1,234,567.5"));
+    display.SetText("7654321.5");
+    QCOMPARE(display.DisplayedText(), QString("7654321.5"));
+}
+
+void TestCalcIndicator::sameTextDoesNotRepaint() {
+    SeparatorScope scope(".", ",");
+    CountingIndicator display;
+    display.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&display));
+    display.SetText("12");
+    QTRY_VERIFY(display.paints > 0);
+    QTest::qWait(50);
+    display.paints = 0;
+    display.SetText("12");
+    QTest::qWait(50);
+    QCOMPARE(display.paints, 0);
+    display.SetText("13");
+    QTRY_COMPARE(display.paints, 1);
+}
+
+void TestCalcIndicator::noNumberKeepsTheText() {
+    SeparatorScope scope(".", ",");
+    TQZCalcIndicator display;
+    display.SetText("5");
+    QVERIFY_THROWS_EXCEPTION(EConvertError, display.SetText("kg"));
+    QCOMPARE(display.DisplayedText(), QString("5"));
+}
+
+void TestCalcIndicator::clickIsReported() {
+    TQZCalcIndicator display;
+    QSignalSpy clicked(&display, &TQZCalcIndicator::clicked);
+    QTest::mouseClick(&display, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+}
+
+void TestCalcIndicator::plainTextIsRightAligned() {
+    SeparatorScope scope(".", ",");
+    TQZCalcIndicator display;
+    display.resize(200, 40);
+    display.SetText("123");
+    const QRect ink = InkBox(Render(display));
+    QVERIFY(ink.isValid());
+    QVERIFY2(ink.right() >= 200 - 4, qPrintable(QString::number(ink.right())));
+    QVERIFY(ink.left() > 100);
+}
+
+void TestCalcIndicator::exponentIsRaised() {
+    SeparatorScope scope(".", ",");
+    TQZCalcIndicator display;
+    display.resize(300, 40);
+    display.SetText("1E15");
+    const QImage image = Render(display);
+    const QFontMetrics metrics(display.font());
+    const int exponentLeft = 300 - metrics.horizontalAdvance("+15");
+    const QRect exponent = InkBox(image, exponentLeft);
+    const QRect mantissa = InkBox(image, 0, exponentLeft - metrics.horizontalAdvance("10"));
+    QVERIFY(exponent.isValid() && mantissa.isValid());
+    // The mantissa and "10" start a third of a line below the exponent.
+    QVERIFY2(mantissa.top() - exponent.top() >= metrics.height() / 4,
+             qPrintable(QString("%1 %2").arg(mantissa.top()).arg(exponent.top())));
+    QVERIFY(mantissa.right() < exponentLeft);
+}
+
+QTEST_MAIN(TestCalcIndicator)
+#include "tst_calcindicator.moc"

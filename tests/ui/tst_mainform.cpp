@@ -1,0 +1,430 @@
+// The main window, offscreen: start-up with various group lists, loading groups, converting in
+// both directions, temperature refusals, copy and paste, the keyboard and the locale.
+
+#include "calc/numbertext.h"
+#include "testsupport.h"
+#include "ui/Application.h"
+#include "ui/Hints.h"
+#include "ui/MainForm.h"
+#include "widgets/qzcalcindicator.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextDocumentLayout>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <memory>
+#include <optional>
+
+using namespace quorvel;
+using quorvel::test::SeparatorScope;
+
+Q_DECLARE_METATYPE(long double)
+
+namespace {
+
+void WriteLines(const QString& path, const QStringList& lines) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (const QString& line : lines)
+        file.write(line.toUtf8() + "\r\n");
+}
+
+QStringList Numbered(const QString& stem, int count) {
+    QStringList names;
+    for (int k = 1; k <= count; ++k)
+        names << stem + QString::number(k);
+    return names;
+}
+
+} // namespace
+
+class TestMainForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsWithoutGroupList();
+    void fillsSlotsFromGroupList_data();
+    void fillsSlotsFromGroupList();
+    void loadsFirstGroupWhenShown();
+    void loadsGroupsByButtonAndMenu();
+    void missingGroupFilesLeavePickersEmpty();
+    void convertsBothWays_data();
+    void convertsBothWays();
+    void refusesTemperatureBelowItsBound();
+    void convertsTemperatures();
+    void badFactorConvertsNothing_data();
+    void badFactorConvertsNothing();
+    void valueSurvivesGroupChange();
+    void copyAfterStartGivesZero();
+    void paste_data();
+    void paste();
+    void keyboardConvertsCopiesAndPastes();
+    void tabReachesEveryControl();
+    void groupNameWithAmpersand();
+    void localeChangeRelaysTheValue();
+    void windowsNotBuiltYetAreDisabled();
+
+private:
+    TMForm& Open();
+    QString Dir(const QString& name = {}) const { return dir_->filePath("Files/" + name); }
+    void WriteGroup(const QString& name, const QStringList& units, const QStringList& factors) {
+        WriteLines(Dir(name + ".uns"), units);
+        WriteLines(Dir(name + ".unf"), factors);
+    }
+    void WriteStandardGroups();
+    template <typename T> T* Find(const char* name) {
+        T* child = form_->findChild<T*>(name);
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QString Display() { return Find<TQZCalcIndicator>("MainInd")->DisplayedText(); }
+    QString Line() { return Find<QLabel>("stLine")->text(); }
+    void Select(QComboBox* box, const QString& unit) { box->setCurrentIndex(box->findText(unit)); }
+    void Paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        form_->miPasteClick();
+    }
+
+    std::optional<QTemporaryDir> dir_;
+    std::unique_ptr<TErrorHintWindow> hint_;
+    std::unique_ptr<QTextDocument> report_;
+    std::unique_ptr<TMForm> form_;
+    std::optional<SeparatorScope> separators_;
+};
+
+void TestMainForm::init() {
+    dir_.emplace();
+    QVERIFY(QDir(dir_->path()).mkdir("Files"));
+    hint_ = std::make_unique<TErrorHintWindow>();
+    report_ = std::make_unique<QTextDocument>();
+    report_->setDocumentLayout(new QPlainTextDocumentLayout(report_.get()));
+    separators_.emplace(".", ",");
+}
+
+void TestMainForm::cleanup() {
+    form_.reset();
+    hint_.reset();
+    separators_.reset();
+    QGuiApplication::clipboard()->clear();
+}
+
+TMForm& TestMainForm::Open() {
+    form_ = std::make_unique<TMForm>(UnitsDatabase(Dir().toStdString()), report_.get());
+    form_->show();
+    if (!QTest::qWaitForWindowExposed(form_.get()))
+        qWarning("window not exposed");
+    return *form_;
+}
+
+void TestMainForm::WriteStandardGroups() {
+    WriteLines(Dir("Groups.ung"), {"Length", "Temperature", "Mass"});
+    WriteGroup("Length", {"metre", "inch", "foot", "nothing", "empty"},
+               {"1", "0.0254", "0,3048", "0", ""});
+    WriteGroup("Temperature",
+               {"Celsius' degree", "Kelvin's degree", "Fahrenheit's degree", "Rankin's degree"},
+               {"1", "1", "0.5555555555555555555556", "0.5555555555555555555556"});
+    WriteGroup("Mass", {"kilogram", "pound (avoirdupois)"}, {"1", "0.45359237"});
+}
+
+void TestMainForm::startsWithoutGroupList() {
+    TMForm& form = Open();
+    for (int k = 1; k <= GroupSlotCount; ++k) {
+        QCOMPARE(Find<QPushButton>(qPrintable(QString("ab%1").arg(k)))->text(), QString());
+        QCOMPARE(Find<QAction>(qPrintable(QString("mi%1").arg(k)))->text(), QString::number(k));
+    }
+    QCOMPARE(Find<QComboBox>("cb1")->count(), 0);
+    QCOMPARE(Find<QComboBox>("cb2")->count(), 0);
+    QTest::mouseClick(Find<QPushButton>("bbUp"), Qt::LeftButton);
+    form.bbDownClick();
+    QCOMPARE(form.CurrentValue(), 0.0L);
+    QCOMPARE(Line(), QString());
+    QVERIFY(report_->isEmpty());
+    QCOMPARE(Display(), QString("0"));
+}
+
+void TestMainForm::fillsSlotsFromGroupList_data() {
+    QTest::addColumn<int>("groups");
+    QTest::addRow("22 groups") << 22;
+    QTest::addRow("23 groups") << 23;
+    QTest::addRow("24 groups") << 24;
+}
+
+void TestMainForm::fillsSlotsFromGroupList() {
+    QFETCH(int, groups);
+    WriteLines(Dir("Groups.ung"), Numbered("G", groups));
+    Open();
+    for (int k = 1; k <= GroupSlotCount; ++k) {
+        const QString expected = k <= groups ? "G" + QString::number(k) : QString();
+        QCOMPARE(Find<QPushButton>(qPrintable(QString("ab%1").arg(k)))->text(), expected);
+        QCOMPARE(Find<QAction>(qPrintable(QString("mi%1").arg(k)))->text(), expected);
+    }
+    QCOMPARE(form_->GroupName(), QString("G1"));
+}
+
+void TestMainForm::loadsFirstGroupWhenShown() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    QCOMPARE(form.GroupName(), QString("Length"));
+    QCOMPARE(Find<QLabel>("stGroup")->text(), QString("Length"));
+    auto* cb1 = Find<QComboBox>("cb1");
+    auto* cb2 = Find<QComboBox>("cb2");
+    QCOMPARE(cb1->count(), 5);
+    QCOMPARE(cb2->itemText(2), QString("foot"));
+    QCOMPARE(cb1->currentIndex(), 0);
+    QCOMPARE(cb2->currentIndex(), 0);
+    QCOMPARE(form.FactorList().size(), size_t(5));
+    QCOMPARE(form.FactorList()[2], std::string("0,3048"));
+}
+
+void TestMainForm::loadsGroupsByButtonAndMenu() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    QTest::mouseClick(Find<QPushButton>("ab3"), Qt::LeftButton);
+    QCOMPARE(form.GroupName(), QString("Mass"));
+    QCOMPARE(Find<QComboBox>("cb1")->itemText(1), QString("pound (avoirdupois)"));
+    Find<QAction>("mi2")->trigger();
+    QCOMPARE(form.GroupName(), QString("Temperature"));
+    QCOMPARE(Find<QComboBox>("cb2")->count(), 4);
+}
+
+void TestMainForm::missingGroupFilesLeavePickersEmpty() {
+    WriteLines(Dir("Groups.ung"), {"Ghost"});
+    TMForm& form = Open();
+    QCOMPARE(form.GroupName(), QString("Ghost"));
+    QCOMPARE(Find<QLabel>("stGroup")->text(), QString("Ghost"));
+    QCOMPARE(Find<QComboBox>("cb1")->count(), 0);
+    Paste("5");
+    form.bbUpClick();
+    QCOMPARE(form.CurrentValue(), 5.0L);
+    QCOMPARE(Line(), QString());
+}
+
+void TestMainForm::convertsBothWays_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::addRow("point") << ".";
+    QTest::addRow("comma") << ",";
+}
+
+void TestMainForm::convertsBothWays() {
+    QFETCH(QString, separator);
+    SeparatorScope scope(separator.toStdString(), " ");
+    WriteStandardGroups();
+    TMForm& form = Open();
+    Paste("1");
+    Select(Find<QComboBox>("cb1"), "metre");
+    Select(Find<QComboBox>("cb2"), "inch");
+
+    QTest::mouseClick(Find<QPushButton>("bbUp"), Qt::LeftButton);
+    const QString up = "1 inch = 0" + separator + "0254 metre";
+    QCOMPARE(Line(), up);
+    QCOMPARE(form.statusBar()->toolTip(), up);
+    QCOMPARE(Display(), "0" + separator + "0254");
+    QCOMPARE(form.CurrentValue(), 0.0254L);
+
+    QTest::mouseClick(Find<QPushButton>("bbDown"), Qt::LeftButton);
+    const QString down = "0" + separator + "0254 metre = 1 inch";
+    QCOMPARE(Line(), down);
+    QCOMPARE(Display(), QString("1"));
+    QCOMPARE(report_->toPlainText(), up + "\n" + down);
+}
+
+void TestMainForm::refusesTemperatureBelowItsBound() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    Find<QAction>("mi2")->trigger();
+    Select(Find<QComboBox>("cb1"), "Kelvin's degree");
+    Select(Find<QComboBox>("cb2"), "Celsius' degree");
+    Paste("-1");
+    form.bbDownClick();
+    QVERIFY(hint_->isVisible());
+    QCOMPARE(hint_->windowTitle(),
+             QString("The temperature in Kelvin's degrees cannot be lower than  0 !"));
+    auto* pnOut = Find<QWidget>("pnOut");
+    QCOMPARE(hint_->geometry().topLeft(), pnOut->mapToGlobal(QPoint(6, pnOut->height() + 1)));
+    QCOMPARE(form.CurrentValue(), -1.0L);
+    QCOMPARE(Display(), QString("-1"));
+    QCOMPARE(Line(), QString());
+    QVERIFY(report_->isEmpty());
+}
+
+void TestMainForm::convertsTemperatures() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    Find<QAction>("mi2")->trigger();
+    Select(Find<QComboBox>("cb1"), "Celsius' degree");
+    Select(Find<QComboBox>("cb2"), "Fahrenheit's degree");
+    Paste("100");
+    form.bbDownClick();
+    QCOMPARE(Line(), QString("100 Celsius' degree = 212 Fahrenheit's degree"));
+    QVERIFY(!hint_->isVisible());
+}
+
+void TestMainForm::badFactorConvertsNothing_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target");
+    QTest::addRow("zero target factor, down") << "metre"
+                                              << "nothing";
+    QTest::addRow("empty target factor") << "metre"
+                                         << "empty";
+    QTest::addRow("empty source factor") << "empty"
+                                         << "metre";
+}
+
+void TestMainForm::badFactorConvertsNothing() {
+    QFETCH(QString, source);
+    QFETCH(QString, target);
+    WriteStandardGroups();
+    TMForm& form = Open();
+    Paste("7");
+    Select(Find<QComboBox>("cb1"), source);
+    Select(Find<QComboBox>("cb2"), target);
+    form.bbDownClick();
+    QCOMPARE(form.CurrentValue(), 7.0L);
+    QCOMPARE(Display(), QString("7"));
+    QCOMPARE(Line(), QString());
+    QVERIFY(report_->isEmpty());
+    QVERIFY(!hint_->isVisible());
+}
+
+void TestMainForm::valueSurvivesGroupChange() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    Paste("5");
+    QTest::mouseClick(Find<QPushButton>("ab3"), Qt::LeftButton);
+    QCOMPARE(form.CurrentValue(), 5.0L);
+    QCOMPARE(Display(), QString("5"));
+}
+
+void TestMainForm::copyAfterStartGivesZero() {
+    TMForm& form = Open();
+    QGuiApplication::clipboard()->setText("something else");
+    form.miCopyClick();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("0"));
+}
+
+void TestMainForm::paste_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<long double>("value");
+    QTest::addColumn<QString>("display");
+    QTest::addRow("grouped, comma locale") << ","
+                                           << "1 234,5 kg" << 1234.5L << "1 234,5";
+    QTest::addRow("grouped, point locale") << "."
+                                           << "1 234,5 kg" << 12345.0L << "12 345";
+    QTest::addRow("exponent") << "."
+                              << "x = 2.5e3" << 2500.0L << "2 500";
+    QTest::addRow("letters only") << ","
+                                  << "kilogram" << 42.0L << "42";
+    QTest::addRow("empty clipboard") << ","
+                                     << "" << 42.0L << "42";
+    QTest::addRow("two numbers") << ","
+                                 << "1,5 and 2,5" << 42.0L << "42";
+}
+
+void TestMainForm::paste() {
+    QFETCH(QString, separator);
+    QFETCH(QString, clipboard);
+    QFETCH(long double, value);
+    QFETCH(QString, display);
+    SeparatorScope scope(separator.toStdString(), " ");
+    TMForm& form = Open();
+    Paste("42");
+    Paste(clipboard);
+    QCOMPARE(form.CurrentValue(), value);
+    QCOMPARE(Display(), display);
+    form.miCopyClick();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QString::fromStdString(GeneralNumberText(value)));
+}
+
+void TestMainForm::keyboardConvertsCopiesAndPastes() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    Select(Find<QComboBox>("cb1"), "foot");
+    Select(Find<QComboBox>("cb2"), "inch");
+    QGuiApplication::clipboard()->setText("2");
+    QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form.CurrentValue(), 2.0L);
+    QTest::keyClick(&form, Qt::Key_Down, Qt::ControlModifier);
+    QTRY_COMPARE(Line(), QString("2 foot = 24 inch"));
+    QTest::keyClick(&form, Qt::Key_Up, Qt::ControlModifier);
+    QTRY_COMPARE(Line(), QString("24 inch = 2 foot"));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&form, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("2"));
+    QGuiApplication::clipboard()->setText("3");
+    QTest::keyClick(&form, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(form.CurrentValue(), 3.0L);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("3"));
+    // The focused arrow button converts with the space bar too.
+    Find<QPushButton>("bbDown")->setFocus();
+    QTest::keyClick(Find<QPushButton>("bbDown"), Qt::Key_Space);
+    QCOMPARE(Line(), QString("3 foot = 36 inch"));
+}
+
+void TestMainForm::tabReachesEveryControl() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QSet<QString> reached;
+    for (int k = 0; k < 40; ++k) {
+        if (QWidget* focus = QApplication::focusWidget())
+            reached.insert(focus->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (const char* name : {"cb1", "cb2", "bbUp", "bbDown", "ab1", "ab23"})
+        QVERIFY2(reached.contains(name), name);
+}
+
+void TestMainForm::groupNameWithAmpersand() {
+    WriteLines(Dir("Groups.ung"), {"R&D"});
+    WriteGroup("R&D", {"unit"}, {"1"});
+    TMForm& form = Open();
+    QCOMPARE(Find<QPushButton>("ab1")->text(), QString("R&&D")); // shown as R&D
+    QCOMPARE(form.GroupName(), QString("R&D"));
+    QCOMPARE(Find<QComboBox>("cb1")->count(), 1);
+}
+
+void TestMainForm::localeChangeRelaysTheValue() {
+    TMForm& form = Open();
+    Paste("1234.5");
+    QCOMPARE(Display(), QString("1,234.5"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(&form, &change);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(DecimalSeparator(), std::string(","));
+    QCOMPARE(Display(), QString("1.234,5"));
+    form.miCopyClick();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("1234,5"));
+}
+
+void TestMainForm::windowsNotBuiltYetAreDisabled() {
+    Open();
+    for (const char* name : {"miPreferences", "Calculator1", "Report1", "Contents1", "About1"})
+        QVERIFY2(!Find<QAction>(name)->isEnabled(), name);
+    for (const char* name : {"miCopy", "miPaste", "HomePage1", "mi1"})
+        QVERIFY2(Find<QAction>(name)->isEnabled(), name);
+    QVERIFY(!Find<QWidget>("obCalculator")->isEnabled());
+    QVERIFY(Find<QWidget>("obCopy")->isEnabled());
+}
+
+QTEST_MAIN(TestMainForm)
+#include "tst_mainform.moc"

@@ -1,0 +1,33 @@
+#pragma once
+
+// The application object: it keeps an error that an event handler let escape from reaching Qt
+// (which cannot carry exceptions through its event loop) and hands it to the program's handler.
+
+#include <QApplication>
+#include <QLocale>
+#include <exception>
+#include <functional>
+
+namespace quorvel {
+
+class TQuorvelApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    using ErrorHandler = std::function<void(const std::exception&)>;
+
+    TQuorvelApplication(int& argc, char** argv);
+
+    // The handler for errors no event handler caught; without one they are logged.
+    void SetErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    ErrorHandler errorHandler_;
+};
+
+// Takes the decimal and thousands separators of the locale for all number texts.
+void ApplyLocaleSeparators(const QLocale& locale = QLocale());
+
+} // namespace quorvel

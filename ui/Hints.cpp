@@ -1,0 +1,143 @@
+#include "ui/Hints.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int HintWidth = 298;
+constexpr int TextMargin = 2;
+const QColor HintColour(255, 128, 64);
+const QColor FrameColour(128, 0, 0);
+
+TErrorHintWindow* errorHintWindow = nullptr;
+
+// Word-wrapped text with "&" shown as itself.
+constexpr int WrapFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+// The rectangle moved so that it lies within the desktop: up, then left, then right again.
+QRect HeldWithin(QRect rect, const QRect& desktop) {
+    if (rect.bottom() > desktop.bottom())
+        rect.moveBottom(desktop.bottom());
+    if (rect.right() > desktop.right())
+        rect.moveRight(desktop.right());
+    if (rect.left() < desktop.left())
+        rect.moveLeft(desktop.left());
+    return rect;
+}
+
+} // namespace
+
+TCustomHintWindow::TCustomHintWindow(QWidget* parent)
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setFont(QToolTip::font());
+}
+
+TCustomHintWindow::~TCustomHintWindow() {
+    StopWatching();
+}
+
+void TCustomHintWindow::ActivateHint(QRect rect, const QString& text) {
+    setWindowTitle(text);
+    rect.setBottom(rect.bottom() + 4);
+    const QScreen* screen = QGuiApplication::screenAt(rect.topLeft());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    setGeometry(screen ? HeldWithin(rect, screen->virtualGeometry()) : rect);
+    show(); // a stay-on-top tool tip window: shown above the others, never activated
+    update();
+    if (!watching_) {
+        qApp->installEventFilter(this);
+        watching_ = true;
+    }
+}
+
+bool TCustomHintWindow::IsHintMsg(const QEvent* event) const {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+    case QEvent::ApplicationActivate:
+    case QEvent::ApplicationDeactivate: return true;
+    default: return false;
+    }
+}
+
+bool TCustomHintWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (IsHintMsg(event)) {
+        StopWatching();
+        hide();
+    }
+    return QWidget::eventFilter(watched, event); // the event goes on to its target
+}
+
+void TCustomHintWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(FrameColour);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TCustomHintWindow::StopWatching() {
+    if (watching_ && qApp)
+        qApp->removeEventFilter(this);
+    watching_ = false;
+}
+
+TErrorHintWindow::TErrorHintWindow(QWidget* parent) : TCustomHintWindow(parent) {
+    setObjectName("ErrorHint");
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, HintColour);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    errorHintWindow = this;
+}
+
+TErrorHintWindow::~TErrorHintWindow() {
+    if (errorHintWindow == this)
+        errorHintWindow = nullptr;
+}
+
+TErrorHintWindow* TErrorHintWindow::Instance() {
+    return errorHintWindow;
+}
+
+void TErrorHintWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawText(rect().adjusted(TextMargin, TextMargin, 0, 0), WrapFlags, windowTitle());
+    painter.end();
+    TCustomHintWindow::paintEvent(event);
+}
+
+void ShowErrorHint(QWidget* control, const QString& text) {
+    if (!control)
+        throw EHintError("An error hint needs a control");
+    TErrorHintWindow* balloon = TErrorHintWindow::Instance();
+    if (!balloon)
+        throw EHintError("There is no error hint window");
+    if (control->isVisible())
+        control->setFocus();
+    const QRect measured =
+        QFontMetrics(balloon->font()).boundingRect(QRect(0, 0, HintWidth, 0), WrapFlags, text);
+    // Just below the control, 6 pixels in; the text's size plus a margin (ActivateHint adds 4
+    // more pixels of height).
+    const QPoint topLeft = control->mapToGlobal(QPoint(6, control->height() + 1));
+    balloon->ActivateHint(QRect(topLeft, QSize(measured.width() + 6, measured.height() + 4)), text);
+}
+
+} // namespace quorvel

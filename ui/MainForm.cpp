@@ -1,0 +1,486 @@
+#include "ui/MainForm.h"
+
+#include "calc/numbertext.h"
+#include "core/conversion.h"
+#include "core/textfile.h"
+#include "ui/Application.h"
+#include "ui/Hints.h"
+#include "widgets/icons.h"
+#include "widgets/qzcalcindicator.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <algorithm>
+#include <optional>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int ClientWidth = 545;
+constexpr int ClientHeight = 311;
+constexpr int GroupPanelWidth = 152;
+const char* const HomePageAddress = "https://quorvel.org/";
+const char* const GroupNameProperty = "groupName";
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Menu items and buttons read "&" as the mark of a shortcut letter; group names show it as is.
+QString AsCaption(const QString& name) {
+    QString caption = name;
+    return caption.replace('&', "&&");
+}
+
+void AppendLine(QTextDocument& document, const QString& line) {
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    if (!document.isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(line);
+}
+
+} // namespace
+
+TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TMFormLinks links, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      database_(std::move(database)), report_(report), links_(std::move(links)) {
+    setObjectName("MForm");
+    setWindowTitle("Quorvel");
+    CreateMenus();
+
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(4, 4, 4, 2);
+    columns->addWidget(CreateGroupPanel());
+    auto* right = new QVBoxLayout;
+    right->addWidget(CreateToolBar());
+    right->addWidget(CreateValuePanel());
+    right->addWidget(CreateConversionPanel(), 1);
+    columns->addLayout(right, 1);
+    setCentralWidget(central);
+    CreateStatusBar();
+    SetTabOrder();
+
+    currentValue_ = 0;
+    ShowValue();
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+}
+
+void TMForm::CreateMenus() {
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("miEdit");
+    QAction* copy = MenuAction(edit, "miCopy", "&Copy", [this] { miCopyClick(); });
+    copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence::Copy});
+    QAction* paste = MenuAction(edit, "miPaste", "&Paste", [this] { miPasteClick(); });
+    paste->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence::Paste});
+    edit->addSeparator();
+    MenuAction(edit, "miPreferences", "P&references", links_.preferences);
+
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->setObjectName("miTools");
+    MenuAction(tools, "Calculator1", "&Calculator", links_.calculator);
+    MenuAction(tools, "Report1", "&Report", links_.report);
+
+    QMenu* units = menuBar()->addMenu("&Units");
+    units->setObjectName("miUnits");
+    for (int k = 0; k < GroupSlotCount; ++k) {
+        const std::string name = "mi" + std::to_string(k + 1);
+        mi_[k] = MenuAction(units, name.c_str(), QString::number(k + 1),
+                            [this, k] { mi1Click(mi_[k]); });
+    }
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("miHelp");
+    MenuAction(help, "Contents1", "&Contents", links_.helpContents);
+    help->addSeparator();
+    MenuAction(help, "HomePage1", "&Home Page", [this] { HomePage1Click(); });
+    help->addSeparator();
+    MenuAction(help, "About1", "&About", links_.about);
+}
+
+QAction* TMForm::MenuAction(QMenu* menu, const char* name, const QString& text,
+                            const std::function<void()>& action) {
+    QAction* item = menu->addAction(text);
+    item->setObjectName(name);
+    item->setEnabled(static_cast<bool>(action)); // a window not built yet cannot be opened
+    if (action)
+        connect(item, &QAction::triggered, this, action);
+    return item;
+}
+
+QWidget* TMForm::CreateGroupPanel() {
+    groupPanel_ = new QScrollArea;
+    groupPanel_->setObjectName("pnGroups");
+    groupPanel_->setAccessibleName("Groups");
+    groupPanel_->setFixedWidth(GroupPanelWidth);
+    groupPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    groupPanel_->setWidgetResizable(true);
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(1);
+    for (int k = 0; k < GroupSlotCount; ++k) {
+        QPushButton* button = ab_[k] = new QPushButton;
+        button->setObjectName(QString("ab%1").arg(k + 1));
+        button->setAccessibleName(QString("Group %1").arg(k + 1));
+        button->setFixedHeight(23);
+        button->setAutoDefault(false);
+        button->installEventFilter(this); // keeps the focused button scrolled into view
+        connect(button, &QPushButton::clicked, this, [this, button] { ab1Click(button); });
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    groupPanel_->setWidget(column);
+    return groupPanel_;
+}
+
+QToolButton* TMForm::ToolButton(const char* name, const QString& hint, Picture picture,
+                                const std::function<void()>& action) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setIcon(MakeIcon(picture));
+    button->setAutoRaise(true);
+    button->setEnabled(static_cast<bool>(action));
+    if (action)
+        connect(button, &QToolButton::clicked, this, action);
+    return button;
+}
+
+QWidget* TMForm::CreateToolBar() {
+    auto* bar = new QToolBar;
+    bar->setObjectName("tbTools");
+    bar->setIconSize(QSize(24, 24));
+    auto add = [&](const char* name, const QString& hint, Picture picture,
+                   const std::function<void()>& action) {
+        bar->addWidget(ToolButton(name, hint, picture, action));
+    };
+    add("obCopy", "Copy", Picture::Copy, [this] { miCopyClick(); });
+    add("obPaste", "Paste", Picture::Paste, [this] { miPasteClick(); });
+    add("obPreferences", "Preferences", Picture::Preferences, links_.preferences);
+    bar->addSeparator();
+    add("obCalculator", "Calculator", Picture::Calculator, links_.calculator);
+    add("obReport", "Report", Picture::Report, links_.report);
+    bar->addSeparator();
+    add("obHelp", "Help", Picture::Help, links_.helpContents);
+    return bar;
+}
+
+QWidget* TMForm::CreateValuePanel() {
+    pnOut_ = new QFrame;
+    pnOut_->setObjectName("pnOut");
+    pnOut_->setAccessibleName("Value");
+    pnOut_->setFixedHeight(58);
+    pnOut_->setFocusPolicy(links_.inputNumber ? Qt::StrongFocus : Qt::NoFocus);
+    pnOut_->setStyleSheet("QFrame#pnOut { background: white; border: 1px solid #8a9ab5;"
+                          " border-radius: 3px; }"
+                          "QFrame#pnOut:focus { border: 2px solid #2f6fd0; }");
+    pnOut_->installEventFilter(this);
+
+    mainInd_ = new TQZCalcIndicator;
+    mainInd_->setObjectName("MainInd");
+    mainInd_->setAccessibleName("Value");
+    QFont bold = mainInd_->font();
+    bold.setBold(true);
+    bold.setPixelSize(24);
+    mainInd_->setFont(bold);
+    QPalette navy = mainInd_->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    mainInd_->setPalette(navy);
+    // Room for the mantissa a third of a line down and the raised exponent above it.
+    mainInd_->setFixedHeight(QFontMetrics(bold).height() * 4 / 3 + 2);
+    connect(mainInd_, &TQZCalcIndicator::clicked, this, [this] {
+        if (links_.inputNumber)
+            links_.inputNumber();
+    });
+
+    bbCalc_ = ToolButton("bbCalc", "Calculator", Picture::Calculator, links_.calculator);
+    bbCalc_->setIconSize(QSize(16, 16));
+
+    auto* layout = new QHBoxLayout(pnOut_);
+    layout->setContentsMargins(8, 4, 4, 4);
+    layout->addWidget(mainInd_, 1, Qt::AlignVCenter);
+    layout->addWidget(bbCalc_, 0, Qt::AlignBottom);
+    return pnOut_;
+}
+
+QWidget* TMForm::CreateConversionPanel() {
+    auto* panel = new QFrame;
+    panel->setObjectName("pnConvert");
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setVerticalSpacing(6);
+
+    auto picker = [&](const char* name, const QString& accessible) {
+        auto* box = new QComboBox;
+        box->setObjectName(name);
+        box->setAccessibleName(accessible);
+        box->setMaxVisibleItems(20);
+        return box;
+    };
+    cb1_ = picker("cb1", "Upper unit");
+    cb2_ = picker("cb2", "Lower unit");
+    const bool listExists = static_cast<bool>(links_.unitsList);
+    auto listButton = [&](const char* name, int target) {
+        return ToolButton(name, "List of units", Picture::List,
+                          listExists
+                              ? std::function<void()>([this, target] { OpenUnitsList(target); })
+                              : std::function<void()>());
+    };
+    speedButton2_ = listButton("SpeedButton2", 1);
+    speedButton3_ = listButton("SpeedButton3", 2);
+
+    auto arrow = [&](const char* name, Picture picture, const QString& accessible,
+                     QKeySequence key) {
+        auto* button = new QPushButton;
+        button->setObjectName(name);
+        button->setAccessibleName(accessible);
+        button->setAccessibleDescription(key.toString(QKeySequence::NativeText));
+        button->setIcon(MakeIcon(picture));
+        button->setIconSize(QSize(30, 30));
+        button->setFixedSize(72, 44);
+        button->setAutoDefault(true); // Enter presses the focused arrow
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, [button] { button->animateClick(); });
+        return button;
+    };
+    bbUp_ = arrow("bbUp", Picture::ArrowUp, "Convert to the upper unit",
+                  QKeySequence(Qt::CTRL | Qt::Key_Up));
+    bbDown_ = arrow("bbDown", Picture::ArrowDown, "Convert to the lower unit",
+                    QKeySequence(Qt::CTRL | Qt::Key_Down));
+    connect(bbUp_, &QPushButton::clicked, this, &TMForm::bbUpClick);
+    connect(bbDown_, &QPushButton::clicked, this, &TMForm::bbDownClick);
+
+    auto* arrows = new QHBoxLayout;
+    arrows->addStretch();
+    arrows->addWidget(bbUp_);
+    arrows->addSpacing(16);
+    arrows->addWidget(bbDown_);
+    arrows->addStretch();
+
+    grid->addWidget(speedButton2_, 0, 0);
+    grid->addWidget(cb1_, 0, 1);
+    grid->addLayout(arrows, 1, 0, 1, 2);
+    grid->addWidget(speedButton3_, 2, 0);
+    grid->addWidget(cb2_, 2, 1);
+    grid->setColumnStretch(1, 1);
+    return panel;
+}
+
+void TMForm::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("stStatus");
+    bar->setSizeGripEnabled(false);
+    QFont bold = bar->font();
+    bold.setBold(true);
+    bar->setFont(bold);
+    auto panel = [&](const char* name, int width, Qt::Alignment alignment) {
+        auto* label = new QLabel;
+        label->setObjectName(name);
+        label->setFont(bold);
+        label->setFixedWidth(width);
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents); // a click is the bar's
+        bar->addWidget(label);
+        return label;
+    };
+    groupLabel_ = panel("stGroup", 182, Qt::AlignHCenter);
+    lineLabel_ = panel("stLine", 160, Qt::AlignLeft);
+    groupLabel_->setText("Group");
+    bar->installEventFilter(this);
+}
+
+void TMForm::SetTabOrder() {
+    QList<QWidget*> order = {pnOut_, bbCalc_, speedButton2_, cb1_,
+                             bbUp_,  bbDown_, speedButton3_, cb2_};
+    for (QPushButton* button : ab_)
+        order.append(button);
+    for (qsizetype k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1], order[k]);
+}
+
+void TMForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TMForm::FormShow() {
+    SetGroupButtons();
+    ab1Click(ab_[0]);
+    cb1_->setFocus();
+}
+
+void TMForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LocaleChange) {
+        ApplyLocaleSeparators();
+        ShowValue();
+    }
+}
+
+bool TMForm::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (watched == statusBar() && press && links_.report) {
+        links_.report();
+    } else if (watched == pnOut_ && links_.inputNumber) {
+        const auto* key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+        const bool activate = key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                                      key->key() == Qt::Key_Space);
+        if (press || activate) {
+            links_.inputNumber();
+            return activate;
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        if (auto* button = qobject_cast<QPushButton*>(watched))
+            groupPanel_->ensureWidgetVisible(button);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMForm::SetGroupButtons() {
+    GroupSlots groupSlots;
+    try {
+        groupSlots = database_.ReadGroupSlots();
+    } catch (const EFileError&) {
+        return; // no group list: every slot keeps its caption
+    }
+    for (int k = 0; k < GroupSlotCount; ++k) {
+        const QString name = Q(groupSlots[k]);
+        ab_[k]->setProperty(GroupNameProperty, name);
+        ab_[k]->setText(AsCaption(name));
+        ab_[k]->setAccessibleName(name.isEmpty() ? QString("Group %1").arg(k + 1) : name);
+        mi_[k]->setText(AsCaption(name));
+    }
+}
+
+void TMForm::ab1Click(QPushButton* sender) {
+    const QString name = sender->property(GroupNameProperty).toString();
+    cb1_->clear();
+    cb2_->clear();
+    factorList_.clear();
+    groupName_ = name;
+    groupLabel_->setText(name);
+    std::vector<Unit> units;
+    try {
+        units = database_.LoadGroup(name.toStdString());
+    } catch (const EFileError&) {
+        return; // the group stays empty, and conversions do nothing
+    }
+    QStringList names;
+    for (const Unit& unit : units) {
+        names.append(Q(unit.name));
+        factorList_.push_back(unit.factor);
+    }
+    cb1_->addItems(names);
+    cb2_->addItems(names);
+    cb1_->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    cb2_->setCurrentIndex(names.isEmpty() ? -1 : 0);
+}
+
+void TMForm::mi1Click(QAction* sender) {
+    const auto found = std::find(mi_.begin(), mi_.end(), sender);
+    ab1Click(ab_[found == mi_.end() ? 0 : found - mi_.begin()]);
+}
+
+void TMForm::bbUpClick() {
+    Convert(cb2_, cb1_);
+}
+
+void TMForm::bbDownClick() {
+    Convert(cb1_, cb2_);
+}
+
+void TMForm::Convert(QComboBox* source, QComboBox* target) {
+    const int from = source->currentIndex();
+    const int to = target->currentIndex();
+    const int count = static_cast<int>(factorList_.size());
+    if (from < 0 || to < 0 || from >= count || to >= count)
+        return;
+    const std::string sourceName = source->currentText().toStdString();
+    const std::string targetName = target->currentText().toStdString();
+    std::optional<ConversionResult> result;
+    try {
+        result = quorvel::Convert({currentValue_, factorList_[from], factorList_[to], sourceName,
+                                   targetName, IsTemperatureGroup(groupName_.toStdString())});
+    } catch (const ETemperatureBound& refusal) {
+        ShowErrorHint(pnOut_, QString::fromStdString(refusal.what()));
+        return;
+    }
+    if (!result)
+        return;
+    try {
+        mainInd_->SetText(Q(GeneralNumberText(result->value)));
+    } catch (const EConvertError&) {
+        return; // a value the display cannot take back converts nothing
+    }
+    currentValue_ = result->value;
+    const QString line = Q(result->line);
+    lineLabel_->setText(line);
+    statusBar()->setToolTip(line);
+    if (report_)
+        AppendLine(*report_, line);
+}
+
+void TMForm::ShowValue() {
+    try {
+        mainInd_->SetText(Q(GeneralNumberText(currentValue_)));
+    } catch (const EConvertError&) {
+        // The display keeps what it showed.
+    }
+}
+
+void TMForm::miCopyClick() {
+    QGuiApplication::clipboard()->setText(Q(CleanNumberText(GeneralNumberText(currentValue_))));
+}
+
+void TMForm::miPasteClick() {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.isEmpty())
+        return;
+    long double value;
+    try {
+        value = ParseNumberText(CleanNumberText(text.toStdString()));
+        mainInd_->SetText(Q(GeneralNumberText(value)));
+    } catch (const EConvertError&) {
+        return; // no number on the clipboard: nothing changes
+    }
+    currentValue_ = value;
+}
+
+void TMForm::OpenUnitsList(int target) {
+    listTarget_ = target;
+    links_.unitsList();
+}
+
+void TMForm::HomePage1Click() {
+    QDesktopServices::openUrl(QUrl(HomePageAddress));
+}
+
+} // namespace quorvel

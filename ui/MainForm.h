@@ -1,0 +1,116 @@
+#pragma once
+
+// The main window: 23 group buttons, the value being converted, the two unit pickers with the
+// arrow buttons that convert between them, and the status bar with the last conversion.
+
+#include "core/unitsdatabase.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QTextDocument;
+class QToolButton;
+
+namespace quorvel {
+
+class TQZCalcIndicator;
+enum class Picture;
+
+// The windows the main window opens. The program's owner provides those that exist; the
+// controls that open a missing one are disabled.
+struct TMFormLinks {
+    std::function<void()> inputNumber;
+    std::function<void()> calculator;
+    std::function<void()> unitsList;
+    std::function<void()> report;
+    std::function<void()> preferences;
+    std::function<void()> helpContents;
+    std::function<void()> about;
+};
+
+class TMForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Conversion lines are appended to `report`, which the report window shows.
+    TMForm(UnitsDatabase database, QTextDocument* report, TMFormLinks links = {},
+           QWidget* parent = nullptr);
+
+    long double CurrentValue() const { return currentValue_; }
+    void SetCurrentValue(long double value) { currentValue_ = value; }
+    TQZCalcIndicator* MainInd() const { return mainInd_; }
+    const QString& GroupName() const { return groupName_; }
+    const std::vector<std::string>& FactorList() const { return factorList_; }
+    int ListTarget() const { return listTarget_; }
+
+    // Fills the 23 group buttons and the Units menu from the group list.
+    void SetGroupButtons();
+    // Loads the group whose name the button shows.
+    void ab1Click(QPushButton* sender);
+    // Menu item k acts as group button k.
+    void mi1Click(QAction* sender);
+    void bbUpClick();
+    void bbDownClick();
+    void miCopyClick();
+    void miPasteClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateMenus();
+    QWidget* CreateGroupPanel();
+    QWidget* CreateToolBar();
+    QWidget* CreateValuePanel();
+    QWidget* CreateConversionPanel();
+    void CreateStatusBar();
+    void SetTabOrder();
+    QToolButton* ToolButton(const char* name, const QString& hint, Picture picture,
+                            const std::function<void()>& action);
+    QAction* MenuAction(QMenu* menu, const char* name, const QString& text,
+                        const std::function<void()>& action);
+    void FormShow();
+    void Convert(QComboBox* source, QComboBox* target);
+    void ShowValue();
+    void OpenUnitsList(int target);
+    void HomePage1Click();
+
+    UnitsDatabase database_;
+    QTextDocument* report_;
+    TMFormLinks links_;
+
+    long double currentValue_ = 0;
+    QString groupName_;
+    std::vector<std::string> factorList_;
+    int listTarget_ = 1;
+    bool shown_ = false;
+
+    std::array<QPushButton*, GroupSlotCount> ab_{};
+    std::array<QAction*, GroupSlotCount> mi_{};
+    QScrollArea* groupPanel_ = nullptr;
+    QFrame* pnOut_ = nullptr;
+    TQZCalcIndicator* mainInd_ = nullptr;
+    QToolButton* bbCalc_ = nullptr;
+    QToolButton* speedButton2_ = nullptr;
+    QToolButton* speedButton3_ = nullptr;
+    QComboBox* cb1_ = nullptr;
+    QComboBox* cb2_ = nullptr;
+    QPushButton* bbUp_ = nullptr;
+    QPushButton* bbDown_ = nullptr;
+    QLabel* groupLabel_ = nullptr;
+    QLabel* lineLabel_ = nullptr;
+};
+
+} // namespace quorvel

@@ -1,0 +1,179 @@
+#include "widgets/icons.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace quorvel {
+
+namespace {
+
+const QColor Ink(0x1f, 0x3a, 0x68);
+const QColor Accent(0x2f, 0x6f, 0xd0);
+const QColor Paper(0xfb, 0xfb, 0xf8);
+
+void DrawPage(QPainter& p, QRectF page) {
+    p.setPen(QPen(Ink, 1.5));
+    p.setBrush(Paper);
+    p.drawRoundedRect(page, 2, 2);
+}
+
+void DrawLines(QPainter& p, QRectF area, int count) {
+    p.setPen(QPen(Accent, 1.5));
+    const qreal step = area.height() / count;
+    for (int k = 0; k < count; ++k) {
+        const qreal y = area.top() + step * (k + 0.5);
+        p.drawLine(QPointF(area.left(), y), QPointF(area.right() - (k % 2) * 4, y));
+    }
+}
+
+void DrawArrow(QPainter& p, bool up) {
+    QPainterPath arrow;
+    const qreal tip = up ? 4 : 28, base = up ? 16 : 16, tail = up ? 28 : 4;
+    arrow.moveTo(16, tip);
+    arrow.lineTo(28, base);
+    arrow.lineTo(21, base);
+    arrow.lineTo(21, tail);
+    arrow.lineTo(11, tail);
+    arrow.lineTo(11, base);
+    arrow.lineTo(4, base);
+    arrow.closeSubpath();
+    QLinearGradient fill(0, 0, 32, 32);
+    fill.setColorAt(0, Accent.lighter(130));
+    fill.setColorAt(1, Ink);
+    p.setPen(QPen(Ink, 1));
+    p.setBrush(fill);
+    p.drawPath(arrow);
+}
+
+void Draw(QPainter& p, Picture picture) {
+    switch (picture) {
+    case Picture::Copy:
+        DrawPage(p, QRectF(4, 3, 16, 20));
+        DrawPage(p, QRectF(12, 9, 16, 20));
+        DrawLines(p, QRectF(15, 13, 10, 13), 3);
+        break;
+    case Picture::Paste:
+        p.setPen(QPen(Ink, 1.5));
+        p.setBrush(QColor(0xc8, 0x9b, 0x5e));
+        p.drawRoundedRect(QRectF(5, 5, 18, 23), 2, 2);
+        p.setBrush(QColor(0x9a, 0xa4, 0xb0));
+        p.drawRoundedRect(QRectF(10, 2, 8, 6), 1.5, 1.5);
+        DrawPage(p, QRectF(13, 12, 15, 17));
+        DrawLines(p, QRectF(16, 15, 9, 11), 3);
+        break;
+    case Picture::Preferences:
+        for (int k = 0; k < 3; ++k) {
+            const qreal y = 8 + 8 * k;
+            const qreal knob = k == 1 ? 20 : k == 0 ? 10 : 14;
+            p.setPen(QPen(Ink, 2));
+            p.drawLine(QPointF(4, y), QPointF(28, y));
+            p.setBrush(Accent);
+            p.setPen(QPen(Ink, 1));
+            p.drawEllipse(QPointF(knob, y), 3.5, 3.5);
+        }
+        break;
+    case Picture::Calculator:
+        p.setPen(QPen(Ink, 1.5));
+        p.setBrush(QColor(0xe3, 0xe8, 0xef));
+        p.drawRoundedRect(QRectF(6, 2, 20, 28), 3, 3);
+        p.setBrush(QColor(0xcf, 0xe6, 0xc8));
+        p.drawRect(QRectF(9, 5, 14, 6));
+        p.setPen(Qt::NoPen);
+        p.setBrush(Ink);
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column)
+                p.drawRect(QRectF(9.5 + 5 * column, 14 + 5 * row, 3, 3));
+        }
+        break;
+    case Picture::Report:
+        DrawPage(p, QRectF(7, 3, 18, 26));
+        DrawLines(p, QRectF(10, 7, 12, 18), 5);
+        break;
+    case Picture::Help: {
+        p.setPen(QPen(Ink, 1.5));
+        p.setBrush(Accent);
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        QFont font("Sans", 15, QFont::Bold);
+        font.setPixelSize(19);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, "?");
+        break;
+    }
+    case Picture::ArrowUp:
+    case Picture::ArrowDown: DrawArrow(p, picture == Picture::ArrowUp); break;
+    case Picture::List:
+        p.setPen(QPen(Ink, 1));
+        p.setBrush(Accent);
+        for (int k = 0; k < 4; ++k) {
+            const qreal y = 7 + 6 * k;
+            p.drawEllipse(QPointF(7, y), 2, 2);
+            p.drawLine(QPointF(12, y), QPointF(27, y));
+        }
+        break;
+    }
+}
+
+} // namespace
+
+QIcon MakeIcon(Picture picture) {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 32.0, size / 32.0);
+        Draw(painter, picture);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QPixmap SplashPicture() {
+    QPixmap pixmap(303, 218);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient band(0, 0, 303, 120);
+    band.setColorAt(0, Ink);
+    band.setColorAt(1, Accent);
+    p.fillRect(QRect(0, 0, 303, 120), band);
+
+    QFont title("Sans", 30, QFont::Bold);
+    title.setPixelSize(40);
+    p.setFont(title);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 18, 303, 56), Qt::AlignCenter, "Quorvel");
+    QFont subtitle("Sans");
+    subtitle.setPixelSize(13);
+    p.setFont(subtitle);
+    p.drawText(QRect(0, 72, 303, 24), Qt::AlignCenter, "Units converter and scientific calculator");
+
+    // A ruler: centimetres above, inches below.
+    const int left = 20, right = 283, top = 140;
+    p.setPen(QPen(Ink, 1));
+    p.setBrush(QColor(0xf4, 0xe3, 0xb5));
+    p.drawRect(QRect(left, top, right - left, 44));
+    for (int mm = 0; left + mm * 3 <= right; ++mm) {
+        const int x = left + mm * 3;
+        p.drawLine(x, top, x, top + (mm % 10 == 0 ? 12 : mm % 5 == 0 ? 8 : 4));
+    }
+    const qreal inch = 3 * 25.4;
+    for (int sixteenth = 0; left + sixteenth * inch / 16 <= right; ++sixteenth) {
+        const qreal x = left + sixteenth * inch / 16;
+        const int length = sixteenth % 16 == 0 ? 12 : sixteenth % 4 == 0 ? 8 : 4;
+        p.drawLine(QPointF(x, top + 44), QPointF(x, top + 44 - length));
+    }
+    QFont small("Sans");
+    small.setPixelSize(11);
+    p.setFont(small);
+    p.setPen(Ink);
+    p.drawText(QRect(0, 192, 303, 20), Qt::AlignCenter, "1 inch = 0.0254 metre");
+    return pixmap;
+}
+
+} // namespace quorvel

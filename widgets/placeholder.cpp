@@ -1,1 +1,0 @@
-// Custom controls come with the windows that need them.
