@@ -7,6 +7,7 @@
 #include "ui/Hints.h"
 #include "widgets/icons.h"
 #include "widgets/qzcalcindicator.h"
+#include "widgets/valuepanel.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -187,14 +188,11 @@ QWidget* TMForm::CreateToolBar() {
 }
 
 QWidget* TMForm::CreateValuePanel() {
-    pnOut_ = new QFrame;
+    pnOut_ = new TValuePanel;
     pnOut_->setObjectName("pnOut");
     pnOut_->setAccessibleName("Value");
     pnOut_->setFixedHeight(58);
     pnOut_->setFocusPolicy(links_.inputNumber ? Qt::StrongFocus : Qt::NoFocus);
-    pnOut_->setStyleSheet("QFrame#pnOut { background: white; border: 1px solid #8a9ab5;"
-                          " border-radius: 3px; }"
-                          "QFrame#pnOut:focus { border: 2px solid #2f6fd0; }");
     pnOut_->installEventFilter(this);
 
     mainInd_ = new TQZCalcIndicator;
@@ -292,23 +290,27 @@ void TMForm::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("stStatus");
     bar->setSizeGripEnabled(false);
+    bar->setAccessibleName("Status");
     QFont bold = bar->font();
     bold.setBold(true);
     bar->setFont(bold);
-    auto panel = [&](const char* name, int width, Qt::Alignment alignment) {
+    auto panel = [&](const char* name, int width, Qt::Alignment alignment, int stretch) {
         auto* label = new QLabel;
         label->setObjectName(name);
         label->setFont(bold);
-        label->setFixedWidth(width);
+        label->setMinimumWidth(width);
+        if (stretch == 0)
+            label->setMaximumWidth(width);
         label->setAlignment(alignment | Qt::AlignVCenter);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAttribute(Qt::WA_TransparentForMouseEvents); // a click is the bar's
-        bar->addWidget(label);
+        bar->addWidget(label, stretch);
         return label;
     };
-    groupLabel_ = panel("stGroup", 182, Qt::AlignHCenter);
-    lineLabel_ = panel("stLine", 160, Qt::AlignLeft);
+    groupLabel_ = panel("stGroup", 182, Qt::AlignHCenter, 0);
+    // The last panel runs to the window's edge; the bar's tool tip holds what does not fit.
+    lineLabel_ = panel("stLine", 160, Qt::AlignLeft, 1);
     groupLabel_->setText("Group");
     bar->installEventFilter(this);
 }

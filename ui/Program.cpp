@@ -4,6 +4,7 @@
 #include "ui/Splash.h"
 
 #include <QPlainTextDocumentLayout>
+#include <QToolTip>
 
 namespace quorvel {
 
@@ -15,8 +16,10 @@ TProgram::TProgram() {
 
     QApplication::setApplicationName("Quorvel");
     ApplyLocaleSeparators();
-    qApp->setStyleSheet("QToolTip { color: black; background-color: #fff4c4;"
-                        " border: 1px solid #b08a3c; padding: 2px; }");
+    QPalette tips = QToolTip::palette();
+    tips.setColor(QPalette::ToolTipBase, QColor(0xff, 0xf4, 0xc4));
+    tips.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(tips);
 
     errorHint_ = std::make_unique<TErrorHintWindow>();
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));

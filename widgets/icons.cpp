@@ -1,5 +1,8 @@
 #include "widgets/icons.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,6 +14,15 @@ namespace {
 const QColor Ink(0x1f, 0x3a, 0x68);
 const QColor Accent(0x2f, 0x6f, 0xd0);
 const QColor Paper(0xfb, 0xfb, 0xf8);
+
+// The application's font at a size: a family the font database has at hand, which is much
+// quicker to find than a generic name it has to resolve.
+QFont Font(int pixelSize, bool bold) {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
 
 void DrawPage(QPainter& p, QRectF page) {
     p.setPen(QPen(Ink, 1.5));
@@ -94,8 +106,7 @@ void Draw(QPainter& p, Picture picture) {
         p.setPen(QPen(Ink, 1.5));
         p.setBrush(Accent);
         p.drawEllipse(QRectF(3, 3, 26, 26));
-        QFont font("Sans", 15, QFont::Bold);
-        font.setPixelSize(19);
+        QFont font = Font(19, true);
         p.setFont(font);
         p.setPen(Qt::white);
         p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, "?");
@@ -117,19 +128,58 @@ void Draw(QPainter& p, Picture picture) {
 
 } // namespace
 
-QIcon MakeIcon(Picture picture) {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
+namespace {
+
+// Draws its picture at whatever size is asked for, when it is asked for: no pixmaps are made
+// for sizes nobody shows. A disabled icon is drawn faded in grey.
+class DrawnIconEngine : public QIconEngine {
+public:
+    explicit DrawnIconEngine(Picture picture) : picture_(picture) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        QImage image(rect.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter canvas(&image);
+        canvas.setRenderHint(QPainter::Antialiasing);
+        canvas.scale(rect.width() / 32.0, rect.height() / 32.0);
+        Draw(canvas, picture_);
+        canvas.end();
+        if (mode == QIcon::Disabled)
+            image = Faded(image);
+        painter->drawImage(rect, image);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 32.0, size / 32.0);
-        Draw(painter, picture);
-        painter.end();
-        icon.addPixmap(pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
     }
-    return icon;
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(picture_); }
+
+private:
+    static QImage Faded(const QImage& image) {
+        QImage grey = image;
+        for (int y = 0; y < grey.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
+            for (int x = 0; x < grey.width(); ++x) {
+                const QRgb colour = qUnpremultiply(line[x]);
+                const int g = qGray(colour);
+                line[x] = qPremultiply(qRgba(g, g, g, qAlpha(colour) / 2));
+            }
+        }
+        return grey;
+    }
+
+    Picture picture_;
+};
+
+} // namespace
+
+QIcon MakeIcon(Picture picture) {
+    return QIcon(new DrawnIconEngine(picture));
 }
 
 QPixmap SplashPicture() {
@@ -143,14 +193,10 @@ QPixmap SplashPicture() {
     band.setColorAt(1, Accent);
     p.fillRect(QRect(0, 0, 303, 120), band);
 
-    QFont title("Sans", 30, QFont::Bold);
-    title.setPixelSize(40);
-    p.setFont(title);
+    p.setFont(Font(40, true));
     p.setPen(Qt::white);
     p.drawText(QRect(0, 18, 303, 56), Qt::AlignCenter, "Quorvel");
-    QFont subtitle("Sans");
-    subtitle.setPixelSize(13);
-    p.setFont(subtitle);
+    p.setFont(Font(13, false));
     p.drawText(QRect(0, 72, 303, 24), Qt::AlignCenter, "Units converter and scientific calculator");
 
     // A ruler: centimetres above, inches below.
@@ -168,9 +214,7 @@ QPixmap SplashPicture() {
         const int length = sixteenth % 16 == 0 ? 12 : sixteenth % 4 == 0 ? 8 : 4;
         p.drawLine(QPointF(x, top + 44), QPointF(x, top + 44 - length));
     }
-    QFont small("Sans");
-    small.setPixelSize(11);
-    p.setFont(small);
+    p.setFont(Font(11, false));
     p.setPen(Ink);
     p.drawText(QRect(0, 192, 303, 20), Qt::AlignCenter, "1 inch = 0.0254 metre");
     return pixmap;

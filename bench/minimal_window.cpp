@@ -1,0 +1,13 @@
+// The yardstick for start-up: a Qt program that shows one empty window.
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setWindowTitle("Minimal");
+    window.resize(545, 311);
+    window.show();
+    return QApplication::exec();
+}

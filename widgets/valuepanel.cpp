@@ -1,0 +1,30 @@
+#include "widgets/valuepanel.h"
+
+#include <QPainter>
+
+namespace quorvel {
+
+TValuePanel::TValuePanel(QWidget* parent) : QFrame(parent) {}
+
+void TValuePanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool focused = hasFocus();
+    const qreal width = focused ? 2 : 1;
+    painter.setPen(QPen(focused ? QColor(0x2f, 0x6f, 0xd0) : QColor(0x8a, 0x9a, 0xb5), width));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2),
+                            3, 3);
+}
+
+void TValuePanel::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void TValuePanel::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    update();
+}
+
+} // namespace quorvel
