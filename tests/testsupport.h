@@ -4,6 +4,7 @@
 
 #include "calc/numbertext.h"
 
+#include <QFile>
 #include <QString>
 #include <QTest>
 #include <string>
@@ -39,6 +40,19 @@ inline std::string WithSeparator(std::string text, const std::string& separator)
 
 inline std::string Str(const QString& text) {
     return text.toStdString();
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace quorvel::test

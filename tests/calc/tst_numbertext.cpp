@@ -62,6 +62,26 @@ long double RandomValue(std::mt19937_64& random, int minExp, int maxExp) {
     return random() & 1 ? -x : x;
 }
 
+// A value and its expected text, written with a comma; added once per separator.
+struct ValueRow {
+    const char* name;
+    long double value;
+    const char* text;
+};
+
+void AddValueRows(std::initializer_list<ValueRow> rows) {
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<long double>("value");
+    QTest::addColumn<QString>("text");
+    for (const std::string& separator : Separators) {
+        for (const ValueRow& row : rows) {
+            QTest::addRow("%s %s", separator.c_str(), row.name)
+                << QString::fromStdString(separator) << row.value
+                << QString::fromStdString(WithSeparator(row.text, separator));
+        }
+    }
+}
+
 } // namespace
 
 class TestNumberText : public QObject {
@@ -90,15 +110,7 @@ private slots:
 };
 
 void TestNumberText::generalNumberText_data() {
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<long double>("value");
-    QTest::addColumn<QString>("text");
-    struct Row {
-        const char* name;
-        long double value;
-        const char* text;
-    };
-    const Row rows[] = {
+    AddValueRows({
         {"one third", 1.0L / 3, "0,333333333333333"},
         {"two thirds", 2.0L / 3, "0,666666666666667"},
         {"fifteen digits", 123456789012345.0L, "123456789012345"},
@@ -119,14 +131,7 @@ void TestNumberText::generalNumberText_data() {
         {"denormal counts as zero", LDBL_MIN / 4, "0"},
         {"negative denormal counts as zero", -LDBL_MIN / 4, "0"},
         {"large exponent", -2.5e300L, "-2,5E300"},
-    };
-    for (const std::string& separator : Separators) {
-        for (const Row& row : rows) {
-            QTest::addRow("%s %s", separator.c_str(), row.name)
-                << QString::fromStdString(separator) << row.value
-                << QString::fromStdString(WithSeparator(row.text, separator));
-        }
-    }
+    });
 }
 
 void TestNumberText::generalNumberText() {
@@ -138,15 +143,7 @@ void TestNumberText::generalNumberText() {
 }
 
 void TestNumberText::displayExponentText_data() {
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<long double>("value");
-    QTest::addColumn<QString>("text");
-    struct Row {
-        const char* name;
-        long double value;
-        const char* text;
-    };
-    const Row rows[] = {
+    AddValueRows({
         {"ten to the fifteenth", 1e15L, "1,000000000000E+15"},
         {"sample of a fresh display", -123456789e-1234L, "-1,234567890000E-1226"},
         {"long integer", 1234567890123456789012.0L, "1,234567890123E+21"},
@@ -154,14 +151,7 @@ void TestNumberText::displayExponentText_data() {
         {"rounds at the thirteenth digit", 2.0L / 3, "6,666666666667E-1"},
         {"carry into the exponent", 9.9999999999999e20L, "1,000000000000E+21"},
         {"zero", 0.0L, "0,000000000000E+0"},
-    };
-    for (const std::string& separator : Separators) {
-        for (const Row& row : rows) {
-            QTest::addRow("%s %s", separator.c_str(), row.name)
-                << QString::fromStdString(separator) << row.value
-                << QString::fromStdString(WithSeparator(row.text, separator));
-        }
-    }
+    });
 }
 
 void TestNumberText::displayExponentText() {

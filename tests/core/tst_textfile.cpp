@@ -1,5 +1,7 @@
 #include "core/textfile.h"
 
+#include "testsupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,21 +11,10 @@
 #include <sys/stat.h>
 
 using namespace quorvel;
+using quorvel::test::ReadBytes;
+using quorvel::test::WriteBytes;
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QStringList ToQt(const std::vector<std::string>& lines) {
     QStringList list;
