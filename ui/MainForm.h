@@ -47,7 +47,6 @@ public:
            QWidget* parent = nullptr);
 
     long double CurrentValue() const { return currentValue_; }
-    void SetCurrentValue(long double value) { currentValue_ = value; }
     TQZCalcIndicator* MainInd() const { return mainInd_; }
     const QString& GroupName() const { return groupName_; }
     const std::vector<std::string>& FactorList() const { return factorList_; }
