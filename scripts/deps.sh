@@ -1,7 +1,7 @@
 # Shared by the run and test commands: installs the Debian packages they need when any is missing.
 
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-                qt6-documentation-tools)
+                qt6-documentation-tools fonts-dejavu-core)
 TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales)
 
 as_root() {
