@@ -8,6 +8,8 @@ build=${BUILD:-build}
 runs=${RUNS:-15}
 
 if [ -z "${DISPLAY:-}" ]; then
+    source scripts/deps.sh
+    ensure_packages xvfb xauth
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
