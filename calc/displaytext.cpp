@@ -21,15 +21,6 @@ std::string GroupThousands(const std::string& integerDigits) {
     return grouped;
 }
 
-// d1[,d2...dn]E[-]x: the exponent notation of the general number text.
-std::string ExponentNotation(const DecimalDigits& d) {
-    std::string text = d.negative ? "-" : "";
-    text += d.digits[0];
-    if (d.digits.size() > 1)
-        text += DecimalSeparator() + d.digits.substr(1);
-    return text + "E" + std::to_string(d.exponent - 1);
-}
-
 size_t ExponentLetter(std::string_view text) {
     return text.find_first_of("Ee");
 }
@@ -61,7 +52,7 @@ std::string FixedLayoutText(long double x, int precision, int decimals, bool gro
     const DecimalDigits d = RoundedDigits(x, std::min(unrounded.exponent + decimals, precision));
     const int e = d.exponent;
     if (!d.IsZero() && e > precision)
-        return ExponentNotation(RoundedDigits(x, precision));
+        return ExponentNotationText(RoundedDigits(x, precision));
 
     std::string integer = "0";
     std::string fraction;

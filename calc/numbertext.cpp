@@ -230,8 +230,8 @@ std::string GeneralNumberText(long double x) {
     const std::string& separator = DecimalSeparator();
     const int n = static_cast<int>(d.digits.size());
     const int e = d.exponent;
-    std::string text = d.negative ? "-" : "";
     if (e >= -3 && e <= 15) {
+        std::string text = d.negative ? "-" : "";
         if (e <= 0) {
             text += "0" + separator + std::string(-e, '0') + d.digits;
         } else if (n <= e) {
@@ -241,12 +241,15 @@ std::string GeneralNumberText(long double x) {
         }
         return text;
     }
+    return ExponentNotationText(d);
+}
+
+std::string ExponentNotationText(const DecimalDigits& d) {
+    std::string text = d.negative ? "-" : "";
     text += d.digits[0];
-    if (n > 1)
-        text += separator + d.digits.substr(1);
-    text += 'E';
-    text += std::to_string(e - 1);
-    return text;
+    if (d.digits.size() > 1)
+        text += DecimalSeparator() + d.digits.substr(1);
+    return text + "E" + std::to_string(d.exponent - 1);
 }
 
 std::string DisplayExponentText(long double x) {

@@ -53,4 +53,8 @@ struct DecimalDigits {
 // digits all vanish, counts as zero.
 DecimalDigits RoundedDigits(long double x, int r);
 
+// The exponent notation of the general number text: d1[,d2...dn]E[-]x. The digits must not
+// count as zero.
+std::string ExponentNotationText(const DecimalDigits& digits);
+
 } // namespace quorvel

@@ -176,7 +176,7 @@ long double Log2(long double x) {
 long double LogN(long double base, long double x) {
     CheckLogArgument(x);
     CheckLogArgument(base);
-    return SafeDiv(Log2(x), Log2(base));
+    return SafeDiv(std::log2(x), std::log2(base));
 }
 
 long double Ln(long double x) {
