@@ -14,8 +14,6 @@ constexpr int TextMargin = 2;
 const QColor HintColour(255, 128, 64);
 const QColor FrameColour(128, 0, 0);
 
-TErrorHintWindow* errorHintWindow = nullptr;
-
 // Word-wrapped text with "&" shown as itself.
 constexpr int WrapFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
@@ -104,16 +102,6 @@ TErrorHintWindow::TErrorHintWindow(QWidget* parent) : TCustomHintWindow(parent) 
     colours.setColor(QPalette::WindowText, Qt::black);
     setPalette(colours);
     setAutoFillBackground(true);
-    errorHintWindow = this;
-}
-
-TErrorHintWindow::~TErrorHintWindow() {
-    if (errorHintWindow == this)
-        errorHintWindow = nullptr;
-}
-
-TErrorHintWindow* TErrorHintWindow::Instance() {
-    return errorHintWindow;
 }
 
 void TErrorHintWindow::paintEvent(QPaintEvent* event) {
@@ -124,20 +112,17 @@ void TErrorHintWindow::paintEvent(QPaintEvent* event) {
     TCustomHintWindow::paintEvent(event);
 }
 
-void ShowErrorHint(QWidget* control, const QString& text) {
+void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text) {
     if (!control)
         throw EHintError("An error hint needs a control");
-    TErrorHintWindow* balloon = TErrorHintWindow::Instance();
-    if (!balloon)
-        throw EHintError("There is no error hint window");
     if (control->isVisible())
         control->setFocus();
     const QRect measured =
-        QFontMetrics(balloon->font()).boundingRect(QRect(0, 0, HintWidth, 0), WrapFlags, text);
+        QFontMetrics(font()).boundingRect(QRect(0, 0, HintWidth, 0), WrapFlags, text);
     // Just below the control, 6 pixels in; the text's size plus a margin (ActivateHint adds 4
     // more pixels of height).
     const QPoint topLeft = control->mapToGlobal(QPoint(6, control->height() + 1));
-    balloon->ActivateHint(QRect(topLeft, QSize(measured.width() + 6, measured.height() + 4)), text);
+    ActivateHint(QRect(topLeft, QSize(measured.width() + 6, measured.height() + 4)), text);
 }
 
 } // namespace quorvel

@@ -43,22 +43,20 @@ private:
     bool watching_ = false;
 };
 
+// The program's one error balloon. The program's owner creates it and hands it to every window
+// that shows messages.
 class TErrorHintWindow : public TCustomHintWindow {
     Q_OBJECT
 
 public:
-    // Becomes the program's error hint window for as long as it lives.
     explicit TErrorHintWindow(QWidget* parent = nullptr);
-    ~TErrorHintWindow() override;
 
-    static TErrorHintWindow* Instance();
+    // Shows the message under the control and gives the control the focus. Throws EHintError
+    // without a control.
+    void ShowErrorHint(QWidget* control, const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
-
-// Shows the message under the control and gives the control the focus. Throws EHintError
-// without a control or without an error hint window.
-void ShowErrorHint(QWidget* control, const QString& text);
 
 } // namespace quorvel

@@ -4,6 +4,7 @@
 #include "core/conversion.h"
 #include "core/textfile.h"
 #include "ui/Application.h"
+#include "ui/HelpContext.h"
 #include "ui/Hints.h"
 #include "widgets/icons.h"
 #include "widgets/qzcalcindicator.h"
@@ -60,12 +61,15 @@ void AppendLine(QTextDocument& document, const QString& line) {
 
 } // namespace
 
-TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TMFormLinks links, QWidget* parent)
+TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& errorHint,
+               TMFormLinks links, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      database_(std::move(database)), report_(report), links_(std::move(links)) {
+      database_(std::move(database)), report_(report), errorHint_(errorHint),
+      links_(std::move(links)) {
     setObjectName("MForm");
     setWindowTitle("Quorvel");
+    SetHelpContext(this, hcMainWindow);
     CreateMenus();
 
     auto* central = new QWidget(this);
@@ -432,7 +436,7 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
         result = quorvel::Convert({currentValue_, factorList_[from], factorList_[to], sourceName,
                                    targetName, IsTemperatureGroup(groupName_.toStdString())});
     } catch (const ETemperatureBound& refusal) {
-        ShowErrorHint(pnOut_, QString::fromStdString(refusal.what()));
+        errorHint_.ShowErrorHint(pnOut_, QString::fromStdString(refusal.what()));
         return;
     }
     if (!result)

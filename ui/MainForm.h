@@ -23,6 +23,7 @@ class QToolButton;
 
 namespace quorvel {
 
+class TErrorHintWindow;
 class TQZCalcIndicator;
 enum class Picture;
 
@@ -42,9 +43,10 @@ class TMForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Conversion lines are appended to `report`, which the report window shows.
-    TMForm(UnitsDatabase database, QTextDocument* report, TMFormLinks links = {},
-           QWidget* parent = nullptr);
+    // Conversion lines are appended to `report`, which the report window shows; refusals are
+    // shown with `errorHint`.
+    TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& errorHint,
+           TMFormLinks links = {}, QWidget* parent = nullptr);
 
     long double CurrentValue() const { return currentValue_; }
     TQZCalcIndicator* MainInd() const { return mainInd_; }
@@ -88,6 +90,7 @@ private:
 
     UnitsDatabase database_;
     QTextDocument* report_;
+    TErrorHintWindow& errorHint_;
     TMFormLinks links_;
 
     long double currentValue_ = 0;

@@ -23,7 +23,8 @@ TProgram::TProgram() {
 
     errorHint_ = std::make_unique<TErrorHintWindow>();
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
-    mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, MainFormLinks());
+    mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
+                                         MainFormLinks());
     splash.close();
 }
 

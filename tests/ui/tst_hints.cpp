@@ -42,7 +42,7 @@ private slots:
     void noControlIsAnError();
 
 private:
-    void Show(QWidget* control, const QString& text) { ShowErrorHint(control, text); }
+    void Show(QWidget* control, const QString& text) { balloon_->ShowErrorHint(control, text); }
 
     std::unique_ptr<TErrorHintWindow> balloon_;
     std::unique_ptr<QWidget> window_;
@@ -156,7 +156,7 @@ void TestHints::secondMessageReplacesTheFirst() {
 }
 
 void TestHints::noControlIsAnError() {
-    QVERIFY_THROWS_EXCEPTION(EHintError, ShowErrorHint(nullptr, "Message"));
+    QVERIFY_THROWS_EXCEPTION(EHintError, balloon_->ShowErrorHint(nullptr, "Message"));
     QVERIFY(!balloon_->isVisible());
 }
 

@@ -121,7 +121,7 @@ void TestMainForm::cleanup() {
 }
 
 TMForm& TestMainForm::Open() {
-    form_ = std::make_unique<TMForm>(UnitsDatabase(Dir().toStdString()), report_.get());
+    form_ = std::make_unique<TMForm>(UnitsDatabase(Dir().toStdString()), report_.get(), *hint_);
     form_->show();
     if (!QTest::qWaitForWindowExposed(form_.get()))
         qWarning("window not exposed");

@@ -1,0 +1,45 @@
+#pragma once
+
+// Help contexts: every window carries the number of its help topic, and the help key opens the
+// topic of the window (or page) that has the focus. Windows reach the help component only
+// through a THelpLink that the program's owner hands them.
+
+#include <QVariant>
+#include <QWidget>
+#include <functional>
+
+namespace quorvel {
+
+enum HelpContext : int {
+    hcMainWindow = 2001,
+    hcCalculator = 2002,
+    hcInputNumber = 2003,
+    hcUnitsList = 2004,
+    hcReport = 2005,
+    hcPreferencesGroups = 3001, // also the group name editor
+    hcPreferencesUnits = 3002,
+    hcUnitEditor = 3003,
+};
+
+// Opens the help topic of a context number.
+using THelpLink = std::function<void(int context)>;
+
+inline constexpr const char* HelpContextProperty = "helpContext";
+
+// Gives a window, or a part of one such as a page, its help topic.
+inline void SetHelpContext(QWidget* widget, int context) {
+    widget->setProperty(HelpContextProperty, context);
+}
+
+// The help topic of the nearest widget, from `widget` up through its parents, that has one;
+// 0 when none has.
+inline int HelpContextOf(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        const QVariant context = widget->property(HelpContextProperty);
+        if (context.isValid())
+            return context.toInt();
+    }
+    return 0;
+}
+
+} // namespace quorvel
