@@ -35,6 +35,11 @@ TMFormLinks TProgram::MainFormLinks() {
     return {};
 }
 
+THelpLink TProgram::HelpLink() {
+    // The help component joins here; until then a help request opens nothing.
+    return [](int) {};
+}
+
 int TProgram::Run() {
     mainForm_->show();
     return QApplication::exec();

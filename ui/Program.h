@@ -3,6 +3,7 @@
 // The program's owner: it shows the splash window while it creates the windows in their order,
 // keeps them for the whole run, and lets one window reach another.
 
+#include "ui/HelpContext.h"
 #include "ui/Hints.h"
 #include "ui/MainForm.h"
 
@@ -22,6 +23,8 @@ public:
 
 private:
     TMFormLinks MainFormLinks();
+    // How a window opens its help topic.
+    THelpLink HelpLink();
 
     std::unique_ptr<TErrorHintWindow> errorHint_;
     QTextDocument report_; // the conversion lines, shown by the report window
