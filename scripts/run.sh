@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 
-cmake -S . -B build -G Ninja -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=OFF
+cmake -S . -B build -G Ninja -DBUILD_TESTING=OFF -DQUORVEL_BENCH=OFF
 cmake --build build --target quorvel
 mkdir -p run
 if [ -d data/Files ] && [ ! -d run/Files ]; then

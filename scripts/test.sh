@@ -8,12 +8,12 @@ source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 ensure_comma_locale
 
-cmake -S . -B build -G Ninja -DQUORVEL_TESTS=ON -DQUORVEL_BENCH=ON -DQUORVEL_WERROR=ON
+cmake -S . -B build -G Ninja -DBUILD_TESTING=ON -DQUORVEL_BENCH=ON -DQUORVEL_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_CORE_ONLY=ON \
-      -DQUORVEL_SANITIZE=ON -DQUORVEL_TESTS=ON -DQUORVEL_WERROR=ON
+      -DQUORVEL_SANITIZE=ON -DBUILD_TESTING=ON -DQUORVEL_WERROR=ON
 cmake --build build-sanitize
 ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure -j2

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Usage: test_install.sh <build folder> <probe plug-in folder> <delivered Files folder>
+set -euo pipefail
+build=$1 plugins=$2 delivered=$3
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$tmp/prefix" > /dev/null
+desktop-file-validate "$tmp/prefix/share/applications/org.quorvel.Quorvel.desktop"
+appstreamcli validate --no-net "$tmp/prefix/share/metainfo/org.quorvel.Quorvel.metainfo.xml"
+
+# The installation must work wherever it lands: start it from another prefix than it was
+# installed to.
+mv "$tmp/prefix" "$tmp/moved"
+start() {
+    env -i HOME="$tmp/home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen \
+        QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=quorvelprobe \
+        "$tmp/moved/bin/quorvel" 2> "$tmp/stderr" || { cat "$tmp/stderr" >&2; fail "exit $?"; }
+}
+
+work="$tmp/home/.local/share/quorvel"
+first=$(start)
+echo "first start: $first"
+diff -r "$delivered" "$work/Files" > /dev/null || fail "the working folder was not seeded"
+[[ $first == "groups=23 named=23 first-unit=metre folder=$work" ]] || fail "unexpected window"
+
+# The user's edit survives the next start.
+sed -i '1s/.*/my own metre\r/' "$work/Files/Length.uns"
+second=$(start)
+echo "second start: $second"
+[[ $second == "groups=23 named=23 first-unit=my own metre folder=$work" ]] ||
+    fail "the user's edit did not survive"
