@@ -62,7 +62,8 @@ std::optional<long double> ConvertByFactors(const ConversionRequest& request) {
     if (!source || !target || *target == 0)
         return std::nullopt;
     try {
-        return CheckOverflow(CheckOverflow(*source / *target) * request.value);
+        // A quotient beyond the range stays infinite (or NaN) through the product.
+        return CheckOverflow(*source / *target * request.value);
     } catch (const EOverflow&) {
         return std::nullopt; // an overflowing conversion converts nothing and shows nothing
     }
