@@ -248,8 +248,7 @@ void Folder::RenameNoReplace(const std::string& from, const std::string& to) con
     }
 }
 
-std::optional<std::string> Folder::ReadIfExists(const std::string& name,
-                                                const std::string& shownAs) const {
+std::string Folder::Read(const std::string& name, const std::string& shownAs) const {
     const std::string shown = shownAs.empty() ? Shown(name) : shownAs;
     // Non-blocking, so that a pipe in a file's place cannot hang the program.
     Descriptor file(Checked(Call::Open, name,
@@ -258,11 +257,8 @@ std::optional<std::string> Folder::ReadIfExists(const std::string& name,
                                                 O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
                             }),
                     name);
-    if (file.Get() < 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
+    if (file.Get() < 0)
         Throw("Cannot open", shown, errno);
-    }
     struct stat info;
     if (Checked(Call::Stat, name, [&] { return ::fstat(file.Get(), &info); }) != 0)
         Throw("Cannot open", shown, errno);
@@ -272,13 +268,6 @@ std::optional<std::string> Folder::ReadIfExists(const std::string& name,
     if (const int error = file.Close(); error != 0)
         Throw("Cannot read", shown, error);
     return bytes;
-}
-
-std::string Folder::Read(const std::string& name, const std::string& shownAs) const {
-    std::optional<std::string> bytes = ReadIfExists(name, shownAs);
-    if (!bytes)
-        Throw("Cannot open", shownAs.empty() ? Shown(name) : shownAs, ENOENT);
-    return std::move(*bytes);
 }
 
 std::string Folder::WriteTemporary(std::string_view bytes, mode_t mode,

@@ -73,10 +73,8 @@ public:
     // case-insensitive disk excepted). Throws EFileError; EEXIST when `to` exists.
     void RenameNoReplace(const std::string& from, const std::string& to) const;
 
-    // The bytes of a regular file; nullopt when there is no such name (only then). Anything
-    // else that is not a readable regular file throws EFileError, naming `shownAs` when given.
-    std::optional<std::string> ReadIfExists(const std::string& name,
-                                            const std::string& shownAs = {}) const;
+    // The bytes of a regular file. Throws EFileError, naming `shownAs` when given, for anything
+    // that is not a readable regular file.
     std::string Read(const std::string& name, const std::string& shownAs = {}) const;
 
     // Creates a file of ours with a short new name holding these bytes, flushed to disk, and
