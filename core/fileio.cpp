@@ -20,7 +20,7 @@ namespace {
 FaultHook faultHook;
 
 // Asks the test seam about the next call: 0 to run it, otherwise the errno to fail it with (or
-// ShortWrite). The program never sets a hook, so this is a test of an empty function.
+// ShortWrite). The program sets no hook: then this is one test of an empty function per call.
 int InjectedFault(Call call, std::string_view name) {
     return faultHook ? faultHook(call, name) : 0;
 }
