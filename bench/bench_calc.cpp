@@ -37,6 +37,17 @@ void BM_ActionSineInDegrees(benchmark::State& state) {
 }
 BENCHMARK(BM_ActionSineInDegrees);
 
+// An angle of many turns is reduced by whole turns before it is converted.
+void BM_ActionSineOfLargeAngleInDegrees(benchmark::State& state) {
+    TQZCalculator calculator;
+    calculator.SetAngularMeasure(amDeg);
+    for (auto _ : state) {
+        calculator.SetValue("1E4000");
+        calculator.SetAction(caSin);
+    }
+}
+BENCHMARK(BM_ActionSineOfLargeAngleInDegrees);
+
 // Arguments that cost the most: large angles need a long reduction, powers and logarithms
 // of extreme values.
 void BM_SinOfLargeAngle(benchmark::State& state) {
@@ -59,6 +70,21 @@ void BM_PowerNearOne(benchmark::State& state) {
         benchmark::DoNotOptimize(Power(base, y));
 }
 BENCHMARK(BM_PowerNearOne);
+
+// A logarithm next to a whole number checks whether its argument is an exact power.
+void BM_LgOfPowerOfTen(benchmark::State& state) {
+    long double x = 1e-31L; // its log10l lies one unit below -31
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Lg(x));
+}
+BENCHMARK(BM_LgOfPowerOfTen);
+
+void BM_LogNOfPower(benchmark::State& state) {
+    long double base = 10, x = 1e-3L; // the quotient of the two log2 lies one unit below -3
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LogN(base, x));
+}
+BENCHMARK(BM_LogNOfPower);
 
 void BM_ArCothNearOne(benchmark::State& state) {
     long double x = 1.0000000000000001L;

@@ -3,18 +3,40 @@
 #include "calc/numbertext.h"
 #include "calc/qzmath.h"
 
+#include <array>
 #include <cmath>
+#include <limits>
 
 namespace quorvel {
 
+// A circular function of an angle in radians, with its exact values at 0, 1, 2 and 3 quarter
+// turns. Pole marks a quarter turn where it has none: there the converted angle gives what it
+// always gave, a large finite number (tan 90 degrees) or the function's error at 0.
+struct CircularFunction {
+    long double (*ofRadians)(long double);
+    std::array<long double, 4> atQuarterTurns;
+};
+
 namespace {
 
-// A step the math functions do not guard (the angle conversions): an overflow is the
-// floating-point error.
-long double Checked(long double x) {
-    if (!std::isfinite(x))
-        throw EOverflow();
-    return x;
+constexpr long double Pole = std::numeric_limits<long double>::quiet_NaN();
+
+constexpr CircularFunction SinFunction{Sin, {0, 1, 0, -1}};
+constexpr CircularFunction CosFunction{Cos, {1, 0, -1, 0}};
+constexpr CircularFunction TanFunction{Tan, {0, Pole, 0, Pole}};
+constexpr CircularFunction CotFunction{Cot, {Pole, 0, Pole, 0}};
+constexpr CircularFunction SecFunction{Sec, {1, Pole, -1, Pole}};
+constexpr CircularFunction CosecFunction{Cosec, {Pole, 1, Pole, -1}};
+
+// One full turn in the measure; radians have none that a number holds exactly.
+long double FullTurn(TAngularMeasure measure) {
+    switch (measure) {
+    case amRad: return 0;
+    case amDeg: return 360;
+    case amGrad: return 400;
+    case amCycle: return 1;
+    }
+    return 0;
 }
 
 // The text without its last character (which may take several bytes).
@@ -105,11 +127,30 @@ void TQZCalculator::FinishFunction() {
 long double TQZCalculator::ToRadians(long double x) const {
     switch (angularMeasure_) {
     case amRad: return x;
-    case amDeg: return Checked(x * QZConst::DegToRad);
-    case amGrad: return Checked(x * QZConst::GradToRad);
-    case amCycle: return Checked(x * QZConst::TwoPi);
+    case amDeg: return x * QZConst::DegToRad;
+    case amGrad: return x * QZConst::GradToRad;
+    case amCycle: return x * QZConst::TwoPi;
     }
     return x;
+}
+
+// Degrees, grads and cycles are first reduced to less than a full turn, which fmod does
+// exactly: one multiplication of a large angle by a rounded factor would lose every digit. At
+// whole quarter turns the function's exact value is taken, since the rounded factor puts
+// sin 180 degrees at about -5E-20 instead of 0.
+long double TQZCalculator::Circular(const CircularFunction& function, long double x) const {
+    const long double turn = FullTurn(angularMeasure_);
+    if (turn == 0)
+        return function.ofRadians(x);
+    const long double angle = std::fmod(x, turn);
+    const long double quarter = turn / 4;
+    if (std::fmod(angle, quarter) == 0) {
+        const int quarters = static_cast<int>(angle / quarter);
+        const long double exact = function.atQuarterTurns[(quarters + 4) % 4];
+        if (!std::isnan(exact))
+            return exact;
+    }
+    return function.ofRadians(ToRadians(angle));
 }
 
 long double TQZCalculator::FromRadians(long double x) const {
@@ -285,8 +326,8 @@ void TQZCalculator::Perform(int action) {
         Digit(static_cast<char>('0' + action));
         return;
     }
-    auto trig = [this](long double (*f)(long double)) {
-        Unary([&](long double x) { return f(ToRadians(x)); });
+    auto trig = [this](const CircularFunction& f) {
+        Unary([&](long double x) { return Circular(f, x); });
     };
     auto inverseTrig = [this](long double (*f)(long double)) {
         Unary([&](long double x) { return FromRadians(f(x)); });
@@ -310,12 +351,12 @@ void TQZCalculator::Perform(int action) {
     case caMemMinus: return MemoryAdd(true);
     case caMemRecall: return MemoryRecall();
     case caMemClear: return MemoryClear();
-    case caSin: return trig(Sin);
-    case caCos: return trig(Cos);
-    case caTg: return trig(Tan);
-    case caCtg: return trig(Cot);
-    case caSec: return trig(Sec);
-    case caCosec: return trig(Cosec);
+    case caSin: return trig(SinFunction);
+    case caCos: return trig(CosFunction);
+    case caTg: return trig(TanFunction);
+    case caCtg: return trig(CotFunction);
+    case caSec: return trig(SecFunction);
+    case caCosec: return trig(CosecFunction);
     case caArcSin: return inverseTrig(ArcSin);
     case caArcCos: return inverseTrig(ArcCos);
     case caArcTg: return inverseTrig(ArcTan);

@@ -11,6 +11,8 @@
 
 namespace quorvel {
 
+struct CircularFunction;
+
 enum TCalcOperation { coNone, coPlus, coMinus, coMulty, coDivide, coPower, coLog };
 
 enum TAngularMeasure { amRad, amDeg, amGrad, amCycle };
@@ -118,6 +120,7 @@ private:
     void FinishFunction();
     long double ToRadians(long double x) const;
     long double FromRadians(long double x) const;
+    long double Circular(const CircularFunction& function, long double x) const;
     template <typename Function> void Unary(Function function);
 
     void Digit(char digit);

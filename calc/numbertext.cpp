@@ -30,8 +30,23 @@ bool StartsWithAt(std::string_view text, size_t pos, std::string_view part) {
     return !part.empty() && text.substr(pos, part.size()) == part;
 }
 
+// The most characters of a text that its error message quotes: a message stays readable, also
+// for a factor text of many megabytes.
+constexpr size_t QuotedCharacters = 40;
+
+// The text, cut after QuotedCharacters characters (never inside one) with "..." after it.
+std::string Quotable(std::string_view text) {
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && ++characters > QuotedCharacters)
+            return std::string(text.substr(0, i)) + "...";
+    }
+    return std::string(text);
+}
+
 [[noreturn]] void ThrowNotANumber(std::string_view text) {
-    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+    throw EConvertError("'" + Quotable(text) + "' is not a valid floating point value");
 }
 
 // The grammar's pieces: the significant digits (separator removed) and the power of ten that

@@ -3,35 +3,8 @@
 #include "calc/errors.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace quorvel {
-
-long double ExtendedFromBits(std::uint16_t signAndExponent, std::uint64_t mantissa) {
-    unsigned char bytes[sizeof(long double)] = {};
-    std::memcpy(bytes, &mantissa, sizeof mantissa);
-    std::memcpy(bytes + sizeof mantissa, &signAndExponent, sizeof signAndExponent);
-    long double x;
-    std::memcpy(&x, bytes, sizeof x);
-    return x;
-}
-
-namespace QZConst {
-const long double ZeroLimit = ExtendedFromBits(0x0001, 0x81715A78058E9164);
-const long double RangeLimit = ExtendedFromBits(0x7FFE, 0xECB12AED7F5875E1);
-const long double Pi = ExtendedFromBits(0x4000, 0xC90FDAA22168C234);
-const long double HalfPi = ExtendedFromBits(0x3FFF, 0xC90FDAA22168C234);
-const long double E = ExtendedFromBits(0x4000, 0xADF85458A2BB4A9B);
-const long double AngleLimit = ExtendedFromBits(0x403E, 0x8000000000000000);
-const long double NearOneBand = ExtendedFromBits(0x3FFB, 0xCCCCCCCCCCCCCCCD);
-const long double OneThird = ExtendedFromBits(0x3FFD, 0xAAAAAAAAAAAAAAAB);
-const long double DegToRad = ExtendedFromBits(0x3FF9, 0x8EFA351294E9C8AE);
-const long double RadToDeg = ExtendedFromBits(0x4004, 0xE52EE0D31E0FBDC3);
-const long double GradToRad = ExtendedFromBits(0x3FF9, 0x80ADFC90B938CE36);
-const long double RadToGrad = ExtendedFromBits(0x4004, 0xFEA5DD5C5A4A6111);
-const long double TwoPi = ExtendedFromBits(0x4001, 0xC90FDAA22168C235);
-const long double DigitLimit = ExtendedFromBits(0x7FFB, 0xBD5A88BDFF79F7E7);
-} // namespace QZConst
 
 namespace {
 
@@ -39,13 +12,6 @@ using namespace QZConst;
 
 [[noreturn]] void Fail(const char* message) {
     throw EMathError(message);
-}
-
-// The result of a step without a guard of its own: an overflow is the floating-point error.
-long double Checked(long double x) {
-    if (!std::isfinite(x))
-        throw EOverflow();
-    return x;
 }
 
 bool IsOddInteger(long double y) {
@@ -68,12 +34,75 @@ void CheckAngle(long double x) {
         Fail(QZMathConst::AngleTooLarge);
 }
 
+// A positive number (hi + lo) x 2^exponent with hi in [0.5, 1): about 128 bits of mantissa, and
+// an exponent of its own, so that neither the number nor its low part leaves the extended range.
+struct Scaled {
+    long double hi;
+    long double lo;
+    long long exponent;
+};
+
+Scaled Normalized(long double hi, long double lo, long long exponent) {
+    int shift;
+    hi = std::frexp(hi, &shift);
+    return {hi, std::ldexp(lo, -shift), exponent + shift};
+}
+
+Scaled Multiply(const Scaled& a, const Scaled& b) {
+    const long double product = a.hi * b.hi;
+    const long double error = std::fma(a.hi, b.hi, -product) + (a.hi * b.lo + a.lo * b.hi);
+    const long double hi = product + error;
+    return Normalized(hi, error - (hi - product), a.exponent + b.exponent);
+}
+
+Scaled Reciprocal(const Scaled& a) {
+    const long double hi = 1 / a.hi;
+    return Normalized(hi, (-std::fma(a.hi, hi, -1) - a.lo * hi) / a.hi, -a.exponent);
+}
+
+// base^n for a whole n.
+Scaled WholePower(long double base, long long n) {
+    Scaled result{0.5L, 0, 1};
+    Scaled square = Normalized(base, 0, 0);
+    for (unsigned long long m = n < 0 ? -static_cast<unsigned long long>(n) : n; m != 0; m >>= 1) {
+        if (m & 1)
+            result = Multiply(result, square);
+        square = Multiply(square, square);
+    }
+    return n < 0 ? Reciprocal(result) : result;
+}
+
+// Whether x, a normal number, is the extended number nearest to the value.
+bool IsNearest(long double x, const Scaled& value) {
+    return x == std::ldexp(value.hi + value.lo, value.exponent);
+}
+
+// A logarithm of x to the base, computed to within a few units of its last place, is one unit
+// off at many exact powers (log10 of 1000 lies above 3). When x is the extended number nearest
+// to base^k for the whole number k next to the logarithm, the result is exactly k, so that a
+// user subtracting k sees 0.
+long double WholeAtPowers(long double base, long double x, long double logarithm) {
+    const long double k = std::nearbyint(logarithm);
+    if (k == logarithm || k == 0 || std::fabs(k) > 0x1p62L)
+        return logarithm;
+    const long double unitOfK = std::ldexp(1.0L, std::ilogb(k) - 63);
+    if (std::fabs(logarithm - k) > 16 * unitOfK)
+        return logarithm;
+    return IsNearest(x, WholePower(base, static_cast<long long>(k))) ? k : logarithm;
+}
+
 // sqrt(1 - x^2) without the cancellation of 1 - x*x near |x| = 1.
 long double CoSide(long double x) {
     return std::sqrt((1 - x) * (1 + x));
 }
 
 } // namespace
+
+long double CheckOverflow(long double x) {
+    if (!std::isfinite(x))
+        throw EOverflow();
+    return x;
+}
 
 bool IsZero(long double x) {
     return std::fabs(x) < ZeroLimit;
@@ -100,7 +129,7 @@ long double SafeSub(long double a, long double b) {
         return -b;
     if (IsZero(b))
         return a;
-    return Checked(a - b);
+    return CheckOverflow(a - b);
 }
 
 long double SafeMul(long double a, long double b) {
@@ -149,7 +178,7 @@ long double Power(long double base, long double y) {
         return y == 0 ? 1 : 0;
     // The guards of e^(y ln|base|): ln's domain, the unguarded product, the exponent limit.
     const long double magnitude = std::fabs(base);
-    CheckExponent(Checked(y * Ln(magnitude)));
+    CheckExponent(CheckOverflow(y * Ln(magnitude)));
     const long double result = std::pow(magnitude, y);
     // A negative base keeps its sign for an odd whole exponent; any other exponent gives the
     // power of the magnitude (the cube root relies on that and applies the sign itself).
@@ -165,7 +194,7 @@ long double CubeRoot(long double x) {
 
 long double Lg(long double x) {
     CheckLogArgument(x);
-    return std::log10(x);
+    return WholeAtPowers(10, x, std::log10(x));
 }
 
 long double Log2(long double x) {
@@ -176,7 +205,7 @@ long double Log2(long double x) {
 long double LogN(long double base, long double x) {
     CheckLogArgument(x);
     CheckLogArgument(base);
-    return SafeDiv(std::log2(x), std::log2(base));
+    return WholeAtPowers(base, x, SafeDiv(std::log2(x), std::log2(base)));
 }
 
 long double Ln(long double x) {
@@ -234,7 +263,7 @@ long double Cot(long double x) {
     const long double tangent = std::tan(x);
     if (tangent == 0)
         throw EZeroDivide();
-    return Checked(1 / tangent);
+    return CheckOverflow(1 / tangent);
 }
 
 long double Sec(long double x) {

@@ -4,6 +4,7 @@
 // one of the QZMathConst messages; steps without a guard report the floating-point errors
 // EOverflow, EZeroDivide and EInvalidOp, found by explicit checks (no traps).
 
+#include <bit>
 #include <cstdint>
 
 namespace quorvel {
@@ -16,29 +17,64 @@ inline constexpr const char* NegativeValue = "Negativ value";
 inline constexpr const char* AngleTooLarge = "Angle Magnitude too large";
 } // namespace QZMathConst
 
-// An extended number from its 80-bit pattern: the sign-and-exponent word and the mantissa.
-long double ExtendedFromBits(std::uint16_t signAndExponent, std::uint64_t mantissa);
+// The 80-bit extended format as it lies in memory: the 64-bit mantissa with its explicit integer
+// bit, the sign-and-exponent word, then padding up to the size of a long double.
+struct ExtendedBits {
+    std::uint64_t mantissa;
+    std::uint16_t signAndExponent;
+    std::uint16_t padding[3];
+};
+static_assert(sizeof(ExtendedBits) == sizeof(long double), "a long double holds the 80-bit format");
 
-// The fixed constants. Several are deliberately not the nearest extended numbers to the value
-// they are named after (pi and pi/2 are truncated); the bit patterns are what counts.
+// An extended number from its 80-bit pattern: the sign-and-exponent word and the mantissa.
+constexpr long double ExtendedFromBits(std::uint16_t signAndExponent, std::uint64_t mantissa) {
+    return std::bit_cast<long double>(ExtendedBits{mantissa, signAndExponent, {}});
+}
+static_assert(ExtendedFromBits(0x3FFF, 0x8000000000000000) == 1.0L, "the 80-bit layout");
+static_assert(ExtendedFromBits(0xC000, 0xC000000000000000) == -3.0L, "the 80-bit layout");
+
+// The fixed constants, built from their bit patterns. Several are deliberately not the nearest
+// extended numbers to the value they are named after (pi and pi/2 are truncated, radians to
+// grads is one unit low); the bit patterns are what counts.
 namespace QZConst {
-extern const long double ZeroLimit;  // 3.4e-4932
-extern const long double RangeLimit; // 1.1e4932
-extern const long double Pi;
-extern const long double HalfPi;
-extern const long double E;
-extern const long double AngleLimit;  // 2^63
-extern const long double NearOneBand; // 0.1
-extern const long double OneThird;
-extern const long double DegToRad;
-extern const long double RadToDeg;
-extern const long double GradToRad;
-extern const long double RadToGrad;
-extern const long double TwoPi;
-extern const long double DigitLimit; // 1.1e4931, above which the calculator takes no digits
+inline constexpr long double ZeroLimit = ExtendedFromBits(0x0001, 0x81715A78058E9164);
+inline constexpr long double RangeLimit = ExtendedFromBits(0x7FFE, 0xECB12AED7F5875E1);
+inline constexpr long double Pi = ExtendedFromBits(0x4000, 0xC90FDAA22168C234);
+inline constexpr long double HalfPi = ExtendedFromBits(0x3FFF, 0xC90FDAA22168C234);
+inline constexpr long double E = ExtendedFromBits(0x4000, 0xADF85458A2BB4A9B);
+inline constexpr long double AngleLimit = ExtendedFromBits(0x403E, 0x8000000000000000);
+inline constexpr long double NearOneBand = ExtendedFromBits(0x3FFB, 0xCCCCCCCCCCCCCCCD);
+inline constexpr long double OneThird = ExtendedFromBits(0x3FFD, 0xAAAAAAAAAAAAAAAB);
+inline constexpr long double DegToRad = ExtendedFromBits(0x3FF9, 0x8EFA351294E9C8AE);
+inline constexpr long double RadToDeg = ExtendedFromBits(0x4004, 0xE52EE0D31E0FBDC3);
+inline constexpr long double GradToRad = ExtendedFromBits(0x3FF9, 0x80ADFC90B938CE36);
+inline constexpr long double RadToGrad = ExtendedFromBits(0x4004, 0xFEA5DD5C5A4A6111);
+inline constexpr long double TwoPi = ExtendedFromBits(0x4001, 0xC90FDAA22168C235);
+// 1.1e4931, above which the calculator takes no digits
+inline constexpr long double DigitLimit = ExtendedFromBits(0x7FFB, 0xBD5A88BDFF79F7E7);
 inline constexpr float ExponentLimit = 11356;
 inline constexpr float FactorialLimit = 1754;
+
+// Each pattern against the value it stands for (decimal literals round to nearest).
+static_assert(ZeroLimit > 3.39e-4932L && ZeroLimit < 3.41e-4932L);
+static_assert(RangeLimit > 1.09e4932L && RangeLimit < 1.11e4932L);
+static_assert(DigitLimit > 1.09e4931L && DigitLimit < 1.11e4931L);
+static_assert(Pi + 0x1p-62L == 3.14159265358979323846264338327950288L); // one unit below
+static_assert(HalfPi * 2 == Pi);
+static_assert(TwoPi == 2 * 3.14159265358979323846264338327950288L);
+static_assert(E == 2.71828182845904523536028747135266250L);
+static_assert(AngleLimit == 0x1p63L);
+static_assert(NearOneBand == 0.1L);
+static_assert(OneThird == 1.0L / 3);
+static_assert(DegToRad == 0.0174532925199432957692369076848861271L);
+static_assert(RadToDeg == 57.2957795130823208767981548141051703L);
+static_assert(GradToRad == 0.0157079632679489661923132169163975144L);
+static_assert(RadToGrad + 0x1p-58L == 63.6619772367581343075535053490057448L); // one unit below
 } // namespace QZConst
+
+// The result of a step that no guard covers: a result beyond the extended range raises the
+// floating-point overflow error (EOverflow).
+long double CheckOverflow(long double x);
 
 bool IsZero(long double x);
 bool IsPositive(long double x);

@@ -1,9 +1,10 @@
 #include "core/conversion.h"
 
 #include "calc/numbertext.h"
+#include "calc/qzmath.h"
 #include "core/unitsdatabase.h"
 
-#include <cmath>
+#include <iterator>
 
 namespace quorvel {
 
@@ -47,12 +48,6 @@ const TemperatureScale& ScaleOf(std::string_view unitName) {
     return std::end(Scales)[-1];
 }
 
-long double Finite(long double x) {
-    if (!std::isfinite(x))
-        throw EOverflow();
-    return x;
-}
-
 std::optional<long double> ParseFactor(std::string_view factor) {
     try {
         return ParseNumberText(NormalizeFactorText(factor));
@@ -66,11 +61,12 @@ std::optional<long double> ConvertByFactors(const ConversionRequest& request) {
     const std::optional<long double> target = ParseFactor(request.targetFactor);
     if (!source || !target || *target == 0)
         return std::nullopt;
-    const long double quotient = *source / *target;
-    const long double value = quotient * request.value;
-    if (!std::isfinite(quotient) || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    try {
+        // A quotient beyond the range stays infinite (or NaN) through the product.
+        return CheckOverflow(*source / *target * request.value);
+    } catch (const EOverflow&) {
+        return std::nullopt; // an overflowing conversion converts nothing and shows nothing
+    }
 }
 
 std::optional<long double> ConvertTemperature(const ConversionRequest& request) {
@@ -105,11 +101,11 @@ long double ConvTemp1(std::string_view unitName, long double x) {
     if (x < scale.lowest)
         throw ETemperatureBound(std::string("The temperature in ") + scale.degrees +
                                 " degrees cannot be lower than  " + scale.lowestText + " !");
-    return Finite(scale.toCelsius(x));
+    return CheckOverflow(scale.toCelsius(x));
 }
 
 long double ConvTemp2(std::string_view unitName, long double t) {
-    return Finite(ScaleOf(unitName).fromCelsius(t));
+    return CheckOverflow(ScaleOf(unitName).fromCelsius(t));
 }
 
 std::optional<ConversionResult> Convert(const ConversionRequest& request) {

@@ -1,12 +1,6 @@
 #include "core/textfile.h"
 
 #include <array>
-#include <atomic>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quorvel {
 
@@ -26,10 +20,6 @@ constexpr std::array<char32_t, 32> HighControlBlock = {
 // A byte 0x1A ends the file's text wherever it stands.
 std::string_view TextBeforeEndOfFile(std::string_view bytes) {
     return bytes.substr(0, bytes.find(EndOfFile));
-}
-
-[[noreturn]] void ThrowFileError(const std::string& what, const std::filesystem::path& path) {
-    throw EFileError(what + " '" + path.string() + "': " + std::strerror(errno));
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -81,60 +71,8 @@ size_t DecodeUtf8(std::string_view text, size_t i, char32_t& c) {
     return length;
 }
 
-std::string EncodeLines(const std::vector<std::string>& lines, const std::filesystem::path& path) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        // A CR or an end-of-file byte inside an item would split or cut the file on reading.
-        if (line.find_first_of("\r\x1A") != std::string::npos)
-            throw EFileError("A line for '" + path.string() + "' holds a line end");
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
-}
-
-bool FileIsWindows1252(const std::filesystem::path& path) {
-    try {
-        return !IsValidUtf8(TextBeforeEndOfFile(ReadFileBytes(path)));
-    } catch (const EFileError&) {
-        return false; // no old file (or an unreadable one): new files are UTF-8
-    }
-}
-
-void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            ThrowFileError("Cannot write", path);
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-}
-
-// Creates a new, empty file beside the target whose name no other file has.
-int CreateTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& created) {
-    static std::atomic<unsigned> counter{0};
-    for (;;) {
-        created = target;
-        created.replace_filename("." + target.filename().string() + ".tmp" +
-                                 std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-}
-
-void SyncDirectoryOf(const std::filesystem::path& path) {
-    std::filesystem::path folder = path.parent_path();
-    if (folder.empty())
-        folder = ".";
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd); // best effort: the rename is done; this only hastens its way to the disk
-        ::close(fd);
-    }
+bool IsWindows1252Text(std::string_view bytes) {
+    return !IsValidUtf8(TextBeforeEndOfFile(bytes));
 }
 
 } // namespace
@@ -204,74 +142,63 @@ bool Utf8ToWindows1252(std::string_view text, std::string& bytes) {
     return true;
 }
 
-std::string ReadFileBytes(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        ThrowFileError("Cannot open", path);
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            const int readError = errno;
-            ::close(fd);
-            errno = readError;
-            ThrowFileError("Cannot read", path);
-        }
-        bytes.append(buffer, static_cast<size_t>(got));
-    }
-    ::close(fd);
-    return bytes;
-}
-
-std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
-    const std::string bytes = ReadFileBytes(path);
-    if (IsValidUtf8(TextBeforeEndOfFile(bytes)))
-        return SplitLines(bytes);
-    // Decoding line by line keeps the bytes that end lines and files out of the conversion.
+std::vector<std::string> DecodeLines(std::string_view bytes) {
     std::vector<std::string> lines = SplitLines(bytes);
-    for (std::string& line : lines)
-        line = Windows1252ToUtf8(line);
+    if (IsWindows1252Text(bytes)) {
+        // Decoding line by line keeps the bytes that end lines and files out of the conversion.
+        for (std::string& line : lines)
+            line = Windows1252ToUtf8(line);
+    }
     return lines;
 }
 
-void WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    std::string bytes = EncodeLines(lines, path);
+std::string EncodeLines(const std::vector<std::string>& lines,
+                        const std::optional<std::string>& oldBytes, const std::string& shown) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        if (line.find_first_of("\r\x1A") != std::string::npos)
+            throw EFileError("A line for '" + shown + "' holds a line end");
+        bytes += line;
+        bytes += "\r\n";
+    }
     std::string legacyBytes;
-    if (FileIsWindows1252(path) && Utf8ToWindows1252(bytes, legacyBytes))
-        bytes = std::move(legacyBytes);
-    WriteFileAtomically(path, bytes);
+    if (oldBytes && IsWindows1252Text(*oldBytes) && Utf8ToWindows1252(bytes, legacyBytes) &&
+        !IsValidUtf8(legacyBytes))
+        return legacyBytes;
+    return bytes;
 }
 
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path temporary;
-    int fd = CreateTemporaryBeside(path, temporary);
-    if (fd < 0)
-        ThrowFileError("Cannot create", temporary);
+std::vector<std::string> ReadTextLines(const fileio::Folder& folder, const std::string& name) {
+    return DecodeLines(folder.Read(name));
+}
+
+std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
+    const fileio::Folder folder(path.parent_path());
+    return ReadTextLines(folder, path.filename().string());
+}
+
+void WriteTextLines(const fileio::Folder& folder, const std::string& name,
+                    const std::vector<std::string>& lines) {
+    const fileio::ReplaceTarget target = fileio::OpenReplaceTarget(folder, name);
+    const std::string bytes = EncodeLines(lines, target.oldBytes, target.shown);
+    const std::string temporary = target.folder->WriteTemporary(bytes, target.mode, target.shown);
     try {
-        struct stat old;
-        if (::stat(path.c_str(), &old) == 0)
-            ::fchmod(fd, old.st_mode & 07777); // the new file keeps the old one's permissions
-        WriteAll(fd, bytes, temporary);
-        if (::fsync(fd) != 0)
-            ThrowFileError("Cannot flush", temporary);
-        const int closed = ::close(fd);
-        fd = -1;
-        if (closed != 0)
-            ThrowFileError("Cannot close", temporary);
-        if (::rename(temporary.c_str(), path.c_str()) != 0)
-            ThrowFileError("Cannot replace", path);
+        target.folder->Rename(temporary, target.name, target.shown);
     } catch (const EFileError&) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temporary.c_str());
+        target.folder->Remove(temporary);
         throw;
     }
-    SyncDirectoryOf(path);
+    try {
+        target.folder->Sync();
+    } catch (const EFileError&) {
+        // The new file is in place and reported as written; the flush only hastens the rename
+        // on its way to the disk.
+    }
+}
+
+void WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    const fileio::Folder folder(path.parent_path());
+    WriteTextLines(folder, path.filename().string(), lines);
 }
 
 } // namespace quorvel

@@ -8,20 +8,15 @@
 // Windows-1252 otherwise; a file is written back in the encoding it had, so a file loaded and
 // written back unchanged stays the same byte for byte.
 
-#include "calc/errors.h"
+#include "core/fileio.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quorvel {
-
-// A database file that cannot be opened, read, written or renamed.
-class EFileError : public Error {
-public:
-    using Error::Error;
-};
 
 // Splits raw file bytes into lines by the rules above (no decoding).
 std::vector<std::string> SplitLines(std::string_view bytes);
@@ -31,19 +26,25 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 // False when some character has no Windows-1252 byte.
 bool Utf8ToWindows1252(std::string_view text, std::string& bytes);
 
+// The lines of a file's bytes as UTF-8 text.
+std::vector<std::string> DecodeLines(std::string_view bytes);
+
+// The bytes of a file of these lines, each followed by CR LF. Windows-1252 when the old file
+// was (its bytes were not UTF-8), every line fits that code page, and the result cannot be
+// mistaken for UTF-8 on the next reading; UTF-8 otherwise. Throws EFileError, naming `shown`,
+// when a line holds a CR or a 0x1A, which would split or cut the file on reading.
+std::string EncodeLines(const std::vector<std::string>& lines,
+                        const std::optional<std::string>& oldBytes, const std::string& shown);
+
 // Reads a file's lines as UTF-8 text. Throws EFileError when it cannot be read.
 std::vector<std::string> ReadTextLines(const std::filesystem::path& path);
+std::vector<std::string> ReadTextLines(const fileio::Folder& folder, const std::string& name);
 
-// Replaces the file with these lines, each followed by CR LF. The lines go to a temporary file
-// beside the target, which is flushed to disk and then renamed over the target: a failure at any
-// point leaves the old file as it was. Keeps the target's Windows-1252 encoding when it had one
-// and every line fits it; writes UTF-8 otherwise. Throws EFileError.
+// Replaces the file with these lines (encoded as EncodeLines says). The lines go to a temporary
+// file beside the target, which is flushed to disk and then renamed over the target: a failure
+// at any point leaves the old file as it was. A link is written through. Throws EFileError.
 void WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
-
-// The raw bytes of a file. Throws EFileError.
-std::string ReadFileBytes(const std::filesystem::path& path);
-
-// Replaces a file's bytes through a flushed temporary file and a rename. Throws EFileError.
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+void WriteTextLines(const fileio::Folder& folder, const std::string& name,
+                    const std::vector<std::string>& lines);
 
 } // namespace quorvel

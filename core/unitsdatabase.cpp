@@ -1,50 +1,138 @@
 #include "core/unitsdatabase.h"
 
+#include "core/pendingchange.h"
 #include "core/textfile.h"
 
-#include <system_error>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace quorvel {
 
 namespace {
 
-void Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code error;
-    std::filesystem::rename(from, to, error);
-    if (error)
-        throw EFileError("Cannot rename '" + from.string() + "' to '" + to.string() +
-                         "': " + error.message());
+constexpr const char* GroupListName = "Groups.ung";
+
+// The folder opened for one operation: locked, with a change a killed program left unfinished
+// completed before anything else is read or written.
+class Session {
+public:
+    enum Purpose { Reading, Writing };
+
+    Session(const std::filesystem::path& path, Purpose purpose) : folder_(path) {
+        folder_.Lock();
+        CompletePendingChange(folder_);
+        // Only under the lock is every temporary of ours a leftover: no other copy of the
+        // program is in the middle of a write then.
+        if (purpose == Writing && folder_.Locked())
+            RemoveLeftoverTemporaries();
+    }
+
+    const fileio::Folder& Folder() const { return folder_; }
+
+private:
+    void RemoveLeftoverTemporaries() const {
+        for (const std::string& name : folder_.Names()) {
+            if (fileio::IsTemporaryName(name))
+                folder_.Remove(name); // what cannot be removed now is tried again next time
+        }
+    }
+
+    fileio::Folder folder_;
+};
+
+// The temporaries of one write. Those a recorded change still names are left for the change to
+// complete; the others are removed when the write ends.
+class Temporaries {
+public:
+    explicit Temporaries(const fileio::Folder& folder) : folder_(folder) {}
+    Temporaries(const Temporaries&) = delete;
+    Temporaries& operator=(const Temporaries&) = delete;
+    ~Temporaries() {
+        struct stat info;
+        if (made_.empty() || folder_.Status(PendingChangeName, info) != ENOENT)
+            return; // the next write removes what the record no longer needs
+        for (const auto& [folder, name] : made_)
+            folder->Remove(name);
+    }
+
+    std::string Write(const fileio::ReplaceTarget& target, std::string_view bytes) {
+        std::string name = target.folder->WriteTemporary(bytes, target.mode, target.shown);
+        made_.emplace_back(target.folder, name);
+        return name;
+    }
+
+    // Renamed into place: no longer ours to remove.
+    void Placed() { made_.clear(); }
+
+private:
+    const fileio::Folder& folder_;
+    std::vector<std::pair<const fileio::Folder*, std::string>> made_;
+};
+
+[[noreturn]] void ThrowCannot(const std::string& what, const std::string& shown, int error) {
+    throw EFileError(what + " '" + shown + "': " + std::strerror(error));
 }
 
-// True when the path names an existing file other than the one at `other` (a change of case on
-// a case-insensitive disk names the same file).
-bool IsAnotherExistingFile(const std::filesystem::path& path, const std::filesystem::path& other) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error))
-        return false;
-    return !std::filesystem::equivalent(path, other, error);
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// Puts a file back as it was before a failed two-file write: its old bytes, or no file. The
-// first error is the one reported; this is the best that can be done after it.
-void Restore(const std::filesystem::path& path, const std::string* oldBytes) {
-    if (!oldBytes) {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-        return;
-    }
-    try {
-        WriteFileAtomically(path, *oldBytes);
-    } catch (const EFileError&) {
-    }
+// The old name's file, which must be there to be renamed.
+struct stat ExistingFile(const fileio::Folder& folder, const std::string& name) {
+    struct stat info;
+    if (const int error = folder.Status(name, info); error != 0)
+        ThrowCannot("Cannot rename", folder.Shown(name), error);
+    return info;
+}
+
+// True when the new name is free for the file `old` (on a case-insensitive disk a change of
+// case finds the file itself there).
+bool IsFreeFor(const fileio::Folder& folder, const std::string& name, const struct stat& old) {
+    struct stat info;
+    const int error = folder.Status(name, info);
+    if (error == ENOENT)
+        return true;
+    if (error != 0)
+        ThrowCannot("Cannot rename to", folder.Shown(name), error);
+    return SameFile(info, old);
+}
+
+std::string Refused(std::string_view what) {
+    return "A group name cannot " + std::string(what);
 }
 
 } // namespace
 
+std::string GroupNameRefusal(std::string_view name, size_t nameMax) {
+    if (name.empty())
+        return Refused("be empty");
+    constexpr std::string_view edges = " \t.";
+    if (edges.find(name.front()) != std::string_view::npos ||
+        edges.find(name.back()) != std::string_view::npos)
+        return Refused("begin or end with a blank or a dot");
+    if (name.find_first_of("\r\n") != std::string_view::npos)
+        return Refused("hold a line break");
+    if (name.find('\x1A') != std::string_view::npos)
+        return Refused("hold the end-of-file character (0x1A)");
+    if (name.find('\0') != std::string_view::npos)
+        return Refused("hold a NUL character");
+    constexpr std::string_view notInFileNames = "/\\:*?\"<>|";
+    if (const size_t bad = name.find_first_of(notInFileNames); bad != std::string_view::npos)
+        return Refused("hold the character " + std::string(1, name[bad]));
+    // The group's files need the name and ".uns"; our temporaries have short names of their own.
+    const size_t longest = std::max(nameMax, fileio::TemporaryNameMax) - 4;
+    if (name.size() > longest)
+        return "A group name can be at most " + std::to_string(longest) +
+               " bytes long (its files' names would be too long)";
+    return {};
+}
+
 UnitsDatabase::UnitsDatabase(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
 std::filesystem::path UnitsDatabase::GroupListFile() const {
-    return folder_ / "Groups.ung";
+    return folder_ / GroupListName;
 }
 
 std::filesystem::path UnitsDatabase::NamesFile(const std::string& group) const {
@@ -57,15 +145,19 @@ std::filesystem::path UnitsDatabase::FactorsFile(const std::string& group) const
 
 std::filesystem::path UnitsDatabase::GroupFile(const std::string& group,
                                                const char* extension) const {
+    return folder_ / GroupFileName(group, extension);
+}
+
+std::string UnitsDatabase::GroupFileName(const std::string& group, const char* extension) {
     // The name is the stem of a file in the folder: a separator or a NUL would address a file
     // elsewhere, or none at all.
     if (group.find_first_of(std::string("/\0", 2)) != std::string::npos)
         throw EFileError("'" + group + "' cannot name a file");
-    return folder_ / (group + extension);
+    return group + extension;
 }
 
 GroupSlots UnitsDatabase::ReadGroupSlots() const {
-    const std::vector<std::string> lines = ReadTextLines(GroupListFile());
+    const std::vector<std::string> lines = ReadGroupList();
     GroupSlots slots;
     for (size_t k = 0; k < slots.size() && k < lines.size(); ++k)
         slots[k] = lines[k];
@@ -73,8 +165,11 @@ GroupSlots UnitsDatabase::ReadGroupSlots() const {
 }
 
 std::vector<Unit> UnitsDatabase::LoadGroup(const std::string& group) const {
-    const std::vector<std::string> names = ReadTextLines(NamesFile(group));
-    const std::vector<std::string> factors = ReadTextLines(FactorsFile(group));
+    const std::string namesName = GroupFileName(group, ".uns");
+    const std::string factorsName = GroupFileName(group, ".unf");
+    const Session session(folder_, Session::Reading);
+    const std::vector<std::string> names = ReadTextLines(session.Folder(), namesName);
+    const std::vector<std::string> factors = ReadTextLines(session.Folder(), factorsName);
     std::vector<Unit> units;
     units.reserve(names.size());
     for (size_t k = 0; k < names.size(); ++k)
@@ -83,11 +178,13 @@ std::vector<Unit> UnitsDatabase::LoadGroup(const std::string& group) const {
 }
 
 std::vector<std::string> UnitsDatabase::ReadGroupList() const {
-    return ReadTextLines(GroupListFile());
+    const Session session(folder_, Session::Reading);
+    return ReadTextLines(session.Folder(), GroupListName);
 }
 
 void UnitsDatabase::WriteGroupList(const std::vector<std::string>& groups) const {
-    WriteTextLines(GroupListFile(), groups);
+    const Session session(folder_, Session::Writing);
+    WriteTextLines(session.Folder(), GroupListName, groups);
 }
 
 void UnitsDatabase::WriteGroupUnits(const std::string& group,
@@ -98,46 +195,56 @@ void UnitsDatabase::WriteGroupUnits(const std::string& group,
         names.push_back(unit.name);
         factors.push_back(unit.factor);
     }
-    const std::filesystem::path namesFile = NamesFile(group);
-    const std::filesystem::path factorsFile = FactorsFile(group);
+    const std::string namesName = GroupFileName(group, ".uns");
+    const std::string factorsName = GroupFileName(group, ".unf");
+    const Session session(folder_, Session::Writing);
+    const fileio::Folder& folder = session.Folder();
 
-    std::string oldNames;
-    bool hadNames = true;
-    try {
-        oldNames = ReadFileBytes(namesFile);
-    } catch (const EFileError&) {
-        hadNames = false;
-    }
-    WriteTextLines(namesFile, names);
-    try {
-        WriteTextLines(factorsFile, factors);
-    } catch (const EFileError&) {
-        Restore(namesFile, hadNames ? &oldNames : nullptr);
-        throw;
-    }
+    const fileio::ReplaceTarget namesFile = fileio::OpenReplaceTarget(folder, namesName);
+    const fileio::ReplaceTarget factorsFile = fileio::OpenReplaceTarget(folder, factorsName);
+    Temporaries temporaries(folder);
+    const std::string newNames =
+        temporaries.Write(namesFile, EncodeLines(names, namesFile.oldBytes, namesFile.shown));
+    const std::string newFactors = temporaries.Write(
+        factorsFile, EncodeLines(factors, factorsFile.oldBytes, factorsFile.shown));
+    const auto restoreNames = [&]() -> ChangeSteps {
+        if (!namesFile.oldBytes)
+            return {{ChangeStep::Remove, namesName, {}}};
+        return {
+            {ChangeStep::Replace, namesName, temporaries.Write(namesFile, *namesFile.oldBytes)}};
+    };
+    ChangeAtomically(folder,
+                     {{ChangeStep::Replace, namesName, newNames},
+                      {ChangeStep::Replace, factorsName, newFactors}},
+                     restoreNames);
+    temporaries.Placed();
 }
 
 void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& newName) const {
     if (oldName == newName)
         return;
-    const std::filesystem::path oldNames = NamesFile(oldName);
-    const std::filesystem::path oldFactors = FactorsFile(oldName);
-    const std::filesystem::path newNames = NamesFile(newName);
-    const std::filesystem::path newFactors = FactorsFile(newName);
-    if (IsAnotherExistingFile(newNames, oldNames) || IsAnotherExistingFile(newFactors, oldFactors))
+    const std::string oldNames = GroupFileName(oldName, ".uns");
+    const std::string oldFactors = GroupFileName(oldName, ".unf");
+    const Session session(folder_, Session::Writing);
+    const fileio::Folder& folder = session.Folder();
+    if (const std::string refusal = GroupNameRefusal(newName, folder.NameMax()); !refusal.empty())
+        throw EGroupNameError(refusal);
+    const std::string newNames = GroupFileName(newName, ".uns");
+    const std::string newFactors = GroupFileName(newName, ".unf");
+
+    // Renames never replace a file (see RenameNoReplace); this earlier look only spares the
+    // undoing of a first rename when the second would find its name taken.
+    const struct stat names = ExistingFile(folder, oldNames);
+    const struct stat factors = ExistingFile(folder, oldFactors);
+    if (!IsFreeFor(folder, newNames, names) || !IsFreeFor(folder, newFactors, factors))
         throw EFileError("A group named '" + newName + "' has files already");
 
-    Rename(oldNames, newNames);
-    try {
-        Rename(oldFactors, newFactors);
-    } catch (const EFileError&) {
-        try {
-            Rename(newNames, oldNames);
-        } catch (const EFileError&) {
-            // Nothing more can be done; the first error is the one reported.
-        }
-        throw;
-    }
+    ChangeAtomically(
+        folder,
+        {{ChangeStep::Move, newNames, oldNames}, {ChangeStep::Move, newFactors, oldFactors}},
+        [&]() -> ChangeSteps {
+            return {{ChangeStep::Move, oldNames, newNames}};
+        });
 }
 
 } // namespace quorvel

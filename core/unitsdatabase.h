@@ -4,12 +4,22 @@
 // holds its unit names and "<name>.unf" the parallel factor texts (how many base units one unit
 // makes). Nothing is cached: every operation opens, reads or writes, and closes its files.
 
+#include "core/fileio.h"
+
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel {
+
+// A new group name that cannot be given to a group's files. The message says why, in words
+// for the user.
+class EGroupNameError : public EFileError {
+public:
+    using EFileError::EFileError;
+};
 
 constexpr int GroupSlotCount = 23;
 constexpr const char* TemperatureGroupName = "Temperature";
@@ -23,8 +33,16 @@ struct Unit {
 
 using GroupSlots = std::array<std::string, GroupSlotCount>;
 
-// Every operation throws EFileError when a file cannot be opened, read, written or renamed.
-// A write either completes or leaves the old files as they were.
+// Why a group's files cannot take this name, or "" when they can: the name must be usable as a
+// file name on every common system, stay in the folder, fit in the group list, and leave room
+// for ".uns" within `nameMax` bytes.
+std::string GroupNameRefusal(std::string_view name, size_t nameMax);
+
+// Every operation throws EFileError when a file cannot be opened, read, written or renamed, or
+// is not a regular file. A write either completes or leaves the old files as they were, also
+// when the program is killed halfway: each operation first completes a change that a killed
+// program left unfinished (so the first reading after a start does), and each write removes
+// the temporaries such a program left. Operations hold the folder's lock while they run.
 class UnitsDatabase {
 public:
     explicit UnitsDatabase(std::filesystem::path folder = "Files");
@@ -49,11 +67,13 @@ public:
     void WriteGroupUnits(const std::string& group, const std::vector<Unit>& units) const;
 
     // Renames both files of a group: both are renamed, or neither is. Refuses to replace files
-    // of another group that already has the new name.
+    // of another group that already has the new name, and throws EGroupNameError for a name
+    // GroupNameRefusal refuses.
     void RenameGroup(const std::string& oldName, const std::string& newName) const;
 
 private:
     std::filesystem::path GroupFile(const std::string& group, const char* extension) const;
+    static std::string GroupFileName(const std::string& group, const char* extension);
 
     std::filesystem::path folder_;
 };

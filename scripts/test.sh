@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test; then builds the Qt-free libraries and their tests again
-# with AddressSanitizer and UndefinedBehaviorSanitizer and runs them. Any failure or sanitizer
-# report fails the command.
+# with AddressSanitizer and UndefinedBehaviorSanitizer and runs them; then runs each fuzz target
+# for 20 seconds. Any failure, sanitizer report or fuzz finding fails the command.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -17,3 +17,5 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_CORE_ON
 cmake --build build-sanitize
 ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure -j2
+
+fuzz/run.sh 20

@@ -41,10 +41,19 @@ const std::map<QString, TCalcAction>& Keys() {
 const std::map<QString, TAngularMeasure> Measures = {
     {"rad", amRad}, {"deg", amDeg}, {"grad", amGrad}, {"cyc", amCycle}};
 
-// Writes one key; returns the error message it raised, or an empty text.
+// Writes one key; returns the error message it raised, or an empty text. Besides the keys, "V:t"
+// writes the text t (with "," for the decimal separator) to Value and "end" calls EndEntry.
 QString Press(TQZCalculator& calculator, const QString& key) {
     if (Measures.count(key)) {
         calculator.SetAngularMeasure(Measures.at(key));
+        return {};
+    }
+    if (key.startsWith("V:")) {
+        calculator.SetValue(WithSeparator(Str(key.mid(2)), DecimalSeparator()));
+        return {};
+    }
+    if (key == "end") {
+        calculator.EndEntry();
         return {};
     }
     try {
@@ -55,13 +64,23 @@ QString Press(TQZCalculator& calculator, const QString& key) {
     return {};
 }
 
-// Entering, TakeOperand and EqualArmed as three letters, upper case for true: "eTA".
-QString Flags(const TQZCalculator& calculator) {
-    QString flags;
-    flags += calculator.Entering() ? 'E' : 'e';
-    flags += calculator.TakeOperand() ? 'T' : 't';
-    flags += calculator.EqualArmed() ? 'A' : 'a';
-    return flags;
+const char* OperationName(TCalcOperation operation) {
+    static const char* const names[] = {"none", "+", "-", "*", "/", "xy", "log"};
+    return names[operation];
+}
+
+// Entering, TakeOperand and EqualArmed as three letters, upper case for true, then First, Second
+// and Operation: "eTA 5 3 +".
+QString State(const TQZCalculator& calculator) {
+    QString state;
+    state += calculator.Entering() ? 'E' : 'e';
+    state += calculator.TakeOperand() ? 'T' : 't';
+    state += calculator.EqualArmed() ? 'A' : 'a';
+    state += QString(" %1 %2 %3")
+                 .arg(QString::fromStdString(GeneralNumberText(calculator.First())),
+                      QString::fromStdString(GeneralNumberText(calculator.Second())),
+                      OperationName(calculator.Operation()));
+    return state;
 }
 
 } // namespace
@@ -86,13 +105,14 @@ void TestCalculator::keySequences_data() {
     QTest::addColumn<QString>("keys");     // space-separated
     QTest::addColumn<QString>("displays"); // value text after each key; "!" marks a failing key
     QTest::addColumn<QString>("error");    // the failing keys' message
-    QTest::addColumn<QString>("flags");    // after the last key, see Flags(); empty: unchecked
+    QTest::addColumn<QString>("state");    // after the last key, see State(); the flags alone when
+                                           // three letters; empty: unchecked
     struct Row {
         const char* name;
         const char* keys;
         const char* displays;
         const char* error;
-        const char* flags;
+        const char* state;
     };
     const Row rows[] = {
         {"repeated equals", "2 + 3 = = =", "2 2 3 5 8 11", "", "etA"},
@@ -131,6 +151,7 @@ void TestCalculator::keySequences_data() {
         {"reciprocal", "4 1/x", "4 0,25", "", "etA"},
         {"functions", "5 n! 3root x3 ln", "5 120 4,93242414866094 120 4,78749174278205", "", "eTA"},
         {"exponential and logarithm", "0 exp 1 0 0 0 lg", "0 1 1 10 100 1000 3", "", ""},
+        {"logarithm of a power is whole", "1 0 0 0 lg - 3 =", "1 10 100 1000 3 3 3 0", "", ""},
         {"sine in degrees", "deg 3 0 sin", "3 30 0,5", "", ""},
         {"arc sine in degrees", "deg 1 arcsin", "1 90", "", ""},
         {"sine in grads", "grad 1 0 0 sin", "1 10 100 1", "", ""},
@@ -144,13 +165,84 @@ void TestCalculator::keySequences_data() {
         {"arc sine beyond one", "2 arcsin", "2 2!", "Invalid value", ""},
         {"cotangent of zero", "0 ctg", "0 0!", "Floating point division by zero", ""},
         {"factorial too large", "2 0 0 0 n!", "2 20 200 2000 2000!", "Overflow", ""},
+        // Chains, memory and what each kind of key leaves behind.
+        {"chain of three", "5 + 5 + 5 =", "5 5 5 10 5 15", "", "etA 15 5 +"},
+        {"digit keeps the operands", "2 + 3", "2 2 3", "", "ETA 2 0 +"},
+        {"operation key starts a chain", "2 +", "2 2", "", "eTA 2 0 +"},
+        {"operation key finishes the pending one", "2 + 3 *", "2 2 3 5", "", "eTA 5 3 *"},
+        {"operation key after a value write", "2 + V:7 -", "2 2 7 7", "", "eTA 7 0 -"},
+        {"equals", "2 + 3 =", "2 2 3 5", "", "etA 5 3 +"},
+        {"percent", "2 0 0 + 1 0 %", "2 20 200 200 1 10 220", "", "eTa 220 220 none"},
+        {"unary function", "2 + 4 sqr", "2 2 4 16", "", "eTA 16 0 +"},
+        {"unary function while not entering", "2 + 3 = lg", "2 2 3 5 0,698970004336019", "",
+         "eTA 0,698970004336019 3 +"},
+        {"square root", "2 + 9 sqrt", "2 2 9 3", "", "etA 3 0 +"},
+        {"reciprocal", "2 + 4 1/x", "2 2 4 0,25", "", "etA 2 0 +"},
+        {"sign change", "2 + 5 +/-", "2 2 5 -5", "", "ETA 2 0 +"},
+        {"clear entry", "2 + 3 CE", "2 2 3 0", "", "eTA 2 0 +"},
+        {"clear entry arms equals", "5 CE", "5 0", "", "etA 0 0 none"},
+        {"clear", "2 + 3 C", "2 2 3 0", "", "etA 2 0 none"},
+        {"backspace keeps the operands", "2 + 3 4 BS", "2 2 3 34 3", "", "ETA 2 0 +"},
+        {"backspace to nothing after an operation", "2 + 7 BS", "2 2 7 0", "", "etA 2 0 +"},
+        {"memory plus ends the pending operation", "2 + 3 M+ 4 =", "2 2 3 5 4 4", "",
+         "etA 4 3 none"},
+        {"memory plus without a pending operation", "5 M+", "5 5", "", "eta 0 0 none"},
+        {"memory plus finishing arms equals", "2 + 3 % 4 M+", "2 2 3 2,06 4 4", "", "etA 4 4 none"},
+        {"memory minus finishes", "9 - 3 M-", "9 9 3 6", "", "etA 6 3 none"},
+        {"memory recall is the second operand", "2 + 3 = MR =", "2 2 3 5 0 5", "", "etA 5 0 +"},
+        {"memory recall keeps the flags", "2 + MR", "2 2 0", "", "eTA 2 0 +"},
+        {"memory recall while entering", "7 M+ 2 + 3 MR", "7 7 2 2 3 7", "", "eTA 2 7 +"},
+        {"memory clear", "7 MC", "7 7", "", "eTa 0 0 none"},
+        {"memory clear takes the shown value", "2 + 3 = MC =", "2 2 3 5 5 10", "", ""},
+        {"pi", "2 * pi", "2 2 3,14159265358979", "", "eTA 2 0 *"},
+        {"value write", "2 + 3 V:12", "2 2 3 12", "", "etA 2 0 +"},
+        {"end of entry", "5 end", "5 5", "", "eTa 0 0 none"},
+        {"percent after equals", "2 + 3 = %", "2 2 3 5 5", "", "eTa 5 5 none"},
+        {"separator starts a new number", "2 + 3 = , +", "2 2 3 5 0, 0,", "", "eTA 0 3 +"},
+        {"backspace to nothing is zero", "7 BS + 1 =", "7 0 0 1 1", "", ""},
+        {"backspace leaves the shorter number", "1 2 3 BS + 1 =", "1 12 123 12 12 1 13", "", ""},
+        {"pi ends entry", "5 pi", "5 3,14159265358979", "", "eTA 0 0 none"},
+        {"digit after a value of no number", "V:-- 5", "-- --!",
+         "'--' is not a valid floating point value", ""},
+        {"hyperbolic", "1 ch V:1 th V:1 cth",
+         "1 1,54308063481524 1 0,761594155955765 1 1,31303528549933", "", ""},
+        {"reciprocal hyperbolic", "1 sech V:1 cosech", "1 0,648054273663885 1 0,850918128239322",
+         "", ""},
+        {"inverse hyperbolic", "2 arch V:0,5 arth V:2 arcth",
+         "2 1,31695789692482 0,5 0,549306144334055 2 0,549306144334055", "", ""},
+        {"arc tangents in degrees", "deg 1 arctg V:1 arcctg", "1 45 1 45", "", ""},
+        // Angles: whole turns are reduced exactly, quarter turns give exact values.
+        {"arc sine in grads", "grad 1 arcsin", "1 100", "", ""},
+        {"arc sine in cycles", "cyc 1 arcsin", "1 0,25", "", ""},
+        {"arc cosine in degrees", "deg 0 arccos", "0 90", "", ""},
+        {"sine of a half turn", "deg 1 8 0 sin", "1 18 180 0", "", ""},
+        {"sine of a whole turn", "deg 3 6 0 sin", "3 36 360 0", "", ""},
+        {"sine of minus a quarter turn", "deg V:-90 sin", "-90 -1", "", ""},
+        {"sine of minus a half turn", "deg 1 8 0 +/- sin", "1 18 180 -180 0", "", ""},
+        {"cosine of a quarter turn", "deg 9 0 cos", "9 90 0", "", ""},
+        {"cosine of minus a quarter turn", "grad 1 0 0 +/- cos", "1 10 100 -100 0", "", ""},
+        {"cosine of a half turn in grads", "grad 2 0 0 cos", "2 20 200 -1", "", ""},
+        {"tangent of a half turn", "deg 1 8 0 tg", "1 18 180 0", "", ""},
+        {"tangent at its pole", "deg 9 0 tg", "9 90 -3,98679762981171E19", "", ""},
+        {"tangent at its pole a turn later", "deg V:450 tg", "450 -3,98679762981171E19", "", ""},
+        {"cotangent of a quarter turn", "cyc V:0,25 ctg", "0,25 0", "", ""},
+        {"cotangent of a whole turn", "deg V:3600 ctg", "3600 3600!",
+         "Floating point division by zero", ""},
+        {"secant of a half turn", "deg 1 8 0 sec", "1 18 180 -1", "", ""},
+        {"cosecant of three quarter turns", "cyc V:0,75 cosec", "0,75 -1", "", ""},
+        {"cosecant of a whole turn", "cyc V:-3 cosec", "-3 -3!", "Invalid value", ""},
+        {"sine of a large angle", "deg V:1E15 sin", "1E15 -0,984807753012208", "", ""},
+        {"cosine many turns on", "grad V:40000,5 cos", "40000,5 0,99996915764479", "", ""},
+        {"sine in the first turn as before", "deg V:359 sin", "359 -0,0174524064372835", "", ""},
+        {"sine in radians unreduced", "V:1E15 sin", "1E15 0,858272793170236", "", ""},
     };
     for (const char* separator : {",", "."}) {
         for (const Row& row : rows) {
             QTest::addRow("%s %s", separator, row.name)
                 << separator << QString(row.keys)
                 << QString::fromStdString(WithSeparator(row.displays, separator))
-                << QString(row.error) << QString(row.flags);
+                << QString(row.error)
+                << QString::fromStdString(WithSeparator(row.state, separator));
         }
     }
 }
@@ -160,7 +252,7 @@ void TestCalculator::keySequences() {
     QFETCH(QString, keys);
     QFETCH(QString, displays);
     QFETCH(QString, error);
-    QFETCH(QString, flags);
+    QFETCH(QString, state);
     SeparatorScope scope(Str(separator));
     TQZCalculator calculator;
     const QStringList keyList = keys.split(' ');
@@ -181,8 +273,8 @@ void TestCalculator::keySequences() {
         QCOMPARE(QString::fromStdString(calculator.Value()), display);
     }
     QCOMPARE(shown, expected.size());
-    if (!flags.isEmpty())
-        QCOMPARE(Flags(calculator), flags);
+    if (!state.isEmpty())
+        QCOMPARE(State(calculator).left(state.size() == 3 ? 3 : -1), state);
 }
 
 void TestCalculator::restoredEngineStartsEntering() {

@@ -1,9 +1,13 @@
 // Accuracy of every math function against MPFR: on random arguments across each function's
 // domain, the 15-digit text of our result must equal the correctly rounded 15-digit text of the
 // true value in at least 99.99 % of cases and never be more than one unit off in the 15th digit;
-// no argument whose true result lies within the bounds may fail. Prints each function's worst
-// case. QUORVEL_ACCURACY_SAMPLES sets the samples per function (default 20000).
+// no argument whose true result lies within the bounds may fail. The circular functions are also
+// run through the engine in degrees, grads and cycles on angle texts far beyond one turn, where
+// at least 99.5 % of the texts must be exact. Ties in the reference round away from zero, as the
+// number text does. Prints each function's worst case. QUORVEL_ACCURACY_SAMPLES sets the samples
+// per function (default 20000; a tenth of it per angle row).
 
+#include "calc/calculator.h"
 #include "calc/errors.h"
 #include "calc/numbertext.h"
 #include "calc/qzmath.h"
@@ -122,6 +126,20 @@ struct Digits15 {
     bool negative = false;
 };
 
+// Whether the value lies exactly halfway between two 15-digit texts: sixteen digits hold it
+// exactly (cut towards and away from zero agree) and the last of them is 5.
+bool IsDecimalTie(mpfr_t value) {
+    mpfr_exp_t exponent;
+    char* towards = mpfr_get_str(nullptr, &exponent, 10, 16, value, MPFR_RNDZ);
+    char* away = mpfr_get_str(nullptr, &exponent, 10, 16, value, MPFR_RNDA);
+    const std::string digits = towards;
+    const bool tie = digits == away && digits.back() == '5';
+    mpfr_free_str(towards);
+    mpfr_free_str(away);
+    return tie;
+}
+
+// MPFR rounds an exact tie to even; the number text, like a person, rounds it away from zero.
 Digits15 FromMpfr(mpfr_t value) {
     Digits15 d;
     mpfr_t smallest;
@@ -131,7 +149,8 @@ Digits15 FromMpfr(mpfr_t value) {
     mpfr_clear(smallest);
     if (isZero)
         return d;
-    char* text = mpfr_get_str(nullptr, &d.exponent, 10, 15, value, MPFR_RNDN);
+    const mpfr_rnd_t rounding = IsDecimalTie(value) ? MPFR_RNDA : MPFR_RNDN;
+    char* text = mpfr_get_str(nullptr, &d.exponent, 10, 15, value, rounding);
     d.negative = text[0] == '-';
     d.mantissa = std::stoll(text + d.negative);
     mpfr_free_str(text);
@@ -321,7 +340,89 @@ std::vector<Function> Functions() {
     return functions;
 }
 
+// A circular function of the engine in one angle measure, against MPFR's function of the angle
+// in fractions of a full turn (exact reduction, exact zeros).
+struct AngleRow {
+    const char* name;
+    TCalcAction action;
+    TAngularMeasure measure;
+    unsigned long fullTurn;
+    int (*exact)(mpfr_ptr, mpfr_srcptr, unsigned long, mpfr_rnd_t);
+    bool reciprocal;
+};
+
+struct AngleOutcome {
+    int texts = 0;
+    int poles = 0;
+    int textMismatches = 0;
+    long double worstUnits = 0;
+    std::string worstAngle;
+    std::string failure; // an angle that failed away from a pole
+};
+
+// Angle texts as a user types or the engine shows them (15 significant digits): within the
+// first turn, between 10 and 1000 turns, and from 1000 to 10^15 turns, of either sign.
+std::string AngleText(std::mt19937_64& random, int band, unsigned long fullTurn) {
+    static const Sampler bands[] = {Uniform(-1, 1), LogUniform(10, 1000, true),
+                                    LogUniform(1000, 1e15L, true)};
+    return GeneralNumberText(bands[band](random) * fullTurn);
+}
+
+AngleOutcome MeasureAngles(const AngleRow& row, int band, int samples) {
+    std::mt19937_64 random(std::hash<std::string>{}(row.name) + band);
+    mpfr_t exact;
+    mpfr_init2(exact, ReferencePrecision);
+    AngleOutcome outcome;
+    for (int i = 0; i < samples; ++i) {
+        TQZCalculator calculator;
+        calculator.SetAngularMeasure(row.measure);
+        const std::string text = AngleText(random, band, row.fullTurn);
+        calculator.SetValue(text);
+        mpfr_set_ld(exact, calculator.Current(), MPFR_RNDN);
+        row.exact(exact, exact, row.fullTurn, MPFR_RNDN);
+        if (row.reciprocal)
+            mpfr_ui_div(exact, 1, exact, MPFR_RNDN);
+        if (mpfr_inf_p(exact)) {
+            ++outcome
+                  .poles; // a large finite number or an error, as at the same angle below one turn
+            continue;
+        }
+        try {
+            calculator.SetAction(row.action);
+        } catch (const EMathError& error) {
+            outcome.failure = text + " failed: " + error.what();
+            break;
+        }
+        const long double apart = UnitsApart(FromOurs(calculator.Current()), FromMpfr(exact));
+        ++outcome.texts;
+        if (apart != 0)
+            ++outcome.textMismatches;
+        if (apart > outcome.worstUnits) {
+            outcome.worstUnits = apart;
+            outcome.worstAngle = text;
+        }
+    }
+    mpfr_clear(exact);
+    return outcome;
+}
+
+const AngleRow AngleRows[] = {
+    {"Sin degrees", caSin, amDeg, 360, mpfr_sinu, false},
+    {"Cos grads", caCos, amGrad, 400, mpfr_cosu, false},
+    {"Tan cycles", caTg, amCycle, 1, mpfr_tanu, false},
+    {"Cot degrees", caCtg, amDeg, 360, mpfr_tanu, true},
+    {"Sec grads", caSec, amGrad, 400, mpfr_cosu, true},
+    {"Cosec cycles", caCosec, amCycle, 1, mpfr_sinu, true},
+    {"Sin cycles", caSin, amCycle, 1, mpfr_sinu, false},
+    {"Cos degrees", caCos, amDeg, 360, mpfr_cosu, false},
+    {"Tan grads", caTg, amGrad, 400, mpfr_tanu, false},
+};
+
+using TieCall = std::function<long double()>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(TieCall)
 
 class TestMathAccuracy : public QObject {
     Q_OBJECT
@@ -329,6 +430,10 @@ class TestMathAccuracy : public QObject {
 private slots:
     void matchesCorrectlyRoundedText_data();
     void matchesCorrectlyRoundedText();
+    void referenceRoundsTiesAwayFromZero_data();
+    void referenceRoundsTiesAwayFromZero();
+    void anglesInEveryMeasure_data();
+    void anglesInEveryMeasure();
 };
 
 void TestMathAccuracy::matchesCorrectlyRoundedText_data() {
@@ -354,6 +459,59 @@ void TestMathAccuracy::matchesCorrectlyRoundedText() {
             GeneralNumberText(outcome.worstArgument.y).c_str());
     QVERIFY2(outcome.worstUnits <= 1, "more than one unit off in the 15th digit");
     QVERIFY2(outcome.textMismatches * 10000 <= outcome.samples, "below 99.99 % exact texts");
+}
+
+void TestMathAccuracy::referenceRoundsTiesAwayFromZero_data() {
+    // Results exactly halfway between two 15-digit texts, where ties to even would round down.
+    QTest::addColumn<TieCall>("ours");
+    QTest::addColumn<QString>("exact");
+    QTest::addRow("Power 5 to 22") << TieCall([] { return Power(5, 22); }) << "2384185791015625";
+    QTest::addRow("Power 2 to -22")
+        << TieCall([] { return Power(2, -22); }) << "2.384185791015625e-7";
+    QTest::addRow("half added to a whole number")
+        << TieCall([] { return SafeAdd(123456789012344, 0.5L); }) << "123456789012344.5";
+    QTest::addRow("sixteen digits below a tie")
+        << TieCall([] { return SafeAdd(1234567890123440, 4); }) << "1234567890123444";
+    QTest::addRow("negative tie") << TieCall([] { return SafeSub(-0.5L, 123456789012344); })
+                                  << "-123456789012344.5";
+}
+
+void TestMathAccuracy::referenceRoundsTiesAwayFromZero() {
+    QFETCH(TieCall, ours);
+    QFETCH(QString, exact);
+    mpfr_t value;
+    mpfr_init2(value, ReferencePrecision);
+    mpfr_set_str(value, qPrintable(exact), 10, MPFR_RNDN);
+    const Digits15 reference = FromMpfr(value);
+    mpfr_clear(value);
+    QCOMPARE(UnitsApart(FromOurs(ours()), reference), 0.0L);
+}
+
+void TestMathAccuracy::anglesInEveryMeasure_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("band");
+    for (size_t k = 0; k < std::size(AngleRows); ++k) {
+        for (int band = 0; band < 3; ++band) {
+            static const char* const bandNames[] = {"first turn", "10 to 1000 turns",
+                                                    "beyond 1000 turns"};
+            QTest::addRow("%s, %s", AngleRows[k].name, bandNames[band])
+                << static_cast<int>(k) << band;
+        }
+    }
+}
+
+void TestMathAccuracy::anglesInEveryMeasure() {
+    QFETCH(int, index);
+    QFETCH(int, band);
+    quorvel::test::SeparatorScope scope(".");
+    const AngleRow& row = AngleRows[index];
+    const AngleOutcome outcome = MeasureAngles(row, band, SamplesPerFunction() / 10);
+    qInfo("%-13s %5d texts (%d at a pole), %4d differ, worst %.3Lg unit(s) of the 15th digit at %s",
+          row.name, outcome.texts, outcome.poles, outcome.textMismatches, outcome.worstUnits,
+          outcome.worstAngle.c_str());
+    QVERIFY2(outcome.failure.empty(), outcome.failure.c_str());
+    QVERIFY2(outcome.worstUnits <= 1, "more than one unit off in the 15th digit");
+    QVERIFY2(outcome.textMismatches * 200 <= outcome.texts, "below 99.5 % exact texts");
 }
 
 QTEST_APPLESS_MAIN(TestMathAccuracy)

@@ -5,6 +5,7 @@
 #include "calc/qzmath.h"
 #include "testsupport.h"
 
+#include <QStringList>
 #include <QTest>
 #include <cfloat>
 #include <cmath>
@@ -17,6 +18,8 @@ using quorvel::test::SeparatorScope;
 
 using Call = std::function<long double()>;
 Q_DECLARE_METATYPE(Call)
+using Logarithm = std::function<long double(long double base, long double x)>;
+Q_DECLARE_METATYPE(Logarithm)
 Q_DECLARE_METATYPE(long double)
 
 namespace {
@@ -88,6 +91,8 @@ private slots:
     void failures();
     void floatingPointErrorsAreMathErrors();
     void factorialMatchesExactProducts();
+    void logarithmsOfPowersAreWhole_data();
+    void logarithmsOfPowersAreWhole();
 };
 
 void TestQZMath::constantsHaveTheirBitPatterns_data() {
@@ -172,6 +177,9 @@ void TestQZMath::results_data() {
         "SafeSqrt 0", [] { return SafeSqrt(0); }, "0");
     add(
         "Lg 1000", [] { return Lg(1000); }, "3");
+    add(
+        "Lg next to 1000 keeps its last digits", [] { return Lg(1000 + 0x1p-49L) - 3; },
+        "8.67361737988404E-19");
     add(
         "Ln 1", [] { return Ln(1); }, "0");
     add(
@@ -406,6 +414,45 @@ void TestQZMath::factorialMatchesExactProducts() {
         }
     }
     mpfr_clear(exact);
+}
+
+void TestQZMath::logarithmsOfPowersAreWhole_data() {
+    QTest::addColumn<Logarithm>("logarithm");
+    QTest::addColumn<long double>("base");
+    const Logarithm logN = [](long double base, long double x) { return LogN(base, x); };
+    QTest::addRow("Lg") << Logarithm([](long double, long double x) { return Lg(x); }) << 10.0L;
+    QTest::addRow("Log2") << Logarithm([](long double, long double x) { return Log2(x); }) << 2.0L;
+    QTest::addRow("LogN 10") << logN << 10.0L;
+    QTest::addRow("LogN 3") << logN << 3.0L;
+    QTest::addRow("LogN 7") << logN << 7.0L;
+    QTest::addRow("LogN 0.5") << logN << 0.5L;
+    QTest::addRow("LogN 1.5") << logN << 1.5L;
+}
+
+void TestQZMath::logarithmsOfPowersAreWhole() {
+    // For every whole k whose power base^k is a positive extended number, the logarithm of the
+    // extended number nearest to it (as typed or computed) is exactly k.
+    QFETCH(Logarithm, logarithm);
+    QFETCH(long double, base);
+    mpfr_t power, exactBase;
+    mpfr_init2(power, 64);
+    mpfr_init2(exactBase, 64);
+    mpfr_set_ld(exactBase, base, MPFR_RNDN);
+    int checked = 0;
+    QStringList misses;
+    for (long k = -40000; k <= 40000; ++k) {
+        mpfr_pow_si(power, exactBase, k, MPFR_RNDN);
+        const long double x = mpfr_get_ld(power, MPFR_RNDN);
+        if (k == 0 || !IsPositive(x) || std::isinf(x))
+            continue;
+        ++checked;
+        const long double result = logarithm(base, x);
+        if (result != k && misses.size() < 5)
+            misses << QString("%1: %2").arg(k).arg(Text(result - k));
+    }
+    mpfr_clears(power, exactBase, static_cast<mpfr_ptr>(nullptr));
+    QVERIFY(checked > 1000);
+    QVERIFY2(misses.isEmpty(), qPrintable(misses.join(", ")));
 }
 
 QTEST_APPLESS_MAIN(TestQZMath)

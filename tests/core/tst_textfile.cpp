@@ -45,7 +45,8 @@ private slots:
     void decodesWindows1252();
     void roundTripsBytes_data();
     void roundTripsBytes();
-    void newTextBeyondWindows1252IsWrittenAsUtf8();
+    void writesAnEncodingThatReadsBack_data();
+    void writesAnEncodingThatReadsBack();
     void writesCrLfAfterEveryLine();
     void readsAVeryLongLine();
     void missingFileFailsToRead();
@@ -138,12 +139,38 @@ void TestTextFile::roundTripsBytes() {
     QCOMPARE(ReadBytes(File("f")), bytes);
 }
 
-void TestTextFile::newTextBeyondWindows1252IsWrittenAsUtf8() {
-    WriteBytes(File("f"), "\xB5m\r\n");
-    WriteTextLines(Path(File("f")), {"\u00B5m", "\u03A9"});
-    QCOMPARE(ReadBytes(File("f")), QByteArray("\xC2\xB5m\r\n\xCE\xA9\r\n"));
-    QCOMPARE(ToQt(ReadTextLines(Path(File("f")))),
-             (QStringList{QString::fromUtf8("\u00B5m"), QString::fromUtf8("\u03A9")}));
+void TestTextFile::writesAnEncodingThatReadsBack_data() {
+    QTest::addColumn<QByteArray>("old"); // empty: no old file
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addRow("new file in UTF-8")
+        << QByteArray() << QStringList{"\u00B5m"} << QByteArray("\xC2\xB5m\r\n");
+    QTest::addRow("Windows-1252 kept")
+        << QByteArray("\xB5m\r\n") << QStringList{"\u00B5m", "\u00C5"}
+        << QByteArray("\xB5m\r\n\xC5\r\n");
+    QTest::addRow("text beyond Windows-1252 in UTF-8")
+        << QByteArray("\xB5m\r\n") << QStringList{"\u00B5m", "\u03A9"}
+        << QByteArray("\xC2\xB5m\r\n\xCE\xA9\r\n");
+    // Its Windows-1252 bytes C3 A9 would read back as one character.
+    QTest::addRow("Windows-1252 bytes that are UTF-8 too")
+        << QByteArray("\xB5m\r\n") << QStringList{"\u00C3\u00A9"}
+        << QByteArray("\xC3\x83\xC2\xA9\r\n");
+    QTest::addRow("UTF-8 kept") << QByteArray("\xC2\xB5m\r\n") << QStringList{"\u00C5"}
+                                << QByteArray("\xC3\x85\r\n");
+}
+
+void TestTextFile::writesAnEncodingThatReadsBack() {
+    QFETCH(QByteArray, old);
+    QFETCH(QStringList, lines);
+    QFETCH(QByteArray, written);
+    if (!old.isEmpty())
+        WriteBytes(File("f"), old);
+    std::vector<std::string> text;
+    for (const QString& line : lines)
+        text.push_back(line.toStdString());
+    WriteTextLines(Path(File("f")), text);
+    QCOMPARE(ReadBytes(File("f")), written);
+    QCOMPARE(ToQt(ReadTextLines(Path(File("f")))), lines);
 }
 
 void TestTextFile::writesCrLfAfterEveryLine() {

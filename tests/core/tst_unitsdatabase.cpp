@@ -5,10 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
 #include <random>
+#include <sys/stat.h>
 
 using namespace quorvel;
 using quorvel::test::ReadBytes;
@@ -43,10 +45,17 @@ private slots:
     void writesGroupListAndUnits();
     void failedFactorsWriteRestoresNames();
     void failedFactorsWriteRemovesNewNames();
-    void renamesBothFiles();
+    void renamesBothFilesThenWritesThem_data();
+    void renamesBothFilesThenWritesThem();
     void failedRenameRenamesBack();
     void renameRefusesToReplaceAnotherGroup();
+    void renameRefusesBadNames_data();
+    void renameRefusesBadNames();
     void groupNameWithSeparatorIsRefused();
+    void refusesSpecialFiles_data();
+    void refusesSpecialFiles();
+    void writesThroughLinks_data();
+    void writesThroughLinks();
 
 private:
     QString File(const QString& name) const { return folder_ + "/" + name; }
@@ -188,13 +197,25 @@ void TestUnitsDatabase::failedFactorsWriteRemovesNewNames() {
     QVERIFY(!QFile::exists(File("G.uns")));
 }
 
-void TestUnitsDatabase::renamesBothFiles() {
+void TestUnitsDatabase::renamesBothFilesThenWritesThem_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addRow("plain") << QByteArray("Distance");
+    QTest::addRow("same name") << QByteArray("Length");
+    QTest::addRow("inner blanks and dots") << QByteArray("Length 2.0 (old)");
+    QTest::addRow("non-ASCII") << QByteArray("L\xC3\xA4nge");
+    // The longest name whose files the folder takes; the writer's temporaries must fit too.
+    QTest::addRow("longest") << QByteArray(NAME_MAX - 4, 'x');
+}
+
+void TestUnitsDatabase::renamesBothFilesThenWritesThem() {
+    QFETCH(QByteArray, name);
+    const std::string newName = name.toStdString();
     WriteGroup("Length", "metre\r\n", "1\r\n");
-    db_->RenameGroup("Length", "Distance");
-    QVERIFY(!QFile::exists(File("Length.uns")) && !QFile::exists(File("Length.unf")));
-    QCOMPARE(db_->LoadGroup("Distance"), (std::vector<Unit>{{"metre", "1"}}));
-    db_->RenameGroup("Distance", "Distance"); // the same name changes nothing
-    QCOMPARE(db_->LoadGroup("Distance"), (std::vector<Unit>{{"metre", "1"}}));
+    db_->RenameGroup("Length", newName);
+    QCOMPARE(db_->LoadGroup(newName), (std::vector<Unit>{{"metre", "1"}}));
+    db_->WriteGroupUnits(newName, {{"metre", "1"}, {"inch", "0.0254"}});
+    QCOMPARE(db_->LoadGroup(newName), (std::vector<Unit>{{"metre", "1"}, {"inch", "0.0254"}}));
+    QCOMPARE(QDir(folder_).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 void TestUnitsDatabase::failedRenameRenamesBack() {
@@ -212,12 +233,122 @@ void TestUnitsDatabase::renameRefusesToReplaceAnotherGroup() {
     QCOMPARE(db_->LoadGroup("Mass"), (std::vector<Unit>{{"kilogram", "1"}}));
 }
 
+void TestUnitsDatabase::renameRefusesBadNames_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::addRow("empty") << QByteArray() << "be empty";
+    QTest::addRow("dot") << QByteArray(".") << "begin or end with a blank or a dot";
+    QTest::addRow("dot dot") << QByteArray("..") << "begin or end with a blank or a dot";
+    QTest::addRow("out of the folder") << QByteArray("../x") << "begin or end";
+    QTest::addRow("leading blank") << QByteArray(" x") << "begin or end";
+    QTest::addRow("trailing tab") << QByteArray("x\t") << "begin or end";
+    QTest::addRow("trailing dot") << QByteArray("x.") << "begin or end";
+    QTest::addRow("CR") << QByteArray("x\ry") << "hold a line break";
+    QTest::addRow("LF") << QByteArray("x\ny") << "hold a line break";
+    QTest::addRow("0x1A") << QByteArray("x\x1Ay") << "end-of-file character";
+    QTest::addRow("NUL") << QByteArray("x\0y", 3) << "NUL";
+    for (const char c : QByteArray("/\\:*?\"<>|"))
+        QTest::addRow("character %c", c)
+            << (QByteArray("x") + c + "y") << QString("hold the character ") + c;
+    QTest::addRow("too long") << QByteArray(NAME_MAX - 3, 'x')
+                              << QString("at most %1 bytes").arg(NAME_MAX - 4);
+}
+
+// A refused name changes nothing, and the message tells the user why.
+void TestUnitsDatabase::renameRefusesBadNames() {
+    QFETCH(QByteArray, name);
+    QFETCH(QString, reason);
+    WriteGroup("Length", "metre\r\n", "1\r\n");
+    try {
+        db_->RenameGroup("Length", name.toStdString());
+        QFAIL("the name was accepted");
+    } catch (const EGroupNameError& error) {
+        QVERIFY2(QString(error.what()).contains(reason), error.what());
+    }
+    QCOMPARE(QDir(folder_).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"Length.unf", "Length.uns"}));
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
+}
+
 void TestUnitsDatabase::groupNameWithSeparatorIsRefused() {
     WriteBytes(dir_->filePath("Outside.uns"), "x\r\n");
     WriteBytes(dir_->filePath("Outside.unf"), "1\r\n");
     QVERIFY_THROWS_EXCEPTION(EFileError, db_->LoadGroup("../Outside"));
     QVERIFY_THROWS_EXCEPTION(EFileError, db_->WriteGroupUnits("../Outside", {{"y", "2"}}));
     QCOMPARE(ReadBytes(dir_->filePath("Outside.uns")), QByteArray("x\r\n"));
+}
+
+void TestUnitsDatabase::refusesSpecialFiles_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("write");
+    QTest::addRow("group list a pipe, read") << "Groups.ung"
+                                             << "pipe" << false;
+    QTest::addRow("group list a pipe, written") << "Groups.ung"
+                                                << "pipe" << true;
+    QTest::addRow("names a link to an endless device, read") << "G.uns"
+                                                             << "device" << false;
+    QTest::addRow("names a link to an endless device, written") << "G.uns"
+                                                                << "device" << true;
+    QTest::addRow("factors a folder, read") << "G.unf"
+                                            << "folder" << false;
+    QTest::addRow("factors a folder, written") << "G.unf"
+                                               << "folder" << true;
+}
+
+// Anything but a regular file is refused at once: nothing blocks, reads without end or is
+// replaced.
+void TestUnitsDatabase::refusesSpecialFiles() {
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QFETCH(bool, write);
+    WriteGroup("G", "a\r\n", "1\r\n");
+    WriteBytes(File("Groups.ung"), "G\r\n");
+    QFile::remove(File(file));
+    const QByteArray path = File(file).toLocal8Bit();
+    if (kind == "pipe")
+        QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+    else if (kind == "device")
+        QVERIFY(QFile::link("/dev/zero", File(file)));
+    else
+        QVERIFY(QDir(folder_).mkdir(file));
+    try {
+        if (!write)
+            file == "Groups.ung" ? (void)db_->ReadGroupList() : (void)db_->LoadGroup("G");
+        else if (file == "Groups.ung")
+            db_->WriteGroupList({"G"});
+        else
+            db_->WriteGroupUnits("G", {{"b", "2"}});
+        QFAIL("a special file was used");
+    } catch (const EFileError& error) {
+        QVERIFY2(QString(error.what()).contains("is not a regular file"), error.what());
+    }
+    QCOMPARE(QFileInfo(File(file)).isFile(), false);
+}
+
+void TestUnitsDatabase::writesThroughLinks_data() {
+    QTest::addColumn<QStringList>("linked");
+    QTest::addRow("group list") << QStringList{"Groups.ung"};
+    QTest::addRow("group's files") << QStringList{"G.unf", "G.uns"};
+}
+
+// A database file that is a link to a shared one keeps sharing it after a write.
+void TestUnitsDatabase::writesThroughLinks() {
+    QFETCH(QStringList, linked);
+    QVERIFY(QDir(dir_->path()).mkdir("Shared"));
+    WriteGroup("G", "a\r\n", "1\r\n");
+    WriteBytes(File("Groups.ung"), "G\r\n");
+    for (const QString& name : linked) {
+        QVERIFY(QFile::rename(File(name), dir_->filePath("Shared/" + name)));
+        QVERIFY(QFile::link("../Shared/" + name, File(name)));
+    }
+    db_->WriteGroupList({"G", "H"});
+    db_->WriteGroupUnits("G", {{"b", "2"}});
+    for (const QString& name : linked)
+        QVERIFY2(QFileInfo(File(name)).isSymLink(), qPrintable(name));
+    QCOMPARE(db_->ReadGroupList(), (std::vector<std::string>{"G", "H"}));
+    QCOMPARE(db_->LoadGroup("G"), (std::vector<Unit>{{"b", "2"}}));
+    QCOMPARE(QDir(dir_->filePath("Shared")).entryList(QDir::Files | QDir::Hidden), linked);
 }
 
 QTEST_APPLESS_MAIN(TestUnitsDatabase)

@@ -1,0 +1,343 @@
+#include "core/fileio.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <type_traits>
+#include <unistd.h>
+
+namespace quorvel::fileio {
+
+namespace {
+
+FaultHook faultHook;
+
+// Asks the test seam about the next call: 0 to run it, otherwise the errno to fail it with (or
+// ShortWrite). The program sets no hook: then this is one test of an empty function per call.
+int InjectedFault(Call call, std::string_view name) {
+    return faultHook ? faultHook(call, name) : 0;
+}
+
+// Runs a system call through the seam; an injected fault fails it like the system would.
+template <typename SystemCall>
+auto Checked(Call call, std::string_view name, SystemCall systemCall) {
+    using Result = decltype(systemCall());
+    if (const int fault = InjectedFault(call, name); fault > 0) {
+        errno = fault;
+        if constexpr (std::is_pointer_v<Result>)
+            return Result(nullptr);
+        else
+            return Result(-1);
+    }
+    return systemCall();
+}
+
+[[noreturn]] void Throw(const std::string& what, const std::string& shown, int error) {
+    throw EFileError(what + " '" + shown + "': " + std::strerror(error));
+}
+
+// Closes a descriptor when it goes out of scope without an explicit, checked close.
+class Descriptor {
+public:
+    Descriptor(int fd, std::string_view name) : fd_(fd), name_(name) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return fd_; }
+    // 0, or the errno of a failed close.
+    int Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return Checked(Call::Close, name_, [&] { return ::close(fd); }) == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+    std::string name_;
+};
+
+void WriteAll(int fd, std::string_view name, std::string_view bytes, const std::string& shown) {
+    while (!bytes.empty()) {
+        const int fault = InjectedFault(Call::Write, name);
+        size_t chunk = bytes.size();
+        if (fault == ShortWrite)
+            chunk = (chunk + 1) / 2;
+        else if (fault > 0)
+            Throw("Cannot write", shown, fault);
+        const ssize_t written = ::write(fd, bytes.data(), chunk);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            Throw("Cannot write", shown, errno);
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+}
+
+std::string ReadAll(int fd, std::string_view name, const std::string& shown) {
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got =
+            Checked(Call::Read, name, [&] { return ::read(fd, buffer, sizeof buffer); });
+        if (got == 0)
+            return bytes;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            Throw("Cannot read", shown, errno);
+        }
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// "<digits>-<digits>"
+bool IsProcessAndCounter(std::string_view text) {
+    const size_t dash = text.find('-');
+    return dash != std::string_view::npos && AllDigits(text.substr(0, dash)) &&
+           AllDigits(text.substr(dash + 1));
+}
+
+constexpr std::string_view TemporaryPrefix = ".q";
+constexpr std::string_view TemporarySuffix = ".tmp";
+
+} // namespace
+
+const char* CallName(Call call) {
+    static constexpr const char* names[CallKindCount] = {"open",   "read",   "write", "fsync",
+                                                         "close",  "rename", "link",  "stat",
+                                                         "unlink", "lock",   "list"};
+    return names[static_cast<int>(call)];
+}
+
+void SetFaultHook(FaultHook hook) {
+    faultHook = std::move(hook);
+}
+
+bool IsTemporaryName(std::string_view name) {
+    if (name.starts_with(TemporaryPrefix) && name.ends_with(TemporarySuffix) &&
+        IsProcessAndCounter(name.substr(
+            TemporaryPrefix.size(), name.size() - TemporaryPrefix.size() - TemporarySuffix.size())))
+        return true;
+    const size_t tmp = name.rfind(".tmp");
+    if (!name.starts_with('.') || tmp == std::string_view::npos ||
+        !IsProcessAndCounter(name.substr(tmp + 4)))
+        return false;
+    const std::string_view target = name.substr(0, tmp);
+    return target.ends_with(".uns") || target.ends_with(".unf") || target.ends_with(".ung");
+}
+
+Folder::Folder(std::filesystem::path path) : path_(std::move(path)) {
+    const std::filesystem::path opened = path_.empty() ? "." : path_;
+    fd_ = Checked(Call::Open, path_.string(),
+                  [&] { return ::open(opened.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+    if (fd_ < 0)
+        Throw("Cannot open the folder", path_.string(), errno);
+}
+
+Folder::~Folder() {
+    ::close(fd_); // closing also releases the lock
+}
+
+std::string Folder::Shown(const std::string& name) const {
+    return (path_ / name).string();
+}
+
+bool Folder::Lock() {
+    int result;
+    do {
+        result = Checked(Call::Lock, path_.string(), [&] { return ::flock(fd_, LOCK_EX); });
+    } while (result != 0 && errno == EINTR);
+    locked_ = result == 0;
+    return locked_;
+}
+
+size_t Folder::NameMax() const {
+    const long max = ::fpathconf(fd_, _PC_NAME_MAX);
+    return max > 0 ? static_cast<size_t>(max) : NAME_MAX;
+}
+
+std::vector<std::string> Folder::Names() const {
+    std::vector<std::string> names;
+    const int listed = Checked(Call::List, path_.string(), [&] { return ::dup(fd_); });
+    if (listed < 0)
+        return names;
+    DIR* dir = ::fdopendir(listed);
+    if (!dir) {
+        ::close(listed);
+        return names;
+    }
+    ::rewinddir(dir); // the duplicate shares its reading position with earlier listings
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+int Folder::Status(const std::string& name, struct stat& info) const {
+    const int result = Checked(
+        Call::Stat, name, [&] { return ::fstatat(fd_, name.c_str(), &info, AT_SYMLINK_NOFOLLOW); });
+    return result == 0 ? 0 : errno;
+}
+
+void Folder::Sync() const {
+    if (Checked(Call::Sync, path_.string(), [&] { return ::fsync(fd_); }) != 0)
+        Throw("Cannot flush the folder", path_.string(), errno);
+}
+
+int Folder::Remove(const std::string& name) const {
+    const int result =
+        Checked(Call::Unlink, name, [&] { return ::unlinkat(fd_, name.c_str(), 0); });
+    return result == 0 ? 0 : errno;
+}
+
+void Folder::Rename(const std::string& from, const std::string& to,
+                    const std::string& shownAs) const {
+    if (Checked(Call::Rename, to, [&] { return ::renameat(fd_, from.c_str(), fd_, to.c_str()); }) !=
+        0)
+        Throw("Cannot replace", shownAs, errno);
+}
+
+void Folder::RenameNoReplace(const std::string& from, const std::string& to) const {
+    const auto fail = [&](int error) {
+        throw EFileError("Cannot rename '" + Shown(from) + "' to '" + Shown(to) +
+                         "': " + std::strerror(error));
+    };
+    const int renamed = Checked(Call::Rename, to, [&] {
+        return ::renameat2(fd_, from.c_str(), fd_, to.c_str(), RENAME_NOREPLACE);
+    });
+    if (renamed == 0)
+        return;
+    int error = errno;
+    if (error == EEXIST) {
+        // On a case-insensitive disk a change of case finds the file itself in the way.
+        struct stat fromInfo, toInfo;
+        if (Status(from, fromInfo) == 0 && Status(to, toInfo) == 0 &&
+            fromInfo.st_dev == toInfo.st_dev && fromInfo.st_ino == toInfo.st_ino) {
+            Rename(from, to, Shown(to));
+            return;
+        }
+        fail(error);
+    }
+    if (error != EINVAL)
+        fail(error);
+    // A file system without the no-replace flag: a new link refuses an existing name as well.
+    if (Checked(Call::Link, to, [&] { return ::linkat(fd_, from.c_str(), fd_, to.c_str(), 0); }) !=
+        0)
+        fail(errno);
+    if ((error = Remove(from)) != 0) {
+        Remove(to);
+        fail(error);
+    }
+}
+
+std::string Folder::Read(const std::string& name, const std::string& shownAs) const {
+    const std::string shown = shownAs.empty() ? Shown(name) : shownAs;
+    // Non-blocking, so that a pipe in a file's place cannot hang the program.
+    Descriptor file(Checked(Call::Open, name,
+                            [&] {
+                                return ::openat(fd_, name.c_str(),
+                                                O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+                            }),
+                    name);
+    if (file.Get() < 0)
+        Throw("Cannot open", shown, errno);
+    struct stat info;
+    if (Checked(Call::Stat, name, [&] { return ::fstat(file.Get(), &info); }) != 0)
+        Throw("Cannot open", shown, errno);
+    if (!S_ISREG(info.st_mode))
+        throw EFileError("'" + shown + "' is not a regular file");
+    std::string bytes = ReadAll(file.Get(), name, shown);
+    if (const int error = file.Close(); error != 0)
+        Throw("Cannot read", shown, error);
+    return bytes;
+}
+
+std::string Folder::WriteTemporary(std::string_view bytes, mode_t mode,
+                                   const std::string& shownAs) const {
+    static std::atomic<unsigned> counter{0};
+    std::string name;
+    int fd;
+    do {
+        name = std::string(TemporaryPrefix) + std::to_string(::getpid()) + "-" +
+               std::to_string(++counter) + std::string(TemporarySuffix);
+        fd = Checked(Call::Open, name, [&] {
+            return ::openat(fd_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        });
+    } while (fd < 0 && errno == EEXIST);
+    if (fd < 0)
+        Throw("Cannot write", shownAs, errno);
+    Descriptor file(fd, name);
+    try {
+        ::fchmod(fd, mode & 07777); // the new file keeps the old one's permissions
+        WriteAll(fd, name, bytes, shownAs);
+        if (Checked(Call::Sync, name, [&] { return ::fsync(fd); }) != 0)
+            Throw("Cannot write", shownAs, errno);
+        if (const int error = file.Close(); error != 0)
+            Throw("Cannot write", shownAs, error);
+    } catch (const EFileError&) {
+        Remove(name);
+        throw;
+    }
+    return name;
+}
+
+ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name) {
+    ReplaceTarget target;
+    target.folder = &folder;
+    target.name = name;
+    target.shown = folder.Shown(name);
+    struct stat info;
+    if (const int error = folder.Status(name, info); error != 0) {
+        if (error != ENOENT)
+            Throw("Cannot open", target.shown, error);
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        target.mode = 0666 & ~mask;
+        return target;
+    }
+    if (S_ISLNK(info.st_mode)) {
+        char* resolved =
+            Checked(Call::Stat, name, [&] { return ::realpath(target.shown.c_str(), nullptr); });
+        if (!resolved)
+            Throw("Cannot follow the link", target.shown, errno);
+        const std::filesystem::path linked = resolved;
+        std::free(resolved);
+        target.linkedFolder = std::make_unique<Folder>(linked.parent_path());
+        target.folder = target.linkedFolder.get();
+        target.name = linked.filename().string();
+        if (const int error = target.folder->Status(target.name, info); error != 0)
+            Throw("Cannot open", target.shown, error);
+    }
+    if (!S_ISREG(info.st_mode))
+        throw EFileError("'" + target.shown + "' is not a regular file");
+    target.mode = info.st_mode;
+    target.exists = true;
+    return target;
+}
+
+ReplaceTarget OpenReplaceTarget(const Folder& folder, const std::string& name) {
+    ReplaceTarget target = FindReplaceTarget(folder, name);
+    if (target.exists)
+        target.oldBytes = target.folder->Read(target.name);
+    return target;
+}
+
+} // namespace quorvel::fileio

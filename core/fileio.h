@@ -1,0 +1,118 @@
+#pragma once
+
+// The file layer under the units database: every system call that reads or writes a database
+// file goes through here. Files are addressed by name inside a folder held open, errors name the
+// user's file (never a temporary of ours), and only regular files are read or replaced.
+
+#include "calc/errors.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
+#include <vector>
+
+namespace quorvel {
+
+// A database file that cannot be opened, read, written or renamed.
+class EFileError : public Error {
+public:
+    using Error::Error;
+};
+
+namespace fileio {
+
+// The kinds of system call the layer makes.
+enum class Call { Open, Read, Write, Sync, Close, Rename, Link, Stat, Unlink, Lock, List };
+inline constexpr int CallKindCount = 11;
+const char* CallName(Call call);
+
+// Test seam: when set, the hook is asked before every call, with the name of the file the call
+// is about (for a rename the new name, for the folder's own calls the folder's path). It returns
+// 0 to let the call run, an errno value to fail the call with that error, or ShortWrite to make
+// a write take only half of its bytes. Not for use by the program itself.
+inline constexpr int ShortWrite = -1;
+using FaultHook = std::function<int(Call call, std::string_view name)>;
+void SetFaultHook(FaultHook hook);
+
+// A folder held open; the files in it are addressed by their plain names.
+class Folder {
+public:
+    // Throws EFileError when the folder cannot be opened.
+    explicit Folder(std::filesystem::path path);
+    ~Folder();
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // The file as messages name it: "Files/Length.uns".
+    std::string Shown(const std::string& name) const;
+
+    // Takes the folder's exclusive lock (released with the object), so that two copies of the
+    // program never change the folder at once. False where the file system has no locks.
+    bool Lock();
+    bool Locked() const { return locked_; }
+
+    // The longest file name the folder accepts.
+    size_t NameMax() const;
+    // The names in the folder; empty when it cannot be listed.
+    std::vector<std::string> Names() const;
+
+    // lstat of a name: 0, or the errno of the failure.
+    int Status(const std::string& name, struct stat& info) const;
+    // Makes renames and removals in the folder durable. Throws EFileError.
+    void Sync() const;
+    // 0, or the errno of the failure (no such file included).
+    int Remove(const std::string& name) const;
+    // Renames one name over another; throws EFileError naming `shownAs`.
+    void Rename(const std::string& from, const std::string& to, const std::string& shownAs) const;
+    // Renames without ever replacing an existing `to` (a change of case of one file on a
+    // case-insensitive disk excepted). Throws EFileError; EEXIST when `to` exists.
+    void RenameNoReplace(const std::string& from, const std::string& to) const;
+
+    // The bytes of a regular file. Throws EFileError, naming `shownAs` when given, for anything
+    // that is not a readable regular file.
+    std::string Read(const std::string& name, const std::string& shownAs = {}) const;
+
+    // Creates a file of ours with a short new name holding these bytes, flushed to disk, and
+    // returns its name. Failures name the user's file `shownAs`.
+    std::string WriteTemporary(std::string_view bytes, mode_t mode,
+                               const std::string& shownAs) const;
+
+private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+    bool locked_ = false;
+};
+
+// True for the names of our temporaries, the ones this layer creates and the longer ones of
+// earlier versions ("." + target + ".tmp" + pid + "-" + n).
+bool IsTemporaryName(std::string_view name);
+
+// The longest temporary name this layer creates.
+inline constexpr size_t TemporaryNameMax = 32;
+
+// A file about to be replaced. A symbolic link is written through: the file replaced is the
+// one the link points to, in that file's own folder, so that a shared file stays shared.
+struct ReplaceTarget {
+    std::unique_ptr<Folder> linkedFolder; // the folder of the linked file, when it is a link
+    const Folder* folder = nullptr;       // where the file and its temporary live
+    std::string name;                     // its name in that folder
+    std::string shown;                    // the name the user knows it by
+    bool exists = false;
+    std::optional<std::string> oldBytes; // read by OpenReplaceTarget; nullopt: no file yet
+    mode_t mode = 0666;
+};
+
+// Finds the file to replace for a name in the folder: the name itself, or the file its link
+// points to. Only a missing file counts as no file; anything that is not a regular file (nor a
+// link to one) refuses the write: throws EFileError.
+ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name);
+// The same, with what the file holds now read into oldBytes.
+ReplaceTarget OpenReplaceTarget(const Folder& folder, const std::string& name);
+
+} // namespace fileio
+} // namespace quorvel

@@ -1,0 +1,199 @@
+#include "core/pendingchange.h"
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <sys/stat.h>
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::string_view RecordHeader = "Quorvel pending change 1\n";
+
+using LinkedFolders = std::vector<std::unique_ptr<fileio::Folder>>;
+
+bool IsPlainName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+bool IsDatabaseFileName(std::string_view name) {
+    return IsPlainName(name) &&
+           (name.ends_with(".uns") || name.ends_with(".unf") || name.ends_with(".ung"));
+}
+
+bool IsValidStep(const ChangeStep& step) {
+    switch (step.kind) {
+    case ChangeStep::Replace:
+        return IsDatabaseFileName(step.target) && IsPlainName(step.source) &&
+               fileio::IsTemporaryName(step.source);
+    case ChangeStep::Move:
+        return IsDatabaseFileName(step.target) && IsDatabaseFileName(step.source);
+    case ChangeStep::Remove: return IsDatabaseFileName(step.target) && step.source.empty();
+    }
+    return false;
+}
+
+// Whether a file is there; a failure to find out names the user's file `shown`.
+bool Exists(const fileio::Folder& folder, const std::string& name, const std::string& shown) {
+    struct stat info;
+    const int error = folder.Status(name, info);
+    if (error != 0 && error != ENOENT)
+        throw EFileError("Cannot open '" + shown + "': " + std::strerror(error));
+    return error == 0;
+}
+
+void Perform(const fileio::Folder& folder, const ChangeStep& step, LinkedFolders& linked) {
+    switch (step.kind) {
+    case ChangeStep::Replace: {
+        // The temporary was made beside the file the target's link points to.
+        fileio::ReplaceTarget target = fileio::FindReplaceTarget(folder, step.target);
+        if (Exists(*target.folder, step.source, target.shown))
+            target.folder->Rename(step.source, target.name, target.shown);
+        if (target.linkedFolder)
+            linked.push_back(std::move(target.linkedFolder));
+        break;
+    }
+    case ChangeStep::Move:
+        if (Exists(folder, step.source, folder.Shown(step.source)))
+            folder.RenameNoReplace(step.source, step.target);
+        break;
+    case ChangeStep::Remove:
+        if (const int error = folder.Remove(step.target); error != 0 && error != ENOENT)
+            throw EFileError("Cannot remove '" + folder.Shown(step.target) +
+                             "': " + std::strerror(error));
+        break;
+    }
+}
+
+void Record(const fileio::Folder& folder, const ChangeSteps& steps) {
+    // Failures name the folder: the record is no file the user knows.
+    const std::string shown = folder.Path().string();
+    const std::string temporary = folder.WriteTemporary(EncodeChange(steps), 0600, shown);
+    try {
+        folder.Rename(temporary, PendingChangeName, shown);
+    } catch (const EFileError&) {
+        folder.Remove(temporary);
+        throw;
+    }
+}
+
+void Forget(const fileio::Folder& folder) {
+    if (folder.Remove(PendingChangeName) != 0)
+        return; // a record of steps all done: the next opening of the folder removes it
+    try {
+        folder.Sync();
+    } catch (const EFileError&) {
+        // A record that comes back after a crash finds its steps done and changes nothing.
+    }
+}
+
+// The record goes only once the renames are known to be on the disk.
+void Finish(const fileio::Folder& folder, const LinkedFolders& linked) {
+    try {
+        for (const auto& other : linked)
+            other->Sync();
+        folder.Sync();
+    } catch (const EFileError&) {
+        return; // the files are complete; the record stays for the next opening to finish
+    }
+    Forget(folder);
+}
+
+void PerformAll(const fileio::Folder& folder, const ChangeSteps& steps) {
+    LinkedFolders linked;
+    for (const ChangeStep& step : steps)
+        Perform(folder, step, linked);
+    Finish(folder, linked);
+}
+
+// Puts back what the done steps changed. Its own failures are not reported: the first error
+// is, and the record left behind (the change, or its undoing) ends in whole files either way.
+void Undo(const fileio::Folder& folder, const std::function<ChangeSteps()>& undo) {
+    try {
+        const ChangeSteps back = undo();
+        Record(folder, back);
+        try {
+            folder.Sync();
+        } catch (const EFileError&) {
+            // The undoing replaced the change's record in one rename: whichever of the two
+            // the disk keeps, completing it leaves whole files.
+        }
+        PerformAll(folder, back);
+    } catch (const EFileError&) {
+    }
+}
+
+} // namespace
+
+std::string EncodeChange(const ChangeSteps& steps) {
+    std::string bytes(RecordHeader);
+    for (const ChangeStep& step : steps) {
+        bytes += static_cast<char>(step.kind);
+        bytes += step.target;
+        bytes += '\0';
+        bytes += step.source;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+ChangeSteps DecodeChange(std::string_view bytes, const std::string& shown) {
+    const EFileError damaged("The unfinished change recorded in the folder '" + shown +
+                             "' cannot be read; its files are left as they are");
+    if (!bytes.starts_with(RecordHeader))
+        throw damaged;
+    bytes.remove_prefix(RecordHeader.size());
+    ChangeSteps steps;
+    while (!bytes.empty()) {
+        ChangeStep step{static_cast<ChangeStep::Kind>(bytes.front()), {}, {}};
+        bytes.remove_prefix(1);
+        for (std::string* field : {&step.target, &step.source}) {
+            const size_t end = bytes.find('\0');
+            if (end == std::string_view::npos)
+                throw damaged;
+            *field = bytes.substr(0, end);
+            bytes.remove_prefix(end + 1);
+        }
+        if (!IsValidStep(step))
+            throw damaged;
+        steps.push_back(std::move(step));
+    }
+    if (steps.empty())
+        throw damaged;
+    return steps;
+}
+
+void ChangeAtomically(const fileio::Folder& folder, const ChangeSteps& steps,
+                      const std::function<ChangeSteps()>& undo) {
+    Record(folder, steps);
+    try {
+        folder.Sync();
+    } catch (const EFileError&) {
+        Forget(folder); // not known to be on the disk: no step may run before it is
+        throw;
+    }
+    LinkedFolders linked;
+    for (size_t k = 0; k < steps.size(); ++k) {
+        try {
+            Perform(folder, steps[k], linked);
+        } catch (const EFileError&) {
+            if (k == 0)
+                Forget(folder);
+            else
+                Undo(folder, undo);
+            throw;
+        }
+    }
+    Finish(folder, linked);
+}
+
+void CompletePendingChange(const fileio::Folder& folder) {
+    const std::string shown = folder.Path().string();
+    if (!Exists(folder, PendingChangeName, shown))
+        return;
+    PerformAll(folder, DecodeChange(folder.Read(PendingChangeName, shown), shown));
+}
+
+} // namespace quorvel
