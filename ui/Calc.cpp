@@ -85,10 +85,14 @@ TInCalc::TInCalc(TMForm& mainForm, TInputNumber& inputNumber, TErrorHintWindow& 
     CreateMemoryRow(frame);
     CreateButtons();
     SetTabOrder();
-    // The window sees every key before the control that has the focus.
+    // The window sees every key before the control that has the focus; keys come only to the
+    // controls that can take the focus, or to the window itself.
     installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->focusPolicy() != Qt::NoFocus)
+            child->installEventFilter(this);
+    }
+    ind_->installEventFilter(this); // for its hint
 
     application_.SetErrorHandler(
         [this](const std::exception& error) { ApplicationEventsException(error); });

@@ -2,6 +2,7 @@
 
 #include "ui/Application.h"
 #include "ui/Splash.h"
+#include "widgets/style.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QToolTip>
@@ -21,6 +22,7 @@ TQuorvelApplication& Application() {
 } // namespace
 
 TProgram::TProgram() {
+    QApplication::setStyle(new TQuorvelStyle);
     TSplashForm splash;
     splash.show();
     splash.repaint();
