@@ -327,8 +327,11 @@ void TInCalc::FormKeyDown(QKeyEvent* event) {
 }
 
 void TInCalc::FormKeyPress(QKeyEvent* event) {
-    // Characters typed with Ctrl or Alt are chords, handled by their key codes.
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    // A character typed with Ctrl or Alt alone is a chord, handled by its key code; with both,
+    // it is what AltGr types on some systems.
+    const Qt::KeyboardModifiers chord =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (chord == Qt::ControlModifier || chord == Qt::AltModifier)
         return;
     if (const std::optional<TCalcAction> action = TypedCharacterAction(event->text()))
         KeypadPress(*action);

@@ -175,7 +175,8 @@ void TestCalc::sequences_data() {
     row("Ctrl+Shift+C does nothing", "4 <Ctrl+P> <Ctrl+Shift+C>", "Ind=4|MemInd=4|CurrentValue=4");
     row("Ctrl+M subtracts from memory", "5 <Ctrl+P> 2 <Ctrl+M>", "Ind=2|MemInd=3|CurrentValue=2");
     row("C, M and P without Ctrl do nothing", "5 <C> <M> <P>", "Ind=5");
-    row("a digit with Ctrl types nothing", "5 <Ctrl+6> <Ctrl+Alt+7>", "Ind=5");
+    row("a digit with Ctrl or Alt types nothing", "5 <Ctrl+6> <Alt+7>", "Ind=5");
+    row("a digit with Ctrl and Alt types it", "5 <Ctrl+Alt+7>", "Ind=57");
     row("Enter gives = without a focused button", "focus:bpSin 2 + 3 <Return> <Return>",
         "Ind=8|pnSSS=+|focus=bpSin");
     row("Enter presses the focused Submit", "2 + 3 <Return>",
