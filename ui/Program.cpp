@@ -37,8 +37,8 @@ TProgram::TProgram() {
 
     errorHint_ = std::make_unique<TErrorHintWindow>();
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
-    mainForm_ =
-        std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_, MainFormLinks());
+    mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
+                                         MainFormLinks());
     inputNumber_ = std::make_unique<TInputNumber>(*mainForm_, HelpLink(), mainForm_.get());
     calculator_ = std::make_unique<TInCalc>(*mainForm_, *inputNumber_, *errorHint_, HelpLink(),
                                             Application(), mainForm_.get());
