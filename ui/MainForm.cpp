@@ -4,6 +4,7 @@
 #include "core/conversion.h"
 #include "core/textfile.h"
 #include "ui/Application.h"
+#include "ui/Clipboard.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
 #include "widgets/icons.h"
@@ -11,11 +12,9 @@
 #include "widgets/valuepanel.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -211,10 +210,8 @@ QWidget* TMForm::CreateValuePanel() {
     mainInd_->setPalette(navy);
     // Room for the mantissa a third of a line down and the raised exponent above it.
     mainInd_->setFixedHeight(QFontMetrics(bold).height() * 4 / 3 + 2);
-    connect(mainInd_, &TQZCalcIndicator::clicked, this, [this] {
-        if (links_.inputNumber)
-            links_.inputNumber();
-    });
+    // A press on the value reaches pnOut's filter, which opens the input dialog: the display
+    // takes no part of its own, so one click opens the dialog once.
 
     bbCalc_ = ToolButton("bbCalc", "Calculator", Picture::Calculator, links_.calculator);
     bbCalc_->setIconSize(QSize(16, 16));
@@ -463,21 +460,19 @@ void TMForm::ShowValue() {
 }
 
 void TMForm::miCopyClick() {
-    QGuiApplication::clipboard()->setText(Q(CleanNumberText(GeneralNumberText(currentValue_))));
+    CopyValue(currentValue_);
 }
 
 void TMForm::miPasteClick() {
-    const QString text = QGuiApplication::clipboard()->text();
-    if (text.isEmpty())
-        return;
-    long double value;
-    try {
-        value = ParseNumberText(CleanNumberText(text.toStdString()));
-        mainInd_->SetText(Q(GeneralNumberText(value)));
-    } catch (const EConvertError&) {
+    const std::optional<PastedNumber> pasted = PasteNumber();
+    if (!pasted)
         return; // no number on the clipboard: nothing changes
+    try {
+        mainInd_->SetText(Q(GeneralNumberText(pasted->value)));
+    } catch (const EConvertError&) {
+        return;
     }
-    currentValue_ = value;
+    currentValue_ = pasted->value;
 }
 
 void TMForm::OpenUnitsList(int target) {

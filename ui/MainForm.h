@@ -49,6 +49,9 @@ public:
            TMFormLinks links = {}, QWidget* parent = nullptr);
 
     long double CurrentValue() const { return currentValue_; }
+    // The input dialog and the calculator hand their results back here; the display is theirs
+    // to set.
+    void SetCurrentValue(long double value) { currentValue_ = value; }
     TQZCalcIndicator* MainInd() const { return mainInd_; }
     const QString& GroupName() const { return groupName_; }
     const std::vector<std::string>& FactorList() const { return factorList_; }

@@ -2,13 +2,27 @@
 
 #include "ui/Application.h"
 #include "ui/Splash.h"
+#include "widgets/style.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QToolTip>
 
 namespace quorvel {
 
+namespace {
+
+// The application object that main() made, to which the calculator window gives its handler for
+// the errors nobody else caught.
+TQuorvelApplication& Application() {
+    auto* application = qobject_cast<TQuorvelApplication*>(QCoreApplication::instance());
+    Q_ASSERT(application);
+    return *application;
+}
+
+} // namespace
+
 TProgram::TProgram() {
+    QApplication::setStyle(new TQuorvelStyle);
     TSplashForm splash;
     splash.show();
     splash.repaint();
@@ -25,6 +39,9 @@ TProgram::TProgram() {
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
     mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
                                          MainFormLinks());
+    inputNumber_ = std::make_unique<TInputNumber>(*mainForm_, HelpLink(), mainForm_.get());
+    calculator_ = std::make_unique<TInCalc>(*mainForm_, *inputNumber_, *errorHint_, HelpLink(),
+                                            Application(), mainForm_.get());
     splash.close();
 }
 
@@ -32,7 +49,10 @@ TProgram::~TProgram() = default;
 
 TMFormLinks TProgram::MainFormLinks() {
     // The other windows join here as they are built.
-    return {};
+    TMFormLinks links;
+    links.inputNumber = [this] { inputNumber_->Open(); };
+    links.calculator = [this] { calculator_->Open(); };
+    return links;
 }
 
 THelpLink TProgram::HelpLink() {

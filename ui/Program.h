@@ -3,8 +3,10 @@
 // The program's owner: it shows the splash window while it creates the windows in their order,
 // keeps them for the whole run, and lets one window reach another.
 
+#include "ui/Calc.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
+#include "ui/Input.h"
 #include "ui/MainForm.h"
 
 #include <QTextDocument>
@@ -18,6 +20,8 @@ public:
     ~TProgram();
 
     TMForm& MainForm() { return *mainForm_; }
+    TInputNumber& InputNumber() { return *inputNumber_; }
+    TInCalc& Calculator() { return *calculator_; }
     // Shows the main window and runs the event loop.
     int Run();
 
@@ -29,6 +33,8 @@ private:
     std::unique_ptr<TErrorHintWindow> errorHint_;
     QTextDocument report_; // the conversion lines, shown by the report window
     std::unique_ptr<TMForm> mainForm_;
+    std::unique_ptr<TInputNumber> inputNumber_;
+    std::unique_ptr<TInCalc> calculator_;
 };
 
 } // namespace quorvel
