@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include "ui/About.h"
 #include "ui/Application.h"
 #include "ui/Splash.h"
 
@@ -22,9 +23,18 @@ TProgram::TProgram() {
     QToolTip::setPalette(tips);
 
     errorHint_ = std::make_unique<TErrorHintWindow>();
+    htmlHelp_ = std::make_unique<THtmlHelp>();
+    htmlHelp_->SetHelpFile("Help.qch");
+    htmlHelp_->InstallHelpHook(QApplication::instance());
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
     mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
                                          MainFormLinks());
+    listUnits_ = std::make_unique<TListUnits>(
+        *errorHint_, HelpLink(),
+        [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); }, mainForm_.get());
+    QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, listUnits_.get(),
+                     &TListUnits::SetUnits);
+    fReport_ = std::make_unique<TFReport>(&report_, *errorHint_, HelpLink(), mainForm_.get());
     splash.close();
 }
 
@@ -32,12 +42,16 @@ TProgram::~TProgram() = default;
 
 TMFormLinks TProgram::MainFormLinks() {
     // The other windows join here as they are built.
-    return {};
+    TMFormLinks links;
+    links.unitsList = [this] { listUnits_->Open(); };
+    links.report = [this] { fReport_->Open(); };
+    links.helpContents = [this] { htmlHelp_->ShowContents(); };
+    links.about = [this] { (new TFormAbout(mainForm_.get()))->Open(); };
+    return links;
 }
 
 THelpLink TProgram::HelpLink() {
-    // The help component joins here; until then a help request opens nothing.
-    return [](int) {};
+    return [this](int context) { htmlHelp_->ShowContext(context); };
 }
 
 int TProgram::Run() {

@@ -5,7 +5,10 @@
 
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
+#include "ui/HtmlHelp.h"
+#include "ui/LUnits.h"
 #include "ui/MainForm.h"
+#include "ui/Report.h"
 
 #include <QTextDocument>
 #include <memory>
@@ -18,6 +21,9 @@ public:
     ~TProgram();
 
     TMForm& MainForm() { return *mainForm_; }
+    THtmlHelp& HtmlHelp() { return *htmlHelp_; }
+    TListUnits& ListUnits() { return *listUnits_; }
+    TFReport& FReport() { return *fReport_; }
     // Shows the main window and runs the event loop.
     int Run();
 
@@ -27,8 +33,11 @@ private:
     THelpLink HelpLink();
 
     std::unique_ptr<TErrorHintWindow> errorHint_;
+    std::unique_ptr<THtmlHelp> htmlHelp_;
     QTextDocument report_; // the conversion lines, shown by the report window
     std::unique_ptr<TMForm> mainForm_;
+    std::unique_ptr<TListUnits> listUnits_;
+    std::unique_ptr<TFReport> fReport_;
 };
 
 } // namespace quorvel
