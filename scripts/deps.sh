@@ -2,7 +2,8 @@
 
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
                 qt6-documentation-tools fonts-dejavu-core)
-TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales)
+TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales
+               cups printer-driver-cups-pdf poppler-utils)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -27,6 +27,7 @@ QPushButton* Button(const char* name, const QString& caption) {
 TFindDialog::TFindDialog(THelpLink helpLink, QWidget* parent) : QDialog(parent) {
     setObjectName("fdFind");
     setWindowTitle("Find");
+    SetHelpContext(this, hcUnitsList);
     setModal(false);
     auto* label = new QLabel("Fi&nd what:");
     edFind_ = new QLineEdit;

@@ -21,6 +21,7 @@ public:
     ~TProgram();
 
     TMForm& MainForm() { return *mainForm_; }
+    TErrorHintWindow& ErrorHint() { return *errorHint_; }
     THtmlHelp& HtmlHelp() { return *htmlHelp_; }
     TListUnits& ListUnits() { return *listUnits_; }
     TFReport& FReport() { return *fReport_; }

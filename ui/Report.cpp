@@ -87,7 +87,9 @@ int PrintLines(QPrinter& printer, const QStringList& lines) {
     const QFontMetricsF metrics(painter.font(), &printer);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
     const qreal lineHeight = metrics.lineSpacing();
-    const qreal tabWidth = 8 * metrics.averageCharWidth();
+    // The average character width as plain-text printing has always meant it: the width of an x
+    // (a font's own average may count wide glyphs that plain text never uses).
+    const qreal tabWidth = 8 * metrics.horizontalAdvance(QChar('x'));
     int pages = 1;
     qreal y = 0;
     for (const QString& line : lines) {
@@ -187,7 +189,7 @@ void TFReport::bbSaveClick() {
 }
 
 bool TFReport::SaveReport(const QString& path) {
-    const QByteArray text = Lines().join('\n').toUtf8() + '\n';
+    const QByteArray text = report_->isEmpty() ? QByteArray() : Lines().join('\n').toUtf8() + '\n';
     try {
         WriteFileAtomically(QFile::encodeName(path).toStdString(), text.toStdString());
     } catch (const EFileError& error) {

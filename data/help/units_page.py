@@ -44,7 +44,9 @@ def anchor(group):
 
 
 def page(groups, sources):
-    e = html.escape
+    def e(text):
+        return html.escape(text, quote=False)
+
     unit_count = sum(len(units) for _, units in groups)
     out = ['<!DOCTYPE html>', '<html><head><meta charset="utf-8">',
            '<title>Delivered groups and units</title>',
