@@ -96,7 +96,8 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
 
     auto* image = new QLabel;
     image->setObjectName("Image1");
-    image->setPixmap(SplashPicture().scaled(202, 145, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    image->setPixmap(
+        SplashPicture().scaled(202, 145, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     image->setAccessibleName("Quorvel");
 
     spAbout_ = new TCreditsPanel;
@@ -154,13 +155,6 @@ void TFormAbout::hideEvent(QHideEvent* event) {
 void TFormAbout::hbOKClick() {
     spAbout_->Stop();
     accept();
-}
-
-void TFormAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        hbOKClick();
-    else
-        QDialog::keyPressEvent(event);
 }
 
 void TFormAbout::RxlbURLClick() {

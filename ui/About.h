@@ -24,6 +24,7 @@ public:
     // Shows the box modally; it destroys itself when closed.
     void Open();
 
+    // OK, and Enter anywhere in the box (OK is its default button).
     void hbOKClick();
     void RxlbURLClick();
     void RxlbMailClick();
@@ -31,7 +32,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TCreditsPanel* spAbout_;

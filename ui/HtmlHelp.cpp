@@ -10,6 +10,7 @@
 #include <QHelpEngine>
 #include <QHelpLink>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -140,7 +141,8 @@ private:
 
     // Keeps the contents entry of the shown topic selected.
     void MarkTopic() {
-        const QModelIndex found = Find(QModelIndex(), browser_->source().adjusted(QUrl::RemoveFragment));
+        const QModelIndex found =
+            Find(QModelIndex(), browser_->source().adjusted(QUrl::RemoveFragment));
         if (found.isValid())
             contents_->setCurrentIndex(found);
     }
@@ -219,6 +221,8 @@ void THtmlHelp::ShowTopic(const QUrl& topic) {
     QWidget* owner = QApplication::activeModalWidget();
     if (!window_) {
         window_ = new THelpWindow(*engine_, owner);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            window_->move(screen->availableGeometry().center() - window_->rect().center());
     } else if (window_->parentWidget() != owner) {
         const QRect place = window_->geometry();
         window_->setParent(owner, window_->windowFlags());

@@ -27,11 +27,11 @@ TProgram::TProgram() {
     htmlHelp_->SetHelpFile("Help.qch");
     htmlHelp_->InstallHelpHook(QApplication::instance());
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
-    mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
-                                         MainFormLinks());
+    mainForm_ =
+        std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_, MainFormLinks());
     listUnits_ = std::make_unique<TListUnits>(
-        *errorHint_, HelpLink(),
-        [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); }, mainForm_.get());
+        *errorHint_, HelpLink(), [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); },
+        mainForm_.get());
     QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, listUnits_.get(),
                      &TListUnits::SetUnits);
     fReport_ = std::make_unique<TFReport>(&report_, *errorHint_, HelpLink(), mainForm_.get());

@@ -181,9 +181,8 @@ void TFReport::bbClearClick() {
 
 void TFReport::bbSaveClick() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save Report", folder + "/Report.txt",
-                                     "Text files (*.txt);;All files (*)");
+    const QString path = QFileDialog::getSaveFileName(this, "Save Report", folder + "/Report.txt",
+                                                      "Text files (*.txt);;All files (*)");
     if (!path.isEmpty())
         SaveReport(path);
 }

@@ -104,12 +104,12 @@ void TestListUnits::search_data() {
     QTest::addRow("again stays on the same match") << 1 << QStringList{"inch", "inch"} << 1 << "";
     QTest::addRow("case-sensitive") << 0 << QStringList{"Inch"} << 3 << "";
     QTest::addRow("whole name") << 0 << QStringList{"Inches"} << 3 << "";
-    QTest::addRow("longer than every name") << 0 << QStringList{"Inchesss"} << 0
-                                            << "Search string Inchesss not found!";
-    QTest::addRow("only above the selection") << 3 << QStringList{"foot"} << 3
-                                              << "Search string foot not found!";
-    QTest::addRow("inner text does not match") << 0 << QStringList{"etre"} << 0
-                                               << "Search string etre not found!";
+    QTest::addRow("longer than every name")
+        << 0 << QStringList{"Inchesss"} << 0 << "Search string Inchesss not found!";
+    QTest::addRow("only above the selection")
+        << 3 << QStringList{"foot"} << 3 << "Search string foot not found!";
+    QTest::addRow("inner text does not match")
+        << 0 << QStringList{"etre"} << 0 << "Search string etre not found!";
 }
 
 void TestListUnits::search() {

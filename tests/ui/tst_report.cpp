@@ -129,11 +129,13 @@ void TestReport::save_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes"); // "<missing>": nothing written
-    QTest::addRow("lines, UTF-8") << "1 inch = 0.0254 metre\n5 µm, typed" << "Report.txt"
+    QTest::addRow("lines, UTF-8") << "1 inch = 0.0254 metre\n5 µm, typed"
+                                  << "Report.txt"
                                   << QByteArray("1 inch = 0.0254 metre\n5 \xc2\xb5m, typed\n");
-    QTest::addRow("empty report") << "" << "Report.txt" << QByteArray();
-    QTest::addRow("missing folder") << "a line" << "no/such/folder.txt"
-                                    << QByteArray("<missing>");
+    QTest::addRow("empty report") << ""
+                                  << "Report.txt" << QByteArray();
+    QTest::addRow("missing folder") << "a line"
+                                    << "no/such/folder.txt" << QByteArray("<missing>");
 }
 
 void TestReport::save() {
@@ -155,10 +157,14 @@ void TestReport::save() {
 void TestReport::printExpandsTabs_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("printed");
-    QTest::addRow("to the next multiple of eight") << "ab\tc" << "ab      c";
-    QTest::addRow("from a full column of eight") << "abcdefgh\tx" << "abcdefgh        x";
-    QTest::addRow("two tabs") << "a\t\tb" << "a               b";
-    QTest::addRow("leading tab") << "\tx" << "        x";
+    QTest::addRow("to the next multiple of eight") << "ab\tc"
+                                                   << "ab      c";
+    QTest::addRow("from a full column of eight") << "abcdefgh\tx"
+                                                 << "abcdefgh        x";
+    QTest::addRow("two tabs") << "a\t\tb"
+                              << "a               b";
+    QTest::addRow("leading tab") << "\tx"
+                                 << "        x";
 }
 
 void TestReport::printExpandsTabs() {
@@ -190,7 +196,8 @@ void TestReport::printBreaksPages() {
     QStringList lines;
     for (int k = 1; k <= 150; ++k)
         lines << QString("line %1").arg(k);
-    lines << "" << "after an empty line";
+    lines << ""
+          << "after an empty line";
     int reported = 0;
     const QStringList pages = PrintToPdf(lines, &reported);
     QVERIFY(pages.size() >= 2);
@@ -220,10 +227,9 @@ void TestReport::printsOnDefaultPrinter() {
     const QStringList before = QDir(out).entryList({"*.pdf"});
     Press("bbPrint");
     QStringList arrived;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (arrived = QDir(out).entryList({"*.pdf"})).size() > before.size() &&
-            PdfPageCount(QDir(out).filePath(arrived.last())) > 0,
-        90000);
+    QTRY_VERIFY_WITH_TIMEOUT((arrived = QDir(out).entryList({"*.pdf"})).size() > before.size() &&
+                                 PdfPageCount(QDir(out).filePath(arrived.last())) > 0,
+                             90000);
     QCOMPARE(arrived.size(), before.size() + 1); // one job
     // The same lines laid out for the same page in a PDF of our own give the same pages.
     const QPrinter real(printer, QPrinter::HighResolution);
