@@ -78,7 +78,11 @@ public:
         model_ = engine.contentModel();
         connect(contents_, &QTreeView::activated, this, &THelpWindow::OpenItem);
         connect(contents_, &QTreeView::clicked, this, &THelpWindow::OpenItem);
-        connect(model_, &QHelpContentModel::contentsCreated, this, &THelpWindow::MarkTopic);
+        connect(model_, &QHelpContentModel::contentsCreated, this, [this] {
+            contents_->expandAll();
+            MarkTopic(browser_->source());
+        });
+        // The browser tells the new topic before source() returns it.
         connect(browser_, &QTextBrowser::sourceChanged, this, &THelpWindow::MarkTopic);
 
         auto* splitter = new QSplitter;
@@ -86,6 +90,7 @@ public:
         splitter->addWidget(browser_);
         splitter->setStretchFactor(1, 1);
         splitter->setSizes({220, 600});
+        contents_->expandAll();
 
         auto* bar = new QHBoxLayout;
         bar->addWidget(Button("btBack", "Back", QStyle::SP_ArrowBack,
@@ -140,9 +145,8 @@ private:
     }
 
     // Keeps the contents entry of the shown topic selected.
-    void MarkTopic() {
-        const QModelIndex found =
-            Find(QModelIndex(), browser_->source().adjusted(QUrl::RemoveFragment));
+    void MarkTopic(const QUrl& topic) {
+        const QModelIndex found = Find(QModelIndex(), topic.adjusted(QUrl::RemoveFragment));
         if (found.isValid())
             contents_->setCurrentIndex(found);
     }

@@ -265,10 +265,17 @@ void TestHtmlHelp::helpWindowNavigates() {
     QCOMPARE(fixture_.Topic(), QString("report.html"));
     auto* contents = fixture_.Find<QTreeView>(window, "HelpContents");
     QTRY_COMPARE(contents->currentIndex().data().toString(), QString("The report"));
+    // A click on a contents entry opens its page, and the entry stays marked.
+    const QModelIndex keys = contents->model()->index(10, 0, contents->model()->index(0, 0));
+    QCOMPARE(keys.data().toString(), QString("Keyboard shortcuts"));
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                      contents->visualRect(keys).center());
+    QCOMPARE(fixture_.Topic(), QString("keys.html"));
+    QCOMPARE(contents->currentIndex(), keys);
     // F1 in the help window opens nothing more.
     window->activateWindow();
     QTest::keyClick(browser, Qt::Key_F1);
-    QCOMPARE(fixture_.Topic(), QString("report.html"));
+    QCOMPARE(fixture_.Topic(), QString("keys.html"));
 }
 
 void TestHtmlHelp::helpWindowWorksBesideModalWindow() {
