@@ -2,7 +2,8 @@
 
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
                 qt6-documentation-tools fonts-dejavu-core)
-TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales)
+TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales
+               cups printer-driver-cups-pdf poppler-utils)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

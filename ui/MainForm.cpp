@@ -3,6 +3,7 @@
 #include "calc/numbertext.h"
 #include "core/conversion.h"
 #include "core/textfile.h"
+#include "ui/About.h"
 #include "ui/Application.h"
 #include "ui/Clipboard.h"
 #include "ui/HelpContext.h"
@@ -37,7 +38,6 @@ namespace {
 constexpr int ClientWidth = 545;
 constexpr int ClientHeight = 311;
 constexpr int GroupPanelWidth = 152;
-const char* const HomePageAddress = "https://quorvel.org/";
 const char* const GroupNameProperty = "groupName";
 
 QString Q(const std::string& text) {
@@ -394,6 +394,7 @@ void TMForm::ab1Click(QPushButton* sender) {
     try {
         units = database_.LoadGroup(name.toStdString());
     } catch (const EFileError&) {
+        emit UnitsLoaded({});
         return; // the group stays empty, and conversions do nothing
     }
     QStringList names;
@@ -405,6 +406,7 @@ void TMForm::ab1Click(QPushButton* sender) {
     cb2_->addItems(names);
     cb1_->setCurrentIndex(names.isEmpty() ? -1 : 0);
     cb2_->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    emit UnitsLoaded(names);
 }
 
 void TMForm::mi1Click(QAction* sender) {

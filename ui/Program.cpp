@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include "ui/About.h"
 #include "ui/Application.h"
 #include "ui/Splash.h"
 #include "widgets/style.h"
@@ -36,10 +37,19 @@ TProgram::TProgram() {
     QToolTip::setPalette(tips);
 
     errorHint_ = std::make_unique<TErrorHintWindow>();
+    htmlHelp_ = std::make_unique<THtmlHelp>();
+    htmlHelp_->SetHelpFile("Help.qch");
+    htmlHelp_->InstallHelpHook(QApplication::instance());
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
     mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
                                          MainFormLinks());
     inputNumber_ = std::make_unique<TInputNumber>(*mainForm_, HelpLink(), mainForm_.get());
+    listUnits_ = std::make_unique<TListUnits>(
+        *errorHint_, HelpLink(), [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); },
+        mainForm_.get());
+    QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, listUnits_.get(),
+                     &TListUnits::SetUnits);
+    fReport_ = std::make_unique<TFReport>(&report_, *errorHint_, HelpLink(), mainForm_.get());
     calculator_ = std::make_unique<TInCalc>(*mainForm_, *inputNumber_, *errorHint_, HelpLink(),
                                             Application(), mainForm_.get());
     splash.close();
@@ -52,12 +62,15 @@ TMFormLinks TProgram::MainFormLinks() {
     TMFormLinks links;
     links.inputNumber = [this] { inputNumber_->Open(); };
     links.calculator = [this] { calculator_->Open(); };
+    links.unitsList = [this] { listUnits_->Open(); };
+    links.report = [this] { fReport_->Open(); };
+    links.helpContents = [this] { htmlHelp_->ShowContents(); };
+    links.about = [this] { (new TFormAbout(mainForm_.get()))->Open(); };
     return links;
 }
 
 THelpLink TProgram::HelpLink() {
-    // The help component joins here; until then a help request opens nothing.
-    return [](int) {};
+    return [this](int context) { htmlHelp_->ShowContext(context); };
 }
 
 int TProgram::Run() {
