@@ -7,6 +7,7 @@
 
 #include <QPlainTextDocumentLayout>
 #include <QToolTip>
+#include <stdexcept>
 
 namespace quorvel {
 
@@ -16,7 +17,8 @@ namespace {
 // the errors nobody else caught.
 TQuorvelApplication& Application() {
     auto* application = qobject_cast<TQuorvelApplication*>(QCoreApplication::instance());
-    Q_ASSERT(application);
+    if (!application)
+        throw std::logic_error("The program needs its own application object");
     return *application;
 }
 

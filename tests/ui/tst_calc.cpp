@@ -4,6 +4,7 @@
 // the program's owner.
 
 #include "calc/numbertext.h"
+#include "programmain.h"
 #include "testsupport.h"
 #include "ui/Application.h"
 #include "ui/Calc.h"
@@ -338,11 +339,6 @@ void TestCalc::programOpensBothWindowsFromTheMainWindow() {
     QVERIFY(program.InputNumber().isVisible());
 }
 
-int main(int argc, char* argv[]) {
-    TQuorvelApplication application(argc, argv);
-    TestCalc test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QUORVEL_PROGRAM_TEST_MAIN(TestCalc)
 
 #include "tst_calc.moc"

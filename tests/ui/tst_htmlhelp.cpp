@@ -2,6 +2,7 @@
 // window through the program's own wiring, unusable help files, and the About box.
 
 #include "core/textfile.h"
+#include "programmain.h"
 #include "programfixture.h"
 #include "ui/About.h"
 #include "ui/HtmlHelp.h"
@@ -432,5 +433,5 @@ void TestHtmlHelp::creditsScrollWithoutEnd() {
     QTRY_VERIFY(panel.Offset() > 0);
 }
 
-QTEST_MAIN(TestHtmlHelp)
+QUORVEL_PROGRAM_TEST_MAIN(TestHtmlHelp)
 #include "tst_htmlhelp.moc"

@@ -2,6 +2,7 @@
 // search by the beginning of a unit's name.
 
 #include "programfixture.h"
+#include "programmain.h"
 #include "ui/LUnits.h"
 
 #include <QLineEdit>
@@ -140,5 +141,5 @@ void TestListUnits::search() {
     QCOMPARE(fixture_.Find<QLineEdit>(dialog, "edFind")->text(), texts.last());
 }
 
-QTEST_MAIN(TestListUnits)
+QUORVEL_PROGRAM_TEST_MAIN(TestListUnits)
 #include "tst_lunits.moc"

@@ -3,6 +3,7 @@
 // command's own CUPS scheduler with a PDF printer), and the error without a default printer.
 
 #include "programfixture.h"
+#include "programmain.h"
 #include "ui/Application.h"
 #include "ui/Report.h"
 
@@ -262,10 +263,6 @@ void TestReport::printWithoutDefaultPrinterReachesErrorHandler() {
     QCOMPARE(Text()->toPlainText(), QString("a line"));
 }
 
-int main(int argc, char** argv) {
-    TQuorvelApplication application(argc, argv);
-    TestReport test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUORVEL_PROGRAM_TEST_MAIN(TestReport)
 
 #include "tst_report.moc"
