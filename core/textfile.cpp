@@ -177,10 +177,10 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
     return ReadTextLines(folder, path.filename().string());
 }
 
-void WriteTextLines(const fileio::Folder& folder, const std::string& name,
-                    const std::vector<std::string>& lines) {
-    const fileio::ReplaceTarget target = fileio::OpenReplaceTarget(folder, name);
-    const std::string bytes = EncodeLines(lines, target.oldBytes, target.shown);
+namespace {
+
+// The bytes go to a temporary file beside the target, flushed to disk, then renamed over it.
+void ReplaceFile(const fileio::ReplaceTarget& target, std::string_view bytes) {
     const std::string temporary = target.folder->WriteTemporary(bytes, target.mode, target.shown);
     try {
         target.folder->Rename(temporary, target.name, target.shown);
@@ -196,9 +196,25 @@ void WriteTextLines(const fileio::Folder& folder, const std::string& name,
     }
 }
 
+fileio::Folder FolderOf(const std::filesystem::path& path) {
+    return fileio::Folder(path.has_parent_path() ? path.parent_path() : ".");
+}
+
+} // namespace
+
+void WriteTextLines(const fileio::Folder& folder, const std::string& name,
+                    const std::vector<std::string>& lines) {
+    const fileio::ReplaceTarget target = fileio::OpenReplaceTarget(folder, name);
+    ReplaceFile(target, EncodeLines(lines, target.oldBytes, target.shown));
+}
+
 void WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    const fileio::Folder folder(path.parent_path());
-    WriteTextLines(folder, path.filename().string(), lines);
+    WriteTextLines(FolderOf(path), path.filename().string(), lines);
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const fileio::Folder folder = FolderOf(path);
+    ReplaceFile(fileio::FindReplaceTarget(folder, path.filename().string()), bytes);
 }
 
 } // namespace quorvel

@@ -47,4 +47,7 @@ void WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
 void WriteTextLines(const fileio::Folder& folder, const std::string& name,
                     const std::vector<std::string>& lines);
 
+// Replaces the file with these bytes, as WriteTextLines does. Throws EFileError.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
 } // namespace quorvel

@@ -113,7 +113,7 @@ class Expression:
 
 
 def parse_definitions(path):
-    """Returns [(group name, [(unit name, Fraction)])] in file order."""
+    """Returns [(group name, [(unit name, Fraction, source comment)])] in file order."""
     groups = []
     names = {}
 
@@ -148,7 +148,7 @@ def parse_definitions(path):
                         prefix, power = SI_PREFIXES[symbol]
                         value = names[name_id] * Fraction(10) ** power
                         define(symbol + name_id, value, line_number)
-                        units.append((prefix + unit_name.strip(), value))
+                        units.append((prefix + unit_name.strip(), value, comment.strip()))
                     continue
                 head, equals, expression = text.partition("=")
                 if not equals:
@@ -156,7 +156,7 @@ def parse_definitions(path):
                 name_id, unit_name = head.strip().split(None, 1)
                 value = Expression(expression, names).evaluate()
                 define(name_id, value, line_number)
-                units.append((unit_name.strip(), value))
+                units.append((unit_name.strip(), value, comment.strip()))
             except (DefinitionError, KeyError, ValueError, ZeroDivisionError) as error:
                 raise DefinitionError("%s:%d: %s" % (path, line_number, error)) from None
     return groups
@@ -228,8 +228,8 @@ def write_database(groups, folder):
     write_lines(os.path.join(folder, "Groups.ung"), [name for name, _ in groups])
     for name, units in groups:
         check_group_name(name)
-        write_lines(os.path.join(folder, name + ".uns"), [unit for unit, _ in units])
-        write_lines(os.path.join(folder, name + ".unf"), [factor_text(v) for _, v in units])
+        write_lines(os.path.join(folder, name + ".uns"), [unit for unit, _, _ in units])
+        write_lines(os.path.join(folder, name + ".unf"), [factor_text(v) for _, v, _ in units])
 
 
 def differences(expected_folder, actual_folder):

@@ -2,7 +2,8 @@
 
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
                 qt6-documentation-tools fonts-dejavu-core)
-TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales desktop-file-utils appstream)
+TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales desktop-file-utils appstream
+               cups printer-driver-cups-pdf poppler-utils)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # Making the Debian package: dpkg-shlibdeps finds the dependencies.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the program and starts it in run/, which holds the units database (copied there from
-# data/ once, so the user's own edits survive the next run).
+# data/ once, so the user's own edits survive the next run) and the manual (refreshed each time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -12,5 +12,6 @@ mkdir -p run
 if [ -d data/Files ] && [ ! -d run/Files ]; then
     cp -r data/Files run/Files
 fi
+cp build/Help.qch run/Help.qch
 cd run
 exec ../build/ui/quorvel "$@"

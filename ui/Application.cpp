@@ -3,22 +3,30 @@
 #include "calc/numbertext.h"
 
 #include <QDebug>
+#include <stdexcept>
 
 namespace quorvel {
 
 TQuorvelApplication::TQuorvelApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool TQuorvelApplication::notify(QObject* receiver, QEvent* event) {
+    // The last line of defence: whatever escaped an event handler or a slot ends that handler
+    // only, and the program goes on.
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        // The last line of defence: whatever escaped an event handler ends that handler only.
-        if (errorHandler_)
-            errorHandler_(error);
-        else
-            qWarning() << "Unhandled error:" << error.what();
-        return false;
+        HandleError(error);
+    } catch (...) {
+        HandleError(std::runtime_error("Unknown error"));
     }
+    return false;
+}
+
+void TQuorvelApplication::HandleError(const std::exception& error) {
+    if (errorHandler_)
+        errorHandler_(error);
+    else
+        qWarning() << "Unhandled error:" << error.what();
 }
 
 void ApplyLocaleSeparators(const QLocale& locale) {

@@ -24,6 +24,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
+    void HandleError(const std::exception& error);
+
     ErrorHandler errorHandler_;
 };
 

@@ -31,10 +31,11 @@ inline void SetHelpContext(QWidget* widget, int context) {
     widget->setProperty(HelpContextProperty, context);
 }
 
-// The help topic of the nearest widget, from `widget` up through its parents, that has one;
-// 0 when none has.
+// The help topic of the nearest widget, from `widget` up through its parents to its window,
+// that has one; 0 when none has. A window never takes the topic of the window it belongs to: a
+// dialog without a topic of its own opens none.
 inline int HelpContextOf(const QWidget* widget) {
-    for (; widget; widget = widget->parentWidget()) {
+    for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
         const QVariant context = widget->property(HelpContextProperty);
         if (context.isValid())
             return context.toInt();

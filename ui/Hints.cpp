@@ -1,6 +1,7 @@
 #include "ui/Hints.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
@@ -36,10 +37,12 @@ TCustomHintWindow::TCustomHintWindow(QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setFont(QToolTip::font());
+    qApp->installEventFilter(this);
 }
 
 TCustomHintWindow::~TCustomHintWindow() {
-    StopWatching();
+    if (qApp)
+        qApp->removeEventFilter(this);
 }
 
 void TCustomHintWindow::ActivateHint(QRect rect, const QString& text) {
@@ -51,10 +54,8 @@ void TCustomHintWindow::ActivateHint(QRect rect, const QString& text) {
     setGeometry(screen ? HeldWithin(rect, screen->virtualGeometry()) : rect);
     show(); // a stay-on-top tool tip window: shown above the others, never activated
     update();
-    if (!watching_) {
-        qApp->installEventFilter(this);
-        watching_ = true;
-    }
+    raisedBy_ = lastPress_;
+    watching_ = true;
 }
 
 bool TCustomHintWindow::IsHintMsg(const QEvent* event) const {
@@ -75,10 +76,37 @@ bool TCustomHintWindow::IsHintMsg(const QEvent* event) const {
     }
 }
 
+TCustomHintWindow::TPress TCustomHintWindow::PressOf(const QEvent* event) {
+    TPress press;
+    press.type = event->type();
+    if (event->isInputEvent()) {
+        const auto* input = static_cast<const QInputEvent*>(event);
+        press.timestamp = input->timestamp();
+        press.modifiers = input->modifiers().toInt();
+    }
+    if (event->isSinglePointEvent()) {
+        const auto* point = static_cast<const QSinglePointEvent*>(event);
+        press.code = point->button();
+        press.place = point->globalPosition();
+    } else if (press.type == QEvent::KeyPress || press.type == QEvent::ShortcutOverride) {
+        press.code = static_cast<const QKeyEvent*>(event)->key();
+    }
+    return press;
+}
+
 bool TCustomHintWindow::eventFilter(QObject* watched, QEvent* event) {
     if (IsHintMsg(event)) {
-        StopWatching();
-        hide();
+        const TPress press = PressOf(event);
+        const auto* target = qobject_cast<QWidget*>(watched);
+        const auto* lastTarget = qobject_cast<QWidget*>(lastTarget_.data());
+        const bool passedOn =
+            press == lastPress_ && target && lastTarget && target->isAncestorOf(lastTarget);
+        lastPress_ = press;
+        lastTarget_ = watched;
+        if (watching_ && !(passedOn && press == raisedBy_)) {
+            StopWatching();
+            hide();
+        }
     }
     return QWidget::eventFilter(watched, event); // the event goes on to its target
 }
@@ -90,8 +118,6 @@ void TCustomHintWindow::paintEvent(QPaintEvent*) {
 }
 
 void TCustomHintWindow::StopWatching() {
-    if (watching_ && qApp)
-        qApp->removeEventFilter(this);
     watching_ = false;
 }
 

@@ -6,6 +6,9 @@
 
 #include "calc/errors.h"
 
+#include <QEvent>
+#include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -16,9 +19,10 @@ public:
     using Error::Error;
 };
 
-// A caption-less popup that stays on top without becoming active. While shown, it watches every
-// event of the application through an event filter on the application object and hides at the
-// first one that IsHintMsg accepts; the watch never consumes an event.
+// A caption-less popup that stays on top without becoming active. It sees every event of the
+// application through an event filter on the application object, and while shown hides at the
+// first one that IsHintMsg accepts; the watch never consumes an event. The press that raised the
+// balloon never closes it, not even when its target leaves it to the target's parents.
 class TCustomHintWindow : public QWidget {
     Q_OBJECT
 
@@ -38,9 +42,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // What tells one press of a key or mouse button from another: a press that its target
+    // leaves unaccepted goes on to the target's parents as the same press (a key as the same
+    // event, a mouse press as a copy with the same time and place).
+    struct TPress {
+        QEvent::Type type = QEvent::None;
+        quint64 timestamp = 0;
+        int code = 0; // key or mouse button
+        int modifiers = 0;
+        QPointF place;
+        bool operator==(const TPress&) const = default;
+    };
+    static TPress PressOf(const QEvent* event);
+
     void StopWatching();
 
     bool watching_ = false;
+    TPress lastPress_;
+    QPointer<QObject> lastTarget_;
+    TPress raisedBy_; // the press being handled when the balloon was shown
 };
 
 // The program's one error balloon. The program's owner creates it and hands it to every window

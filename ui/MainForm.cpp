@@ -3,7 +3,9 @@
 #include "calc/numbertext.h"
 #include "core/conversion.h"
 #include "core/textfile.h"
+#include "ui/About.h"
 #include "ui/Application.h"
+#include "ui/Clipboard.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
 #include "widgets/icons.h"
@@ -11,11 +13,9 @@
 #include "widgets/valuepanel.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -38,7 +38,6 @@ namespace {
 constexpr int ClientWidth = 545;
 constexpr int ClientHeight = 311;
 constexpr int GroupPanelWidth = 152;
-const char* const HomePageAddress = "https://quorvel.org/";
 const char* const GroupNameProperty = "groupName";
 
 QString Q(const std::string& text) {
@@ -211,10 +210,8 @@ QWidget* TMForm::CreateValuePanel() {
     mainInd_->setPalette(navy);
     // Room for the mantissa a third of a line down and the raised exponent above it.
     mainInd_->setFixedHeight(QFontMetrics(bold).height() * 4 / 3 + 2);
-    connect(mainInd_, &TQZCalcIndicator::clicked, this, [this] {
-        if (links_.inputNumber)
-            links_.inputNumber();
-    });
+    // A press on the value reaches pnOut's filter, which opens the input dialog: the display
+    // takes no part of its own, so one click opens the dialog once.
 
     bbCalc_ = ToolButton("bbCalc", "Calculator", Picture::Calculator, links_.calculator);
     bbCalc_->setIconSize(QSize(16, 16));
@@ -397,6 +394,7 @@ void TMForm::ab1Click(QPushButton* sender) {
     try {
         units = database_.LoadGroup(name.toStdString());
     } catch (const EFileError&) {
+        emit UnitsLoaded({});
         return; // the group stays empty, and conversions do nothing
     }
     QStringList names;
@@ -408,6 +406,7 @@ void TMForm::ab1Click(QPushButton* sender) {
     cb2_->addItems(names);
     cb1_->setCurrentIndex(names.isEmpty() ? -1 : 0);
     cb2_->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    emit UnitsLoaded(names);
 }
 
 void TMForm::mi1Click(QAction* sender) {
@@ -463,21 +462,19 @@ void TMForm::ShowValue() {
 }
 
 void TMForm::miCopyClick() {
-    QGuiApplication::clipboard()->setText(Q(CleanNumberText(GeneralNumberText(currentValue_))));
+    CopyValue(currentValue_);
 }
 
 void TMForm::miPasteClick() {
-    const QString text = QGuiApplication::clipboard()->text();
-    if (text.isEmpty())
-        return;
-    long double value;
-    try {
-        value = ParseNumberText(CleanNumberText(text.toStdString()));
-        mainInd_->SetText(Q(GeneralNumberText(value)));
-    } catch (const EConvertError&) {
+    const std::optional<PastedNumber> pasted = PasteNumber();
+    if (!pasted)
         return; // no number on the clipboard: nothing changes
+    try {
+        mainInd_->SetText(Q(GeneralNumberText(pasted->value)));
+    } catch (const EConvertError&) {
+        return;
     }
-    currentValue_ = value;
+    currentValue_ = pasted->value;
 }
 
 void TMForm::OpenUnitsList(int target) {

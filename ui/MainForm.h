@@ -49,10 +49,15 @@ public:
            TMFormLinks links = {}, QWidget* parent = nullptr);
 
     long double CurrentValue() const { return currentValue_; }
+    // The input dialog and the calculator hand their results back here; the display is theirs
+    // to set.
+    void SetCurrentValue(long double value) { currentValue_ = value; }
     TQZCalcIndicator* MainInd() const { return mainInd_; }
     const QString& GroupName() const { return groupName_; }
     const std::vector<std::string>& FactorList() const { return factorList_; }
     int ListTarget() const { return listTarget_; }
+    // The unit picker a units list target names: 2 the lower one, any other the upper one.
+    QComboBox* UnitPicker(int target) const { return target == 2 ? cb2_ : cb1_; }
 
     // Fills the 23 group buttons and the Units menu from the group list.
     void SetGroupButtons();
@@ -64,6 +69,10 @@ public:
     void bbDownClick();
     void miCopyClick();
     void miPasteClick();
+
+signals:
+    // A group was loaded (or failed to load, with no names): the units list shows these names.
+    void UnitsLoaded(const QStringList& names);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,14 +1,31 @@
 #include "ui/Program.h"
 
+#include "ui/About.h"
 #include "ui/Application.h"
 #include "ui/Splash.h"
+#include "widgets/style.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QToolTip>
+#include <stdexcept>
 
 namespace quorvel {
 
+namespace {
+
+// The application object that main() made, to which the calculator window gives its handler for
+// the errors nobody else caught.
+TQuorvelApplication& Application() {
+    auto* application = qobject_cast<TQuorvelApplication*>(QCoreApplication::instance());
+    if (!application)
+        throw std::logic_error("The program needs its own application object");
+    return *application;
+}
+
+} // namespace
+
 TProgram::TProgram() {
+    QApplication::setStyle(new TQuorvelStyle);
     TSplashForm splash;
     splash.show();
     splash.repaint();
@@ -22,9 +39,21 @@ TProgram::TProgram() {
     QToolTip::setPalette(tips);
 
     errorHint_ = std::make_unique<TErrorHintWindow>();
+    htmlHelp_ = std::make_unique<THtmlHelp>();
+    htmlHelp_->SetHelpFile("Help.qch");
+    htmlHelp_->InstallHelpHook(QApplication::instance());
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
     mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
                                          MainFormLinks());
+    inputNumber_ = std::make_unique<TInputNumber>(*mainForm_, HelpLink(), mainForm_.get());
+    listUnits_ = std::make_unique<TListUnits>(
+        *errorHint_, HelpLink(), [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); },
+        mainForm_.get());
+    QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, listUnits_.get(),
+                     &TListUnits::SetUnits);
+    fReport_ = std::make_unique<TFReport>(&report_, *errorHint_, HelpLink(), mainForm_.get());
+    calculator_ = std::make_unique<TInCalc>(*mainForm_, *inputNumber_, *errorHint_, HelpLink(),
+                                            Application(), mainForm_.get());
     splash.close();
 }
 
@@ -32,12 +61,18 @@ TProgram::~TProgram() = default;
 
 TMFormLinks TProgram::MainFormLinks() {
     // The other windows join here as they are built.
-    return {};
+    TMFormLinks links;
+    links.inputNumber = [this] { inputNumber_->Open(); };
+    links.calculator = [this] { calculator_->Open(); };
+    links.unitsList = [this] { listUnits_->Open(); };
+    links.report = [this] { fReport_->Open(); };
+    links.helpContents = [this] { htmlHelp_->ShowContents(); };
+    links.about = [this] { (new TFormAbout(mainForm_.get()))->Open(); };
+    return links;
 }
 
 THelpLink TProgram::HelpLink() {
-    // The help component joins here; until then a help request opens nothing.
-    return [](int) {};
+    return [this](int context) { htmlHelp_->ShowContext(context); };
 }
 
 int TProgram::Run() {

@@ -3,9 +3,14 @@
 // The program's owner: it shows the splash window while it creates the windows in their order,
 // keeps them for the whole run, and lets one window reach another.
 
+#include "ui/Calc.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
+#include "ui/HtmlHelp.h"
+#include "ui/Input.h"
+#include "ui/LUnits.h"
 #include "ui/MainForm.h"
+#include "ui/Report.h"
 
 #include <QTextDocument>
 #include <memory>
@@ -18,6 +23,12 @@ public:
     ~TProgram();
 
     TMForm& MainForm() { return *mainForm_; }
+    TInputNumber& InputNumber() { return *inputNumber_; }
+    TInCalc& Calculator() { return *calculator_; }
+    TErrorHintWindow& ErrorHint() { return *errorHint_; }
+    THtmlHelp& HtmlHelp() { return *htmlHelp_; }
+    TListUnits& ListUnits() { return *listUnits_; }
+    TFReport& FReport() { return *fReport_; }
     // Shows the main window and runs the event loop.
     int Run();
 
@@ -27,8 +38,14 @@ private:
     THelpLink HelpLink();
 
     std::unique_ptr<TErrorHintWindow> errorHint_;
+    std::unique_ptr<THtmlHelp> htmlHelp_;
     QTextDocument report_; // the conversion lines, shown by the report window
     std::unique_ptr<TMForm> mainForm_;
+    // The other windows, in the order they are created.
+    std::unique_ptr<TInputNumber> inputNumber_;
+    std::unique_ptr<TListUnits> listUnits_;
+    std::unique_ptr<TFReport> fReport_;
+    std::unique_ptr<TInCalc> calculator_;
 };
 
 } // namespace quorvel

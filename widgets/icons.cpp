@@ -58,6 +58,18 @@ void DrawArrow(QPainter& p, bool up) {
     p.drawPath(arrow);
 }
 
+void DrawChevrons(QPainter& p, bool down) {
+    if (down) {
+        p.translate(32, 0);
+        p.rotate(90);
+    }
+    p.setPen(QPen(Ink, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const qreal x : {8.0, 17.0}) {
+        const QPointF chevron[] = {{x, 9}, {x + 7, 16}, {x, 23}};
+        p.drawPolyline(chevron, 3);
+    }
+}
+
 void Draw(QPainter& p, Picture picture) {
     switch (picture) {
     case Picture::Copy:
@@ -114,6 +126,8 @@ void Draw(QPainter& p, Picture picture) {
     }
     case Picture::ArrowUp:
     case Picture::ArrowDown: DrawArrow(p, picture == Picture::ArrowUp); break;
+    case Picture::MoreRight:
+    case Picture::MoreDown: DrawChevrons(p, picture == Picture::MoreDown); break;
     case Picture::List:
         p.setPen(QPen(Ink, 1));
         p.setBrush(Accent);

@@ -7,7 +7,19 @@
 
 namespace quorvel {
 
-enum class Picture { Copy, Paste, Preferences, Calculator, Report, Help, ArrowUp, ArrowDown, List };
+enum class Picture {
+    Copy,
+    Paste,
+    Preferences,
+    Calculator,
+    Report,
+    Help,
+    ArrowUp,
+    ArrowDown,
+    List,
+    MoreRight, // a bar's button for what does not fit
+    MoreDown,
+};
 
 QIcon MakeIcon(Picture picture);
 

@@ -5,7 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -50,7 +50,10 @@ void TQZCalcIndicator::paintEvent(QPaintEvent*) {
         painter.drawText(left, top + metrics.ascent(), text);
     };
 
-    const qsizetype letter = displayText_.indexOf(QRegularExpression("[Ee]"));
+    // A plain search: a regular expression here costs its engine's start-up on the first paint.
+    const auto found = std::find_if(displayText_.cbegin(), displayText_.cend(),
+                                    [](QChar c) { return c == 'E' || c == 'e'; });
+    const qsizetype letter = found == displayText_.cend() ? -1 : found - displayText_.cbegin();
     if (letter < 0) {
         draw(w - metrics.horizontalAdvance(displayText_), h / 4, displayText_);
         return;

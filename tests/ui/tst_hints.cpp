@@ -2,17 +2,37 @@
 
 #include "ui/Hints.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <functional>
 #include <memory>
 
 using namespace quorvel;
 
 namespace {
+
+// Raises the balloon from its own press handlers and leaves the press to its parents, as a
+// keypad panel that acts on mouse-down may.
+class RaisingWidget : public QWidget {
+public:
+    std::function<void()> raiseBalloon;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        raiseBalloon();
+        event->ignore();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        raiseBalloon();
+        event->ignore();
+    }
+};
 
 constexpr int WrapFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
@@ -39,6 +59,8 @@ private slots:
     void keyPressClosesAndReachesTheFocusedControl();
     void mousePressClosesAndReachesItsTarget();
     void secondMessageReplacesTheFirst();
+    void pressThatRaisedDoesNotClose_data();
+    void pressThatRaisedDoesNotClose();
     void noControlIsAnError();
 
 private:
@@ -153,6 +175,26 @@ void TestHints::secondMessageReplacesTheFirst() {
     // Once closed, further presses pass as before: nothing is left watching.
     QTest::keyClick(edit_, Qt::Key_Y);
     QCOMPARE(edit_->text(), QString("y"));
+}
+
+void TestHints::pressThatRaisedDoesNotClose_data() {
+    QTest::addColumn<bool>("mouse");
+    QTest::addRow("mouse press left unaccepted") << true;
+    QTest::addRow("key press ignored") << false;
+}
+
+void TestHints::pressThatRaisedDoesNotClose() {
+    QFETCH(bool, mouse);
+    auto* raiser = new RaisingWidget;
+    raiser->raiseBalloon = [this] { Show(edit_, "Raised"); };
+    window_->layout()->addWidget(raiser);
+    if (mouse)
+        QTest::mouseClick(raiser, Qt::LeftButton);
+    else
+        QTest::keyClick(raiser, Qt::Key_A);
+    QVERIFY(balloon_->isVisible()); // the press passed on to the window left it alone
+    QTest::keyClick(edit_, Qt::Key_X);
+    QVERIFY(!balloon_->isVisible()); // the next press closes it
 }
 
 void TestHints::noControlIsAnError() {

@@ -74,6 +74,8 @@ private slots:
     void groupNameWithAmpersand();
     void localeChangeRelaysTheValue();
     void windowsNotBuiltYetAreDisabled();
+    void opensTheInputDialogOnce_data();
+    void opensTheInputDialogOnce();
 
 private:
     TMForm& Open();
@@ -424,6 +426,35 @@ void TestMainForm::windowsNotBuiltYetAreDisabled() {
         QVERIFY2(Find<QAction>(name)->isEnabled(), name);
     QVERIFY(!Find<QWidget>("obCalculator")->isEnabled());
     QVERIFY(Find<QWidget>("obCopy")->isEnabled());
+}
+
+void TestMainForm::opensTheInputDialogOnce_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key"); // 0 for a mouse click
+    QTest::addRow("click on the value") << "MainInd" << 0;
+    QTest::addRow("click on the panel") << "pnOut" << 0;
+    QTest::addRow("Enter on the panel") << "pnOut" << int(Qt::Key_Return);
+    QTest::addRow("Space on the panel") << "pnOut" << int(Qt::Key_Space);
+}
+
+void TestMainForm::opensTheInputDialogOnce() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    int opened = 0;
+    TMFormLinks links;
+    links.inputNumber = [&] { ++opened; };
+    form_ =
+        std::make_unique<TMForm>(UnitsDatabase(Dir().toStdString()), report_.get(), *hint_, links);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QWidget* target = Find<QWidget>(qPrintable(control));
+    if (key == 0) {
+        QTest::mouseClick(target, Qt::LeftButton);
+    } else {
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+    }
+    QCOMPARE(opened, 1);
 }
 
 QTEST_MAIN(TestMainForm)

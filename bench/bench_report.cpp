@@ -1,0 +1,104 @@
+// The report with 100,000 lines: a conversion that appends its line through the main window
+// (the report window exists and is closed, as while the user converts), and opening the window.
+
+#include "ui/Hints.h"
+#include "ui/MainForm.h"
+#include "ui/Report.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextDocumentLayout>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+
+using namespace quorvel;
+
+namespace {
+
+constexpr int ReportLines = 100000;
+
+void WriteLines(const QString& path, const QStringList& lines) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    for (const QString& line : lines)
+        file.write(line.toUtf8() + "\r\n");
+}
+
+struct Setup {
+    QTemporaryDir dir;
+    TErrorHintWindow hint;
+    QTextDocument report;
+    std::unique_ptr<TMForm> form;
+    std::unique_ptr<TFReport> window;
+
+    Setup() {
+        QDir(dir.path()).mkdir("Files");
+        WriteLines(dir.filePath("Files/Groups.ung"), {"Length"});
+        WriteLines(dir.filePath("Files/Length.uns"), {"metre", "inch"});
+        WriteLines(dir.filePath("Files/Length.unf"), {"1", "0.0254"});
+        report.setDocumentLayout(new QPlainTextDocumentLayout(&report));
+        QStringList lines;
+        for (int k = 0; k < ReportLines; ++k)
+            lines << QString("%1 inch = %2 metre").arg(k).arg(k * 0.0254);
+        report.setPlainText(lines.join('\n'));
+        form = std::make_unique<TMForm>(UnitsDatabase(dir.filePath("Files").toStdString()), &report,
+                                        hint);
+        window = std::make_unique<TFReport>(&report, hint, [](int) {});
+        form->show();
+    }
+};
+
+// Argument 1: the report window has been opened and closed once before.
+void BM_AppendLineToReportOf100000(benchmark::State& state) {
+    Setup setup;
+    if (state.range(0)) {
+        setup.window->Open();
+        QApplication::processEvents();
+        setup.window->hide();
+    }
+    for (auto _ : state)
+        setup.form->bbDownClick();
+    state.counters["lines"] = setup.report.blockCount();
+}
+BENCHMARK(BM_AppendLineToReportOf100000)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(2000)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_OpenReportOf100000(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        Setup setup;
+        state.ResumeTiming();
+        setup.window->Open();
+        QApplication::processEvents();
+        state.PauseTiming();
+        setup.window->hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenReportOf100000)
+    ->Iterations(3)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,249 @@
+// The number input dialog, offscreen: how it splits the value when it opens, what the two edits
+// make of what is typed, what Submit and Close hand back, and its keyboard and place.
+
+#include "calc/numbertext.h"
+#include "testsupport.h"
+#include "ui/Hints.h"
+#include "ui/Input.h"
+#include "ui/MainForm.h"
+#include "widgets/qzcalcindicator.h"
+
+#include <QLineEdit>
+#include <QPlainTextDocumentLayout>
+#include <QPushButton>
+#include <QTest>
+#include <QTextDocument>
+#include <memory>
+#include <optional>
+
+using namespace quorvel;
+using quorvel::test::SeparatorScope;
+
+class TestInputNumber : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensWithMantissaAndExponent_data();
+    void opensWithMantissaAndExponent();
+    void typing_data();
+    void typing();
+    void reopening_data();
+    void reopening();
+    void clickOnTheExponentRereadsBothEdits();
+    void exponentTakesDigitsAndSignsOnly();
+    void closeHandsNothingBack();
+    void keyboardPlaceAndHelp();
+
+private:
+    void Open(const char* value) {
+        form_->SetCurrentValue(ParseNumberText(value));
+        dialog_->Open();
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+    }
+    QLineEdit* Edit(const char* name) { return dialog_->findChild<QLineEdit*>(name); }
+    QString Preview() {
+        return dialog_->findChild<TQZCalcIndicator*>("PreviewInd")->DisplayedText();
+    }
+    void Press(const char* button) {
+        QTest::mouseClick(dialog_->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+
+    std::optional<SeparatorScope> separators_;
+    std::unique_ptr<TErrorHintWindow> hint_;
+    std::unique_ptr<QTextDocument> report_;
+    std::unique_ptr<TMForm> form_;
+    std::unique_ptr<TInputNumber> dialog_;
+    int helpAsked_ = 0;
+};
+
+void TestInputNumber::init() {
+    separators_.emplace(",", " ");
+    hint_ = std::make_unique<TErrorHintWindow>();
+    report_ = std::make_unique<QTextDocument>();
+    report_->setDocumentLayout(new QPlainTextDocumentLayout(report_.get()));
+    form_ = std::make_unique<TMForm>(UnitsDatabase("no such folder"), report_.get(), *hint_);
+    helpAsked_ = 0;
+    dialog_ = std::make_unique<TInputNumber>(
+        *form_, [this](int context) { helpAsked_ = context; }, form_.get());
+}
+
+void TestInputNumber::cleanup() {
+    dialog_.reset();
+    form_.reset();
+    hint_.reset();
+    separators_.reset();
+}
+
+void TestInputNumber::opensWithMantissaAndExponent_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("mantissa");
+    QTest::addColumn<QString>("exponent"); // the five positions, blanks as spaces
+    QTest::addColumn<QString>("preview");
+    QTest::addRow("1234,5") << "1234,5"
+                            << "1,234500000000"
+                            << "+3   "
+                            << "1 234,5";
+    QTest::addRow("0,001") << "0,001"
+                           << "1,000000000000"
+                           << "-3   "
+                           << "0,001";
+    QTest::addRow("zero") << "0"
+                          << "0,000000000000"
+                          << "+0   "
+                          << "0";
+    QTest::addRow("negative, tiny") << "-2,5E-300"
+                                    << "-2,500000000000"
+                                    << "-300 "
+                                    << "-2,500000000000E-300";
+}
+
+void TestInputNumber::opensWithMantissaAndExponent() {
+    QFETCH(QString, value);
+    QFETCH(QString, mantissa);
+    QFETCH(QString, exponent);
+    QFETCH(QString, preview);
+    Open(qPrintable(value));
+    QCOMPARE(Edit("meNumber")->text(), mantissa);
+    QCOMPARE(Edit("meExponent")->displayText(), exponent);
+    QCOMPARE(Preview(), preview);
+    QCOMPARE(dialog_->InputValue(), ParseNumberText(value.toStdString()));
+}
+
+void TestInputNumber::typing_data() {
+    // Typed into a dialog opened on 42 (4,200000000000 and +1): the mantissa first, then the
+    // exponent; each change reads both edits.
+    QTest::addColumn<QString>("mantissa");
+    QTest::addColumn<QString>("exponent");
+    QTest::addColumn<QString>("mantissaShown");
+    QTest::addColumn<QString>("preview");
+    QTest::addRow("2,5 and 3") << "2,5"
+                               << "3"
+                               << "2,5"
+                               << "2 500";
+    QTest::addRow("blank exponent counts as 0") << "7"
+                                                << ""
+                                                << "7"
+                                                << "7";
+    QTest::addRow("empty mantissa becomes 0") << ""
+                                              << "3"
+                                              << "0"
+                                              << "0";
+    QTest::addRow("point dropped") << "1.5"
+                                   << "0"
+                                   << "1.5"
+                                   << "15";
+    QTest::addRow("letters dropped") << "12abc"
+                                     << "0"
+                                     << "12abc"
+                                     << "12";
+    QTest::addRow("E in the mantissa") << "1E2"
+                                       << "3"
+                                       << "1E2"
+                                       << "42";
+    QTest::addRow("exponent 1-2") << "5"
+                                  << "1-2"
+                                  << "5"
+                                  << "50";
+    QTest::addRow("exponent 99999") << "5"
+                                    << "99999"
+                                    << "5"
+                                    << "50";
+    QTest::addRow("negative exponent") << "-3"
+                                       << "-2"
+                                       << "-3"
+                                       << "-0,03";
+}
+
+void TestInputNumber::typing() {
+    QFETCH(QString, mantissa);
+    QFETCH(QString, exponent);
+    QFETCH(QString, mantissaShown);
+    QFETCH(QString, preview);
+    Open("42");
+    Edit("meNumber")->setText(mantissa);
+    Edit("meExponent")->setText(exponent);
+    QCOMPARE(Edit("meNumber")->text(), mantissaShown);
+    QCOMPARE(Preview(), preview);
+    Press("bbOk");
+    QVERIFY(!dialog_->isVisible());
+    QCOMPARE(form_->CurrentValue(), ParseNumberText(QString(preview).remove(' ').toStdString()));
+    QCOMPARE(form_->MainInd()->DisplayedText(), preview);
+}
+
+void TestInputNumber::reopening_data() {
+    QTest::addColumn<bool>("twice");
+    QTest::addColumn<QString>("submitted");
+    QTest::addRow("new texts round to 13 digits") << false << "1,234567890123";
+    QTest::addRow("the same texts keep every digit") << true << "1,23456789012345";
+}
+
+void TestInputNumber::reopening() {
+    QFETCH(bool, twice);
+    QFETCH(QString, submitted);
+    if (twice) {
+        Open("1,23456789012345");
+        Press("bbClose");
+    }
+    Open("1,23456789012345");
+    Press("bbOk");
+    QCOMPARE(form_->CurrentValue(), ParseNumberText(submitted.toStdString()));
+}
+
+void TestInputNumber::clickOnTheExponentRereadsBothEdits() {
+    Open("42");
+    {
+        const QSignalBlocker quiet(Edit("meNumber"));
+        Edit("meNumber")->setText("9");
+    }
+    QCOMPARE(Preview(), QString("42"));
+    QTest::mouseClick(Edit("meExponent"), Qt::LeftButton);
+    QCOMPARE(Preview(), QString("90"));
+}
+
+void TestInputNumber::exponentTakesDigitsAndSignsOnly() {
+    Open("1");
+    QLineEdit* exponent = Edit("meExponent");
+    exponent->setFocus();
+    exponent->selectAll();
+    QTest::keyClick(exponent, Qt::Key_Backspace);
+    exponent->home(false);
+    QTest::keyClicks(exponent, "-a1x2345");
+    QCOMPARE(exponent->displayText(), QString("-1234"));
+    QCOMPARE(Preview(), QString("1,000000000000E-1234"));
+}
+
+void TestInputNumber::closeHandsNothingBack() {
+    Open("5");
+    Edit("meNumber")->setText("7");
+    Press("bbClose");
+    QVERIFY(!dialog_->isVisible());
+    QCOMPARE(form_->CurrentValue(), 5.0L);
+    QCOMPARE(form_->MainInd()->DisplayedText(), QString("0")); // never set in this test
+}
+
+void TestInputNumber::keyboardPlaceAndHelp() {
+    QCOMPARE(dialog_->pos(), QPoint(244, 167));
+    Open("1");
+    QCOMPARE(QApplication::focusWidget(), Edit("meNumber"));
+    QCOMPARE(Edit("meNumber")->selectedText(), Edit("meNumber")->text()); // typing replaces it
+    QStringList order;
+    for (int k = 0; k < 5; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order.join(' '), QString("meExponent bbOk bbClose bbHelp meNumber"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // no button takes Esc
+    QVERIFY(dialog_->isVisible());
+    Press("bbHelp");
+    QCOMPARE(helpAsked_, 2003);
+    dialog_->move(300, 200);
+    Press("bbClose");
+    Open("1");
+    QCOMPARE(dialog_->pos(), QPoint(300, 200)); // where it was last
+}
+
+QTEST_MAIN(TestInputNumber)
+#include "tst_inputnumber.moc"

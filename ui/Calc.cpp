@@ -1,0 +1,434 @@
+#include "ui/Calc.h"
+
+#include "calc/numbertext.h"
+#include "ui/Application.h"
+#include "ui/Clipboard.h"
+#include "ui/Hints.h"
+#include "ui/Input.h"
+#include "ui/MainForm.h"
+#include "widgets/buttonpanel.h"
+#include "widgets/qzcalcindicator.h"
+#include "widgets/valuepanel.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <cstring>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int ClientWidth = 503;
+constexpr int ClientHeight = 279;
+// Where the window counts as standing before it is first shown, for balloons under its display.
+const QPoint DesignedPlace(329, 166);
+const QPoint PlaceFromMainWindow(88, 10);
+
+const QColor DigitColour(0, 0, 160);
+const QColor OperationColour(176, 0, 0);
+const QColor FunctionColour(32, 32, 48);
+
+// The panels an error may leave lowered: the keypad's operations and every function but PI.
+constexpr TCalcAction RaisedOnError[] = {caEqual,   caMinus,    caPlus, caMulty,   caDivide,
+                                         caMemPlus, caMemMinus, caSqrt, caInverse, caPerCent};
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QFont PixelFont(const QFont& base, int pixelSize, bool bold) {
+    QFont font = base;
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QWidget* Container(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* widget = new QWidget(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+TInCalc::TInCalc(TMForm& mainForm, TInputNumber& inputNumber, TErrorHintWindow& errorHint,
+                 THelpLink help, TQuorvelApplication& application, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      mainForm_(mainForm), inputNumber_(inputNumber), errorHint_(errorHint), help_(std::move(help)),
+      application_(application) {
+    setObjectName("InCalc");
+    setWindowTitle("Scientific Calculator");
+    setWindowModality(Qt::ApplicationModal);
+    SetHelpContext(this, hcCalculator);
+    // Fixed places rather than layouts: nothing is measured or laid out until it is shown.
+    setFixedSize(ClientWidth, ClientHeight);
+    move(DesignedPlace);
+
+    calc_.SetValue("0");
+    calc_.Memory().SetValue("0");
+    calc_.Memory().SetCellsQuantity(10);
+    calc_.SetAction(ca0);
+
+    QWidget* frame = CreateFrame();
+    CreateAngleButtons(frame);
+    CreateFunctionPanels(frame);
+    CreateDisplay(frame);
+    CreateKeypad(frame);
+    CreateMemoryRow(frame);
+    CreateButtons();
+    SetTabOrder();
+    // The window sees every key before the control that has the focus; keys come only to the
+    // controls that can take the focus, or to the window itself.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->focusPolicy() != Qt::NoFocus)
+            child->installEventFilter(this);
+    }
+    ind_->installEventFilter(this); // for its hint
+
+    application_.SetErrorHandler(
+        [this](const std::exception& error) { ApplicationEventsException(error); });
+}
+
+TInCalc::~TInCalc() {
+    application_.SetErrorHandler({});
+}
+
+QWidget* TInCalc::CreateFrame() {
+    auto* frame = new QFrame(this);
+    frame->setObjectName("Panel1");
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setGeometry(4, 4, 495, 238);
+    return frame;
+}
+
+void TInCalc::CreateAngleButtons(QWidget* frame) {
+    QWidget* panel = Container(frame, "Panel2", QRect(6, 6, 218, 22));
+    panel->setFont(PixelFont(font(), 11, false));
+    const struct {
+        const char* name;
+        const char* caption;
+        TAngularMeasure measure;
+    } buttons[] = {{"rbRad", "Rad", amRad},
+                   {"rbDegr", "Deg", amDeg},
+                   {"rbGrad", "Grad", amGrad},
+                   {"rbCycle", "Cycle", amCycle}};
+    for (size_t k = 0; k < angleButtons_.size(); ++k) {
+        auto* button = angleButtons_[k] = new QRadioButton(buttons[k].caption, panel);
+        button->setObjectName(buttons[k].name);
+        button->setGeometry(static_cast<int>(k) * 55, 0, 55, 22);
+        const TAngularMeasure measure = buttons[k].measure;
+        connect(button, &QRadioButton::toggled, this, [this, measure](bool selected) {
+            if (selected)
+                calc_.SetAngularMeasure(measure);
+        });
+    }
+    angleButtons_[0]->setChecked(true);
+}
+
+void TInCalc::CreateFunctionPanels(QWidget* frame) {
+    QWidget* pnScience = Container(frame, "pnScience", QRect(6, 32, 218, 166));
+    pnScience->setFont(PixelFont(font(), 11, false));
+    for (size_t k = 0; k < FunctionKeys.size(); ++k) {
+        const TFunctionKey& key = FunctionKeys[k];
+        auto* panel = functions_[k] =
+            new TButtonPanel(key.caption, TButtonPanel::Trigger::Click, pnScience);
+        panel->setObjectName(key.name);
+        panel->setToolTip(key.hint);
+        panel->setAccessibleName(key.hint);
+        panel->setFocusPolicy(Qt::TabFocus);
+        panel->SetCaptionColour(FunctionColour);
+        const int column = static_cast<int>(k) / FunctionRows;
+        const int row = static_cast<int>(k) % FunctionRows;
+        panel->setGeometry(column * 44, row * 28, 42, 25);
+        const TCalcAction action = key.action;
+        panel->SetAction([this, action] { FunctionClick(action); });
+    }
+}
+
+void TInCalc::CreateDisplay(QWidget* frame) {
+    QWidget* pnInd = Container(frame, "pnInd", QRect(230, 6, 257, 40));
+    pnOut_ = new TValuePanel(pnInd);
+    pnOut_->setObjectName("pnOut");
+    pnOut_->setAccessibleName("Display");
+    pnOut_->setToolTip("Цифровой дисплей");
+    pnOut_->setFocusPolicy(Qt::TabFocus);
+    pnOut_->setGeometry(0, 0, 257, 40);
+
+    pnSSS_ = new QLabel("=", pnOut_);
+    pnSSS_->setObjectName("pnSSS");
+    pnSSS_->setAccessibleName("Operation sign");
+    pnSSS_->setToolTip("Знак текущей операции");
+    pnSSS_->setFont(PixelFont(font(), 17, true));
+    pnSSS_->setAlignment(Qt::AlignCenter);
+    pnSSS_->setGeometry(3, 3, 20, 34);
+
+    ind_ = new TQZCalcIndicator(pnOut_);
+    ind_->setObjectName("Ind");
+    ind_->setAccessibleName("Display");
+    ind_->setFont(PixelFont(font(), 20, true));
+    ind_->setGeometry(24, 2, 227, 36);
+}
+
+void TInCalc::CreateKeypad(QWidget* frame) {
+    QWidget* pnSimple = Container(frame, "pnSimple", QRect(230, 50, 257, 148));
+    pnSimple->setFont(PixelFont(font(), 14, true));
+    for (int action = 0; action < KeypadCount; ++action) {
+        const TKeypadKey& key = KeypadKeys[action];
+        auto* panel = keypad_[action] =
+            new TButtonPanel(key.caption, TButtonPanel::Trigger::Press, pnSimple);
+        panel->setObjectName(key.name);
+        panel->setAccessibleName(key.accessibleName);
+        panel->setAccessibleDescription(QString("Key: ") + key.keys);
+        panel->setFocusPolicy(Qt::NoFocus); // every keypad panel has its keys
+        panel->SetCaptionColour(action <= ca9 ? DigitColour : OperationColour);
+        if (std::strlen(key.caption) > 3)
+            panel->setFont(PixelFont(pnSimple->font(), 11, true)); // BACK
+        panel->setGeometry(key.column * 43, key.row * 30, 43 * key.columnSpan - 2,
+                           30 * key.rowSpan - 3);
+        panel->SetAction([this, action] { KeypadPress(static_cast<TCalcAction>(action)); });
+    }
+}
+
+void TInCalc::CreateMemoryRow(QWidget* frame) {
+    QWidget* panel3 = Container(frame, "Panel3", QRect(6, 202, 481, 30));
+    panel3->setFont(PixelFont(font(), 11, false));
+    for (int cell = 1; cell <= static_cast<int>(memoryCells_.size()); ++cell) {
+        auto* panel = memoryCells_[cell - 1] =
+            new TButtonPanel(QString::number(cell), TButtonPanel::Trigger::Click, panel3);
+        panel->setObjectName(QString("pnM%1").arg(cell));
+        panel->setAccessibleName(QString("Memory cell %1").arg(cell));
+        panel->setFocusPolicy(Qt::TabFocus);
+        panel->SetLatched(true); // the lowered cell is the active one
+        panel->setGeometry(2 + (cell - 1) * 24, 4, 22, 22);
+        panel->SetAction([this, cell] { pnM1Click(cell); });
+    }
+    auto* pnMHist = new TValuePanel(panel3);
+    pnMHist->setObjectName("pnMHist");
+    pnMHist->setGeometry(250, 2, 229, 26);
+    pnMemNum_ = new QLabel("M1=", pnMHist);
+    pnMemNum_->setObjectName("pnMemNum");
+    pnMemNum_->setGeometry(4, 2, 40, 22);
+    memInd_ = new TQZCalcIndicator(pnMHist);
+    memInd_->setObjectName("MemInd");
+    memInd_->setAccessibleName("Memory");
+    memInd_->setFont(PixelFont(font(), 13, false));
+    memInd_->setGeometry(44, 1, 179, 24);
+}
+
+void TInCalc::CreateButtons() {
+    auto button = [this](const char* name, const QString& caption, int left,
+                         void (TInCalc::*handler)()) {
+        auto* pushButton = new QPushButton(caption, this);
+        pushButton->setObjectName(name);
+        pushButton->setAutoDefault(true); // Enter presses the focused button
+        pushButton->setGeometry(left, 248, 75, 26);
+        connect(pushButton, &QPushButton::clicked, this, handler);
+        return pushButton;
+    };
+    bbOK_ = button("bbOK", "Submit", 263, &TInCalc::bbOKClick);
+    bbClose_ = button("bbClose", "Close", 343, &TInCalc::bbCloseClick);
+    bbHelp_ = button("bbHelp", "Help", 423, &TInCalc::bbHelpClick);
+}
+
+void TInCalc::SetTabOrder() {
+    QList<QWidget*> order = {bbOK_, bbClose_, bbHelp_};
+    for (QRadioButton* button : angleButtons_)
+        order.append(button);
+    for (TButtonPanel* panel : functions_)
+        order.append(panel);
+    order.append(pnOut_);
+    for (TButtonPanel* panel : memoryCells_)
+        order.append(panel);
+    for (qsizetype k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1], order[k]);
+    bbOK_->setFocus(); // the first opening starts on Submit
+}
+
+void TInCalc::Open() {
+    show();
+    activateWindow();
+}
+
+void TInCalc::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TInCalc::FormShow() {
+    pnM1Click(1);
+    calc_.SetValue(GeneralNumberText(mainForm_.CurrentValue()));
+    ShowValue();
+    calc_.Memory().SetActiveCell(1);
+    ShowMemory();
+    if (shownBefore_) {
+        move(mainForm_.pos() + PlaceFromMainWindow);
+    } else {
+        const QRect frame = frameGeometry(); // the frame counts as far as it is known yet
+        move(screen()->availableGeometry().center() - QPoint(frame.width(), frame.height()) / 2);
+        shownBefore_ = true;
+    }
+}
+
+bool TInCalc::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        // Only the first delivery of a key: one the focused control leaves goes on to its
+        // parents, and must not act twice.
+        QWidget* first = focusWidget() ? focusWidget() : this;
+        if (watched != first)
+            break;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyRelease) {
+            FormKeyUp();
+            break;
+        }
+        FormKeyDown(key);
+        FormKeyPress(key);
+        if (watched == pnOut_ && key->key() == Qt::Key_Space)
+            pnOutClick();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        // Presses on the display and the operation sign come on to pnOut.
+        if (watched == pnOut_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            pnOutClick();
+        break;
+    case QEvent::ToolTip:
+        if (watched == ind_)
+            return true; // the number itself has no hint
+        break;
+    default: break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TInCalc::FormKeyDown(QKeyEvent* event) {
+    switch (ClipboardKeyOf(event->key(), event->modifiers())) {
+    case ClipboardKey::Copy: CopyToClipboard(); return;
+    case ClipboardKey::Paste: PasteFromClipboard(); return;
+    case ClipboardKey::None: break;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<QPushButton*>(focusWidget()))
+        return; // the focused push button takes Enter for itself
+    if (const std::optional<TCalcAction> action = KeyDownAction(event->key(), event->modifiers()))
+        KeypadPress(*action);
+}
+
+void TInCalc::FormKeyPress(QKeyEvent* event) {
+    // A character typed with Ctrl or Alt alone is a chord, handled by its key code; with both,
+    // it is what AltGr types on some systems.
+    const Qt::KeyboardModifiers chord =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (chord == Qt::ControlModifier || chord == Qt::AltModifier)
+        return;
+    if (const std::optional<TCalcAction> action = TypedCharacterAction(event->text()))
+        KeypadPress(*action);
+}
+
+void TInCalc::FormKeyUp() {
+    for (TButtonPanel* panel : keypad_)
+        panel->SetLowered(false);
+}
+
+void TInCalc::KeypadPress(TCalcAction action) {
+    keypad_[action]->SetLowered(true);
+    if (const QString sign = OperationSign(action); !sign.isEmpty())
+        pnSSS_->setText(sign);
+    calc_.SetAction(action);
+    if (action != caMemClear)
+        ShowValue();
+    switch (action) {
+    case caMemPlus:
+    case caMemMinus:
+        mainForm_.SetCurrentValue(ParseNumberText(calc_.Value()));
+        ShowMemory();
+        break;
+    case caMemRecall: mainForm_.SetCurrentValue(ParseNumberText(calc_.Memory().Value())); break;
+    case caMemClear: ShowMemory(); break;
+    default: break;
+    }
+}
+
+void TInCalc::FunctionClick(TCalcAction action) {
+    calc_.SetAction(action);
+    ShowValue();
+}
+
+void TInCalc::pnM1Click(int cell) {
+    calc_.Memory().SetActiveCell(cell);
+    pnMemNum_->setText(QString("M%1=").arg(cell));
+    ShowMemory();
+    for (size_t k = 0; k < memoryCells_.size(); ++k)
+        memoryCells_[k]->SetLowered(static_cast<int>(k) + 1 == cell);
+    if (cell == 1)
+        calc_.EndEntry();
+}
+
+void TInCalc::ShowValue() {
+    ind_->SetText(Q(calc_.Value()));
+}
+
+void TInCalc::ShowMemory() {
+    memInd_->SetText(Q(calc_.Memory().Value()));
+}
+
+void TInCalc::CopyToClipboard() {
+    CopyValue(ParseNumberText(calc_.Value()));
+}
+
+void TInCalc::PasteFromClipboard() {
+    if (const std::optional<PastedNumber> pasted = PasteNumber()) {
+        calc_.SetValue(pasted->text);
+        ShowValue();
+    }
+}
+
+void TInCalc::pnOutClick() {
+    inputNumber_.Open();
+}
+
+void TInCalc::bbOKClick() {
+    mainForm_.SetCurrentValue(ParseNumberText(calc_.Value()));
+    mainForm_.MainInd()->SetText(Q(GeneralNumberText(mainForm_.CurrentValue())));
+    close();
+}
+
+void TInCalc::bbCloseClick() {
+    close();
+}
+
+void TInCalc::bbHelpClick() {
+    try {
+        help_(hcCalculator);
+    } catch (const std::exception&) {
+        // Help that cannot be shown leaves the calculation alone.
+    }
+}
+
+void TInCalc::ErrorButUp() {
+    for (const TCalcAction action : RaisedOnError)
+        keypad_[action]->SetLowered(false);
+    for (size_t k = 0; k < FunctionKeys.size(); ++k) {
+        if (FunctionKeys[k].action != caPI)
+            functions_[k]->SetLowered(false);
+    }
+}
+
+void TInCalc::ApplicationEventsException(const std::exception& error) {
+    errorHint_.ShowErrorHint(pnOut_, QString::fromUtf8(error.what()) + "!");
+    ErrorButUp();
+}
+
+} // namespace quorvel

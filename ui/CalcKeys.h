@@ -1,0 +1,51 @@
+#pragma once
+
+// The calculator window's panels and keys: what each keypad and function panel shows and does,
+// and which key or typed character presses which keypad panel.
+
+#include "calc/calculator.h"
+
+#include <QString>
+#include <Qt>
+#include <array>
+#include <optional>
+
+namespace quorvel {
+
+struct TKeypadKey {
+    const char* name;
+    const char* caption;
+    const char* accessibleName;
+    const char* keys; // the keys that press it, told to screen readers
+    int row, column, rowSpan, columnSpan;
+};
+
+// The 27 keypad panels, indexed by their action: the keypad's actions are ca0 to caMemClear.
+inline constexpr int KeypadCount = caMemClear + 1;
+extern const std::array<TKeypadKey, KeypadCount> KeypadKeys;
+
+struct TFunctionKey {
+    const char* name;
+    const char* caption; // rich text for the pictures
+    const char* hint;
+    TCalcAction action;
+};
+
+// The 30 function panels, column by column from the left, each from the top.
+inline constexpr int FunctionColumns = 5, FunctionRows = 6;
+extern const std::array<TFunctionKey, FunctionColumns * FunctionRows> FunctionKeys;
+
+// The keypad panel, by its action, that a key press presses by its key code.
+std::optional<TCalcAction> KeyDownAction(int key, Qt::KeyboardModifiers modifiers);
+// The keypad panel, by its action, that a typed character presses.
+std::optional<TCalcAction> TypedCharacterAction(const QString& text);
+
+// The sign of an arithmetic operation that the operation sign panel shows; empty for other
+// actions.
+QString OperationSign(TCalcAction action);
+
+// The clipboard keys that the calculator adds to its key map.
+enum class ClipboardKey { None, Copy, Paste };
+ClipboardKey ClipboardKeyOf(int key, Qt::KeyboardModifiers modifiers);
+
+} // namespace quorvel

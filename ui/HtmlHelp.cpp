@@ -1,0 +1,281 @@
+#include "ui/HtmlHelp.h"
+
+#include "ui/HelpContext.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHelpContentModel>
+#include <QHelpEngine>
+#include <QHelpLink>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+namespace {
+
+const char* const ContentsIdentifier = "contents";
+
+bool IsWebAddress(const QUrl& url) {
+    const QString scheme = url.scheme();
+    return scheme == "http" || scheme == "https" || scheme == "mailto";
+}
+
+// A text browser that reads the topics and their style sheet out of the help file.
+class THelpBrowser : public QTextBrowser {
+public:
+    THelpBrowser(QHelpEngine& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {
+        setObjectName("HelpBrowser");
+        setOpenLinks(false); // web and mail addresses go to the desktop, topics stay here
+        connect(this, &QTextBrowser::anchorClicked, this, &THelpBrowser::Follow);
+    }
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (name.scheme() == "qthelp")
+            return engine_.fileData(name);
+        return QTextBrowser::loadResource(type, name);
+    }
+
+private:
+    void Follow(const QUrl& link) {
+        const QUrl target = source().resolved(link);
+        if (IsWebAddress(target))
+            QDesktopServices::openUrl(target);
+        else
+            setSource(target);
+    }
+
+    QHelpEngine& engine_;
+};
+
+} // namespace
+
+// The help window: the manual's contents beside the topic, with back and forward.
+class THelpWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    THelpWindow(QHelpEngine& engine, QWidget* parent) : QWidget(parent, Qt::Window) {
+        setObjectName("HelpWindow");
+        setWindowTitle("Quorvel Help");
+        resize(820, 560);
+
+        browser_ = new THelpBrowser(engine, this);
+        contents_ = new QTreeView;
+        contents_->setObjectName("HelpContents");
+        contents_->setAccessibleName("Contents");
+        contents_->setHeaderHidden(true);
+        contents_->setModel(engine.contentModel());
+        model_ = engine.contentModel();
+        connect(contents_, &QTreeView::activated, this, &THelpWindow::OpenItem);
+        connect(contents_, &QTreeView::clicked, this, &THelpWindow::OpenItem);
+        connect(model_, &QHelpContentModel::contentsCreated, this, [this] {
+            contents_->expandAll();
+            MarkTopic(browser_->source());
+        });
+        // The browser tells the new topic before source() returns it.
+        connect(browser_, &QTextBrowser::sourceChanged, this, &THelpWindow::MarkTopic);
+
+        auto* splitter = new QSplitter;
+        splitter->addWidget(contents_);
+        splitter->addWidget(browser_);
+        splitter->setStretchFactor(1, 1);
+        splitter->setSizes({220, 600});
+        contents_->expandAll();
+
+        auto* bar = new QHBoxLayout;
+        bar->addWidget(Button("btBack", "Back", QStyle::SP_ArrowBack,
+                              QKeySequence(Qt::ALT | Qt::Key_Left), &QTextBrowser::backward));
+        bar->addWidget(Button("btForward", "Forward", QStyle::SP_ArrowForward,
+                              QKeySequence(Qt::ALT | Qt::Key_Right), &QTextBrowser::forward));
+        bar->addWidget(Button("btHome", "Contents", QStyle::SP_DirHomeIcon,
+                              QKeySequence(Qt::ALT | Qt::Key_Home), &QTextBrowser::home));
+        bar->addStretch();
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(4, 4, 4, 4);
+        layout->addLayout(bar);
+        layout->addWidget(splitter, 1);
+        auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(close, &QShortcut::activated, this, &QWidget::close);
+    }
+
+    void ShowTopic(const QUrl& topic) {
+        if (browser_->source() != topic)
+            browser_->setSource(topic);
+        show();
+        raise();
+        activateWindow();
+    }
+
+    QUrl Topic() const { return browser_->source(); }
+
+private:
+    QToolButton* Button(const char* name, const QString& text, QStyle::StandardPixmap icon,
+                        const QKeySequence& key, void (QTextBrowser::*action)()) {
+        auto* button = new QToolButton;
+        button->setObjectName(name);
+        button->setText(text);
+        button->setToolTip(text + " (" + key.toString(QKeySequence::NativeText) + ")");
+        button->setAccessibleName(text);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setAutoRaise(true);
+        button->setShortcut(key);
+        connect(button, &QToolButton::clicked, browser_, action);
+        if (action == &QTextBrowser::backward)
+            connect(browser_, &QTextBrowser::backwardAvailable, button, &QWidget::setEnabled);
+        if (action == &QTextBrowser::forward)
+            connect(browser_, &QTextBrowser::forwardAvailable, button, &QWidget::setEnabled);
+        button->setEnabled(action == &QTextBrowser::home);
+        return button;
+    }
+
+    void OpenItem(const QModelIndex& index) {
+        if (const QHelpContentItem* item = model_->contentItemAt(index))
+            browser_->setSource(item->url());
+    }
+
+    // Keeps the contents entry of the shown topic selected.
+    void MarkTopic(const QUrl& topic) {
+        const QModelIndex found = Find(QModelIndex(), topic.adjusted(QUrl::RemoveFragment));
+        if (found.isValid())
+            contents_->setCurrentIndex(found);
+    }
+
+    QModelIndex Find(const QModelIndex& parent, const QUrl& topic) const {
+        for (int row = 0; row < model_->rowCount(parent); ++row) {
+            const QModelIndex index = model_->index(row, 0, parent);
+            const QHelpContentItem* item = model_->contentItemAt(index);
+            if (item && item->url() == topic)
+                return index;
+            const QModelIndex below = Find(index, topic);
+            if (below.isValid())
+                return below;
+        }
+        return {};
+    }
+
+    QHelpContentModel* model_;
+    QTreeView* contents_;
+    THelpBrowser* browser_;
+};
+
+THtmlHelp::THtmlHelp(QObject* parent) : QObject(parent) {
+    setObjectName("HtmlHelp");
+}
+
+THtmlHelp::~THtmlHelp() {
+    Unload();
+}
+
+void THtmlHelp::SetHelpFile(const QString& file) {
+    if (file == helpFile_)
+        return;
+    Unload();
+    helpFile_ = file;
+}
+
+void THtmlHelp::Unload() {
+    delete window_; // it shows the engine's contents, so it goes first
+    engine_.reset();
+    collectionDir_.reset();
+}
+
+// Registers the help file in a collection of our own in a temporary folder: the help engine
+// needs a writable collection, and a fresh one never holds a stale copy of the manual.
+bool THtmlHelp::Load() {
+    if (engine_)
+        return true;
+    const QFileInfo file(helpFile_);
+    if (helpFile_.isEmpty() || !file.isFile())
+        return false;
+    auto folder = std::make_unique<QTemporaryDir>();
+    if (!folder->isValid())
+        return false;
+    auto engine = std::make_unique<QHelpEngine>(folder->filePath("Help.qhc"));
+    engine->setReadOnly(false);
+    // The collection remembers the file relative to itself, so it must be given in full.
+    if (!engine->setupData() || !engine->registerDocumentation(file.absoluteFilePath()))
+        return false;
+    engine->contentModel()->createContents(QString());
+    collectionDir_ = std::move(folder);
+    engine_ = std::move(engine);
+    return true;
+}
+
+QUrl THtmlHelp::TopicOf(const QString& identifier) const {
+    const QList<QHelpLink> links = engine_->documentsForIdentifier(identifier);
+    return links.isEmpty() ? QUrl() : links.first().url;
+}
+
+void THtmlHelp::ShowTopic(const QUrl& topic) {
+    if (topic.isEmpty())
+        return;
+    // A window shown modally blocks every other window but its own children: the help window
+    // joins the modal window that asks for help, so that it can be read and scrolled there.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!window_) {
+        window_ = new THelpWindow(*engine_, owner);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            window_->move(screen->availableGeometry().center() - window_->rect().center());
+    } else if (window_->parentWidget() != owner) {
+        const QRect place = window_->geometry();
+        window_->setParent(owner, window_->windowFlags());
+        window_->setGeometry(place);
+    }
+    window_->ShowTopic(topic);
+}
+
+void THtmlHelp::ShowContents() {
+    if (Load())
+        ShowTopic(TopicOf(ContentsIdentifier));
+}
+
+bool THtmlHelp::ShowContext(int context) {
+    if (Load()) {
+        const QUrl topic = TopicOf(QString::number(context));
+        ShowTopic(topic.isEmpty() ? TopicOf(ContentsIdentifier) : topic);
+    }
+    return true;
+}
+
+bool THtmlHelp::HelpHandler(int /*command*/, qintptr data, bool& callHelp) {
+    ShowContext(static_cast<int>(data));
+    callHelp = false;
+    return true;
+}
+
+void THtmlHelp::InstallHelpHook(QCoreApplication* application) {
+    application->installEventFilter(this);
+}
+
+bool THtmlHelp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || key->isAutoRepeat())
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const int context = HelpContextOf(widget);
+    if (context == 0)
+        return false; // a window without a topic: the help key opens nothing there
+    bool callHelp = true;
+    return HelpHandler(HelpContextCommand, context, callHelp);
+}
+
+QUrl THtmlHelp::CurrentTopic() const {
+    return window_ && window_->isVisible() ? window_->Topic() : QUrl();
+}
+
+} // namespace quorvel
+
+#include "HtmlHelp.moc"

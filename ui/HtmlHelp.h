@@ -1,0 +1,68 @@
+#pragma once
+
+// The help component: it opens the compiled manual (a Qt help file, Help.qch) at its contents or
+// at the topic of a help context number, in a help window of its own, and it routes the help key
+// of every window to the topic of that window.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <memory>
+
+class QCoreApplication;
+class QHelpEngine;
+class QTemporaryDir;
+
+namespace quorvel {
+
+class THelpWindow;
+
+// The kind of help request the help key makes; HelpHandler takes any kind as this one.
+inline constexpr int HelpContextCommand = 15;
+
+class THtmlHelp : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString HelpFile READ HelpFile WRITE SetHelpFile)
+
+public:
+    explicit THtmlHelp(QObject* parent = nullptr);
+    // Closes the help window.
+    ~THtmlHelp() override;
+
+    // The compiled help file; a relative path is looked for in the working directory.
+    const QString& HelpFile() const { return helpFile_; }
+    void SetHelpFile(const QString& file);
+
+    // Opens the help window at the manual's contents.
+    void ShowContents();
+    // Opens the help window at the topic of a context number (at the contents when the manual
+    // has no such topic). Returns true. While the help file is empty, missing or unreadable,
+    // nothing opens and nothing is reported.
+    bool ShowContext(int context);
+    // The application-wide help hook: opens the topic of context `data` whatever the kind of
+    // request, tells the caller that no other help system is to run, and reports it handled.
+    bool HelpHandler(int command, qintptr data, bool& callHelp);
+    // Routes the help key (F1) of every window of the application to HelpHandler, with the
+    // help context of the focused control's nearest ancestor that carries one.
+    void InstallHelpHook(QCoreApplication* application);
+
+    // The topic the help window shows; empty while no help window is shown.
+    QUrl CurrentTopic() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Load();
+    void Unload();
+    QUrl TopicOf(const QString& identifier) const;
+    void ShowTopic(const QUrl& topic);
+
+    QString helpFile_;
+    std::unique_ptr<QTemporaryDir> collectionDir_;
+    std::unique_ptr<QHelpEngine> engine_;
+    QPointer<THelpWindow> window_;
+};
+
+} // namespace quorvel

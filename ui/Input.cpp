@@ -1,0 +1,191 @@
+#include "ui/Input.h"
+
+#include "calc/errors.h"
+#include "calc/numbertext.h"
+#include "ui/MainForm.h"
+#include "widgets/qzcalcindicator.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <limits>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int ClientWidth = 348;
+constexpr int ClientHeight = 193;
+const QPoint FirstPlace(244, 167);
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TInputNumber::TInputNumber(TMForm& mainForm, THelpLink help, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      mainForm_(mainForm), help_(std::move(help)) {
+    setObjectName("InputNumber");
+    setWindowTitle("Input Number");
+    setWindowModality(Qt::ApplicationModal);
+    SetHelpContext(this, hcInputNumber);
+    // Fixed places rather than layouts: nothing is measured or laid out until it is shown.
+    setFixedSize(ClientWidth, ClientHeight);
+    move(FirstPlace);
+    CreatePreview();
+    CreateEdits();
+    CreateButtons();
+    setTabOrder(meNumber_, meExponent_);
+    setTabOrder(meExponent_, bbOk_);
+    setTabOrder(bbOk_, bbClose_);
+    setTabOrder(bbClose_, bbHelp_);
+    meNumber_->setFocus();
+}
+
+void TInputNumber::CreatePreview() {
+    auto* gbPreview = new QGroupBox("Preview in natural style", this);
+    gbPreview->setObjectName("gbPreview");
+    gbPreview->setGeometry(8, 4, 332, 64);
+    auto* pnPreview = new QFrame(gbPreview);
+    pnPreview->setObjectName("pnPreview");
+    pnPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnPreview->setAutoFillBackground(true);
+    pnPreview->setBackgroundRole(QPalette::Base);
+    pnPreview->setGeometry(10, 22, 312, 34);
+    previewInd_ = new TQZCalcIndicator(pnPreview);
+    previewInd_->setObjectName("PreviewInd");
+    previewInd_->setAccessibleName("Preview");
+    QFont font = previewInd_->font();
+    font.setPixelSize(17);
+    font.setBold(true);
+    previewInd_->setFont(font);
+    previewInd_->setGeometry(4, 3, 302, 28);
+}
+
+void TInputNumber::CreateEdits() {
+    auto* gbInput = new QGroupBox("Input mantissa and exponent separately", this);
+    gbInput->setObjectName("gbInput");
+    gbInput->setGeometry(8, 74, 332, 74);
+
+    meNumber_ = new QLineEdit("0", gbInput);
+    meNumber_->setObjectName("meNumber");
+    meNumber_->setAccessibleName("Mantissa");
+    meNumber_->setMaxLength(std::numeric_limits<int>::max());
+    meNumber_->setGeometry(12, 38, 180, 24);
+
+    auto* label3 = new QLabel(QString(QChar(0x00d7)), gbInput);
+    label3->setObjectName("Label3");
+    label3->setAlignment(Qt::AlignCenter);
+    label3->setGeometry(194, 38, 18, 24);
+    auto* label4 = new QLabel("10", gbInput);
+    label4->setObjectName("Label4");
+    QFont bold = label4->font();
+    bold.setBold(true);
+    label4->setFont(bold);
+    label4->setGeometry(214, 38, 20, 24);
+
+    // Five positions, each a digit, "+", "-" or blank, set higher like a written exponent.
+    meExponent_ = new QLineEdit(gbInput);
+    meExponent_->setObjectName("meExponent");
+    meExponent_->setAccessibleName("Exponent");
+    meExponent_->setInputMask("#####");
+    meExponent_->setText("0");
+    meExponent_->setGeometry(236, 24, 64, 24);
+    meExponent_->installEventFilter(this);
+
+    connect(meNumber_, &QLineEdit::textChanged, this, &TInputNumber::meNumberChange);
+    connect(meExponent_, &QLineEdit::textChanged, this, &TInputNumber::meNumberChange);
+}
+
+void TInputNumber::CreateButtons() {
+    auto button = [this](const char* name, const QString& caption, int left,
+                         void (TInputNumber::*handler)()) {
+        auto* pushButton = new QPushButton(caption, this);
+        pushButton->setObjectName(name);
+        pushButton->setAutoDefault(true); // Enter presses the focused button, and only that
+        pushButton->setGeometry(left, 158, 75, 26);
+        connect(pushButton, &QPushButton::clicked, this, handler);
+        return pushButton;
+    };
+    bbOk_ = button("bbOk", "Submit", 105, &TInputNumber::bbOkClick);
+    bbClose_ = button("bbClose", "Close", 185, &TInputNumber::bbCloseClick);
+    bbHelp_ = button("bbHelp", "Help", 265, &TInputNumber::bbHelpClick);
+}
+
+void TInputNumber::Open() {
+    show();
+    activateWindow();
+}
+
+void TInputNumber::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TInputNumber::FormShow() {
+    inputValue_ = mainForm_.CurrentValue();
+    QString layout;
+    try {
+        layout = Q(DisplayExponentText(inputValue_));
+        previewInd_->SetText(Q(GeneralNumberText(inputValue_)));
+    } catch (const Error&) {
+        // The edits below still show what they can.
+    }
+    // Each edit whose text changes reads both edits again, so the value starts rounded to the
+    // 13 digits the edits show.
+    const qsizetype letter = layout.indexOf('E', 0, Qt::CaseInsensitive);
+    meNumber_->setText(letter < 0 ? layout : layout.left(letter));
+    meExponent_->setText(letter < 0 ? layout : layout.mid(letter + 1));
+    meNumber_->setFocus();
+    meNumber_->selectAll();
+}
+
+void TInputNumber::meNumberChange() {
+    if (meNumber_->text().isEmpty())
+        meNumber_->setText("0"); // reads both edits again first
+    // The exponent's blank positions count as spaces, which the clean-up drops; a blank exponent
+    // leaves the text ending in "E", which reads as 10 to the power 0.
+    const QString joined = meNumber_->text() + "E" + meExponent_->displayText();
+    try {
+        inputValue_ = ParseNumberText(CleanNumberText(joined.toStdString()));
+        previewInd_->SetText(Q(GeneralNumberText(inputValue_)));
+    } catch (const EConvertError&) {
+        // Not a number yet: the preview keeps the last value that was one.
+    }
+}
+
+bool TInputNumber::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == meExponent_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        meNumberChange();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TInputNumber::bbOkClick() {
+    mainForm_.SetCurrentValue(inputValue_);
+    mainForm_.MainInd()->SetText(Q(GeneralNumberText(inputValue_)));
+    close();
+}
+
+void TInputNumber::bbCloseClick() {
+    close();
+}
+
+void TInputNumber::bbHelpClick() {
+    try {
+        help_(hcInputNumber);
+    } catch (const std::exception&) {
+        // Help that cannot be shown is no reason to disturb the user's typing.
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,68 @@
+#pragma once
+
+// The units list: a modal list of the loaded group's units from which the user picks one for the
+// main window's upper or lower unit picker, with a search by the beginning of a unit's name.
+
+#include "ui/HelpContext.h"
+
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace quorvel {
+
+class TErrorHintWindow;
+
+// The find dialog: a small modeless window with the search text, Find Next, Cancel and Help.
+// It keeps its text between openings.
+class TFindDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TFindDialog(THelpLink helpLink, QWidget* parent);
+
+    QString FindText() const;
+    void SetFindText(const QString& text);
+
+signals:
+    // Find Next was pressed.
+    void Find();
+
+private:
+    QLineEdit* edFind_;
+};
+
+class TListUnits : public QDialog {
+    Q_OBJECT
+
+public:
+    // `targetPicker` gives the unit picker the list serves at the moment (the one the main
+    // window's ListTarget names); a choice is handed back by selecting it there.
+    TListUnits(TErrorHintWindow& errorHint, THelpLink helpLink,
+               std::function<QComboBox*()> targetPicker, QWidget* parent = nullptr);
+
+    // Replaces the entries with the unit names of a newly loaded group.
+    void SetUnits(const QStringList& names);
+    // Selects the target picker's unit in the list and shows the list modally.
+    void Open();
+
+    void bbOkClick();
+    void bbFindClick();
+    void fdFindFind();
+
+private:
+    int SelectedIndex() const;
+    void Select(int index);
+
+    TErrorHintWindow& errorHint_;
+    THelpLink helpLink_;
+    std::function<QComboBox*()> targetPicker_;
+    QListWidget* lbUnits_;
+    TFindDialog* fdFind_;
+};
+
+} // namespace quorvel

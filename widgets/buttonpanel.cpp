@@ -1,0 +1,195 @@
+#include "widgets/buttonpanel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace quorvel {
+
+namespace {
+
+// A screen reader sees a panel as a push button it can press.
+class ButtonPanelAccessible : public QAccessibleWidget {
+public:
+    explicit ButtonPanelAccessible(TButtonPanel* panel)
+        : QAccessibleWidget(panel, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            static_cast<TButtonPanel*>(widget())->Activate();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* ButtonPanelAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(TButtonPanel::staticMetaObject.className()))
+        return new ButtonPanelAccessible(static_cast<TButtonPanel*>(object));
+    return nullptr;
+}
+
+// Lower is better: how far a panel lies from `from` when moving in the direction of `key`;
+// negative when it does not lie in that direction at all.
+int DistanceInDirection(QPoint from, QPoint to, int key) {
+    const int dx = to.x() - from.x(), dy = to.y() - from.y();
+    switch (key) {
+    case Qt::Key_Left: return dx < 0 ? -dx + 2 * std::abs(dy) : -1;
+    case Qt::Key_Right: return dx > 0 ? dx + 2 * std::abs(dy) : -1;
+    case Qt::Key_Up: return dy < 0 ? -dy + 2 * std::abs(dx) : -1;
+    case Qt::Key_Down: return dy > 0 ? dy + 2 * std::abs(dx) : -1;
+    default: return -1;
+    }
+}
+
+} // namespace
+
+TButtonPanel::TButtonPanel(const QString& caption, Trigger trigger, QWidget* parent)
+    : QWidget(parent), caption_(caption), captionColour_(Qt::black), trigger_(trigger) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(ButtonPanelAccessibleFactory);
+        return true;
+    }();
+    (void)accessibleInstalled;
+    caption_.setTextFormat(caption.contains('<') ? Qt::RichText : Qt::PlainText);
+    caption_.setPerformanceHint(QStaticText::AggressiveCaching);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TButtonPanel::Activate() {
+    if (action_)
+        action_();
+}
+
+void TButtonPanel::SetLowered(bool lowered) {
+    if (lowered == lowered_)
+        return;
+    lowered_ = lowered;
+    update();
+}
+
+void TButtonPanel::Look(bool lowered) {
+    if (!latched_)
+        SetLowered(lowered);
+}
+
+void TButtonPanel::SetCaptionColour(const QColor& colour) {
+    captionColour_ = colour;
+    update();
+}
+
+void TButtonPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QBrush face = palette().button();
+    qDrawShadePanel(&painter, rect(), palette(), lowered_, 1, &face);
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? captionColour_
+                               : palette().color(QPalette::Disabled, QPalette::Text));
+    const QSizeF size = caption_.size();
+    const int shift = lowered_ ? 1 : 0;
+    painter.drawStaticText(
+        QPointF((width() - size.width()) / 2 + shift, (height() - size.height()) / 2 + shift),
+        caption_);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void TButtonPanel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (trigger_ == Trigger::Press) {
+        Look(true);
+        Activate();
+    } else if (event->button() == Qt::LeftButton) {
+        held_ = true;
+        Look(true);
+    } else {
+        event->ignore();
+    }
+}
+
+void TButtonPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (trigger_ == Trigger::Press) {
+        mousePressEvent(event); // the second press of a double click is a press of its own
+    } else if (event->button() == Qt::LeftButton) {
+        // The first click of the pair has acted already.
+        event->accept();
+        Look(true);
+    } else {
+        event->ignore();
+    }
+}
+
+void TButtonPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (held_)
+        Look(rect().contains(event->position().toPoint()));
+}
+
+void TButtonPanel::mouseReleaseEvent(QMouseEvent* event) {
+    if (trigger_ == Trigger::Press) {
+        if (event->buttons() == Qt::NoButton)
+            Look(false);
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    Look(false);
+    const bool click = held_ && rect().contains(event->position().toPoint());
+    held_ = false;
+    if (click)
+        Activate();
+}
+
+void TButtonPanel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (event->modifiers() == Qt::NoModifier) {
+            Activate();
+            return;
+        }
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: MoveFocus(event->key()); return;
+    default: break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TButtonPanel::MoveFocus(int key) {
+    const QPoint from = geometry().center();
+    TButtonPanel* nearest = nullptr;
+    int best = -1;
+    for (TButtonPanel* panel :
+         parentWidget()->findChildren<TButtonPanel*>(Qt::FindDirectChildrenOnly)) {
+        if (panel == this || !(panel->focusPolicy() & Qt::TabFocus))
+            continue;
+        const int distance = DistanceInDirection(from, panel->geometry().center(), key);
+        if (distance >= 0 && (best < 0 || distance < best)) {
+            best = distance;
+            nearest = panel;
+        }
+    }
+    if (nearest)
+        nearest->setFocus(Qt::TabFocusReason);
+}
+
+void TButtonPanel::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TButtonPanel::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+} // namespace quorvel

@@ -1,0 +1,39 @@
+#pragma once
+
+// A panel of text lines that scroll upwards without end: after the last line has left the top,
+// the first comes in again from the bottom. Colours are the palette's window and text colours.
+
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+namespace quorvel {
+
+class TCreditsPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TCreditsPanel(QWidget* parent = nullptr);
+
+    void SetLines(const QStringList& lines);
+    const QStringList& Lines() const { return lines_; }
+    void Start();
+    void Stop();
+    bool IsScrolling() const { return timer_.isActive(); }
+    // How far the text has moved up, in pixels; 0 puts the first line just below the bottom.
+    int Offset() const { return offset_; }
+    // Moves the text up by one pixel.
+    void Step();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int Cycle() const;
+
+    QStringList lines_;
+    QTimer timer_;
+    int offset_ = 0;
+};
+
+} // namespace quorvel

@@ -1,0 +1,17 @@
+#include "widgets/style.h"
+
+#include "widgets/icons.h"
+
+namespace quorvel {
+
+QIcon TQuorvelStyle::standardIcon(StandardPixmap picture, const QStyleOption* option,
+                                  const QWidget* widget) const {
+    // The tool bar and the menu bar each make one at creation, shown or not.
+    switch (picture) {
+    case SP_ToolBarHorizontalExtensionButton: return MakeIcon(Picture::MoreRight);
+    case SP_ToolBarVerticalExtensionButton: return MakeIcon(Picture::MoreDown);
+    default: return QProxyStyle::standardIcon(picture, option, widget);
+    }
+}
+
+} // namespace quorvel

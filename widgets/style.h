@@ -1,0 +1,19 @@
+#pragma once
+
+// The program's look: the platform's style, with the standard pictures that the windows show
+// drawn in code. Start-up then reads no image file, and so loads none of the image format
+// plugins that reading the first one brings in.
+
+#include <QProxyStyle>
+
+namespace quorvel {
+
+class TQuorvelStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    QIcon standardIcon(StandardPixmap picture, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+};
+
+} // namespace quorvel
