@@ -26,9 +26,13 @@ echo "first start: $first"
 diff -r "$delivered" "$work/Files" > /dev/null || fail "the working folder was not seeded"
 [[ $first == "groups=23 named=23 first-unit=metre folder=$work" ]] || fail "unexpected window"
 
-# The user's edit survives the next start.
+cmp "$tmp/moved/share/quorvel/Help.qch" "$work/Help.qch" || fail "the manual was not put in place"
+
+# The user's edit survives the next start; the manual is brought up to date.
 sed -i '1s/.*/my own metre\r/' "$work/Files/Length.uns"
+echo "an older manual" > "$work/Help.qch"
 second=$(start)
 echo "second start: $second"
 [[ $second == "groups=23 named=23 first-unit=my own metre folder=$work" ]] ||
     fail "the user's edit did not survive"
+cmp "$tmp/moved/share/quorvel/Help.qch" "$work/Help.qch" || fail "the manual was not renewed"
