@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
@@ -13,9 +14,54 @@ namespace {
 
 const QString MultiplicationSign = QString(QChar(0x00D7));
 
+qsizetype ExponentLetter(const QString& text) {
+    // A plain search: a regular expression here costs its engine's start-up on the first paint.
+    const auto found =
+        std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == 'E' || c == 'e'; });
+    return found == text.cend() ? -1 : found - text.cbegin();
+}
+
+// The parts of a text as drawn from the right edge: the mantissa, then in exponent layout the
+// multiplication sign, "10" and the raised exponent.
+struct Layout {
+    QString mantissa;
+    QString exponent; // empty in fixed layout
+};
+
+Layout LayoutOf(const QString& displayText) {
+    const qsizetype letter = ExponentLetter(displayText);
+    if (letter < 0)
+        return {displayText, {}};
+    return {displayText.left(letter), displayText.mid(letter + 1)};
+}
+
+int DrawnWidth(const Layout& layout, const QFontMetrics& metrics) {
+    int width = metrics.horizontalAdvance(layout.mantissa);
+    if (!layout.exponent.isEmpty()) {
+        width += metrics.horizontalAdvance(MultiplicationSign) + metrics.horizontalAdvance("10") +
+                 metrics.horizontalAdvance(layout.exponent);
+    }
+    return width;
+}
+
+// The widest texts the layout makes: a negative number with every digit the display shows, in
+// fixed notation with a fraction and in exponent notation with a four-digit exponent (texts
+// with the other decimal separator than the locale's read as other numbers, which does no harm).
+int WidestTextWidth(const QFontMetrics& metrics) {
+    int widest = 0;
+    for (const char* text : {"-888888888888888,888", "-888888888888888.888",
+                             "-8,88888888888888E-4888", "-8.88888888888888E-4888",
+                             "-8,88888888888888E+4888", "-1,88888888888888E-5",
+                             "-1.88888888888888E-5"}) {
+        const QString shown = QString::fromStdString(DisplayText(text, true));
+        widest = std::max(widest, DrawnWidth(LayoutOf(shown), metrics));
+    }
+    return widest;
+}
+
 } // namespace
 
-TQZCalcIndicator::TQZCalcIndicator(QWidget* parent) : QWidget(parent) {
+TQZCalcIndicator::TQZCalcIndicator(QWidget* parent) : QWidget(parent), drawingFont_(font()) {
     resize(145, 20);
     SetText("-123456789E-1234");
     SetThouSep(true);
@@ -40,32 +86,49 @@ void TQZCalcIndicator::SetThouSep(bool grouped) {
     update();
 }
 
+int TQZCalcIndicator::DrawnTextWidth() const {
+    return DrawnWidth(LayoutOf(displayText_), QFontMetrics(drawingFont_));
+}
+
+void TQZCalcIndicator::FitFont() {
+    drawingFont_ = font();
+    const int available = width();
+    if (available <= 0)
+        return;
+    const bool inPixels = drawingFont_.pixelSize() > 0;
+    qreal size = inPixels ? drawingFont_.pixelSize() : drawingFont_.pointSizeF();
+    for (int widest = WidestTextWidth(QFontMetrics(drawingFont_)); widest > available && size > 4;
+         widest = WidestTextWidth(QFontMetrics(drawingFont_))) {
+        size = std::max<qreal>(4, std::floor(size * available / widest * 0.98));
+        if (inPixels)
+            drawingFont_.setPixelSize(static_cast<int>(size));
+        else
+            drawingFont_.setPointSizeF(size);
+    }
+}
+
 void TQZCalcIndicator::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    const QFontMetrics metrics(font());
+    painter.setFont(drawingFont_);
+    const QFontMetrics metrics(drawingFont_);
     const int w = width();
     const int h = metrics.height();
     auto draw = [&](int left, int top, const QString& text) {
         painter.drawText(left, top + metrics.ascent(), text);
     };
 
-    // A plain search: a regular expression here costs its engine's start-up on the first paint.
-    const auto found = std::find_if(displayText_.cbegin(), displayText_.cend(),
-                                    [](QChar c) { return c == 'E' || c == 'e'; });
-    const qsizetype letter = found == displayText_.cend() ? -1 : found - displayText_.cbegin();
-    if (letter < 0) {
-        draw(w - metrics.horizontalAdvance(displayText_), h / 4, displayText_);
+    const Layout layout = LayoutOf(displayText_);
+    if (layout.exponent.isEmpty()) {
+        draw(w - metrics.horizontalAdvance(layout.mantissa), h / 4, layout.mantissa);
         return;
     }
     // Mantissa x 10 with the exponent raised, laid out from the right edge.
-    const QString mantissa = displayText_.left(letter);
-    const QString exponent = displayText_.mid(letter + 1);
     const int signWidth = metrics.horizontalAdvance(MultiplicationSign);
-    const int x10 = w - metrics.horizontalAdvance(exponent) - metrics.horizontalAdvance("10");
-    draw(w - metrics.horizontalAdvance(exponent), 0, exponent);
+    const int x10 = w - metrics.horizontalAdvance(layout.exponent) - metrics.horizontalAdvance("10");
+    draw(w - metrics.horizontalAdvance(layout.exponent), 0, layout.exponent);
     draw(x10, h / 3, "10");
-    draw(x10 - signWidth - metrics.horizontalAdvance(mantissa), h / 3, mantissa);
+    draw(x10 - signWidth - metrics.horizontalAdvance(layout.mantissa), h / 3, layout.mantissa);
     draw(x10 - signWidth, h / 3, MultiplicationSign);
 }
 
@@ -77,8 +140,15 @@ void TQZCalcIndicator::mouseReleaseEvent(QMouseEvent* event) {
 
 void TQZCalcIndicator::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        FitFont();
         update();
+    }
+}
+
+void TQZCalcIndicator::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitFont();
 }
 
 } // namespace quorvel

@@ -1,7 +1,9 @@
 #pragma once
 
 // The number display: a value text laid out with thousands grouping or as a mantissa with a
-// raised power of ten, drawn right-aligned on its parent's background.
+// raised power of ten, drawn right-aligned on its parent's background. The text is drawn in the
+// control's font made just small enough that the widest text the layout can make fits the
+// control's width: a number is never cut, whatever the font size.
 
 #include <QString>
 #include <QWidget>
@@ -24,6 +26,11 @@ public:
     // The text as laid out for display, separators included.
     const QString& DisplayedText() const { return displayText_; }
 
+    // The width of the text as drawn, in pixels.
+    int DrawnTextWidth() const;
+    // The font the text is drawn in.
+    const QFont& DrawingFont() const { return drawingFont_; }
+
     bool ThouSep() const { return thouSep_; }
     // Takes effect with the next SetText.
     void SetThouSep(bool grouped);
@@ -35,9 +42,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void FitFont();
+
     QString displayText_;
+    QFont drawingFont_;
     bool thouSep_ = false;
 };
 

@@ -60,6 +60,8 @@ private slots:
     void clickIsReported();
     void plainTextIsRightAligned();
     void exponentIsRaised();
+    void everyTextFitsTheWidth_data();
+    void everyTextFitsTheWidth();
 };
 
 void TestCalcIndicator::freshDisplayShowsTheSample() {
@@ -145,6 +147,37 @@ void TestCalcIndicator::exponentIsRaised() {
     QVERIFY2(mantissa.top() - exponent.top() >= metrics.height() / 4,
              qPrintable(QString("%1 %2").arg(mantissa.top()).arg(exponent.top())));
     QVERIFY(mantissa.right() < exponentLeft);
+}
+
+void TestCalcIndicator::everyTextFitsTheWidth_data() {
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shrinks"); // whether the widest text needs a smaller font
+    QTest::addRow("negative exponent 123") << 24 << 300 << "-1,5E123" << true;
+    QTest::addRow("negative 1E20") << 24 << 300 << "-1E20" << true;
+    QTest::addRow("negative exponent -4000") << 24 << 300 << "-1,5E-4000" << true;
+    QTest::addRow("negative exponent 4900") << 24 << 300 << "-1E4900" << true;
+    QTest::addRow("widest fixed text") << 24 << 300 << "-888888888888888,888" << true;
+    QTest::addRow("large font, narrow display") << 60 << 200 << "-1,5E-4000" << true;
+    QTest::addRow("room enough") << 10 << 400 << "-1,5E-4000" << false;
+}
+
+void TestCalcIndicator::everyTextFitsTheWidth() {
+    QFETCH(int, pixelSize);
+    QFETCH(int, width);
+    QFETCH(QString, text);
+    QFETCH(bool, shrinks);
+    SeparatorScope scope(",", " ");
+    TQZCalcIndicator display;
+    QFont font = display.font();
+    font.setPixelSize(pixelSize);
+    display.setFont(font);
+    display.resize(width, 80);
+    display.SetText(text);
+    QVERIFY(display.DrawnTextWidth() <= width);
+    QVERIFY2(InkBox(Render(display)).left() > 0, "the text is cut at the left edge");
+    QCOMPARE(display.DrawingFont().pixelSize() < pixelSize, shrinks);
 }
 
 QTEST_MAIN(TestCalcIndicator)
