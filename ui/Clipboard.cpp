@@ -13,8 +13,20 @@ void CopyValue(long double value) {
         QString::fromStdString(CleanNumberText(GeneralNumberText(value))));
 }
 
+namespace {
+
+// Other programs copy a negative number with a typographic minus or dash; each means "-".
+QString WithAsciiMinus(QString text) {
+    for (char16_t minus : {u'\u2212', u'\u2010', u'\u2011', u'\u2012', u'\u2013', u'\uFE63',
+                           u'\uFF0D'})
+        text.replace(QChar(minus), QChar('-'));
+    return text;
+}
+
+} // namespace
+
 std::optional<PastedNumber> PasteNumber() {
-    const QString text = QGuiApplication::clipboard()->text();
+    const QString text = WithAsciiMinus(QGuiApplication::clipboard()->text());
     if (text.isEmpty())
         return std::nullopt;
     PastedNumber pasted{CleanNumberText(text.toStdString()), 0};

@@ -1,5 +1,7 @@
 #include "ui/Hints.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -121,7 +123,20 @@ void TCustomHintWindow::StopWatching() {
     watching_ = false;
 }
 
+namespace {
+
+QAccessibleInterface* AlertAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(TErrorHintWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
+} // namespace
+
 TErrorHintWindow::TErrorHintWindow(QWidget* parent) : TCustomHintWindow(parent) {
+    // Screen readers see the balloon as an alert.
+    static const bool accessible = (QAccessible::installFactory(AlertAccessibleFactory), true);
+    Q_UNUSED(accessible);
     setObjectName("ErrorHint");
     QPalette colours = palette();
     colours.setColor(QPalette::Window, HintColour);
@@ -149,6 +164,10 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text) {
     // more pixels of height).
     const QPoint topLeft = control->mapToGlobal(QPoint(6, control->height() + 1));
     ActivateHint(QRect(topLeft, QSize(measured.width() + 6, measured.height() + 4)), text);
+    // A screen reader speaks the message as an alert.
+    setAccessibleName(text);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 } // namespace quorvel

@@ -8,13 +8,16 @@
 #include "ui/Clipboard.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
+#include "widgets/groupbutton.h"
 #include "widgets/icons.h"
 #include "widgets/qzcalcindicator.h"
 #include "widgets/valuepanel.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,7 +41,9 @@ namespace {
 constexpr int ClientWidth = 545;
 constexpr int ClientHeight = 311;
 constexpr int GroupPanelWidth = 152;
-const char* const GroupNameProperty = "groupName";
+// The longest delivered group name, which the group column always has room for.
+const char* const WidestDeliveredGroup = "Kinematic viscosity";
+constexpr int MenuItemChars = 40; // a longer name is cut short in the Units menu
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -48,6 +53,17 @@ QString Q(const std::string& text) {
 QString AsCaption(const QString& name) {
     QString caption = name;
     return caption.replace('&', "&&");
+}
+
+// The text cut short with an ellipsis to fit the width; the whole text as tool tip when cut.
+void ShowElided(QLabel* label, const QString& text, int width) {
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, width);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+}
+
+bool IsDark(const QPalette& palette) {
+    return palette.color(QPalette::Base).lightness() < 128;
 }
 
 void AppendLine(QTextDocument& document, const QString& line) {
@@ -86,7 +102,10 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
 
     currentValue_ = 0;
     ShowValue();
-    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    ApplyColours();
+    // The designed size, or larger when a large font needs more room.
+    setFixedSize(QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height())
+                     .expandedTo(minimumSizeHint()));
 }
 
 void TMForm::CreateMenus() {
@@ -106,10 +125,14 @@ void TMForm::CreateMenus() {
 
     QMenu* units = menuBar()->addMenu("&Units");
     units->setObjectName("miUnits");
+    units->setToolTipsVisible(true); // the whole name of a group whose name is cut short
+    auto* loaded = new QActionGroup(this); // the loaded group's item is checked
     for (int k = 0; k < GroupSlotCount; ++k) {
         const std::string name = "mi" + std::to_string(k + 1);
         mi_[k] = MenuAction(units, name.c_str(), QString::number(k + 1),
                             [this, k] { mi1Click(mi_[k]); });
+        mi_[k]->setCheckable(true);
+        loaded->addAction(mi_[k]);
     }
 
     QMenu* help = menuBar()->addMenu("&Help");
@@ -135,7 +158,12 @@ QWidget* TMForm::CreateGroupPanel() {
     groupPanel_ = new QScrollArea;
     groupPanel_->setObjectName("pnGroups");
     groupPanel_->setAccessibleName("Groups");
-    groupPanel_->setFixedWidth(GroupPanelWidth);
+    groupPanel_->setFocusPolicy(Qt::NoFocus); // the buttons take the focus, not their frame
+    const int buttonMargins = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 16;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    groupPanel_->setFixedWidth(std::max(
+        GroupPanelWidth,
+        fontMetrics().horizontalAdvance(WidestDeliveredGroup) + buttonMargins + scrollBar + 8));
     groupPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     groupPanel_->setWidgetResizable(true);
     auto* column = new QWidget;
@@ -143,11 +171,10 @@ QWidget* TMForm::CreateGroupPanel() {
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(1);
     for (int k = 0; k < GroupSlotCount; ++k) {
-        QPushButton* button = ab_[k] = new QPushButton;
+        TGroupButton* button = ab_[k] = new TGroupButton;
         button->setObjectName(QString("ab%1").arg(k + 1));
         button->setAccessibleName(QString("Group %1").arg(k + 1));
-        button->setFixedHeight(23);
-        button->setAutoDefault(false);
+        button->setFixedHeight(std::max(23, button->QPushButton::sizeHint().height()));
         button->installEventFilter(this); // keeps the focused button scrolled into view
         connect(button, &QPushButton::clicked, this, [this, button] { ab1Click(button); });
         layout->addWidget(button);
@@ -205,9 +232,6 @@ QWidget* TMForm::CreateValuePanel() {
     bold.setBold(true);
     bold.setPixelSize(24);
     mainInd_->setFont(bold);
-    QPalette navy = mainInd_->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    mainInd_->setPalette(navy);
     // Room for the mantissa a third of a line down and the raised exponent above it.
     mainInd_->setFixedHeight(QFontMetrics(bold).height() * 4 / 3 + 2);
     // A press on the value reaches pnOut's filter, which opens the input dialog: the display
@@ -231,15 +255,23 @@ QWidget* TMForm::CreateConversionPanel() {
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setVerticalSpacing(6);
 
-    auto picker = [&](const char* name, const QString& accessible) {
+    // Each picker has a label, which screen readers announce with its value.
+    auto picker = [&](const char* name, const QString& caption, QLabel*& label) {
         auto* box = new QComboBox;
         box->setObjectName(name);
-        box->setAccessibleName(accessible);
+        box->setAccessibleName(caption);
         box->setMaxVisibleItems(20);
+        // A list that scrolls after 20 rows, where some styles would show every unit at once.
+        box->setStyleSheet("QComboBox { combobox-popup: 0; }");
+        label = new QLabel(caption);
+        label->setObjectName(QString(name) + "Label");
+        label->setBuddy(box);
         return box;
     };
-    cb1_ = picker("cb1", "Upper unit");
-    cb2_ = picker("cb2", "Lower unit");
+    QLabel* upperLabel = nullptr;
+    QLabel* lowerLabel = nullptr;
+    cb1_ = picker("cb1", "Upper unit", upperLabel);
+    cb2_ = picker("cb2", "Lower unit", lowerLabel);
     const bool listExists = static_cast<bool>(links_.unitsList);
     auto listButton = [&](const char* name, int target) {
         return ToolButton(name, "List of units", Picture::List,
@@ -278,11 +310,15 @@ QWidget* TMForm::CreateConversionPanel() {
     arrows->addWidget(bbDown_);
     arrows->addStretch();
 
-    grid->addWidget(speedButton2_, 0, 0);
-    grid->addWidget(cb1_, 0, 1);
-    grid->addLayout(arrows, 1, 0, 1, 2);
-    grid->addWidget(speedButton3_, 2, 0);
-    grid->addWidget(cb2_, 2, 1);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(upperLabel, 0, 1);
+    grid->addWidget(speedButton2_, 1, 0);
+    grid->addWidget(cb1_, 1, 1);
+    grid->addLayout(arrows, 2, 0, 1, 2);
+    grid->addWidget(lowerLabel, 3, 1);
+    grid->addWidget(speedButton3_, 4, 0);
+    grid->addWidget(cb2_, 4, 1);
+    grid->setRowMinimumHeight(2, 52);
     grid->setColumnStretch(1, 1);
     return panel;
 }
@@ -344,6 +380,8 @@ void TMForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange) {
         ApplyLocaleSeparators();
         ShowValue();
+    } else if (event->type() == QEvent::PaletteChange) {
+        ApplyColours();
     }
 }
 
@@ -371,36 +409,69 @@ void TMForm::SetGroupButtons() {
     GroupSlots groupSlots;
     try {
         groupSlots = database_.ReadGroupSlots();
-    } catch (const EFileError&) {
+    } catch (const EFileError& error) {
+        ShowDatabaseMissing(error);
         return; // no group list: every slot keeps its caption
     }
     for (int k = 0; k < GroupSlotCount; ++k) {
-        const QString name = Q(groupSlots[k]);
-        ab_[k]->setProperty(GroupNameProperty, name);
-        ab_[k]->setText(AsCaption(name));
+        const QString name = OneLine(Q(groupSlots[k]));
+        ab_[k]->SetGroupName(Q(groupSlots[k]));
         ab_[k]->setAccessibleName(name.isEmpty() ? QString("Group %1").arg(k + 1) : name);
-        mi_[k]->setText(AsCaption(name));
+        const QString item = fontMetrics().elidedText(
+            name, Qt::ElideRight, fontMetrics().averageCharWidth() * MenuItemChars);
+        mi_[k]->setText(AsCaption(item));
+        mi_[k]->setToolTip(item == name ? QString() : name);
     }
 }
 
-void TMForm::ab1Click(QPushButton* sender) {
-    const QString name = sender->property(GroupNameProperty).toString();
+// Without its group list the program has nothing to show: the status bar says where it looked.
+void TMForm::ShowDatabaseMissing(const EFileError& error) {
+    const QString list = QDir(QString::fromStdString(database_.GroupListFile().string()))
+                             .absolutePath();
+    const QString text = QFile::exists(list)
+                             ? QString::fromStdString(error.what())
+                             : QString("No units database: %1 was not found").arg(list);
+    lineLabel_->setText(text);
+    statusBar()->setToolTip(text);
+}
+
+void TMForm::ab1Click(TGroupButton* sender) {
+    const QString name = sender->GroupName();
+    // The loaded group's button stays pressed. Not an exclusive button group: that would take
+    // the buttons out of the Tab order but for the pressed one.
+    for (TGroupButton* button : ab_)
+        button->setChecked(button == sender);
+    mi_[std::find(ab_.begin(), ab_.end(), sender) - ab_.begin()]->setChecked(true);
     cb1_->clear();
     cb2_->clear();
     factorList_.clear();
     groupName_ = name;
-    groupLabel_->setText(name);
+    ShowElided(groupLabel_, OneLine(name), groupLabel_->width() - 8);
     std::vector<Unit> units;
     try {
         units = database_.LoadGroup(name.toStdString());
-    } catch (const EFileError&) {
+    } catch (const EFileError& error) {
         emit UnitsLoaded({});
-        return; // the group stays empty, and conversions do nothing
+        // The group stays empty and conversions do nothing; the user learns why.
+        if (!name.isEmpty()) {
+            errorHint_.ShowErrorHint(cb1_, QString("The units of '%1' cannot be read. %2")
+                                               .arg(OneLine(name), Q(error.what())));
+        }
+        return;
     }
     QStringList names;
+    int withoutFactor = 0;
     for (const Unit& unit : units) {
-        names.append(Q(unit.name));
+        names.append(OneLine(Q(unit.name)));
         factorList_.push_back(unit.factor);
+        withoutFactor += unit.factor.empty() ? 1 : 0;
+    }
+    if (withoutFactor > 0) {
+        errorHint_.ShowErrorHint(
+            cb1_, QString("%1 of the %2 units of '%3' have no factor and do not convert.")
+                      .arg(withoutFactor)
+                      .arg(units.size())
+                      .arg(OneLine(name)));
     }
     cb1_->addItems(names);
     cb2_->addItems(names);
@@ -446,11 +517,18 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
         return; // a value the display cannot take back converts nothing
     }
     currentValue_ = result->value;
-    const QString line = Q(result->line);
+    const QString line = OneLine(Q(result->line));
     lineLabel_->setText(line);
     statusBar()->setToolTip(line);
     if (report_)
         AppendLine(*report_, line);
+}
+
+void TMForm::ApplyColours() {
+    QPalette colours = mainInd_->palette();
+    colours.setColor(QPalette::WindowText,
+                     IsDark(palette()) ? palette().color(QPalette::Link) : QColor(0, 0, 128));
+    mainInd_->setPalette(colours);
 }
 
 void TMForm::ShowValue() {

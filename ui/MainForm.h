@@ -23,7 +23,9 @@ class QToolButton;
 
 namespace quorvel {
 
+class EFileError;
 class TErrorHintWindow;
+class TGroupButton;
 class TQZCalcIndicator;
 enum class Picture;
 
@@ -62,7 +64,7 @@ public:
     // Fills the 23 group buttons and the Units menu from the group list.
     void SetGroupButtons();
     // Loads the group whose name the button shows.
-    void ab1Click(QPushButton* sender);
+    void ab1Click(TGroupButton* sender);
     // Menu item k acts as group button k.
     void mi1Click(QAction* sender);
     void bbUpClick();
@@ -92,6 +94,9 @@ private:
     QAction* MenuAction(QMenu* menu, const char* name, const QString& text,
                         const std::function<void()>& action);
     void FormShow();
+    void ShowDatabaseMissing(const EFileError& error);
+    // The value's colours, from the palette: navy on a light panel, a light blue on a dark one.
+    void ApplyColours();
     void Convert(QComboBox* source, QComboBox* target);
     void ShowValue();
     void OpenUnitsList(int target);
@@ -108,7 +113,7 @@ private:
     int listTarget_ = 1;
     bool shown_ = false;
 
-    std::array<QPushButton*, GroupSlotCount> ab_{};
+    std::array<TGroupButton*, GroupSlotCount> ab_{};
     std::array<QAction*, GroupSlotCount> mi_{};
     QScrollArea* groupPanel_ = nullptr;
     QFrame* pnOut_ = nullptr;

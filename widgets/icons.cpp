@@ -6,12 +6,20 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 
 namespace quorvel {
 
 namespace {
 
-const QColor Ink(0x1f, 0x3a, 0x68);
+const QColor InkOnLight(0x1f, 0x3a, 0x68);
+
+// The outline colour of the pictures: dark on a light window, light on a dark one.
+QColor Ink() {
+    const QPalette palette = QGuiApplication::palette();
+    return palette.color(QPalette::Window).lightness() < 128 ? QColor(0xc8, 0xd6, 0xee)
+                                                               : InkOnLight;
+}
 const QColor Accent(0x2f, 0x6f, 0xd0);
 const QColor Paper(0xfb, 0xfb, 0xf8);
 
@@ -25,7 +33,7 @@ QFont Font(int pixelSize, bool bold) {
 }
 
 void DrawPage(QPainter& p, QRectF page) {
-    p.setPen(QPen(Ink, 1.5));
+    p.setPen(QPen(Ink(), 1.5));
     p.setBrush(Paper);
     p.drawRoundedRect(page, 2, 2);
 }
@@ -52,8 +60,8 @@ void DrawArrow(QPainter& p, bool up) {
     arrow.closeSubpath();
     QLinearGradient fill(0, 0, 32, 32);
     fill.setColorAt(0, Accent.lighter(130));
-    fill.setColorAt(1, Ink);
-    p.setPen(QPen(Ink, 1));
+    fill.setColorAt(1, Ink());
+    p.setPen(QPen(Ink(), 1));
     p.setBrush(fill);
     p.drawPath(arrow);
 }
@@ -63,7 +71,7 @@ void DrawChevrons(QPainter& p, bool down) {
         p.translate(32, 0);
         p.rotate(90);
     }
-    p.setPen(QPen(Ink, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(Ink(), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const qreal x : {8.0, 17.0}) {
         const QPointF chevron[] = {{x, 9}, {x + 7, 16}, {x, 23}};
         p.drawPolyline(chevron, 3);
@@ -78,7 +86,7 @@ void Draw(QPainter& p, Picture picture) {
         DrawLines(p, QRectF(15, 13, 10, 13), 3);
         break;
     case Picture::Paste:
-        p.setPen(QPen(Ink, 1.5));
+        p.setPen(QPen(Ink(), 1.5));
         p.setBrush(QColor(0xc8, 0x9b, 0x5e));
         p.drawRoundedRect(QRectF(5, 5, 18, 23), 2, 2);
         p.setBrush(QColor(0x9a, 0xa4, 0xb0));
@@ -90,21 +98,21 @@ void Draw(QPainter& p, Picture picture) {
         for (int k = 0; k < 3; ++k) {
             const qreal y = 8 + 8 * k;
             const qreal knob = k == 1 ? 20 : k == 0 ? 10 : 14;
-            p.setPen(QPen(Ink, 2));
+            p.setPen(QPen(Ink(), 2));
             p.drawLine(QPointF(4, y), QPointF(28, y));
             p.setBrush(Accent);
-            p.setPen(QPen(Ink, 1));
+            p.setPen(QPen(Ink(), 1));
             p.drawEllipse(QPointF(knob, y), 3.5, 3.5);
         }
         break;
     case Picture::Calculator:
-        p.setPen(QPen(Ink, 1.5));
+        p.setPen(QPen(Ink(), 1.5));
         p.setBrush(QColor(0xe3, 0xe8, 0xef));
         p.drawRoundedRect(QRectF(6, 2, 20, 28), 3, 3);
         p.setBrush(QColor(0xcf, 0xe6, 0xc8));
         p.drawRect(QRectF(9, 5, 14, 6));
         p.setPen(Qt::NoPen);
-        p.setBrush(Ink);
+        p.setBrush(Ink());
         for (int row = 0; row < 3; ++row) {
             for (int column = 0; column < 3; ++column)
                 p.drawRect(QRectF(9.5 + 5 * column, 14 + 5 * row, 3, 3));
@@ -115,7 +123,7 @@ void Draw(QPainter& p, Picture picture) {
         DrawLines(p, QRectF(10, 7, 12, 18), 5);
         break;
     case Picture::Help: {
-        p.setPen(QPen(Ink, 1.5));
+        p.setPen(QPen(Ink(), 1.5));
         p.setBrush(Accent);
         p.drawEllipse(QRectF(3, 3, 26, 26));
         QFont font = Font(19, true);
@@ -129,7 +137,7 @@ void Draw(QPainter& p, Picture picture) {
     case Picture::MoreRight:
     case Picture::MoreDown: DrawChevrons(p, picture == Picture::MoreDown); break;
     case Picture::List:
-        p.setPen(QPen(Ink, 1));
+        p.setPen(QPen(Ink(), 1));
         p.setBrush(Accent);
         for (int k = 0; k < 4; ++k) {
             const qreal y = 7 + 6 * k;
@@ -203,7 +211,7 @@ QPixmap SplashPicture() {
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient band(0, 0, 303, 120);
-    band.setColorAt(0, Ink);
+    band.setColorAt(0, InkOnLight);
     band.setColorAt(1, Accent);
     p.fillRect(QRect(0, 0, 303, 120), band);
 
@@ -215,7 +223,7 @@ QPixmap SplashPicture() {
 
     // A ruler: centimetres above, inches below.
     const int left = 20, right = 283, top = 140;
-    p.setPen(QPen(Ink, 1));
+    p.setPen(QPen(InkOnLight, 1));
     p.setBrush(QColor(0xf4, 0xe3, 0xb5));
     p.drawRect(QRect(left, top, right - left, 44));
     for (int mm = 0; left + mm * 3 <= right; ++mm) {
@@ -229,7 +237,7 @@ QPixmap SplashPicture() {
         p.drawLine(QPointF(x, top + 44), QPointF(x, top + 44 - length));
     }
     p.setFont(Font(11, false));
-    p.setPen(Ink);
+    p.setPen(InkOnLight);
     p.drawText(QRect(0, 192, 303, 20), Qt::AlignCenter, "1 inch = 0.0254 metre");
     return pixmap;
 }

@@ -1,8 +1,12 @@
 #include "widgets/qzcalcindicator.h"
 
 #include "calc/displaytext.h"
+#include "calc/errors.h"
 #include "calc/numbertext.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -59,9 +63,48 @@ int WidestTextWidth(const QFontMetrics& metrics) {
     return widest;
 }
 
+// What a screen reader sees of a display: a read-only value, the number as shown.
+class IndicatorAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit IndicatorAccessible(TQZCalcIndicator* display)
+        : QAccessibleWidget(display, QAccessible::Indicator) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return Display()->DisplayedText();
+        return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override {
+        try {
+            return static_cast<double>(ParseNumberText(Display()->Text().toStdString()));
+        } catch (const EConvertError&) {
+            return {};
+        }
+    }
+    void setCurrentValue(const QVariant&) override {} // read only
+    QVariant maximumValue() const override { return {}; }
+    QVariant minimumValue() const override { return {}; }
+    QVariant minimumStepSize() const override { return {}; }
+
+private:
+    TQZCalcIndicator* Display() const { return static_cast<TQZCalcIndicator*>(widget()); }
+};
+
+QAccessibleInterface* IndicatorAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(TQZCalcIndicator::staticMetaObject.className()))
+        return new IndicatorAccessible(static_cast<TQZCalcIndicator*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 TQZCalcIndicator::TQZCalcIndicator(QWidget* parent) : QWidget(parent), drawingFont_(font()) {
+    static const bool accessible = (QAccessible::installFactory(IndicatorAccessibleFactory), true);
+    Q_UNUSED(accessible);
     resize(145, 20);
     SetText("-123456789E-1234");
     SetThouSep(true);
@@ -75,8 +118,10 @@ void TQZCalcIndicator::SetText(const QString& text) {
     if (text == displayText_)
         return;
     displayText_ = QString::fromStdString(DisplayText(text.toStdString(), thouSep_));
-    setAccessibleDescription(displayText_);
     update();
+    // Screen readers announce the new number.
+    QAccessibleValueChangeEvent changed(this, displayText_);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TQZCalcIndicator::SetThouSep(bool grouped) {

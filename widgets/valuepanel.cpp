@@ -12,7 +12,7 @@ void TValuePanel::paintEvent(QPaintEvent*) {
     const bool focused = hasFocus();
     const qreal width = focused ? 2 : 1;
     painter.setPen(QPen(focused ? QColor(0x2f, 0x6f, 0xd0) : QColor(0x8a, 0x9a, 0xb5), width));
-    painter.setBrush(Qt::white);
+    painter.setBrush(palette().color(QPalette::Base));
     painter.drawRoundedRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2),
                             3, 3);
 }

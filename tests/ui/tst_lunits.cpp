@@ -4,6 +4,7 @@
 #include "programfixture.h"
 #include "programmain.h"
 #include "ui/LUnits.h"
+#include "widgets/groupbutton.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,7 +47,7 @@ void TestListUnits::listsTheLoadedGroup() {
     // A group whose files are missing empties the list with the pickers.
     test::WriteLines(fixture_.Path("Files/Groups.ung"), {"Ghost"});
     fixture_.Main().SetGroupButtons();
-    fixture_.Main().ab1Click(fixture_.Find<QPushButton>(&fixture_.Main(), "ab1"));
+    fixture_.Main().ab1Click(fixture_.Find<TGroupButton>(&fixture_.Main(), "ab1"));
     QCOMPARE(Units()->count(), 0);
 }
 

@@ -6,8 +6,11 @@
 #include "ui/Application.h"
 #include "ui/Hints.h"
 #include "ui/MainForm.h"
+#include "widgets/groupbutton.h"
 #include "widgets/qzcalcindicator.h"
 
+#include <QAccessible>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -76,6 +79,12 @@ private slots:
     void windowsNotBuiltYetAreDisabled();
     void opensTheInputDialogOnce_data();
     void opensTheInputDialogOnce();
+    void namesShowOnOneLineAndCutToFit_data();
+    void namesShowOnOneLineAndCutToFit();
+    void largeFontClipsNothing();
+    void darkPaletteKeepsTheValueReadable();
+    void unitListScrollsAfterTwentyRows();
+    void screenReadersHearLabelsValuesAndAlerts();
 
 private:
     TMForm& Open();
@@ -151,7 +160,7 @@ void TestMainForm::startsWithoutGroupList() {
     QTest::mouseClick(Find<QPushButton>("bbUp"), Qt::LeftButton);
     form.bbDownClick();
     QCOMPARE(form.CurrentValue(), 0.0L);
-    QCOMPARE(Line(), QString());
+    QCOMPARE(Line(), QString("No units database: %1 was not found").arg(Dir("Groups.ung")));
     QVERIFY(report_->isEmpty());
     QCOMPARE(Display(), QString("0"));
 }
@@ -188,6 +197,8 @@ void TestMainForm::loadsFirstGroupWhenShown() {
     QCOMPARE(cb2->currentIndex(), 0);
     QCOMPARE(form.FactorList().size(), size_t(5));
     QCOMPARE(form.FactorList()[2], std::string("0,3048"));
+    QCOMPARE(hint_->windowTitle(), QString("1 of the 5 units of 'Length' have no factor and do "
+                                           "not convert."));
 }
 
 void TestMainForm::loadsGroupsByButtonAndMenu() {
@@ -196,6 +207,8 @@ void TestMainForm::loadsGroupsByButtonAndMenu() {
     QTest::mouseClick(Find<QPushButton>("ab3"), Qt::LeftButton);
     QCOMPARE(form.GroupName(), QString("Mass"));
     QCOMPARE(Find<QComboBox>("cb1")->itemText(1), QString("pound (avoirdupois)"));
+    QVERIFY(Find<QPushButton>("ab3")->isChecked() && Find<QAction>("mi3")->isChecked());
+    QVERIFY(!Find<QPushButton>("ab1")->isChecked() && !Find<QAction>("mi1")->isChecked());
     Find<QAction>("mi2")->trigger();
     QCOMPARE(form.GroupName(), QString("Temperature"));
     QCOMPARE(Find<QComboBox>("cb2")->count(), 4);
@@ -207,6 +220,7 @@ void TestMainForm::missingGroupFilesLeavePickersEmpty() {
     QCOMPARE(form.GroupName(), QString("Ghost"));
     QCOMPARE(Find<QLabel>("stGroup")->text(), QString("Ghost"));
     QCOMPARE(Find<QComboBox>("cb1")->count(), 0);
+    QVERIFY(hint_->windowTitle().startsWith("The units of 'Ghost' cannot be read."));
     Paste("5");
     form.bbUpClick();
     QCOMPARE(form.CurrentValue(), 5.0L);
@@ -267,6 +281,7 @@ void TestMainForm::convertsTemperatures() {
     Find<QAction>("mi2")->trigger();
     Select(Find<QComboBox>("cb1"), "Celsius' degree");
     Select(Find<QComboBox>("cb2"), "Fahrenheit's degree");
+    hint_->hide(); // the note that a Length unit has no factor
     Paste("100");
     form.bbDownClick();
     QCOMPARE(Line(), QString("100 Celsius' degree = 212 Fahrenheit's degree"));
@@ -292,6 +307,7 @@ void TestMainForm::badFactorConvertsNothing() {
     Paste("7");
     Select(Find<QComboBox>("cb1"), source);
     Select(Find<QComboBox>("cb2"), target);
+    hint_->hide(); // the note, when the group loaded, that "empty" has no factor
     form.bbDownClick();
     QCOMPARE(form.CurrentValue(), 7.0L);
     QCOMPARE(Display(), QString("7"));
@@ -333,6 +349,10 @@ void TestMainForm::paste_data() {
                                      << "" << 42.0L << "42";
     QTest::addRow("two numbers") << ","
                                  << "1,5 and 2,5" << 42.0L << "42";
+    QTest::addRow("Unicode minus sign") << "."
+                                        << "\u221212" << -12.0L << "-12";
+    QTest::addRow("en dash as minus") << "."
+                                      << "\u20133.5 K" << -3.5L << "-3.5";
 }
 
 void TestMainForm::paste() {
@@ -393,6 +413,7 @@ void TestMainForm::tabReachesEveryControl() {
     }
     for (const char* name : {"cb1", "cb2", "bbUp", "bbDown", "ab1", "ab23"})
         QVERIFY2(reached.contains(name), name);
+    QVERIFY(!reached.contains("pnGroups")); // the column's frame is no stop of its own
 }
 
 void TestMainForm::groupNameWithAmpersand() {
@@ -455,6 +476,109 @@ void TestMainForm::opensTheInputDialogOnce() {
         QTest::keyClick(target, Qt::Key(key));
     }
     QCOMPARE(opened, 1);
+}
+
+void TestMainForm::namesShowOnOneLineAndCutToFit_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown"); // the name on one line
+    QTest::addColumn<bool>("cut");
+    QTest::addRow("line feed inside") << "Heat\nflow"
+                                      << "Heat flow" << false;
+    QTest::addRow("long name") << "Thermal conductivity (imperial units)"
+                               << "Thermal conductivity (imperial units)" << true;
+    QTest::addRow("240 characters") << QString(240, 'x') << QString(240, 'x') << true;
+}
+
+void TestMainForm::namesShowOnOneLineAndCutToFit() {
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QFETCH(bool, cut);
+    WriteLines(Dir("Groups.ung"), {name, "Length"});
+    WriteGroup(name, {"per\nsecond", "unit"}, {"1", "2"});
+    TMForm& form = Open();
+    const int columnWidth = Find<QWidget>("pnGroups")->width();
+    auto* button = Find<QPushButton>("ab1");
+    QCOMPARE(Find<QPushButton>("ab2")->text(), QString("Length"));
+    QCOMPARE(button->text().contains(QChar(0x2026)), cut);
+    QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
+    QCOMPARE(button->toolTip(), cut ? shown : QString());
+    QCOMPARE(Find<QLabel>("stGroup")->toolTip().isEmpty() ? Find<QLabel>("stGroup")->text()
+                                                          : Find<QLabel>("stGroup")->toolTip(),
+             shown);
+    QCOMPARE(form.GroupName(), name); // the name itself keeps its text
+    form.bbDownClick();
+    QCOMPARE(Line(), QString("0 per second = 0 per second"));
+    QCOMPARE(Find<QWidget>("pnGroups")->width(), columnWidth);
+    QCOMPARE(form.width(), 545);
+}
+
+void TestMainForm::largeFontClipsNothing() {
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSize(14);
+    QApplication::setFont(large);
+    WriteLines(Dir("Groups.ung"), {"Kinematic viscosity"});
+    TMForm& form = Open();
+    QApplication::setFont(normal);
+    auto* button = Find<QPushButton>("ab1");
+    QCOMPARE(button->text(), QString("Kinematic viscosity"));
+    QVERIFY(form.width() >= form.minimumSizeHint().width());
+    Paste("-1.5E-4000");
+    QVERIFY(form.MainInd()->DrawnTextWidth() <= form.MainInd()->width());
+}
+
+void TestMainForm::darkPaletteKeepsTheValueReadable() {
+    const QPalette normal = QApplication::palette();
+    QPalette dark = normal;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x30, 0x30, 0x30)},
+                                {QPalette::Base, QColor(0x20, 0x20, 0x20)},
+                                {QPalette::Text, Qt::white},
+                                {QPalette::WindowText, Qt::white},
+                                {QPalette::Link, QColor(0x8a, 0xb4, 0xf8)}})
+        dark.setColor(role, colour);
+    QApplication::setPalette(dark);
+    TMForm& form = Open();
+    QApplication::setPalette(normal);
+    auto* pnOut = Find<QWidget>("pnOut");
+    const QColor panel = pnOut->grab().toImage().pixelColor(pnOut->width() / 4, 3);
+    QVERIFY2(panel.lightness() < 64, qPrintable(panel.name()));
+    QVERIFY(form.MainInd()->palette().color(QPalette::WindowText).lightness() > 128);
+}
+
+void TestMainForm::unitListScrollsAfterTwentyRows() {
+    WriteLines(Dir("Groups.ung"), {"Length"});
+    WriteGroup("Length", Numbered("unit ", 79), QStringList(79, "1"));
+    Open();
+    auto* picker = Find<QComboBox>("cb1");
+    picker->showPopup();
+    QAbstractItemView* list = picker->view();
+    QTRY_VERIFY(list->isVisible());
+    QVERIFY(list->height() <= 21 * list->sizeHintForRow(0));
+    picker->hidePopup();
+}
+
+void TestMainForm::screenReadersHearLabelsValuesAndAlerts() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    auto accessible = [](QObject* object) { return QAccessible::queryAccessibleInterface(object); };
+    for (auto [name, label] : {std::pair{"cb1", "Upper unit"}, {"cb2", "Lower unit"}}) {
+        const auto relations = accessible(Find<QComboBox>(name))->relations(QAccessible::Label);
+        QCOMPARE(relations.size(), 1);
+        QCOMPARE(relations.first().first->text(QAccessible::Name), QString(label));
+    }
+    Paste("1");
+    Select(Find<QComboBox>("cb2"), "inch");
+    form.bbDownClick();
+    QAccessibleInterface* value = accessible(form.MainInd());
+    QVERIFY(value->valueInterface());
+    QCOMPARE(value->text(QAccessible::Value), QString("39.3700787401575"));
+    QCOMPARE(value->valueInterface()->currentValue().toDouble(), 39.3700787401575);
+    Find<QAction>("mi2")->trigger();
+    Select(Find<QComboBox>("cb1"), "Kelvin's degree");
+    Paste("-1");
+    form.bbDownClick();
+    QCOMPARE(accessible(hint_.get())->role(), QAccessible::AlertMessage);
+    QCOMPARE(accessible(hint_.get())->text(QAccessible::Name), hint_->windowTitle());
 }
 
 QTEST_MAIN(TestMainForm)

@@ -1,0 +1,54 @@
+#include "widgets/groupbutton.h"
+
+#include <QEvent>
+#include <QStyle>
+
+namespace quorvel {
+
+QString OneLine(QString name) {
+    name.replace("\r\n", " ");
+    for (QChar lineBreak : {QChar('\r'), QChar('\n'), QChar(0x2028), QChar(0x2029)})
+        name.replace(lineBreak, ' ');
+    return name;
+}
+
+TGroupButton::TGroupButton(QWidget* parent) : QPushButton(parent) {
+    setCheckable(true);
+    setAutoDefault(false);
+}
+
+void TGroupButton::SetGroupName(const QString& name) {
+    groupName_ = name;
+    ShowCaption();
+}
+
+QSize TGroupButton::sizeHint() const {
+    return QSize(fontMetrics().averageCharWidth() * 4, QPushButton::sizeHint().height());
+}
+
+QSize TGroupButton::minimumSizeHint() const {
+    return sizeHint();
+}
+
+void TGroupButton::resizeEvent(QResizeEvent* event) {
+    QPushButton::resizeEvent(event);
+    ShowCaption();
+}
+
+void TGroupButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        ShowCaption();
+}
+
+void TGroupButton::ShowCaption() {
+    const QString name = OneLine(groupName_);
+    const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) -
+                     2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const QString shown = fontMetrics().elidedText(name, Qt::ElideRight, std::max(room, 0));
+    QString caption = shown;
+    setText(caption.replace('&', "&&")); // "&" would mark a shortcut letter
+    setToolTip(shown == name ? QString() : name);
+}
+
+} // namespace quorvel

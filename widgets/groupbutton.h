@@ -1,0 +1,39 @@
+#pragma once
+
+// A group button of the main window's column: it shows its group's name on one line, cut short
+// with an ellipsis when the name is wider than the button (the whole name is then its tool tip),
+// and stays pressed while its group is the loaded one.
+
+#include <QPushButton>
+#include <QString>
+
+namespace quorvel {
+
+// A name as one line of text: line breaks, which a group or unit name may hold when its file
+// was written with bare line feeds, become blanks.
+QString OneLine(QString name);
+
+class TGroupButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit TGroupButton(QWidget* parent = nullptr);
+
+    const QString& GroupName() const { return groupName_; }
+    void SetGroupName(const QString& name);
+
+    // The caption does not widen the column: a long name is cut to fit instead.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ShowCaption();
+
+    QString groupName_;
+};
+
+} // namespace quorvel
