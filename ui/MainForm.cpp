@@ -517,7 +517,7 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
         return; // a value the display cannot take back converts nothing
     }
     currentValue_ = result->value;
-    const QString line = OneLine(Q(result->line));
+    const QString line = Q(result->line);
     lineLabel_->setText(line);
     statusBar()->setToolTip(line);
     if (report_)

@@ -22,14 +22,6 @@ void TGroupButton::SetGroupName(const QString& name) {
     ShowCaption();
 }
 
-QSize TGroupButton::sizeHint() const {
-    return QSize(fontMetrics().averageCharWidth() * 4, QPushButton::sizeHint().height());
-}
-
-QSize TGroupButton::minimumSizeHint() const {
-    return sizeHint();
-}
-
 void TGroupButton::resizeEvent(QResizeEvent* event) {
     QPushButton::resizeEvent(event);
     ShowCaption();

@@ -22,10 +22,6 @@ public:
     const QString& GroupName() const { return groupName_; }
     void SetGroupName(const QString& name);
 
-    // The caption does not widen the column: a long name is cut to fit instead.
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPlainTextDocumentLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -501,6 +502,7 @@ void TestMainForm::namesShowOnOneLineAndCutToFit() {
     QCOMPARE(Find<QPushButton>("ab2")->text(), QString("Length"));
     QCOMPARE(button->text().contains(QChar(0x2026)), cut);
     QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
+    QVERIFY(button->width() <= Find<QScrollArea>("pnGroups")->viewport()->width());
     QCOMPARE(button->toolTip(), cut ? shown : QString());
     QCOMPARE(Find<QLabel>("stGroup")->toolTip().isEmpty() ? Find<QLabel>("stGroup")->text()
                                                           : Find<QLabel>("stGroup")->toolTip(),
