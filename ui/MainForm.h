@@ -54,6 +54,9 @@ public:
     const std::vector<std::string>& FactorList() const { return factorList_; }
     int ListTarget() const { return listTarget_; }
 
+    // Group button k (from 0).
+    QPushButton* GroupButton(int k) const { return ab_.at(k); }
+
     // Fills the 23 group buttons and the Units menu from the group list.
     void SetGroupButtons();
     // Loads the group whose name the button shows.

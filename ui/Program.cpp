@@ -23,8 +23,15 @@ TProgram::TProgram() {
 
     errorHint_ = std::make_unique<TErrorHintWindow>();
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
-    mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
-                                         MainFormLinks());
+    mainForm_ =
+        std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_, MainFormLinks());
+    groupEdit_ = std::make_unique<TFGroupEdit>(UnitsDatabase("Files"), *errorHint_, HelpLink());
+    unitsEdit_ = std::make_unique<TFUnitsEdit>(HelpLink());
+    pref_ = std::make_unique<TFPref>(
+        UnitsDatabase("Files"), *errorHint_, *groupEdit_, *unitsEdit_,
+        TFPrefLinks{[this] { mainForm_->SetGroupButtons(); },
+                    [this] { mainForm_->ab1Click(mainForm_->GroupButton(0)); }, HelpLink()},
+        mainForm_.get());
     splash.close();
 }
 
@@ -32,7 +39,9 @@ TProgram::~TProgram() = default;
 
 TMFormLinks TProgram::MainFormLinks() {
     // The other windows join here as they are built.
-    return {};
+    TMFormLinks links;
+    links.preferences = [this] { pref_->Execute(); };
+    return links;
 }
 
 THelpLink TProgram::HelpLink() {

@@ -3,9 +3,12 @@
 // The program's owner: it shows the splash window while it creates the windows in their order,
 // keeps them for the whole run, and lets one window reach another.
 
+#include "ui/GroupEdit.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
 #include "ui/MainForm.h"
+#include "ui/Preferences.h"
+#include "ui/UnitsEdit.h"
 
 #include <QTextDocument>
 #include <memory>
@@ -29,6 +32,9 @@ private:
     std::unique_ptr<TErrorHintWindow> errorHint_;
     QTextDocument report_; // the conversion lines, shown by the report window
     std::unique_ptr<TMForm> mainForm_;
+    std::unique_ptr<TFGroupEdit> groupEdit_;
+    std::unique_ptr<TFUnitsEdit> unitsEdit_;
+    std::unique_ptr<TFPref> pref_;
 };
 
 } // namespace quorvel
