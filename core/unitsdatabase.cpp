@@ -99,6 +99,54 @@ bool IsFreeFor(const fileio::Folder& folder, const std::string& name, const stru
     return SameFile(info, old);
 }
 
+struct FileLines {
+    std::string name;
+    std::vector<std::string> lines;
+};
+
+// A group's names file and factors file, with their lines.
+std::vector<FileLines> GroupFiles(std::string namesName, std::string factorsName,
+                                  const std::vector<Unit>& units) {
+    FileLines names{std::move(namesName), {}};
+    FileLines factors{std::move(factorsName), {}};
+    for (const Unit& unit : units) {
+        names.lines.push_back(unit.name);
+        factors.lines.push_back(unit.factor);
+    }
+    return {std::move(names), std::move(factors)};
+}
+
+// Replaces the files with their new lines in one change: all of them, or none.
+void ReplaceTogether(const fileio::Folder& folder, const std::vector<FileLines>& files) {
+    std::vector<fileio::ReplaceTarget> targets;
+    for (const FileLines& file : files)
+        targets.push_back(fileio::OpenReplaceTarget(folder, file.name));
+    Temporaries temporaries(folder);
+    ChangeSteps steps;
+    for (size_t k = 0; k < files.size(); ++k) {
+        const fileio::ReplaceTarget& target = targets[k];
+        steps.push_back({ChangeStep::Replace, files[k].name,
+                         temporaries.Write(
+                             target, EncodeLines(files[k].lines, target.oldBytes, target.shown))});
+    }
+    // Undoing is needed only when a step after the first failed, and the failed one changed
+    // nothing: every file before the last gets its old bytes back (or goes, if it was new).
+    const auto restore = [&]() -> ChangeSteps {
+        ChangeSteps back;
+        for (size_t k = 0; k + 1 < files.size(); ++k) {
+            const fileio::ReplaceTarget& target = targets[k];
+            if (target.oldBytes)
+                back.push_back({ChangeStep::Replace, files[k].name,
+                                temporaries.Write(target, *target.oldBytes)});
+            else
+                back.push_back({ChangeStep::Remove, files[k].name, {}});
+        }
+        return back;
+    };
+    ChangeAtomically(folder, steps, restore);
+    temporaries.Placed();
+}
+
 std::string Refused(std::string_view what) {
     return "A group name cannot " + std::string(what);
 }
@@ -189,35 +237,19 @@ void UnitsDatabase::WriteGroupList(const std::vector<std::string>& groups) const
 
 void UnitsDatabase::WriteGroupUnits(const std::string& group,
                                     const std::vector<Unit>& units) const {
-    std::vector<std::string> names;
-    std::vector<std::string> factors;
-    for (const Unit& unit : units) {
-        names.push_back(unit.name);
-        factors.push_back(unit.factor);
-    }
-    const std::string namesName = GroupFileName(group, ".uns");
-    const std::string factorsName = GroupFileName(group, ".unf");
     const Session session(folder_, Session::Writing);
-    const fileio::Folder& folder = session.Folder();
+    ReplaceTogether(session.Folder(),
+                    GroupFiles(GroupFileName(group, ".uns"), GroupFileName(group, ".unf"), units));
+}
 
-    const fileio::ReplaceTarget namesFile = fileio::OpenReplaceTarget(folder, namesName);
-    const fileio::ReplaceTarget factorsFile = fileio::OpenReplaceTarget(folder, factorsName);
-    Temporaries temporaries(folder);
-    const std::string newNames =
-        temporaries.Write(namesFile, EncodeLines(names, namesFile.oldBytes, namesFile.shown));
-    const std::string newFactors = temporaries.Write(
-        factorsFile, EncodeLines(factors, factorsFile.oldBytes, factorsFile.shown));
-    const auto restoreNames = [&]() -> ChangeSteps {
-        if (!namesFile.oldBytes)
-            return {{ChangeStep::Remove, namesName, {}}};
-        return {
-            {ChangeStep::Replace, namesName, temporaries.Write(namesFile, *namesFile.oldBytes)}};
-    };
-    ChangeAtomically(folder,
-                     {{ChangeStep::Replace, namesName, newNames},
-                      {ChangeStep::Replace, factorsName, newFactors}},
-                     restoreNames);
-    temporaries.Placed();
+void UnitsDatabase::WriteGroupListAndUnits(const std::vector<std::string>& groups,
+                                           const std::string& group,
+                                           const std::vector<Unit>& units) const {
+    std::vector<FileLines> files =
+        GroupFiles(GroupFileName(group, ".uns"), GroupFileName(group, ".unf"), units);
+    files.insert(files.begin(), {GroupListName, groups});
+    const Session session(folder_, Session::Writing);
+    ReplaceTogether(session.Folder(), files);
 }
 
 void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& newName) const {
@@ -239,12 +271,28 @@ void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& n
     if (!IsFreeFor(folder, newNames, names) || !IsFreeFor(folder, newFactors, factors))
         throw EFileError("A group named '" + newName + "' has files already");
 
-    ChangeAtomically(
-        folder,
-        {{ChangeStep::Move, newNames, oldNames}, {ChangeStep::Move, newFactors, oldFactors}},
-        [&]() -> ChangeSteps {
-            return {{ChangeStep::Move, oldNames, newNames}};
-        });
+    ChangeSteps steps = {{ChangeStep::Move, newNames, oldNames},
+                         {ChangeStep::Move, newFactors, oldFactors}};
+    // The list changes with the files, so that no crash or failure leaves it naming files that
+    // are not there.
+    const fileio::ReplaceTarget list = fileio::OpenReplaceTarget(folder, GroupListName);
+    Temporaries temporaries(folder);
+    if (list.oldBytes) {
+        std::vector<std::string> groups = DecodeLines(*list.oldBytes);
+        if (std::find(groups.begin(), groups.end(), newName) != groups.end())
+            throw EGroupNameError("A group named '" + newName + "' is in the group list already");
+        if (std::find(groups.begin(), groups.end(), oldName) != groups.end()) {
+            std::replace(groups.begin(), groups.end(), oldName, newName);
+            steps.push_back(
+                {ChangeStep::Replace, GroupListName,
+                 temporaries.Write(list, EncodeLines(groups, list.oldBytes, list.shown))});
+        }
+    }
+    // A step that is not done yet finds no file to move back.
+    ChangeAtomically(folder, steps, [&]() -> ChangeSteps {
+        return {{ChangeStep::Move, oldNames, newNames}, {ChangeStep::Move, oldFactors, newFactors}};
+    });
+    temporaries.Placed();
 }
 
 } // namespace quorvel

@@ -66,9 +66,14 @@ public:
     // Rewrites both files of a group: both change, or neither does.
     void WriteGroupUnits(const std::string& group, const std::vector<Unit>& units) const;
 
-    // Renames both files of a group: both are renamed, or neither is. Refuses to replace files
-    // of another group that already has the new name, and throws EGroupNameError for a name
-    // GroupNameRefusal refuses.
+    // Rewrites the group list and both files of one group: all three change, or none does.
+    void WriteGroupListAndUnits(const std::vector<std::string>& groups, const std::string& group,
+                                const std::vector<Unit>& units) const;
+
+    // Renames both files of a group and gives the group's lines in the group list the new name,
+    // in one change: all of it happens, or none (a missing group list stays missing). Refuses to
+    // replace files of another group that already has the new name, and throws EGroupNameError
+    // for a name GroupNameRefusal refuses or one the group list holds already.
     void RenameGroup(const std::string& oldName, const std::string& newName) const;
 
 private:

@@ -9,6 +9,7 @@
 #include "fuzzcheck.h"
 #include "fuzzfolder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sys/stat.h>
@@ -75,7 +76,7 @@ void MakeEntry(FuzzedDataProvider& input, const std::filesystem::path& files) {
 }
 
 void Operate(FuzzedDataProvider& input, const UnitsDatabase& db) {
-    switch (input.ConsumeIntegralInRange(0, 5)) {
+    switch (input.ConsumeIntegralInRange(0, 6)) {
     case 0: db.ReadGroupSlots(); break;
     case 1: db.LoadGroup(GroupName(input)); break;
     case 2: {
@@ -104,9 +105,25 @@ void Operate(FuzzedDataProvider& input, const UnitsDatabase& db) {
         }
         db.RenameGroup(from, to);
         FUZZ_CHECK(db.LoadGroup(to) == before);
+        if (from != to) {
+            std::vector<std::string> groups;
+            try {
+                groups = db.ReadGroupList();
+            } catch (const EFileError&) {
+            }
+            FUZZ_CHECK(std::find(groups.begin(), groups.end(), from) == groups.end());
+        }
         break;
     }
     case 5: db.ReadGroupList(); break;
+    case 6: {
+        const std::vector<std::string> groups = Lines(input);
+        const std::string group = GroupName(input);
+        const std::vector<Unit> units = {{Text(input, 8), Text(input, 8)}};
+        db.WriteGroupListAndUnits(groups, group, units);
+        FUZZ_CHECK(db.ReadGroupList() == groups && db.LoadGroup(group) == units);
+        break;
+    }
     }
 }
 

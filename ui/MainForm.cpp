@@ -424,6 +424,14 @@ void TMForm::SetGroupButtons() {
     }
 }
 
+void TMForm::GroupRenamed(const QString& oldName, const QString& newName) {
+    SetGroupButtons();
+    if (groupName_ == oldName) {
+        groupName_ = newName;
+        ShowElided(groupLabel_, OneLine(newName), groupLabel_->width() - 8);
+    }
+}
+
 // Without its group list the program has nothing to show: the status bar says where it looked.
 void TMForm::ShowDatabaseMissing(const EFileError& error) {
     const QString list = QDir(QString::fromStdString(database_.GroupListFile().string()))

@@ -61,8 +61,14 @@ public:
     // The unit picker a units list target names: 2 the lower one, any other the upper one.
     QComboBox* UnitPicker(int target) const { return target == 2 ? cb2_ : cb1_; }
 
+    // Group button k (from 0).
+    TGroupButton* GroupButton(int k) const { return ab_.at(k); }
+
     // Fills the 23 group buttons and the Units menu from the group list.
     void SetGroupButtons();
+    // After a group's files and its line in the group list took a new name: the buttons show
+    // it, and so does the status bar when it is the loaded group.
+    void GroupRenamed(const QString& oldName, const QString& newName);
     // Loads the group whose name the button shows.
     void ab1Click(TGroupButton* sender);
     // Menu item k acts as group button k.

@@ -51,6 +51,17 @@ TProgram::TProgram() {
         mainForm_.get());
     QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, listUnits_.get(),
                      &TListUnits::SetUnits);
+    groupEdit_ = std::make_unique<TFGroupEdit>(UnitsDatabase("Files"), *errorHint_, HelpLink());
+    unitsEdit_ = std::make_unique<TFUnitsEdit>(HelpLink());
+    pref_ = std::make_unique<TFPref>(
+        UnitsDatabase("Files"), *errorHint_, *groupEdit_, *unitsEdit_,
+        TFPrefLinks{[this] { mainForm_->SetGroupButtons(); },
+                    [this] { mainForm_->ab1Click(mainForm_->GroupButton(0)); },
+                    [this](const QString& oldName, const QString& newName) {
+                        mainForm_->GroupRenamed(oldName, newName);
+                    },
+                    HelpLink()},
+        mainForm_.get());
     fReport_ = std::make_unique<TFReport>(&report_, *errorHint_, HelpLink(), mainForm_.get());
     calculator_ = std::make_unique<TInCalc>(*mainForm_, *inputNumber_, *errorHint_, HelpLink(),
                                             Application(), mainForm_.get());
@@ -68,6 +79,7 @@ TMFormLinks TProgram::MainFormLinks() {
     links.report = [this] { fReport_->Open(); };
     links.helpContents = [this] { htmlHelp_->ShowContents(); };
     links.about = [this] { (new TFormAbout(mainForm_.get()))->Open(); };
+    links.preferences = [this] { pref_->Execute(); };
     return links;
 }
 

@@ -4,13 +4,16 @@
 // keeps them for the whole run, and lets one window reach another.
 
 #include "ui/Calc.h"
+#include "ui/GroupEdit.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
 #include "ui/HtmlHelp.h"
 #include "ui/Input.h"
 #include "ui/LUnits.h"
 #include "ui/MainForm.h"
+#include "ui/Preferences.h"
 #include "ui/Report.h"
+#include "ui/UnitsEdit.h"
 
 #include <QTextDocument>
 #include <memory>
@@ -44,6 +47,9 @@ private:
     // The other windows, in the order they are created.
     std::unique_ptr<TInputNumber> inputNumber_;
     std::unique_ptr<TListUnits> listUnits_;
+    std::unique_ptr<TFGroupEdit> groupEdit_;
+    std::unique_ptr<TFUnitsEdit> unitsEdit_;
+    std::unique_ptr<TFPref> pref_;
     std::unique_ptr<TFReport> fReport_;
     std::unique_ptr<TInCalc> calculator_;
 };

@@ -88,10 +88,12 @@ bool TestCrashConsistency::GroupIsWhole(Change change) const {
         return IsWholeVersion(units, ReadTextLines(db_->FactorsFile("A")).size());
     }
     db_->ReadGroupList(); // the first opening of the folder completes a change left halfway
-    // Exactly one name holds both files, and they are the group's.
+    // Exactly one name holds both files, they are the group's, and the list gives that name.
     const bool atA = Exists("A.uns") && Exists("A.unf") && !Exists("B.uns") && !Exists("B.unf");
     const bool atB = Exists("B.uns") && Exists("B.unf") && !Exists("A.uns") && !Exists("A.unf");
-    return (atA || atB) && db_->LoadGroup(atA ? "A" : "B") == Version(0);
+    const std::string name = atA ? "A" : "B";
+    return (atA || atB) && db_->LoadGroup(name) == Version(0) &&
+           db_->ReadGroupList() == std::vector<std::string>{name};
 }
 
 void TestCrashConsistency::killedChangesLeaveWholeGroups_data() {

@@ -71,6 +71,7 @@ enum class Operation {
     WriteNewGroup,
     WriteLinkedGroup,
     WriteGroupList,
+    WriteGroupListAndUnits,
     RenameGroup,
     RenameOntoAnotherGroup,
     CompleteRecordedChange,
@@ -172,6 +173,9 @@ QString TestFaultInjection::Perform(Operation operation) const {
     case Operation::WriteNewGroup: db_->WriteGroupUnits("N", NewUnits); break;
     case Operation::WriteLinkedGroup: db_->WriteGroupUnits("L", NewUnits); break;
     case Operation::WriteGroupList: db_->WriteGroupList({"Z", "A", "N"}); break;
+    case Operation::WriteGroupListAndUnits:
+        db_->WriteGroupListAndUnits({"Z", "A"}, "A", NewUnits);
+        break;
     case Operation::RenameGroup: db_->RenameGroup("A", "B"); break;
     case Operation::RenameOntoAnotherGroup: db_->RenameGroup("A", "Z"); break;
     case Operation::CompleteRecordedChange: {
@@ -207,7 +211,8 @@ void TestFaultInjection::everySingleFaultLeavesOldOrNewFiles_data() {
     QTest::addRow("write a new group") << Operation::WriteNewGroup;
     QTest::addRow("write a group through links") << Operation::WriteLinkedGroup;
     QTest::addRow("write the group list") << Operation::WriteGroupList;
-    QTest::addRow("rename a group") << Operation::RenameGroup;
+    QTest::addRow("write the group list and a group") << Operation::WriteGroupListAndUnits;
+    QTest::addRow("rename a group and its line in the list") << Operation::RenameGroup;
     QTest::addRow("complete a recorded change") << Operation::CompleteRecordedChange;
 }
 

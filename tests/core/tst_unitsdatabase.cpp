@@ -45,10 +45,14 @@ private slots:
     void writesGroupListAndUnits();
     void failedFactorsWriteRestoresNames();
     void failedFactorsWriteRemovesNewNames();
+    void writesListAndUnitsTogether_data();
+    void writesListAndUnitsTogether();
     void renamesBothFilesThenWritesThem_data();
     void renamesBothFilesThenWritesThem();
     void failedRenameRenamesBack();
     void renameRefusesToReplaceAnotherGroup();
+    void renameKeepsGroupListInStep_data();
+    void renameKeepsGroupListInStep();
     void renameRefusesBadNames_data();
     void renameRefusesBadNames();
     void groupNameWithSeparatorIsRefused();
@@ -197,6 +201,41 @@ void TestUnitsDatabase::failedFactorsWriteRemovesNewNames() {
     QVERIFY(!QFile::exists(File("G.uns")));
 }
 
+void TestUnitsDatabase::writesListAndUnitsTogether_data() {
+    QTest::addColumn<QString>("blocked"); // a folder in this file's place fails its write
+    QTest::addRow("all written") << "";
+    QTest::addRow("factors fail") << "G.unf";
+    QTest::addRow("names fail") << "G.uns";
+}
+
+// The group list and a group's two files change together, or none of them does.
+void TestUnitsDatabase::writesListAndUnitsTogether() {
+    QFETCH(QString, blocked);
+    WriteBytes(File("Groups.ung"), "G\r\nH\r\n");
+    WriteGroup("G", "old\r\n", "2\r\n");
+    if (!blocked.isEmpty()) {
+        QVERIFY(QFile::remove(File(blocked)));
+        QVERIFY(QDir(folder_).mkdir(blocked));
+    }
+    const QMap<QString, QByteArray> before = {{"Groups.ung", ReadBytes(File("Groups.ung"))},
+                                              {"G.uns", ReadBytes(File("G.uns"))},
+                                              {"G.unf", ReadBytes(File("G.unf"))}};
+    try {
+        db_->WriteGroupListAndUnits({"H", "G"}, "G", {{"new", "1"}, {"other", "3"}});
+        QVERIFY(blocked.isEmpty());
+    } catch (const EFileError& error) {
+        QVERIFY2(!blocked.isEmpty(), error.what());
+    }
+    if (blocked.isEmpty()) {
+        QCOMPARE(ReadBytes(File("Groups.ung")), QByteArray("H\r\nG\r\n"));
+        QCOMPARE(ReadBytes(File("G.uns")), QByteArray("new\r\nother\r\n"));
+        QCOMPARE(ReadBytes(File("G.unf")), QByteArray("1\r\n3\r\n"));
+    } else {
+        for (auto it = before.begin(); it != before.end(); ++it)
+            QCOMPARE(ReadBytes(File(it.key())), it.value());
+    }
+}
+
 void TestUnitsDatabase::renamesBothFilesThenWritesThem_data() {
     QTest::addColumn<QByteArray>("name");
     QTest::addRow("plain") << QByteArray("Distance");
@@ -231,6 +270,42 @@ void TestUnitsDatabase::renameRefusesToReplaceAnotherGroup() {
     QVERIFY_THROWS_EXCEPTION(EFileError, db_->RenameGroup("Length", "Mass"));
     QCOMPARE(db_->LoadGroup("Length"), (std::vector<Unit>{{"metre", "1"}}));
     QCOMPARE(db_->LoadGroup("Mass"), (std::vector<Unit>{{"kilogram", "1"}}));
+}
+
+void TestUnitsDatabase::renameKeepsGroupListInStep_data() {
+    QTest::addColumn<QByteArray>("list"); // "<none>": no group list
+    QTest::addColumn<QByteArray>("renamed");
+    QTest::addRow("listed once") << QByteArray("Mass\r\nLength\r\n")
+                                 << QByteArray("Mass\r\nDistance\r\n");
+    QTest::addRow("listed twice") << QByteArray("Length\r\nMass\r\nLength\r\n")
+                                  << QByteArray("Distance\r\nMass\r\nDistance\r\n");
+    QTest::addRow("not listed") << QByteArray("Mass\r\n") << QByteArray("Mass\r\n");
+    QTest::addRow("no group list") << QByteArray("<none>") << QByteArray("<missing>");
+    QTest::addRow("Windows-1252 list stays so")
+        << QByteArray("Gr\xF6\xDF" "e\r\nLength\r\n") << QByteArray("Gr\xF6\xDF" "e\r\nDistance\r\n");
+    // Two groups of one name would share their files.
+    QTest::addRow("new name listed, without files")
+        << QByteArray("Length\r\nDistance\r\n") << QByteArray("Length\r\nDistance\r\n");
+}
+
+// The group list names the group by its new name as soon as its files carry it.
+void TestUnitsDatabase::renameKeepsGroupListInStep() {
+    QFETCH(QByteArray, list);
+    QFETCH(QByteArray, renamed);
+    WriteGroup("Length", "metre\r\n", "1\r\n");
+    if (list != "<none>")
+        WriteBytes(File("Groups.ung"), list);
+    const bool refused = list.contains("Distance");
+    try {
+        db_->RenameGroup("Length", "Distance");
+        QVERIFY(!refused);
+    } catch (const EGroupNameError& error) {
+        QVERIFY2(refused && QString(error.what()).contains("in the group list already"),
+                 error.what());
+    }
+    QCOMPARE(ReadBytes(File("Groups.ung")), renamed);
+    QCOMPARE(QFile::exists(File("Distance.uns")), !refused);
+    QCOMPARE(QFile::exists(File("Length.unf")), refused);
 }
 
 void TestUnitsDatabase::renameRefusesBadNames_data() {

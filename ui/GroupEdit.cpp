@@ -1,0 +1,91 @@
+#include "ui/GroupEdit.h"
+
+#include "ui/Hints.h"
+#include "ui/Preferences.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quorvel {
+
+TFGroupEdit::TFGroupEdit(UnitsDatabase database, TErrorHintWindow& errorHint, THelpLink help,
+                         QWidget* parent)
+    : QDialog(parent), database_(std::move(database)), errorHint_(errorHint),
+      help_(std::move(help)) {
+    setObjectName("FGroupEdit");
+    setWindowTitle("Edit Group");
+    setWindowFlags(DialogFlags);
+    SetHelpContext(this, hcPreferencesGroups);
+
+    edGroupEdit_ = new QLineEdit;
+    edGroupEdit_->setObjectName("edGroupEdit");
+    edGroupEdit_->setAccessibleName("Name of the group");
+    edGroupEdit_->setMinimumWidth(280);
+    auto* frame = new QGroupBox("Edit the name of the group");
+    frame->setObjectName("gbGroupEdit");
+    auto* inFrame = new QVBoxLayout(frame);
+    inFrame->addWidget(edGroupEdit_);
+
+    bbOk_ = MakeButton("bbOk", "&Save", QStyle::SP_DialogSaveButton);
+    bbClose_ = MakeButton("bbClose", "&Close", QStyle::SP_DialogCloseButton);
+    bbHelp_ = MakeButton("bbHelp", "&Help", QStyle::SP_DialogHelpButton);
+    bbOk_->setDefault(true); // Enter saves
+    connect(bbOk_, &QPushButton::clicked, this, &TFGroupEdit::bbOkClick);
+    connect(bbClose_, &QPushButton::clicked, this, &TFGroupEdit::bbCloseClick);
+    connect(bbHelp_, &QPushButton::clicked, this, &TFGroupEdit::bbHelpClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bbOk_);
+    buttons->addWidget(bbClose_);
+    buttons->addWidget(bbHelp_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint());
+}
+
+void TFGroupEdit::Open(TFPref& pref) {
+    pref_ = &pref;
+    FormActivate();
+    ShowModalOver(this, &pref);
+}
+
+void TFGroupEdit::FormActivate() {
+    const QListWidgetItem* selected = pref_->lbGroup()->currentItem();
+    oldName_ = selected ? selected->text() : QString();
+    edGroupEdit_->setText(oldName_);
+    edGroupEdit_->selectAll();
+    edGroupEdit_->setFocus();
+}
+
+void TFGroupEdit::bbOkClick() {
+    const QString newName = edGroupEdit_->text();
+    try {
+        database_.RenameGroup(oldName_.toStdString(), newName.toStdString());
+    } catch (const EFileError& error) {
+        // Nothing changed; the user's typing stays, with the reason beneath it.
+        errorHint_.ShowErrorHint(edGroupEdit_, QString::fromUtf8(error.what()));
+        return;
+    }
+    pref_->GroupRenamed(oldName_, newName);
+    accept();
+}
+
+void TFGroupEdit::bbCloseClick() {
+    QDialog::reject();
+}
+
+void TFGroupEdit::reject() {
+    bbCloseClick();
+}
+
+void TFGroupEdit::bbHelpClick() {
+    if (help_)
+        help_(hcPreferencesGroups);
+}
+
+} // namespace quorvel

@@ -1,0 +1,484 @@
+#include "ui/Preferences.h"
+
+#include "core/conversion.h"
+#include "ui/ConfirmDel.h"
+#include "ui/GroupEdit.h"
+#include "ui/Hints.h"
+#include "ui/UnitsEdit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A key that presses a button of a page while the page has the focus (a disabled button
+// ignores it, as it ignores a click).
+void AddKey(QWidget* page, const QKeySequence& key, QPushButton* button) {
+    auto* shortcut = new QShortcut(key, page);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    button->setToolTip(button->accessibleName() + " (" + key.toString(QKeySequence::NativeText) +
+                       ")");
+}
+
+QVBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons) {
+    auto* column = new QVBoxLayout;
+    for (QPushButton* button : buttons)
+        column->addWidget(button);
+    column->addStretch();
+    return column;
+}
+
+} // namespace
+
+QPushButton* MakeButton(const char* name, const QString& caption, QStyle::StandardPixmap picture,
+                        QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(caption).remove('&'));
+    button->setIcon(QApplication::style()->standardIcon(picture));
+    return button;
+}
+
+void ShowModalOver(QDialog* dialog, QWidget* owner) {
+    // Back to the control the user left, once the dialog is done.
+    const QPointer<QWidget> left = QApplication::focusWidget();
+    QObject::connect(
+        dialog, &QDialog::finished, owner,
+        [left] {
+            if (left)
+                left->setFocus();
+        },
+        Qt::SingleShotConnection);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->adjustSize();
+    if (owner) {
+        QWidget* window = owner->window();
+        if (!dialog->parentWidget() && window->windowHandle()) {
+            // A dialog that lives on without the owner is held above it all the same.
+            dialog->winId();
+            dialog->windowHandle()->setTransientParent(window->windowHandle());
+        }
+        dialog->move(window->frameGeometry().center() - dialog->rect().center());
+    }
+    dialog->show();
+    dialog->activateWindow();
+}
+
+QString CellText(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void SetCellText(QTableWidget* table, int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = table->item(row, column))
+        item->setText(text);
+    else
+        table->setItem(row, column, new QTableWidgetItem(text));
+}
+
+TFPref::TFPref(UnitsDatabase database, TErrorHintWindow& errorHint, TFGroupEdit& groupEdit,
+               TFUnitsEdit& unitsEdit, TFPrefLinks links, QWidget* parent)
+    : QDialog(parent), database_(std::move(database)), errorHint_(errorHint), groupEdit_(groupEdit),
+      unitsEdit_(unitsEdit), links_(std::move(links)) {
+    setObjectName("FPref");
+    setWindowTitle("Preferences");
+    setWindowFlags(DialogFlags);
+    setWindowModality(Qt::ApplicationModal);
+
+    pgPreferences_ = new QTabWidget;
+    pgPreferences_->setObjectName("pgPreferences");
+    pgPreferences_->setAccessibleName("Pages");
+    tsGroup_ = CreateGroupsPage();
+    tsUnits_ = CreateUnitsPage();
+    pgPreferences_->addTab(tsGroup_, "&Groups");
+    pgPreferences_->addTab(tsUnits_, "U&nits");
+    connect(pgPreferences_, &QTabWidget::currentChanged, this,
+            [this](int page) { page == 0 ? tsGroupShow() : tsUnitsShow(); });
+
+    bbOk_ = MakeButton("bbOk", "&Save", QStyle::SP_DialogSaveButton);
+    bbClose_ = MakeButton("bbClose", "&Close", QStyle::SP_DialogCloseButton);
+    bbHelp_ = MakeButton("bbHelp", "&Help", QStyle::SP_DialogHelpButton);
+    bbOk_->setDefault(true); // Enter saves
+    connect(bbOk_, &QPushButton::clicked, this, &TFPref::bbOkClick);
+    connect(bbClose_, &QPushButton::clicked, this, &TFPref::bbCloseClick);
+    connect(bbHelp_, &QPushButton::clicked, this, &TFPref::bbHelpClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bbOk_);
+    buttons->addWidget(bbClose_);
+    buttons->addWidget(bbHelp_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pgPreferences_, 1);
+    layout->addLayout(buttons);
+    resize(460, 400);
+    tsGroupShow();
+}
+
+QWidget* TFPref::CreateGroupsPage() {
+    auto* page = new QWidget;
+    page->setObjectName("tsGroup");
+    page->setAccessibleName("Groups");
+    SetHelpContext(page, hcPreferencesGroups);
+    lbGroup_ = new QListWidget;
+    lbGroup_->setObjectName("lbGroup");
+    lbGroup_->setAccessibleName("Groups");
+    connect(lbGroup_, &QListWidget::itemDoubleClicked, this, &TFPref::bbEdit1Click);
+
+    bbEdit1_ = MakeButton("bbEdit1", "&Edit", QStyle::SP_FileDialogDetailedView);
+    bbUp1_ = MakeButton("bbUp1", "&Up", QStyle::SP_ArrowUp);
+    bbDown1_ = MakeButton("bbDown1", "&Down", QStyle::SP_ArrowDown);
+    bbEdit1_->setAccessibleName("Edit the group's name");
+    bbUp1_->setAccessibleName("Move the group up");
+    bbDown1_->setAccessibleName("Move the group down");
+    connect(bbEdit1_, &QPushButton::clicked, this, &TFPref::bbEdit1Click);
+    connect(bbUp1_, &QPushButton::clicked, this, &TFPref::bbUp1Click);
+    connect(bbDown1_, &QPushButton::clicked, this, &TFPref::bbDown1Click);
+    AddKey(page, Qt::Key_F2, bbEdit1_);
+    AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Up), bbUp1_);
+    AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Down), bbDown1_);
+
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(lbGroup_, 1);
+    layout->addLayout(ButtonColumn({bbEdit1_, bbUp1_, bbDown1_}));
+    return page;
+}
+
+QWidget* TFPref::CreateUnitsPage() {
+    auto* page = new QWidget;
+    page->setObjectName("tsUnits");
+    page->setAccessibleName("Units");
+    SetHelpContext(page, hcPreferencesUnits);
+    cbGroup_ = new QComboBox;
+    cbGroup_->setObjectName("cbGroup");
+    cbGroup_->setAccessibleName("Group");
+    cbGroup_->setMaxVisibleItems(20);
+    connect(cbGroup_, &QComboBox::activated, this, &TFPref::cbGroupClick);
+
+    sgUnits_ = new QTableWidget(0, 2);
+    sgUnits_->setObjectName("sgUnits");
+    sgUnits_->setAccessibleName("Units and their factors");
+    sgUnits_->setHorizontalHeaderLabels({"Units", "Factors"});
+    sgUnits_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgUnits_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgUnits_->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgUnits_->setTabKeyNavigation(false);
+    sgUnits_->setWordWrap(false);
+    sgUnits_->verticalHeader()->hide();
+    sgUnits_->verticalHeader()->setDefaultSectionSize(sgUnits_->fontMetrics().height() + 6);
+    sgUnits_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    sgUnits_->horizontalHeader()->setHighlightSections(false);
+    connect(sgUnits_, &QTableWidget::cellDoubleClicked, this, [this] {
+        if (bbEdit2_->isEnabled()) // not for the Temperature group
+            bbEdit2Click();
+    });
+
+    bbEdit2_ = MakeButton("bbEdit2", "&Edit", QStyle::SP_FileDialogDetailedView);
+    bbAdd2_ = MakeButton("bbAdd2", "&Add", QStyle::SP_FileDialogNewFolder);
+    bbDel2_ = MakeButton("bbDel2", "De&lete", QStyle::SP_TrashIcon);
+    bbUp2_ = MakeButton("bbUp2", "&Up", QStyle::SP_ArrowUp);
+    bbDown2_ = MakeButton("bbDown2", "&Down", QStyle::SP_ArrowDown);
+    bbEdit2_->setAccessibleName("Edit the unit");
+    bbAdd2_->setAccessibleName("Add a unit");
+    bbDel2_->setAccessibleName("Delete the unit");
+    bbUp2_->setAccessibleName("Move the unit up");
+    bbDown2_->setAccessibleName("Move the unit down");
+    connect(bbEdit2_, &QPushButton::clicked, this, &TFPref::bbEdit2Click);
+    connect(bbAdd2_, &QPushButton::clicked, this, &TFPref::bbAdd2Click);
+    connect(bbDel2_, &QPushButton::clicked, this, &TFPref::bbDel2Click);
+    connect(bbUp2_, &QPushButton::clicked, this, &TFPref::bbUp2Click);
+    connect(bbDown2_, &QPushButton::clicked, this, &TFPref::bbDown2Click);
+    AddKey(page, Qt::Key_F2, bbEdit2_);
+    AddKey(page, Qt::Key_Insert, bbAdd2_);
+    AddKey(page, Qt::Key_Delete, bbDel2_);
+    AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Up), bbUp2_);
+    AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Down), bbDown2_);
+
+    auto* table = new QVBoxLayout;
+    table->addWidget(cbGroup_);
+    table->addWidget(sgUnits_, 1);
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(table, 1);
+    layout->addLayout(ButtonColumn({bbEdit2_, bbAdd2_, bbDel2_, bbUp2_, bbDown2_}));
+    return page;
+}
+
+void TFPref::Execute() {
+    show();
+    activateWindow();
+}
+
+void TFPref::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFPref::FormShow() {
+    cbGroup_->clear();
+    lbGroup_->clear();
+    message_.clear();
+    groupListRead_ = false;
+    try {
+        for (const std::string& group : database_.ReadGroupList()) {
+            cbGroup_->addItem(Q(group));
+            lbGroup_->addItem(Q(group));
+        }
+        groupListRead_ = true;
+    } catch (const EFileError& error) {
+        TellOnce(lbGroup_, "The group list could not be read and is left as it is on disk. " +
+                               QString::fromUtf8(error.what()));
+    }
+    cbGroup_->setCurrentIndex(cbGroup_->count() > 0 ? 0 : -1);
+    shownGroup_ = -1;
+    lbGroup_->setCurrentRow(lbGroup_->count() > 0 ? 0 : -1);
+    cbGroupClick(); // nothing is shown yet, so nothing is written
+    QWidget* first = pgPreferences_->currentIndex() == 0 ? static_cast<QWidget*>(lbGroup_)
+                                                         : static_cast<QWidget*>(sgUnits_);
+    first->setFocus();
+}
+
+void TFPref::cbGroupClick() {
+    try {
+        Apply2();
+    } catch (const EFileError& error) {
+        // The edits would be lost with the table: it stays on their group.
+        const QString shown = Q(ShownGroupName());
+        cbGroup_->setCurrentIndex(shownGroup_);
+        TellOnce(cbGroup_, "The units of '" + shown + "' were not saved and are still shown. " +
+                               QString::fromUtf8(error.what()));
+        return;
+    }
+    LoadChosenGroup();
+}
+
+void TFPref::LoadChosenGroup() {
+    shownGroup_ = cbGroup_->currentIndex();
+    shownGroupRead_ = false;
+    std::vector<Unit> units;
+    if (shownGroup_ >= 0) {
+        const std::string name = ShownGroupName();
+        try {
+            units = database_.LoadGroup(name);
+            shownGroupRead_ = true;
+        } catch (const EFileError& error) {
+            TellOnce(sgUnits_, "The group '" + Q(name) +
+                                   "' could not be read and is left as it is on disk. " +
+                                   QString::fromUtf8(error.what()));
+        }
+    }
+    ShowUnits(units);
+    EnableUnitButtons();
+}
+
+void TFPref::ShowUnits(const std::vector<Unit>& units) {
+    sgUnits_->clearContents();
+    sgUnits_->setRowCount(std::max<int>(1, static_cast<int>(units.size())));
+    for (int row = 0; row < static_cast<int>(units.size()); ++row) {
+        SetCellText(sgUnits_, row, 0, Q(units[row].name));
+        SetCellText(sgUnits_, row, 1, Q(units[row].factor));
+    }
+    sgUnits_->setCurrentCell(0, 0);
+}
+
+void TFPref::EnableUnitButtons() {
+    // The Temperature group converts by its units' names: they may be reordered, nothing more.
+    const bool editable = shownGroupRead_ && !IsTemperatureGroup(ShownGroupName());
+    bbEdit2_->setEnabled(editable);
+    bbAdd2_->setEnabled(editable);
+    bbDel2_->setEnabled(editable);
+    bbUp2_->setEnabled(shownGroupRead_);
+    bbDown2_->setEnabled(shownGroupRead_);
+}
+
+bool TFPref::HasUnitsToWrite() const {
+    return shownGroup_ >= 0 && shownGroupRead_;
+}
+
+std::string TFPref::ShownGroupName() const {
+    // The chooser entry, which a rename keeps up to date.
+    return shownGroup_ >= 0 ? cbGroup_->itemText(shownGroup_).toStdString() : std::string();
+}
+
+std::vector<Unit> TFPref::TableUnits() const {
+    std::vector<Unit> units;
+    for (int row = 0; row < sgUnits_->rowCount(); ++row)
+        units.push_back(
+            {CellText(sgUnits_, row, 0).toStdString(), CellText(sgUnits_, row, 1).toStdString()});
+    return units;
+}
+
+std::vector<std::string> TFPref::ListedGroups() const {
+    std::vector<std::string> groups;
+    for (int k = 0; k < lbGroup_->count(); ++k)
+        groups.push_back(lbGroup_->item(k)->text().toStdString());
+    return groups;
+}
+
+void TFPref::Apply1() {
+    if (!groupListRead_)
+        return; // no list to write back
+    if (HasUnitsToWrite())
+        database_.WriteGroupListAndUnits(ListedGroups(), ShownGroupName(), TableUnits());
+    else
+        database_.WriteGroupList(ListedGroups());
+    if (links_.setGroupButtons)
+        links_.setGroupButtons();
+}
+
+void TFPref::Apply2() {
+    if (HasUnitsToWrite())
+        database_.WriteGroupUnits(ShownGroupName(), TableUnits());
+}
+
+void TFPref::GroupRenamed(const QString& oldName, const QString& newName) {
+    for (int k = 0; k < lbGroup_->count(); ++k) {
+        if (lbGroup_->item(k)->text() == oldName)
+            lbGroup_->item(k)->setText(newName);
+    }
+    // Found by name: moves on the Groups page do not reorder the chooser.
+    for (int k = 0; k < cbGroup_->count(); ++k) {
+        if (cbGroup_->itemText(k) == oldName)
+            cbGroup_->setItemText(k, newName);
+    }
+    if (links_.groupRenamed)
+        links_.groupRenamed(oldName, newName); // the group list file has the new name already
+}
+
+void TFPref::bbEdit1Click() {
+    const QListWidgetItem* item = lbGroup_->currentItem();
+    if (!item)
+        return;
+    if (IsTemperatureGroup(item->text().toStdString())) {
+        errorHint_.ShowErrorHint(bbEdit1_, "You must not edit 'Temperature' group!");
+        return;
+    }
+    groupEdit_.Open(*this);
+}
+
+void TFPref::bbUp1Click() {
+    MoveGroup(-1);
+}
+
+void TFPref::bbDown1Click() {
+    MoveGroup(+1);
+}
+
+void TFPref::MoveGroup(int step) {
+    const int from = lbGroup_->currentRow();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= lbGroup_->count())
+        return;
+    lbGroup_->insertItem(to, lbGroup_->takeItem(from));
+    lbGroup_->setCurrentRow(to);
+}
+
+void TFPref::bbEdit2Click() {
+    OpenUnitsEdit(false);
+}
+
+void TFPref::bbAdd2Click() {
+    OpenUnitsEdit(true);
+}
+
+void TFPref::OpenUnitsEdit(bool addMode) {
+    addMode_ = addMode;
+    unitsEdit_.Open(*this);
+}
+
+void TFPref::bbDel2Click() {
+    auto* confirm = new TFConfirmDel(this); // gone when it closes
+    ShowModalOver(confirm, this);
+}
+
+void TFPref::bbUp2Click() {
+    MoveUnit(-1);
+}
+
+void TFPref::bbDown2Click() {
+    MoveUnit(+1);
+}
+
+void TFPref::MoveUnit(int step) {
+    const int from = sgUnits_->currentRow();
+    const int to = from + step;
+    if (from < 0 || to < 0 || to >= sgUnits_->rowCount())
+        return;
+    for (int column = 0; column < 2; ++column) {
+        const QString moved = CellText(sgUnits_, from, column);
+        SetCellText(sgUnits_, from, column, CellText(sgUnits_, to, column));
+        SetCellText(sgUnits_, to, column, moved);
+    }
+    sgUnits_->setCurrentCell(to, std::max(0, sgUnits_->currentColumn()));
+}
+
+void TFPref::bbOkClick() {
+    try {
+        Apply1();
+    } catch (const EFileError& error) {
+        errorHint_.ShowErrorHint(bbOk_, "Nothing was saved. " + QString::fromUtf8(error.what()));
+        return;
+    }
+    if (links_.loadFirstGroup)
+        links_.loadFirstGroup();
+    accept();
+}
+
+void TFPref::bbCloseClick() {
+    QDialog::reject();
+}
+
+void TFPref::reject() {
+    bbCloseClick();
+}
+
+void TFPref::bbHelpClick() {
+    if (links_.help)
+        links_.help(HelpContextOf(this));
+}
+
+void TFPref::tsGroupShow() {
+    SetHelpContext(this, hcPreferencesGroups);
+    ShowPendingMessage();
+}
+
+void TFPref::tsUnitsShow() {
+    SetHelpContext(this, hcPreferencesUnits);
+    ShowPendingMessage();
+}
+
+void TFPref::TellOnce(QWidget* control, const QString& text) {
+    messageControl_ = control;
+    message_ = text;
+    // After the events that show the window or its page.
+    QTimer::singleShot(0, this, &TFPref::ShowPendingMessage);
+}
+
+void TFPref::ShowPendingMessage() {
+    if (message_.isEmpty() || !messageControl_ || !messageControl_->isVisible())
+        return;
+    errorHint_.ShowErrorHint(messageControl_, message_);
+    message_.clear();
+}
+
+} // namespace quorvel

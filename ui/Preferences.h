@@ -1,0 +1,149 @@
+#pragma once
+
+// The preferences window: the order and the names of the groups on one page, the units of one
+// group at a time with their factors on the other. Edits stay in the window until the group
+// shown changes or the user saves; the item editors work directly on its lists and table.
+
+#include "core/unitsdatabase.h"
+#include "ui/HelpContext.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QStyle>
+#include <functional>
+#include <vector>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace quorvel {
+
+class TErrorHintWindow;
+class TFGroupEdit;
+class TFUnitsEdit;
+
+// What the preferences window asks of the main window.
+struct TFPrefLinks {
+    std::function<void()> setGroupButtons; // re-read the group list into the group buttons
+    std::function<void()> loadFirstGroup;  // load the group of the first group button
+    // a group's files and its line in the group list took a new name
+    std::function<void(const QString& oldName, const QString& newName)> groupRenamed;
+    THelpLink help;
+};
+
+class TFPref : public QDialog {
+    Q_OBJECT
+
+public:
+    TFPref(UnitsDatabase database, TErrorHintWindow& errorHint, TFGroupEdit& groupEdit,
+           TFUnitsEdit& unitsEdit, TFPrefLinks links, QWidget* parent = nullptr);
+
+    // Shows the window modal, read afresh from the database files.
+    void Execute();
+
+    // What the item editors work on. Table row k is the unit k + 1; the header is apart.
+    QListWidget* lbGroup() const { return lbGroup_; }
+    QComboBox* cbGroup() const { return cbGroup_; }
+    QTableWidget* sgUnits() const { return sgUnits_; }
+    bool AddMode() const { return addMode_; }
+    // The chooser index of the group the table was loaded from; -1 for none.
+    int ShownGroup() const { return shownGroup_; }
+    // After a group's files took a new name: every entry of the group, in the list and in the
+    // chooser, takes it too, and the main window's group buttons show it.
+    void GroupRenamed(const QString& oldName, const QString& newName);
+
+    void FormShow();
+    void cbGroupClick();
+    // Writes the group list and, in the same change, the shown group's units; then the main
+    // window re-reads its group buttons. Throws EFileError, having changed no file.
+    void Apply1();
+    // Writes the shown group's units. Throws EFileError, having changed no file.
+    void Apply2();
+
+    void bbEdit1Click();
+    void bbUp1Click();
+    void bbDown1Click();
+    void bbEdit2Click();
+    void bbAdd2Click();
+    void bbDel2Click();
+    void bbUp2Click();
+    void bbDown2Click();
+    void bbOkClick();
+    void bbCloseClick();
+    void bbHelpClick();
+    void tsGroupShow();
+    void tsUnitsShow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Esc and the title bar's close button close as Close does.
+    void reject() override;
+
+private:
+    QWidget* CreateGroupsPage();
+    QWidget* CreateUnitsPage();
+    void LoadChosenGroup();
+    void ShowUnits(const std::vector<Unit>& units);
+    void EnableUnitButtons();
+    bool HasUnitsToWrite() const;
+    std::string ShownGroupName() const;
+    std::vector<Unit> TableUnits() const;
+    std::vector<std::string> ListedGroups() const;
+    void MoveGroup(int step);
+    void MoveUnit(int step);
+    void OpenUnitsEdit(bool addMode);
+    // A message for a control that may be on the page not shown: it waits until it can be seen.
+    void TellOnce(QWidget* control, const QString& text);
+    void ShowPendingMessage();
+
+    UnitsDatabase database_;
+    TErrorHintWindow& errorHint_;
+    TFGroupEdit& groupEdit_;
+    TFUnitsEdit& unitsEdit_;
+    TFPrefLinks links_;
+
+    int shownGroup_ = -1;
+    bool shownGroupRead_ = false; // a group that could not be read is never written
+    bool groupListRead_ = false;  // nor is a group list that could not be read
+    bool addMode_ = false;
+    QPointer<QWidget> messageControl_;
+    QString message_;
+
+    QTabWidget* pgPreferences_ = nullptr;
+    QWidget* tsGroup_ = nullptr;
+    QWidget* tsUnits_ = nullptr;
+    QListWidget* lbGroup_ = nullptr;
+    QPushButton* bbEdit1_ = nullptr;
+    QPushButton* bbUp1_ = nullptr;
+    QPushButton* bbDown1_ = nullptr;
+    QComboBox* cbGroup_ = nullptr;
+    QTableWidget* sgUnits_ = nullptr;
+    QPushButton* bbEdit2_ = nullptr;
+    QPushButton* bbAdd2_ = nullptr;
+    QPushButton* bbDel2_ = nullptr;
+    QPushButton* bbUp2_ = nullptr;
+    QPushButton* bbDown2_ = nullptr;
+    QPushButton* bbOk_ = nullptr;
+    QPushButton* bbClose_ = nullptr;
+    QPushButton* bbHelp_ = nullptr;
+};
+
+// Shared by the preferences window and its dialogs.
+
+// A title bar with a close button only.
+inline constexpr Qt::WindowFlags DialogFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
+// A push button: the caption with its shortcut letter marked by "&", the accessible name
+// without the mark, and a picture.
+QPushButton* MakeButton(const char* name, const QString& caption, QStyle::StandardPixmap picture,
+                        QWidget* parent = nullptr);
+// Shows a dialog modal, centred over the window of `owner`.
+void ShowModalOver(QDialog* dialog, QWidget* owner);
+QString CellText(const QTableWidget* table, int row, int column);
+void SetCellText(QTableWidget* table, int row, int column, const QString& text);
+
+} // namespace quorvel

@@ -1,0 +1,128 @@
+#include "ui/UnitsEdit.h"
+
+#include "ui/Preferences.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+
+// The base unit is marked by the factor text "1" itself; "1.0" converts alike but marks nothing.
+QString BaseUnit(const QTableWidget* table) {
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (CellText(table, row, 1) == "1")
+            return CellText(table, row, 0);
+    }
+    return {};
+}
+
+} // namespace
+
+TFUnitsEdit::TFUnitsEdit(THelpLink help, QWidget* parent)
+    : QDialog(parent), help_(std::move(help)) {
+    setObjectName("FUnitsEdit");
+    setWindowTitle("Edit Units");
+    setWindowFlags(DialogFlags);
+    SetHelpContext(this, hcUnitEditor);
+
+    auto field = [this](const char* name, const QString& accessible) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(name);
+        edit->setAccessibleName(accessible);
+        edit->setMinimumWidth(150);
+        return edit;
+    };
+    edUnit_ = field("edUnit", "Unit's name");
+    edFactor_ = field("edFactor", "Factor");
+    stBaseUnit_ = new QLabel;
+    stBaseUnit_->setObjectName("stBaseUnit");
+    stBaseUnit_->setAccessibleName("Base unit");
+    stBaseUnit_->setFrameShape(QFrame::StyledPanel);
+    stBaseUnit_->setFrameShadow(QFrame::Sunken);
+    stBaseUnit_->setMinimumWidth(120);
+    stBaseUnit_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* unitLabel = new QLabel("&Unit's name:");
+    unitLabel->setBuddy(edUnit_);
+    auto* factorLabel = new QLabel("&Factor:");
+    factorLabel->setBuddy(edFactor_);
+    auto* equals = new QLabel("=");
+    QFont bold = equals->font();
+    bold.setBold(true);
+    equals->setFont(bold);
+
+    bbOK_ = MakeButton("bbOK", "&Save", QStyle::SP_DialogSaveButton);
+    bbClose_ = MakeButton("bbClose", "&Close", QStyle::SP_DialogCloseButton);
+    bbHelp_ = MakeButton("bbHelp", "&Help", QStyle::SP_DialogHelpButton);
+    bbOK_->setDefault(true); // Enter saves
+    connect(bbOK_, &QPushButton::clicked, this, &TFUnitsEdit::bbOKClick);
+    connect(bbClose_, &QPushButton::clicked, this, &TFUnitsEdit::bbCloseClick);
+    connect(bbHelp_, &QPushButton::clicked, this, &TFUnitsEdit::bbHelpClick);
+
+    // One line: name = factor, base unit.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(unitLabel, 0, 0);
+    grid->addWidget(factorLabel, 0, 2);
+    grid->addWidget(new QLabel("Base unit:"), 0, 3);
+    grid->addWidget(edUnit_, 1, 0);
+    grid->addWidget(equals, 1, 1);
+    grid->addWidget(edFactor_, 1, 2);
+    grid->addWidget(stBaseUnit_, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(bbOK_);
+    buttons->addWidget(bbClose_);
+    buttons->addWidget(bbHelp_);
+    grid->setRowMinimumHeight(2, 8);
+    grid->addLayout(buttons, 3, 0, 1, 4);
+    setFixedSize(sizeHint());
+}
+
+void TFUnitsEdit::Open(TFPref& pref) {
+    pref_ = &pref;
+    FormActivate();
+    ShowModalOver(this, &pref);
+}
+
+void TFUnitsEdit::FormActivate() {
+    stBaseUnit_->clear();
+    const QTableWidget* table = pref_->sgUnits();
+    const int row = std::max(0, table->currentRow());
+    edUnit_->setText(pref_->AddMode() ? QString() : CellText(table, row, 0));
+    edFactor_->setText(pref_->AddMode() ? QString() : CellText(table, row, 1));
+    stBaseUnit_->setText(BaseUnit(table));
+    edUnit_->selectAll();
+    edUnit_->setFocus();
+}
+
+void TFUnitsEdit::bbOKClick() {
+    QTableWidget* table = pref_->sgUnits();
+    const int row = std::max(0, table->currentRow());
+    if (pref_->AddMode())
+        table->insertRow(row); // the new unit goes above the one that was current
+    SetCellText(table, row, 0, edUnit_->text());
+    SetCellText(table, row, 1, edFactor_->text());
+    table->setCurrentCell(row, 0);
+    accept();
+}
+
+void TFUnitsEdit::bbCloseClick() {
+    QDialog::reject();
+}
+
+void TFUnitsEdit::reject() {
+    bbCloseClick();
+}
+
+void TFUnitsEdit::bbHelpClick() {
+    if (help_)
+        help_(hcUnitEditor);
+}
+
+} // namespace quorvel

@@ -1,0 +1,47 @@
+#pragma once
+
+// The unit editor: a unit's name and factor, shown beside the base unit of the group. It edits
+// the preferences window's current row, or inserts a new unit there; nothing goes to disk here.
+
+#include "ui/HelpContext.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quorvel {
+
+class TFPref;
+
+class TFUnitsEdit : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFUnitsEdit(THelpLink help, QWidget* parent = nullptr);
+
+    // Opens modal over the preferences window, for its current row and its AddMode.
+    void Open(TFPref& pref);
+
+    void FormActivate();
+    void bbOKClick();
+    void bbCloseClick();
+    void bbHelpClick();
+
+protected:
+    void reject() override; // Esc closes as Close does
+
+private:
+    THelpLink help_;
+    TFPref* pref_ = nullptr;
+
+    QLineEdit* edUnit_ = nullptr;
+    QLineEdit* edFactor_ = nullptr;
+    QLabel* stBaseUnit_ = nullptr;
+    QPushButton* bbOK_ = nullptr;
+    QPushButton* bbClose_ = nullptr;
+    QPushButton* bbHelp_ = nullptr;
+};
+
+} // namespace quorvel
