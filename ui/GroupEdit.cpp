@@ -29,22 +29,17 @@ TFGroupEdit::TFGroupEdit(UnitsDatabase database, TErrorHintWindow& errorHint, TH
     auto* inFrame = new QVBoxLayout(frame);
     inFrame->addWidget(edGroupEdit_);
 
-    bbOk_ = MakeButton("bbOk", "&Save", QStyle::SP_DialogSaveButton);
-    bbClose_ = MakeButton("bbClose", "&Close", QStyle::SP_DialogCloseButton);
-    bbHelp_ = MakeButton("bbHelp", "&Help", QStyle::SP_DialogHelpButton);
-    bbOk_->setDefault(true); // Enter saves
+    const TEditorButtons buttons = MakeEditorButtons();
+    bbOk_ = buttons.save;
+    bbClose_ = buttons.close;
+    bbHelp_ = buttons.help;
     connect(bbOk_, &QPushButton::clicked, this, &TFGroupEdit::bbOkClick);
     connect(bbClose_, &QPushButton::clicked, this, &TFGroupEdit::bbCloseClick);
     connect(bbHelp_, &QPushButton::clicked, this, &TFGroupEdit::bbHelpClick);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(bbOk_);
-    buttons->addWidget(bbClose_);
-    buttons->addWidget(bbHelp_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setFixedSize(sizeHint());
 }
 

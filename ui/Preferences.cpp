@@ -59,6 +59,18 @@ QPushButton* MakeButton(const char* name, const QString& caption, QStyle::Standa
     return button;
 }
 
+TEditorButtons MakeEditorButtons(const char* saveName) {
+    TEditorButtons buttons{MakeButton(saveName, "&Save", QStyle::SP_DialogSaveButton),
+                           MakeButton("bbClose", "&Close", QStyle::SP_DialogCloseButton),
+                           MakeButton("bbHelp", "&Help", QStyle::SP_DialogHelpButton),
+                           new QHBoxLayout};
+    buttons.save->setDefault(true);
+    buttons.row->addStretch();
+    for (QPushButton* button : {buttons.save, buttons.close, buttons.help})
+        buttons.row->addWidget(button);
+    return buttons;
+}
+
 void ShowModalOver(QDialog* dialog, QWidget* owner) {
     // Back to the control the user left, once the dialog is done.
     const QPointer<QWidget> left = QApplication::focusWidget();
@@ -115,22 +127,17 @@ TFPref::TFPref(UnitsDatabase database, TErrorHintWindow& errorHint, TFGroupEdit&
     connect(pgPreferences_, &QTabWidget::currentChanged, this,
             [this](int page) { page == 0 ? tsGroupShow() : tsUnitsShow(); });
 
-    bbOk_ = MakeButton("bbOk", "&Save", QStyle::SP_DialogSaveButton);
-    bbClose_ = MakeButton("bbClose", "&Close", QStyle::SP_DialogCloseButton);
-    bbHelp_ = MakeButton("bbHelp", "&Help", QStyle::SP_DialogHelpButton);
-    bbOk_->setDefault(true); // Enter saves
+    const TEditorButtons buttons = MakeEditorButtons();
+    bbOk_ = buttons.save;
+    bbClose_ = buttons.close;
+    bbHelp_ = buttons.help;
     connect(bbOk_, &QPushButton::clicked, this, &TFPref::bbOkClick);
     connect(bbClose_, &QPushButton::clicked, this, &TFPref::bbCloseClick);
     connect(bbHelp_, &QPushButton::clicked, this, &TFPref::bbHelpClick);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(bbOk_);
-    buttons->addWidget(bbClose_);
-    buttons->addWidget(bbHelp_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pgPreferences_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(460, 400);
     tsGroupShow();
 }

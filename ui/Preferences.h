@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QHBoxLayout>
 #include <QStyle>
 #include <functional>
 #include <vector>
@@ -141,6 +142,15 @@ inline constexpr Qt::WindowFlags DialogFlags =
 // without the mark, and a picture.
 QPushButton* MakeButton(const char* name, const QString& caption, QStyle::StandardPixmap picture,
                         QWidget* parent = nullptr);
+// The Save, Close and Help buttons at the foot of a database editor, and the row that holds them
+// right-aligned. Save is the default button: Enter saves.
+struct TEditorButtons {
+    QPushButton* save;
+    QPushButton* close;
+    QPushButton* help;
+    QHBoxLayout* row;
+};
+TEditorButtons MakeEditorButtons(const char* saveName = "bbOk");
 // Shows a dialog modal, centred over the window of `owner`.
 void ShowModalOver(QDialog* dialog, QWidget* owner);
 QString CellText(const QTableWidget* table, int row, int column);

@@ -57,10 +57,10 @@ TFUnitsEdit::TFUnitsEdit(THelpLink help, QWidget* parent)
     bold.setBold(true);
     equals->setFont(bold);
 
-    bbOK_ = MakeButton("bbOK", "&Save", QStyle::SP_DialogSaveButton);
-    bbClose_ = MakeButton("bbClose", "&Close", QStyle::SP_DialogCloseButton);
-    bbHelp_ = MakeButton("bbHelp", "&Help", QStyle::SP_DialogHelpButton);
-    bbOK_->setDefault(true); // Enter saves
+    const TEditorButtons buttons = MakeEditorButtons("bbOK");
+    bbOK_ = buttons.save;
+    bbClose_ = buttons.close;
+    bbHelp_ = buttons.help;
     connect(bbOK_, &QPushButton::clicked, this, &TFUnitsEdit::bbOKClick);
     connect(bbClose_, &QPushButton::clicked, this, &TFUnitsEdit::bbCloseClick);
     connect(bbHelp_, &QPushButton::clicked, this, &TFUnitsEdit::bbHelpClick);
@@ -74,13 +74,8 @@ TFUnitsEdit::TFUnitsEdit(THelpLink help, QWidget* parent)
     grid->addWidget(equals, 1, 1);
     grid->addWidget(edFactor_, 1, 2);
     grid->addWidget(stBaseUnit_, 1, 3);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(bbOK_);
-    buttons->addWidget(bbClose_);
-    buttons->addWidget(bbHelp_);
     grid->setRowMinimumHeight(2, 8);
-    grid->addLayout(buttons, 3, 0, 1, 4);
+    grid->addLayout(buttons.row, 3, 0, 1, 4);
     setFixedSize(sizeHint());
 }
 
