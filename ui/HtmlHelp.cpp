@@ -1,6 +1,7 @@
 #include "ui/HtmlHelp.h"
 
 #include "ui/HelpContext.h"
+#include "widgets/icons.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -126,7 +127,7 @@ private:
         button->setText(text);
         button->setToolTip(text + " (" + key.toString(QKeySequence::NativeText) + ")");
         button->setAccessibleName(text);
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(StandardIcon(icon));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setAutoRaise(true);
         button->setShortcut(key);

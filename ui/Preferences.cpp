@@ -1,4 +1,5 @@
 #include "ui/Preferences.h"
+#include "widgets/icons.h"
 
 #include "core/conversion.h"
 #include "ui/ConfirmDel.h"
@@ -55,7 +56,7 @@ QPushButton* MakeButton(const char* name, const QString& caption, QStyle::Standa
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAccessibleName(QString(caption).remove('&'));
-    button->setIcon(QApplication::style()->standardIcon(picture));
+    button->setIcon(StandardIcon(picture));
     return button;
 }
 

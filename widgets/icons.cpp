@@ -1,5 +1,6 @@
 #include "widgets/icons.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QImage>
@@ -7,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <optional>
 
 namespace quorvel {
 
@@ -202,6 +204,41 @@ private:
 
 QIcon MakeIcon(Picture picture) {
     return QIcon(new DrawnIconEngine(picture));
+}
+
+namespace {
+
+class StandardIconEngine : public QIconEngine {
+public:
+    explicit StandardIconEngine(QStyle::StandardPixmap picture) : picture_(picture) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QIconEngine* clone() const override { return new StandardIconEngine(picture_); }
+
+private:
+    const QIcon& Icon() {
+        if (!icon_)
+            icon_ = QApplication::style()->standardIcon(picture_);
+        return *icon_;
+    }
+
+    QStyle::StandardPixmap picture_;
+    std::optional<QIcon> icon_;
+};
+
+} // namespace
+
+QIcon StandardIcon(QStyle::StandardPixmap picture) {
+    return QIcon(new StandardIconEngine(picture));
 }
 
 QPixmap SplashPicture() {

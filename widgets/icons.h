@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QStyle>
 
 namespace quorvel {
 
@@ -22,6 +23,10 @@ enum class Picture {
 };
 
 QIcon MakeIcon(Picture picture);
+
+// One of the style's standard pictures, looked up only when it is first drawn: the lookup
+// searches the icon theme, which a window created hidden at start-up need not pay for.
+QIcon StandardIcon(QStyle::StandardPixmap picture);
 
 // The splash window's picture, 303 by 218 pixels.
 QPixmap SplashPicture();

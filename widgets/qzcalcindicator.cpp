@@ -132,10 +132,18 @@ void TQZCalcIndicator::SetThouSep(bool grouped) {
 }
 
 int TQZCalcIndicator::DrawnTextWidth() const {
-    return DrawnWidth(LayoutOf(displayText_), QFontMetrics(drawingFont_));
+    return DrawnWidth(LayoutOf(displayText_), QFontMetrics(DrawingFont()));
 }
 
-void TQZCalcIndicator::FitFont() {
+const QFont& TQZCalcIndicator::DrawingFont() const {
+    FitFont();
+    return drawingFont_;
+}
+
+void TQZCalcIndicator::FitFont() const {
+    if (fitted_)
+        return;
+    fitted_ = true;
     drawingFont_ = font();
     const int available = width();
     if (available <= 0)
@@ -155,8 +163,8 @@ void TQZCalcIndicator::FitFont() {
 void TQZCalcIndicator::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    painter.setFont(drawingFont_);
-    const QFontMetrics metrics(drawingFont_);
+    painter.setFont(DrawingFont());
+    const QFontMetrics metrics(DrawingFont());
     const int w = width();
     const int h = metrics.height();
     auto draw = [&](int left, int top, const QString& text) {
@@ -186,14 +194,14 @@ void TQZCalcIndicator::mouseReleaseEvent(QMouseEvent* event) {
 void TQZCalcIndicator::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        FitFont();
+        fitted_ = false;
         update();
     }
 }
 
 void TQZCalcIndicator::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FitFont();
+    fitted_ = false;
 }
 
 } // namespace quorvel

@@ -29,7 +29,7 @@ public:
     // The width of the text as drawn, in pixels.
     int DrawnTextWidth() const;
     // The font the text is drawn in.
-    const QFont& DrawingFont() const { return drawingFont_; }
+    const QFont& DrawingFont() const;
 
     bool ThouSep() const { return thouSep_; }
     // Takes effect with the next SetText.
@@ -45,10 +45,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void FitFont();
+    // Finds the drawing font when it is needed, after a change of the font or the size: a
+    // display in a window that is never shown never measures anything.
+    void FitFont() const;
 
     QString displayText_;
-    QFont drawingFont_;
+    mutable QFont drawingFont_;
+    mutable bool fitted_ = false;
     bool thouSep_ = false;
 };
 
