@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QPalette>
 #include <optional>
 
@@ -80,6 +81,29 @@ void DrawChevrons(QPainter& p, bool down) {
     }
 }
 
+// The emblem of packaging/icons/org.quorvel.Quorvel.svg, drawn in its 128-unit square: two
+// conversion arrows above a ruler on a blue tile.
+void DrawEmblem(QPainter& p) {
+    p.scale(0.25, 0.25);
+    QLinearGradient tile(0, 0, 128, 128);
+    tile.setColorAt(0, InkOnLight);
+    tile.setColorAt(1, Accent);
+    p.setPen(Qt::NoPen);
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(6, 6, 116, 116), 24, 24);
+    p.setBrush(QColor(0xee, 0xf4, 0xfd));
+    p.drawPolygon(QPolygonF({{42, 14}, {62, 38}, {50, 38}, {50, 66}, {34, 66}, {34, 38}, {22, 38}}));
+    p.drawPolygon(QPolygonF({{86, 66}, {106, 42}, {94, 42}, {94, 14}, {78, 14}, {78, 42}, {66, 42}}));
+    p.setPen(QPen(InkOnLight, 2));
+    p.setBrush(QColor(0xf4, 0xe3, 0xb5));
+    p.drawRoundedRect(QRectF(16, 76, 96, 32), 3, 3);
+    p.setPen(QPen(InkOnLight, 2, Qt::SolidLine, Qt::RoundCap));
+    for (int k = 0; k <= 10; ++k) {
+        const qreal x = 24 + 8 * k;
+        p.drawLine(QPointF(x, 77), QPointF(x, k % 4 == 0 ? 93 : k % 2 == 0 ? 88 : 84));
+    }
+}
+
 void Draw(QPainter& p, Picture picture) {
     switch (picture) {
     case Picture::Copy:
@@ -138,6 +162,7 @@ void Draw(QPainter& p, Picture picture) {
     case Picture::ArrowDown: DrawArrow(p, picture == Picture::ArrowUp); break;
     case Picture::MoreRight:
     case Picture::MoreDown: DrawChevrons(p, picture == Picture::MoreDown); break;
+    case Picture::Emblem: DrawEmblem(p); break;
     case Picture::List:
         p.setPen(QPen(Ink(), 1));
         p.setBrush(Accent);
@@ -182,6 +207,13 @@ public:
     }
 
     QIconEngine* clone() const override { return new DrawnIconEngine(picture_); }
+
+    // The sizes a window manager takes a window's icon in.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        if (picture_ != Picture::Emblem)
+            return {};
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
 
 private:
     static QImage Faded(const QImage& image) {

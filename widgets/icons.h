@@ -20,6 +20,7 @@ enum class Picture {
     List,
     MoreRight, // a bar's button for what does not fit
     MoreDown,
+    Emblem, // the program's own, as packaging/icons/org.quorvel.Quorvel.svg draws it
 };
 
 QIcon MakeIcon(Picture picture);
