@@ -17,7 +17,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,12 +47,6 @@ constexpr int MenuItemChars = 40; // a longer name is cut short in the Units men
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// Menu items and buttons read "&" as the mark of a shortcut letter; group names show it as is.
-QString AsCaption(const QString& name) {
-    QString caption = name;
-    return caption.replace('&', "&&");
 }
 
 // The text cut short with an ellipsis to fit the width; the whole text as tool tip when cut.
@@ -426,16 +420,19 @@ void TMForm::SetGroupButtons() {
 
 void TMForm::GroupRenamed(const QString& oldName, const QString& newName) {
     SetGroupButtons();
-    if (groupName_ == oldName) {
-        groupName_ = newName;
-        ShowElided(groupLabel_, OneLine(newName), groupLabel_->width() - 8);
-    }
+    if (groupName_ == oldName)
+        ShowGroupName(newName);
+}
+
+void TMForm::ShowGroupName(const QString& name) {
+    groupName_ = name;
+    ShowElided(groupLabel_, OneLine(name), groupLabel_->width() - 8);
 }
 
 // Without its group list the program has nothing to show: the status bar says where it looked.
 void TMForm::ShowDatabaseMissing(const EFileError& error) {
-    const QString list = QDir(QString::fromStdString(database_.GroupListFile().string()))
-                             .absolutePath();
+    const QString list =
+        QFileInfo(QString::fromStdString(database_.GroupListFile().string())).absoluteFilePath();
     const QString text = QFile::exists(list)
                              ? QString::fromStdString(error.what())
                              : QString("No units database: %1 was not found").arg(list);
@@ -447,14 +444,14 @@ void TMForm::ab1Click(TGroupButton* sender) {
     const QString name = sender->GroupName();
     // The loaded group's button stays pressed. Not an exclusive button group: that would take
     // the buttons out of the Tab order but for the pressed one.
-    for (TGroupButton* button : ab_)
-        button->setChecked(button == sender);
-    mi_[std::find(ab_.begin(), ab_.end(), sender) - ab_.begin()]->setChecked(true);
+    for (int k = 0; k < GroupSlotCount; ++k) {
+        ab_[k]->setChecked(ab_[k] == sender);
+        mi_[k]->setChecked(ab_[k] == sender);
+    }
     cb1_->clear();
     cb2_->clear();
     factorList_.clear();
-    groupName_ = name;
-    ShowElided(groupLabel_, OneLine(name), groupLabel_->width() - 8);
+    ShowGroupName(name);
     std::vector<Unit> units;
     try {
         units = database_.LoadGroup(name.toStdString());

@@ -43,18 +43,18 @@ TProgram::TProgram() {
     htmlHelp_->SetHelpFile("Help.qch");
     htmlHelp_->InstallHelpHook(QApplication::instance());
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
-    mainForm_ = std::make_unique<TMForm>(UnitsDatabase("Files"), &report_, *errorHint_,
-                                         MainFormLinks());
+    const UnitsDatabase database("Files");
+    mainForm_ = std::make_unique<TMForm>(database, &report_, *errorHint_, MainFormLinks());
     inputNumber_ = std::make_unique<TInputNumber>(*mainForm_, HelpLink(), mainForm_.get());
     listUnits_ = std::make_unique<TListUnits>(
         *errorHint_, HelpLink(), [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); },
         mainForm_.get());
     QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, listUnits_.get(),
                      &TListUnits::SetUnits);
-    groupEdit_ = std::make_unique<TFGroupEdit>(UnitsDatabase("Files"), *errorHint_, HelpLink());
+    groupEdit_ = std::make_unique<TFGroupEdit>(database, *errorHint_, HelpLink());
     unitsEdit_ = std::make_unique<TFUnitsEdit>(HelpLink());
     pref_ = std::make_unique<TFPref>(
-        UnitsDatabase("Files"), *errorHint_, *groupEdit_, *unitsEdit_,
+        database, *errorHint_, *groupEdit_, *unitsEdit_,
         TFPrefLinks{[this] { mainForm_->SetGroupButtons(); },
                     [this] { mainForm_->ab1Click(mainForm_->GroupButton(0)); },
                     [this](const QString& oldName, const QString& newName) {
@@ -71,7 +71,6 @@ TProgram::TProgram() {
 TProgram::~TProgram() = default;
 
 TMFormLinks TProgram::MainFormLinks() {
-    // The other windows join here as they are built.
     TMFormLinks links;
     links.inputNumber = [this] { inputNumber_->Open(); };
     links.calculator = [this] { calculator_->Open(); };

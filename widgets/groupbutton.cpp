@@ -12,6 +12,10 @@ QString OneLine(QString name) {
     return name;
 }
 
+QString AsCaption(QString name) {
+    return name.replace('&', "&&");
+}
+
 TGroupButton::TGroupButton(QWidget* parent) : QPushButton(parent) {
     setCheckable(true);
     setAutoDefault(false);
@@ -38,8 +42,7 @@ void TGroupButton::ShowCaption() {
     const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) -
                      2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     const QString shown = fontMetrics().elidedText(name, Qt::ElideRight, std::max(room, 0));
-    QString caption = shown;
-    setText(caption.replace('&', "&&")); // "&" would mark a shortcut letter
+    setText(AsCaption(shown));
     setToolTip(shown == name ? QString() : name);
 }
 

@@ -13,6 +13,9 @@ namespace quorvel {
 // was written with bare line feeds, become blanks.
 QString OneLine(QString name);
 
+// A name as a button or menu caption: "&", which would mark a shortcut letter, shows as itself.
+QString AsCaption(QString name);
+
 class TGroupButton : public QPushButton {
     Q_OBJECT
 
