@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -183,12 +182,6 @@ void TQZCalcIndicator::paintEvent(QPaintEvent*) {
     draw(x10, h / 3, "10");
     draw(x10 - signWidth - metrics.horizontalAdvance(layout.mantissa), h / 3, layout.mantissa);
     draw(x10 - signWidth, h / 3, MultiplicationSign);
-}
-
-void TQZCalcIndicator::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QWidget::mouseReleaseEvent(event);
 }
 
 void TQZCalcIndicator::changeEvent(QEvent* event) {

@@ -35,12 +35,8 @@ public:
     // Takes effect with the next SetText.
     void SetThouSep(bool grouped);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace quorvel;
@@ -57,7 +56,6 @@ private slots:
     void groupingFollowsThouSepAtTheNextText();
     void sameTextDoesNotRepaint();
     void noNumberKeepsTheText();
-    void clickIsReported();
     void plainTextIsRightAligned();
     void exponentIsRaised();
     void everyTextFitsTheWidth_data();
@@ -112,13 +110,6 @@ void TestCalcIndicator::noNumberKeepsTheText() {
     display.SetText("5");
     QVERIFY_THROWS_EXCEPTION(EConvertError, display.SetText("kg"));
     QCOMPARE(display.DisplayedText(), QString("5"));
-}
-
-void TestCalcIndicator::clickIsReported() {
-    TQZCalcIndicator display;
-    QSignalSpy clicked(&display, &TQZCalcIndicator::clicked);
-    QTest::mouseClick(&display, Qt::LeftButton);
-    QCOMPARE(clicked.count(), 1);
 }
 
 void TestCalcIndicator::plainTextIsRightAligned() {
