@@ -268,8 +268,6 @@ void TInCalc::FormShow() {
     pnM1Click(1);
     calc_.SetValue(GeneralNumberText(mainForm_.CurrentValue()));
     ShowValue();
-    calc_.Memory().SetActiveCell(1);
-    ShowMemory();
     if (shownBefore_) {
         move(mainForm_.pos() + PlaceFromMainWindow);
     } else {

@@ -38,8 +38,6 @@ public:
     // Shows the window modally; it starts from the main window's value.
     void Open();
 
-    TQZCalculator& Calc() { return calc_; }
-
     // A press of a keypad panel, by mouse or key: the panel's action, shown at once.
     void KeypadPress(TCalcAction action);
     // A click of a function panel.

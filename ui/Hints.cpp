@@ -106,7 +106,7 @@ bool TCustomHintWindow::eventFilter(QObject* watched, QEvent* event) {
         lastPress_ = press;
         lastTarget_ = watched;
         if (watching_ && !(passedOn && press == raisedBy_)) {
-            StopWatching();
+            watching_ = false;
             hide();
         }
     }
@@ -117,10 +117,6 @@ void TCustomHintWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(FrameColour);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void TCustomHintWindow::StopWatching() {
-    watching_ = false;
 }
 
 namespace {

@@ -34,7 +34,7 @@ public:
     void ActivateHint(QRect rect, const QString& text);
     // Whether an event closes the balloon: presses of keys and mouse buttons, the wheel, and
     // the application becoming active or inactive; releases and moves do not.
-    virtual bool IsHintMsg(const QEvent* event) const;
+    bool IsHintMsg(const QEvent* event) const;
     bool IsWatching() const { return watching_; }
 
 protected:
@@ -54,8 +54,6 @@ private:
         bool operator==(const TPress&) const = default;
     };
     static TPress PressOf(const QEvent* event);
-
-    void StopWatching();
 
     bool watching_ = false;
     TPress lastPress_;

@@ -6,6 +6,7 @@
 #include "widgets/qzcalcindicator.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,6 +26,23 @@ const QPoint FirstPlace(244, 167);
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// Entered by the keyboard, a masked edit would only put the cursor on its first position, where
+// typing overwrites one character at a time: a 3 typed over "+0" would make 30. Selected like any
+// other edit, what is typed replaces the whole exponent.
+class TExponentEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        const Qt::FocusReason reason = event->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+            reason == Qt::ShortcutFocusReason)
+            selectAll();
+    }
+};
 
 } // namespace
 
@@ -93,7 +111,7 @@ void TInputNumber::CreateEdits() {
     label4->setGeometry(214, 38, 20, 24);
 
     // Five positions, each a digit, "+", "-" or blank, set higher like a written exponent.
-    meExponent_ = new QLineEdit(gbInput);
+    meExponent_ = new TExponentEdit(gbInput);
     meExponent_->setObjectName("meExponent");
     meExponent_->setAccessibleName("Exponent");
     meExponent_->setInputMask("#####");

@@ -24,7 +24,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextDocument>
-#include <QToolButton>
 #include <memory>
 #include <optional>
 

@@ -33,7 +33,8 @@ private slots:
     void reopening_data();
     void reopening();
     void clickOnTheExponentRereadsBothEdits();
-    void exponentTakesDigitsAndSignsOnly();
+    void typedIntoTheExponent_data();
+    void typedIntoTheExponent();
     void closeHandsNothingBack();
     void keyboardPlaceAndHelp();
 
@@ -82,22 +83,14 @@ void TestInputNumber::opensWithMantissaAndExponent_data() {
     QTest::addColumn<QString>("mantissa");
     QTest::addColumn<QString>("exponent"); // the five positions, blanks as spaces
     QTest::addColumn<QString>("preview");
-    QTest::addRow("1234,5") << "1234,5"
-                            << "1,234500000000"
-                            << "+3   "
-                            << "1 234,5";
-    QTest::addRow("0,001") << "0,001"
-                           << "1,000000000000"
-                           << "-3   "
-                           << "0,001";
-    QTest::addRow("zero") << "0"
-                          << "0,000000000000"
-                          << "+0   "
-                          << "0";
-    QTest::addRow("negative, tiny") << "-2,5E-300"
-                                    << "-2,500000000000"
-                                    << "-300 "
-                                    << "-2,500000000000E-300";
+    auto row = [](const char* value, const char* mantissa, const char* exponent,
+                  const char* preview) {
+        QTest::addRow("%s", value) << value << mantissa << exponent << preview;
+    };
+    row("1234,5", "1,234500000000", "+3   ", "1 234,5");
+    row("0,001", "1,000000000000", "-3   ", "0,001");
+    row("0", "0,000000000000", "+0   ", "0");
+    row("-2,5E-300", "-2,500000000000", "-300 ", "-2,500000000000E-300");
 }
 
 void TestInputNumber::opensWithMantissaAndExponent() {
@@ -119,42 +112,19 @@ void TestInputNumber::typing_data() {
     QTest::addColumn<QString>("exponent");
     QTest::addColumn<QString>("mantissaShown");
     QTest::addColumn<QString>("preview");
-    QTest::addRow("2,5 and 3") << "2,5"
-                               << "3"
-                               << "2,5"
-                               << "2 500";
-    QTest::addRow("blank exponent counts as 0") << "7"
-                                                << ""
-                                                << "7"
-                                                << "7";
-    QTest::addRow("empty mantissa becomes 0") << ""
-                                              << "3"
-                                              << "0"
-                                              << "0";
-    QTest::addRow("point dropped") << "1.5"
-                                   << "0"
-                                   << "1.5"
-                                   << "15";
-    QTest::addRow("letters dropped") << "12abc"
-                                     << "0"
-                                     << "12abc"
-                                     << "12";
-    QTest::addRow("E in the mantissa") << "1E2"
-                                       << "3"
-                                       << "1E2"
-                                       << "42";
-    QTest::addRow("exponent 1-2") << "5"
-                                  << "1-2"
-                                  << "5"
-                                  << "50";
-    QTest::addRow("exponent 99999") << "5"
-                                    << "99999"
-                                    << "5"
-                                    << "50";
-    QTest::addRow("negative exponent") << "-3"
-                                       << "-2"
-                                       << "-3"
-                                       << "-0,03";
+    auto row = [](const char* name, const char* mantissa, const char* exponent,
+                  const char* mantissaShown, const char* preview) {
+        QTest::addRow("%s", name) << mantissa << exponent << mantissaShown << preview;
+    };
+    row("2,5 and 3", "2,5", "3", "2,5", "2 500");
+    row("blank exponent counts as 0", "7", "", "7", "7");
+    row("empty mantissa becomes 0", "", "3", "0", "0");
+    row("point dropped", "1.5", "0", "1.5", "15");
+    row("letters dropped", "12abc", "0", "12abc", "12");
+    row("E in the mantissa", "1E2", "3", "1E2", "42");
+    row("exponent 1-2", "5", "1-2", "5", "50");
+    row("exponent 99999", "5", "99999", "5", "50");
+    row("negative exponent", "-3", "-2", "-3", "-0,03");
 }
 
 void TestInputNumber::typing() {
@@ -203,16 +173,28 @@ void TestInputNumber::clickOnTheExponentRereadsBothEdits() {
     QCOMPARE(Preview(), QString("90"));
 }
 
-void TestInputNumber::exponentTakesDigitsAndSignsOnly() {
+void TestInputNumber::typedIntoTheExponent_data() {
+    // Typed after Tab from the mantissa, in a dialog opened on 1 (+0 in the exponent).
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("exponent"); // the five positions, blanks as spaces
+    QTest::addColumn<QString>("preview");
+    QTest::addRow("digits and signs only") << "-a1x2345"
+                                           << "-1234"
+                                           << "1,000000000000E-1234";
+    QTest::addRow("replaces the whole exponent") << "3"
+                                                 << "3    "
+                                                 << "1 000";
+}
+
+void TestInputNumber::typedIntoTheExponent() {
+    QFETCH(QString, typed);
+    QFETCH(QString, exponent);
+    QFETCH(QString, preview);
     Open("1");
-    QLineEdit* exponent = Edit("meExponent");
-    exponent->setFocus();
-    exponent->selectAll();
-    QTest::keyClick(exponent, Qt::Key_Backspace);
-    exponent->home(false);
-    QTest::keyClicks(exponent, "-a1x2345");
-    QCOMPARE(exponent->displayText(), QString("-1234"));
-    QCOMPARE(Preview(), QString("1,000000000000E-1234"));
+    QTest::keyClick(Edit("meNumber"), Qt::Key_Tab);
+    QTest::keyClicks(Edit("meExponent"), typed);
+    QCOMPARE(Edit("meExponent")->displayText(), exponent);
+    QCOMPARE(Preview(), preview);
 }
 
 void TestInputNumber::closeHandsNothingBack() {
