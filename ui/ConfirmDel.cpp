@@ -60,11 +60,7 @@ void TFConfirmDel::bbYesClick() {
 }
 
 void TFConfirmDel::bbNoClick() {
-    QDialog::reject();
-}
-
-void TFConfirmDel::reject() {
-    bbNoClick();
+    reject(); // as Esc does
 }
 
 } // namespace quorvel

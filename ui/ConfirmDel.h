@@ -20,9 +20,6 @@ public:
     void bbYesClick();
     void bbNoClick();
 
-protected:
-    void reject() override; // Esc answers No
-
 private:
     TFPref* owner_;
     QPushButton* bbYes_ = nullptr;

@@ -71,11 +71,7 @@ void TFGroupEdit::bbOkClick() {
 }
 
 void TFGroupEdit::bbCloseClick() {
-    QDialog::reject();
-}
-
-void TFGroupEdit::reject() {
-    bbCloseClick();
+    reject(); // as Esc does
 }
 
 void TFGroupEdit::bbHelpClick() {

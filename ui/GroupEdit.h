@@ -32,9 +32,6 @@ public:
     void bbCloseClick();
     void bbHelpClick();
 
-protected:
-    void reject() override; // Esc closes as Close does
-
 private:
     UnitsDatabase database_;
     TErrorHintWindow& errorHint_;

@@ -1,11 +1,11 @@
 #include "ui/Preferences.h"
-#include "widgets/icons.h"
 
 #include "core/conversion.h"
 #include "ui/ConfirmDel.h"
 #include "ui/GroupEdit.h"
 #include "ui/Hints.h"
 #include "ui/UnitsEdit.h"
+#include "widgets/icons.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -453,11 +453,7 @@ void TFPref::bbOkClick() {
 }
 
 void TFPref::bbCloseClick() {
-    QDialog::reject();
-}
-
-void TFPref::reject() {
-    bbCloseClick();
+    reject(); // as Esc and the title bar's close button do
 }
 
 void TFPref::bbHelpClick() {

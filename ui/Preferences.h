@@ -9,12 +9,12 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QHBoxLayout>
 #include <QStyle>
 #include <functional>
 #include <vector>
 
 class QComboBox;
+class QHBoxLayout;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
@@ -47,7 +47,6 @@ public:
 
     // What the item editors work on. Table row k is the unit k + 1; the header is apart.
     QListWidget* lbGroup() const { return lbGroup_; }
-    QComboBox* cbGroup() const { return cbGroup_; }
     QTableWidget* sgUnits() const { return sgUnits_; }
     bool AddMode() const { return addMode_; }
     // The chooser index of the group the table was loaded from; -1 for none.
@@ -80,8 +79,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Esc and the title bar's close button close as Close does.
-    void reject() override;
 
 private:
     QWidget* CreateGroupsPage();

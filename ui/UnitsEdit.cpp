@@ -3,6 +3,7 @@
 #include "ui/Preferences.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,11 +109,7 @@ void TFUnitsEdit::bbOKClick() {
 }
 
 void TFUnitsEdit::bbCloseClick() {
-    QDialog::reject();
-}
-
-void TFUnitsEdit::reject() {
-    bbCloseClick();
+    reject(); // as Esc does
 }
 
 void TFUnitsEdit::bbHelpClick() {

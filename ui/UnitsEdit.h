@@ -29,9 +29,6 @@ public:
     void bbCloseClick();
     void bbHelpClick();
 
-protected:
-    void reject() override; // Esc closes as Close does
-
 private:
     THelpLink help_;
     TFPref* pref_ = nullptr;

@@ -65,6 +65,13 @@ public:
 
 const QStringList Standard = {"Length", "Temperature", "Mass"};
 
+// A table of structs: each test row carries its index in the table, named by the struct's row.
+template <typename Row, size_t N> void AddRowIndexes(const Row (&rows)[N]) {
+    QTest::addColumn<int>("index");
+    for (size_t k = 0; k < N; ++k)
+        QTest::addRow("%s", rows[k].row) << static_cast<int>(k);
+}
+
 } // namespace
 
 class TestPreferences : public QObject {
@@ -168,14 +175,15 @@ TFPref& TestPreferences::Open() {
     groupEdit_ = std::make_unique<TFGroupEdit>(database, *hint_, help);
     unitsEdit_ = std::make_unique<TFUnitsEdit>(help);
     TMForm* form = form_.get();
-    pref_ = std::make_unique<TFPref>(database, *hint_, *groupEdit_, *unitsEdit_,
-                                     TFPrefLinks{[form] { form->SetGroupButtons(); },
-                                                 [form] { form->ab1Click(form->GroupButton(0)); },
-                                                 [form](const QString& oldName, const QString& newName) {
-                                                     form->GroupRenamed(oldName, newName);
-                                                 },
-                                                 help},
-                                     form);
+    pref_ = std::make_unique<TFPref>(
+        database, *hint_, *groupEdit_, *unitsEdit_,
+        TFPrefLinks{[form] { form->SetGroupButtons(); },
+                    [form] { form->ab1Click(form->GroupButton(0)); },
+                    [form](const QString& oldName, const QString& newName) {
+                        form->GroupRenamed(oldName, newName);
+                    },
+                    help},
+        form);
     form_->show();
     hint_->hide(); // what the main window says of its first group is not looked at here
     pref_->Execute();
@@ -200,9 +208,7 @@ const LoadRow LoadRows[] = {
 };
 
 void TestPreferences::loadsAndWritesBackTheShownGroup_data() {
-    QTest::addColumn<int>("index");
-    for (size_t k = 0; k < std::size(LoadRows); ++k)
-        QTest::addRow("%s", LoadRows[k].row) << static_cast<int>(k);
+    AddRowIndexes(LoadRows);
 }
 
 // Showing writes nothing; choosing another group writes the one shown (also when the window is
@@ -301,7 +307,7 @@ struct EditorRow {
     const char* factors; // of metre, inch and foot
     const char* opened;  // the fields, then the base unit shown
     const char* typed;
-    Qt::Key key;
+    Qt::Key key; // Key_unknown: a click on Close instead
     const char* rows;
 };
 const EditorRow EditorRows[] = {
@@ -313,6 +319,8 @@ const EditorRow EditorRows[] = {
      "=x|metre=1|inch=2|foot=3"},
     {"Esc changes nothing", false, 2, "1|2|3", "foot=3|metre", "x=9", Qt::Key_Escape,
      "metre=1|inch=2|foot=3"},
+    {"Close changes nothing", true, 1, "1|2|3", "=|metre", "x=9", Qt::Key_unknown,
+     "metre=1|inch=2|foot=3"},
     {"base unit: the first factor 1", false, 0, "2|1|1", "metre=2|inch", "metre=2", Qt::Key_Return,
      "metre=2|inch=1|foot=1"},
     {"1.0 and \" 1\" mark no base unit", false, 0, "1.0| 1|3", "metre=1.0|", "metre=1.0",
@@ -320,12 +328,11 @@ const EditorRow EditorRows[] = {
 };
 
 void TestPreferences::unitEditor_data() {
-    QTest::addColumn<int>("index");
-    for (size_t k = 0; k < std::size(EditorRows); ++k)
-        QTest::addRow("%s", EditorRows[k].row) << static_cast<int>(k);
+    AddRowIndexes(EditorRows);
 }
 
-// Enter stores the fields in the current row, or in a new row above it; Esc stores nothing.
+// Enter stores the fields in the current row, or in a new row above it; Esc and Close store
+// nothing.
 void TestPreferences::unitEditor() {
     QFETCH(int, index);
     const EditorRow& row = EditorRows[index];
@@ -343,7 +350,10 @@ void TestPreferences::unitEditor() {
     const QStringList typed = QString(row.typed).split('=');
     Type(edUnit, typed[0]);
     Type(edFactor, typed[1]);
-    QTest::keyClick(edFactor, row.key);
+    if (row.key == Qt::Key_unknown)
+        Click("bbClose", unitsEdit_.get());
+    else
+        QTest::keyClick(edFactor, row.key);
     QVERIFY(!unitsEdit_->isVisible());
     QCOMPARE(Texts("sgUnits"), QString(row.rows).split('|'));
     QCOMPARE(Table()->currentRow(), row.current);
@@ -410,9 +420,7 @@ const RenameRow RenameRows[] = {
 };
 
 void TestPreferences::renamesGroup_data() {
-    QTest::addColumn<int>("index");
-    for (size_t k = 0; k < std::size(RenameRows); ++k)
-        QTest::addRow("%s", RenameRows[k].row) << static_cast<int>(k);
+    AddRowIndexes(RenameRows);
 }
 
 // A rename changes the group's files and its line in the group list at once; a refused one
@@ -483,6 +491,7 @@ void TestPreferences::renameAfterMovesReachesTheShownGroup() {
     Choose("Mass");
     QCOMPARE(ReadBytes(File("Distance.uns")), Lines({"inch", "metre", "foot"}));
     Click("bbClose");
+    QVERIFY(!pref.isVisible());
     QCOMPARE(ReadBytes(File("Groups.ung")), Lines({"Distance", "Temperature", "Mass"}));
     QVERIFY(!QFile::exists(File("Length.uns")) && !QFile::exists(File("Length.unf")));
 }
@@ -576,7 +585,8 @@ void TestPreferences::namesAndHelpTopics() {
     Click("bbHelp");
     Click("bbEdit1");
     Click("bbHelp", groupEdit_.get());
-    QTest::keyClick(groupEdit_.get(), Qt::Key_Escape);
+    Click("bbClose", groupEdit_.get());
+    QVERIFY(!groupEdit_->isVisible());
     ShowUnitsPage();
     Click("bbHelp");
     Click("bbEdit2");
