@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -267,6 +269,10 @@ void TestHtmlHelp::helpWindowNavigates() {
     auto* browser = fixture_.Find<QTextBrowser>(window, "HelpBrowser");
     emit browser->anchorClicked(QUrl("report.html"));
     QCOMPARE(fixture_.Topic(), QString("report.html"));
+    // The topic wears the manual's style sheet: its heading is not in the plain text colour.
+    QTextCursor heading(browser->document()->begin());
+    heading.movePosition(QTextCursor::NextCharacter);
+    QVERIFY(heading.charFormat().foreground().color() != browser->palette().color(QPalette::Text));
     auto* contents = fixture_.Find<QTreeView>(window, "HelpContents");
     QTRY_COMPARE(contents->currentIndex().data().toString(), QString("The report"));
     // A click on a contents entry opens its page, and the entry stays marked.
