@@ -7,11 +7,9 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextDocumentLayout>
 #include <QTemporaryDir>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
 

@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-class QLabel;
-
 namespace quorvel {
 
 class TCreditsPanel;

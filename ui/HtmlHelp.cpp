@@ -25,6 +25,8 @@ namespace quorvel {
 namespace {
 
 const char* const ContentsIdentifier = "contents";
+// The kind of help request the help key makes; HelpHandler takes any kind as this one.
+constexpr int HelpContextCommand = 15;
 
 bool IsWebAddress(const QUrl& url) {
     const QString scheme = url.scheme();
@@ -95,9 +97,11 @@ public:
 
         auto* bar = new QHBoxLayout;
         bar->addWidget(Button("btBack", "Back", QStyle::SP_ArrowBack,
-                              QKeySequence(Qt::ALT | Qt::Key_Left), &QTextBrowser::backward));
+                              QKeySequence(Qt::ALT | Qt::Key_Left), &QTextBrowser::backward,
+                              &QTextBrowser::backwardAvailable));
         bar->addWidget(Button("btForward", "Forward", QStyle::SP_ArrowForward,
-                              QKeySequence(Qt::ALT | Qt::Key_Right), &QTextBrowser::forward));
+                              QKeySequence(Qt::ALT | Qt::Key_Right), &QTextBrowser::forward,
+                              &QTextBrowser::forwardAvailable));
         bar->addWidget(Button("btHome", "Contents", QStyle::SP_DirHomeIcon,
                               QKeySequence(Qt::ALT | Qt::Key_Home), &QTextBrowser::home));
         bar->addStretch();
@@ -120,8 +124,11 @@ public:
     QUrl Topic() const { return browser_->source(); }
 
 private:
+    // A button of the browser's `action`; with `available`, enabled only while the browser
+    // says the action can be taken.
     QToolButton* Button(const char* name, const QString& text, QStyle::StandardPixmap icon,
-                        const QKeySequence& key, void (QTextBrowser::*action)()) {
+                        const QKeySequence& key, void (QTextBrowser::*action)(),
+                        void (QTextBrowser::*available)(bool) = nullptr) {
         auto* button = new QToolButton;
         button->setObjectName(name);
         button->setText(text);
@@ -132,11 +139,10 @@ private:
         button->setAutoRaise(true);
         button->setShortcut(key);
         connect(button, &QToolButton::clicked, browser_, action);
-        if (action == &QTextBrowser::backward)
-            connect(browser_, &QTextBrowser::backwardAvailable, button, &QWidget::setEnabled);
-        if (action == &QTextBrowser::forward)
-            connect(browser_, &QTextBrowser::forwardAvailable, button, &QWidget::setEnabled);
-        button->setEnabled(action == &QTextBrowser::home);
+        if (available) {
+            button->setEnabled(false);
+            connect(browser_, available, button, &QWidget::setEnabled);
+        }
         return button;
     }
 

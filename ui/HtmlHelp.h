@@ -18,9 +18,6 @@ namespace quorvel {
 
 class THelpWindow;
 
-// The kind of help request the help key makes; HelpHandler takes any kind as this one.
-inline constexpr int HelpContextCommand = 15;
-
 class THtmlHelp : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString HelpFile READ HelpFile WRITE SetHelpFile)

@@ -62,16 +62,13 @@ QString TFindDialog::FindText() const {
     return edFind_->text();
 }
 
-void TFindDialog::SetFindText(const QString& text) {
-    edFind_->setText(text);
-}
-
 TListUnits::TListUnits(TErrorHintWindow& errorHint, THelpLink helpLink,
                        std::function<QComboBox*()> targetPicker, QWidget* parent)
     : QDialog(parent), errorHint_(errorHint), helpLink_(std::move(helpLink)),
       targetPicker_(std::move(targetPicker)) {
     setObjectName("ListUnits");
     setWindowTitle("Units List");
+    setWindowModality(Qt::ApplicationModal);
     SetHelpContext(this, hcUnitsList);
 
     lbUnits_ = new QListWidget;
@@ -117,7 +114,6 @@ void TListUnits::SetUnits(const QStringList& names) {
 void TListUnits::Open() {
     QComboBox* picker = targetPicker_();
     Select(picker ? picker->currentIndex() : -1);
-    setWindowModality(Qt::ApplicationModal);
     show();
     raise();
     activateWindow();

@@ -11,7 +11,6 @@
 class QComboBox;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace quorvel {
 
@@ -26,7 +25,6 @@ public:
     TFindDialog(THelpLink helpLink, QWidget* parent);
 
     QString FindText() const;
-    void SetFindText(const QString& text);
 
 signals:
     // Find Next was pressed.

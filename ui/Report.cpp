@@ -13,7 +13,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -115,6 +114,7 @@ TFReport::TFReport(QTextDocument* report, TErrorHintWindow& errorHint, THelpLink
     : QDialog(parent), report_(report), errorHint_(errorHint), helpLink_(std::move(helpLink)) {
     setObjectName("FReport");
     setWindowTitle("Report");
+    setWindowModality(Qt::ApplicationModal);
     SetHelpContext(this, hcReport);
 
     reReport_ = new QPlainTextEdit;
@@ -151,7 +151,6 @@ TFReport::TFReport(QTextDocument* report, TErrorHintWindow& errorHint, THelpLink
 }
 
 void TFReport::Open() {
-    setWindowModality(Qt::ApplicationModal);
     show();
     raise();
     activateWindow();

@@ -50,7 +50,7 @@ def page(groups, sources):
     unit_count = sum(len(units) for _, units in groups)
     out = ['<!DOCTYPE html>', '<html><head><meta charset="utf-8">',
            '<title>Delivered groups and units</title>',
-           '<link rel="stylesheet" href="style.css"></head><body>',
+           '<link rel="stylesheet" type="text/css" href="style.css"></head><body>',
            '<h1>Delivered groups and units</h1>',
            '<p>Quorvel comes with %d groups and %d units. In each group the first unit is the '
            'base unit; the factor of a unit is its size in base units, so converting multiplies '
