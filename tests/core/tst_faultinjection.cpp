@@ -1,18 +1,11 @@
 #include "core/pendingchange.h"
-#include "core/textfile.h"
-#include "core/unitsdatabase.h"
+#include "databasefolder.h"
 
-#include "testsupport.h"
-
-#include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTest>
 #include <array>
 #include <csignal>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <sys/resource.h>
 
 using namespace quorvel;
@@ -108,7 +101,7 @@ const std::vector<Unit> NewUnits = {{"metre", "1"}, {"foot", "0.3048"}, {"yard",
 
 } // namespace
 
-class TestFaultInjection : public QObject {
+class TestFaultInjection : public QObject, test::DatabaseFolder {
     Q_OBJECT
 
 private slots:
@@ -125,18 +118,10 @@ private:
     QString Perform(Operation operation) const;
     void FollowUp() const;
     Snapshot Take() const;
-    QStringList OurFiles() const;
-
-    std::optional<QTemporaryDir> dir_;
-    QString folder_;
-    std::optional<UnitsDatabase> db_;
 };
 
 void TestFaultInjection::init() {
-    dir_.emplace();
-    QVERIFY(dir_->isValid());
-    folder_ = dir_->filePath("Files");
-    db_.emplace(folder_.toStdString());
+    Fresh();
 }
 
 // A fresh folder with two groups; the names of A are in Windows-1252.
@@ -145,25 +130,22 @@ void TestFaultInjection::Prepare(Operation operation) {
         QDir(dir_->filePath(folder)).removeRecursively();
         QVERIFY(QDir(dir_->path()).mkdir(folder));
     }
-    WriteBytes(folder_ + "/Groups.ung", "A\r\nZ\r\n");
-    WriteBytes(folder_ + "/A.uns", "m\xB2tre\r\ninch\r\n");
-    WriteBytes(folder_ + "/A.unf", "1\r\n0,0254\r\n");
-    WriteBytes(folder_ + "/Z.uns", "z\r\n");
-    WriteBytes(folder_ + "/Z.unf", "1\r\n");
+    WriteBytes(File("Groups.ung"), "A\r\nZ\r\n");
+    WriteGroup("A", "m\xB2tre\r\ninch\r\n", "1\r\n0,0254\r\n");
+    WriteGroup("Z", "z\r\n", "1\r\n");
     if (operation == Operation::WriteLinkedGroup) {
         for (const char* name : {"L.uns", "L.unf"}) {
             WriteBytes(dir_->filePath("Shared/") + name, "shared\r\n");
-            QVERIFY(QFile::link("../Shared/" + QString(name), folder_ + "/" + name));
+            QVERIFY(QFile::link("../Shared/" + QString(name), File(name)));
         }
     }
     if (operation == Operation::CompleteRecordedChange) {
         // A write killed right after it recorded its change.
-        WriteBytes(folder_ + "/.q1-1.tmp", "metre\r\nfoot\r\nyard\r\n");
-        WriteBytes(folder_ + "/.q1-2.tmp", "1\r\n0.3048\r\n0.9144\r\n");
-        WriteBytes(
-            folder_ + "/" + PendingChangeName,
-            QByteArray::fromStdString(EncodeChange({{ChangeStep::Replace, "A.uns", ".q1-1.tmp"},
-                                                    {ChangeStep::Replace, "A.unf", ".q1-2.tmp"}})));
+        WriteBytes(File(".q1-1.tmp"), "metre\r\nfoot\r\nyard\r\n");
+        WriteBytes(File(".q1-2.tmp"), "1\r\n0.3048\r\n0.9144\r\n");
+        WriteBytes(File(PendingChangeName), QByteArray::fromStdString(EncodeChange(
+                                                {{ChangeStep::Replace, "A.uns", ".q1-1.tmp"},
+                                                 {ChangeStep::Replace, "A.unf", ".q1-2.tmp"}})));
     }
 }
 
@@ -204,14 +186,6 @@ Snapshot TestFaultInjection::Take() const {
         }
     }
     return snapshot;
-}
-
-// The hidden files, ours, in the folder and in the folder of the linked files.
-QStringList TestFaultInjection::OurFiles() const {
-    QStringList names;
-    for (const char* folder : {"Files", "Shared"})
-        names += QDir(dir_->filePath(folder)).entryList({".*"}, QDir::Hidden | QDir::Files);
-    return names;
 }
 
 void TestFaultInjection::everySingleFaultLeavesOldOrNewFiles_data() {
@@ -276,8 +250,8 @@ void TestFaultInjection::everySingleFaultLeavesOldOrNewFiles() {
                          qPrintable(where + ": " + *error));
                 if (operation != Operation::CompleteRecordedChange) {
                     QVERIFY2(Take() == before, qPrintable(where + " changed files: " + *error));
-                    QVERIFY2(OurFiles().isEmpty(), qPrintable(where + " failed, leaving " +
-                                                              OurFiles().join(' ')));
+                    QVERIFY2(OurFiles().isEmpty(),
+                             qPrintable(where + " failed, leaving " + OurFiles().join(' ')));
                 }
             } else {
                 QVERIFY2(result == read, qPrintable(where + " read " + result));
