@@ -5,6 +5,7 @@
 #include "core/unitsdatabase.h"
 
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <filesystem>
 #include <random>
 #include <unistd.h>

@@ -39,10 +39,6 @@ auto Checked(Call call, std::string_view name, SystemCall systemCall) {
     return systemCall();
 }
 
-[[noreturn]] void Throw(const std::string& what, const std::string& shown, int error) {
-    throw EFileError(what + " '" + shown + "': " + std::strerror(error));
-}
-
 // Closes a descriptor when it goes out of scope without an explicit, checked close.
 class Descriptor {
 public:
@@ -73,12 +69,12 @@ void WriteAll(int fd, std::string_view name, std::string_view bytes, const std::
         if (fault == ShortWrite)
             chunk = (chunk + 1) / 2;
         else if (fault > 0)
-            Throw("Cannot write", shown, fault);
+            ThrowFileError("Cannot write", shown, fault);
         const ssize_t written = ::write(fd, bytes.data(), chunk);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            Throw("Cannot write", shown, errno);
+            ThrowFileError("Cannot write", shown, errno);
         }
         bytes.remove_prefix(static_cast<size_t>(written));
     }
@@ -95,7 +91,7 @@ std::string ReadAll(int fd, std::string_view name, const std::string& shown) {
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            Throw("Cannot read", shown, errno);
+            ThrowFileError("Cannot read", shown, errno);
         }
         bytes.append(buffer, static_cast<size_t>(got));
     }
@@ -116,6 +112,14 @@ constexpr std::string_view TemporaryPrefix = ".q";
 constexpr std::string_view TemporarySuffix = ".tmp";
 
 } // namespace
+
+void ThrowFileError(const std::string& what, const std::string& shown, int error) {
+    throw EFileError(what + " '" + shown + "': " + std::strerror(error));
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
 
 const char* CallName(Call call) {
     static constexpr const char* names[CallKindCount] = {"open",   "read",   "write", "fsync",
@@ -146,7 +150,7 @@ Folder::Folder(std::filesystem::path path) : path_(std::move(path)) {
     fd_ = Checked(Call::Open, path_.string(),
                   [&] { return ::open(opened.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (fd_ < 0)
-        Throw("Cannot open the folder", path_.string(), errno);
+        ThrowFileError("Cannot open the folder", path_.string(), errno);
 }
 
 Folder::~Folder() {
@@ -162,8 +166,7 @@ bool Folder::Lock() {
     do {
         result = Checked(Call::Lock, path_.string(), [&] { return ::flock(fd_, LOCK_EX); });
     } while (result != 0 && errno == EINTR);
-    locked_ = result == 0;
-    return locked_;
+    return result == 0;
 }
 
 size_t Folder::NameMax() const {
@@ -199,7 +202,7 @@ int Folder::Status(const std::string& name, struct stat& info) const {
 
 void Folder::Sync() const {
     if (Checked(Call::Sync, path_.string(), [&] { return ::fsync(fd_); }) != 0)
-        Throw("Cannot flush the folder", path_.string(), errno);
+        ThrowFileError("Cannot flush the folder", path_.string(), errno);
 }
 
 int Folder::Remove(const std::string& name) const {
@@ -212,7 +215,7 @@ void Folder::Rename(const std::string& from, const std::string& to,
                     const std::string& shownAs) const {
     if (Checked(Call::Rename, to, [&] { return ::renameat(fd_, from.c_str(), fd_, to.c_str()); }) !=
         0)
-        Throw("Cannot replace", shownAs, errno);
+        ThrowFileError("Cannot replace", shownAs, errno);
 }
 
 void Folder::RenameNoReplace(const std::string& from, const std::string& to) const {
@@ -229,8 +232,7 @@ void Folder::RenameNoReplace(const std::string& from, const std::string& to) con
     if (error == EEXIST) {
         // On a case-insensitive disk a change of case finds the file itself in the way.
         struct stat fromInfo, toInfo;
-        if (Status(from, fromInfo) == 0 && Status(to, toInfo) == 0 &&
-            fromInfo.st_dev == toInfo.st_dev && fromInfo.st_ino == toInfo.st_ino) {
+        if (Status(from, fromInfo) == 0 && Status(to, toInfo) == 0 && SameFile(fromInfo, toInfo)) {
             Rename(from, to, Shown(to));
             return;
         }
@@ -258,15 +260,15 @@ std::string Folder::Read(const std::string& name, const std::string& shownAs) co
                             }),
                     name);
     if (file.Get() < 0)
-        Throw("Cannot open", shown, errno);
+        ThrowFileError("Cannot open", shown, errno);
     struct stat info;
     if (Checked(Call::Stat, name, [&] { return ::fstat(file.Get(), &info); }) != 0)
-        Throw("Cannot open", shown, errno);
+        ThrowFileError("Cannot open", shown, errno);
     if (!S_ISREG(info.st_mode))
         throw EFileError("'" + shown + "' is not a regular file");
     std::string bytes = ReadAll(file.Get(), name, shown);
     if (const int error = file.Close(); error != 0)
-        Throw("Cannot read", shown, error);
+        ThrowFileError("Cannot read", shown, error);
     return bytes;
 }
 
@@ -283,20 +285,31 @@ std::string Folder::WriteTemporary(std::string_view bytes, mode_t mode,
         });
     } while (fd < 0 && errno == EEXIST);
     if (fd < 0)
-        Throw("Cannot write", shownAs, errno);
+        ThrowFileError("Cannot write", shownAs, errno);
     Descriptor file(fd, name);
     try {
         ::fchmod(fd, mode & 07777); // the new file keeps the old one's permissions
         WriteAll(fd, name, bytes, shownAs);
         if (Checked(Call::Sync, name, [&] { return ::fsync(fd); }) != 0)
-            Throw("Cannot write", shownAs, errno);
+            ThrowFileError("Cannot write", shownAs, errno);
         if (const int error = file.Close(); error != 0)
-            Throw("Cannot write", shownAs, error);
+            ThrowFileError("Cannot write", shownAs, error);
     } catch (const EFileError&) {
         Remove(name);
         throw;
     }
     return name;
+}
+
+void Folder::Replace(const std::string& name, std::string_view bytes, mode_t mode,
+                     const std::string& shownAs) const {
+    const std::string temporary = WriteTemporary(bytes, mode, shownAs);
+    try {
+        Rename(temporary, name, shownAs);
+    } catch (const EFileError&) {
+        Remove(temporary);
+        throw;
+    }
 }
 
 ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name) {
@@ -307,7 +320,7 @@ ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name) {
     struct stat info;
     if (const int error = folder.Status(name, info); error != 0) {
         if (error != ENOENT)
-            Throw("Cannot open", target.shown, error);
+            ThrowFileError("Cannot open", target.shown, error);
         const mode_t mask = ::umask(0);
         ::umask(mask);
         target.mode = 0666 & ~mask;
@@ -317,14 +330,14 @@ ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name) {
         char* resolved =
             Checked(Call::Stat, name, [&] { return ::realpath(target.shown.c_str(), nullptr); });
         if (!resolved)
-            Throw("Cannot follow the link", target.shown, errno);
+            ThrowFileError("Cannot follow the link", target.shown, errno);
         const std::filesystem::path linked = resolved;
         std::free(resolved);
         target.linkedFolder = std::make_unique<Folder>(linked.parent_path());
         target.folder = target.linkedFolder.get();
         target.name = linked.filename().string();
         if (const int error = target.folder->Status(target.name, info); error != 0)
-            Throw("Cannot open", target.shown, error);
+            ThrowFileError("Cannot open", target.shown, error);
     }
     if (!S_ISREG(info.st_mode))
         throw EFileError("'" + target.shown + "' is not a regular file");

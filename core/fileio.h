@@ -25,6 +25,11 @@ public:
 
 namespace fileio {
 
+// Throws EFileError "<what> '<shown>': <the error's text>".
+[[noreturn]] void ThrowFileError(const std::string& what, const std::string& shown, int error);
+
+bool SameFile(const struct stat& a, const struct stat& b);
+
 // The kinds of system call the layer makes.
 enum class Call { Open, Read, Write, Sync, Close, Rename, Link, Stat, Unlink, Lock, List };
 inline constexpr int CallKindCount = 11;
@@ -54,7 +59,6 @@ public:
     // Takes the folder's exclusive lock (released with the object), so that two copies of the
     // program never change the folder at once. False where the file system has no locks.
     bool Lock();
-    bool Locked() const { return locked_; }
 
     // The longest file name the folder accepts.
     size_t NameMax() const;
@@ -81,11 +85,15 @@ public:
     // returns its name. Failures name the user's file `shownAs`.
     std::string WriteTemporary(std::string_view bytes, mode_t mode,
                                const std::string& shownAs) const;
+    // Replaces the file `name` with these bytes: a temporary made by WriteTemporary is renamed
+    // over it, so the file is old or new whatever happens. The folder itself is not flushed.
+    // Failures name `shownAs`, and leave no temporary.
+    void Replace(const std::string& name, std::string_view bytes, mode_t mode,
+                 const std::string& shownAs) const;
 
 private:
     std::filesystem::path path_;
     int fd_ = -1;
-    bool locked_ = false;
 };
 
 // True for the names of our temporaries, the ones this layer creates and the longer ones of

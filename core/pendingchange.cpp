@@ -1,7 +1,6 @@
 #include "core/pendingchange.h"
 
 #include <cerrno>
-#include <cstring>
 #include <memory>
 #include <sys/stat.h>
 
@@ -40,7 +39,7 @@ bool Exists(const fileio::Folder& folder, const std::string& name, const std::st
     struct stat info;
     const int error = folder.Status(name, info);
     if (error != 0 && error != ENOENT)
-        throw EFileError("Cannot open '" + shown + "': " + std::strerror(error));
+        fileio::ThrowFileError("Cannot open", shown, error);
     return error == 0;
 }
 
@@ -61,22 +60,14 @@ void Perform(const fileio::Folder& folder, const ChangeStep& step, LinkedFolders
         break;
     case ChangeStep::Remove:
         if (const int error = folder.Remove(step.target); error != 0 && error != ENOENT)
-            throw EFileError("Cannot remove '" + folder.Shown(step.target) +
-                             "': " + std::strerror(error));
+            fileio::ThrowFileError("Cannot remove", folder.Shown(step.target), error);
         break;
     }
 }
 
 void Record(const fileio::Folder& folder, const ChangeSteps& steps) {
     // Failures name the folder: the record is no file the user knows.
-    const std::string shown = folder.Path().string();
-    const std::string temporary = folder.WriteTemporary(EncodeChange(steps), 0600, shown);
-    try {
-        folder.Rename(temporary, PendingChangeName, shown);
-    } catch (const EFileError&) {
-        folder.Remove(temporary);
-        throw;
-    }
+    folder.Replace(PendingChangeName, EncodeChange(steps), 0600, folder.Path().string());
 }
 
 void Forget(const fileio::Folder& folder) {

@@ -179,25 +179,14 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
 
 namespace {
 
-// The bytes go to a temporary file beside the target, flushed to disk, then renamed over it.
 void ReplaceFile(const fileio::ReplaceTarget& target, std::string_view bytes) {
-    const std::string temporary = target.folder->WriteTemporary(bytes, target.mode, target.shown);
-    try {
-        target.folder->Rename(temporary, target.name, target.shown);
-    } catch (const EFileError&) {
-        target.folder->Remove(temporary);
-        throw;
-    }
+    target.folder->Replace(target.name, bytes, target.mode, target.shown);
     try {
         target.folder->Sync();
     } catch (const EFileError&) {
         // The new file is in place and reported as written; the flush only hastens the rename
         // on its way to the disk.
     }
-}
-
-fileio::Folder FolderOf(const std::filesystem::path& path) {
-    return fileio::Folder(path.has_parent_path() ? path.parent_path() : ".");
 }
 
 } // namespace
@@ -209,11 +198,11 @@ void WriteTextLines(const fileio::Folder& folder, const std::string& name,
 }
 
 void WriteTextLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    WriteTextLines(FolderOf(path), path.filename().string(), lines);
+    WriteTextLines(fileio::Folder(path.parent_path()), path.filename().string(), lines);
 }
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const fileio::Folder folder = FolderOf(path);
+    const fileio::Folder folder(path.parent_path());
     ReplaceFile(fileio::FindReplaceTarget(folder, path.filename().string()), bytes);
 }
 

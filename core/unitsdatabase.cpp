@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace quorvel {
@@ -21,11 +20,11 @@ public:
     enum Purpose { Reading, Writing };
 
     Session(const std::filesystem::path& path, Purpose purpose) : folder_(path) {
-        folder_.Lock();
+        const bool locked = folder_.Lock();
         CompletePendingChange(folder_);
         // Only under the lock is every temporary of ours a leftover: no other copy of the
         // program is in the middle of a write then.
-        if (purpose == Writing && folder_.Locked())
+        if (purpose == Writing && locked)
             RemoveLeftoverTemporaries();
     }
 
@@ -71,19 +70,11 @@ private:
     std::vector<std::pair<const fileio::Folder*, std::string>> made_;
 };
 
-[[noreturn]] void ThrowCannot(const std::string& what, const std::string& shown, int error) {
-    throw EFileError(what + " '" + shown + "': " + std::strerror(error));
-}
-
-bool SameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
 // The old name's file, which must be there to be renamed.
 struct stat ExistingFile(const fileio::Folder& folder, const std::string& name) {
     struct stat info;
     if (const int error = folder.Status(name, info); error != 0)
-        ThrowCannot("Cannot rename", folder.Shown(name), error);
+        fileio::ThrowFileError("Cannot rename", folder.Shown(name), error);
     return info;
 }
 
@@ -95,8 +86,8 @@ bool IsFreeFor(const fileio::Folder& folder, const std::string& name, const stru
     if (error == ENOENT)
         return true;
     if (error != 0)
-        ThrowCannot("Cannot rename to", folder.Shown(name), error);
-    return SameFile(info, old);
+        fileio::ThrowFileError("Cannot rename to", folder.Shown(name), error);
+    return fileio::SameFile(info, old);
 }
 
 struct FileLines {

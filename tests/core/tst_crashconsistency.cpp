@@ -1,13 +1,9 @@
 #include "core/pendingchange.h"
 #include "core/textfile.h"
-#include "core/unitsdatabase.h"
+#include "databasefolder.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <QTest>
 #include <csignal>
-#include <optional>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -37,7 +33,7 @@ bool IsWholeVersion(const std::vector<Unit>& units, size_t factorLines) {
 
 } // namespace
 
-class TestCrashConsistency : public QObject {
+class TestCrashConsistency : public QObject, test::DatabaseFolder {
     Q_OBJECT
 
 private slots:
@@ -46,10 +42,7 @@ private slots:
     void killedChangesLeaveWholeGroups();
 
 private:
-    bool Exists(const QString& name) const { return QFile::exists(folder_ + "/" + name); }
-    QStringList HiddenFiles() const {
-        return QDir(folder_).entryList({".*"}, QDir::Files | QDir::Hidden);
-    }
+    bool Exists(const QString& name) const { return QFile::exists(File(name)); }
     void StartAgain() {
         QVERIFY(QDir(folder_).removeRecursively() && QDir(dir_->path()).mkdir("Files"));
         db_->WriteGroupList({"A"});
@@ -57,20 +50,11 @@ private:
     }
     void Perform(Change change, int v) const;
     bool GroupIsWhole(Change change) const;
-
-    std::optional<QTemporaryDir> dir_;
-    QString folder_;
-    std::optional<UnitsDatabase> db_;
 };
 
 void TestCrashConsistency::init() {
-    dir_.emplace();
-    QVERIFY(dir_->isValid());
-    QVERIFY(QDir(dir_->path()).mkdir("Files"));
-    folder_ = dir_->filePath("Files");
-    db_.emplace(folder_.toStdString());
-    db_->WriteGroupList({"A"});
-    db_->WriteGroupUnits("A", Version(0));
+    Fresh();
+    StartAgain();
 }
 
 void TestCrashConsistency::Perform(Change change, int v) const {
@@ -122,7 +106,7 @@ void TestCrashConsistency::killedChangesLeaveWholeGroups() {
     int recorded = 0; // kills that left a recorded change for the next opening to complete
     int broken = 0;
     for (int kill = 0; kill < kills; ++kill) {
-        const QStringList hiddenBefore = HiddenFiles();
+        const QStringList hiddenBefore = OurFiles();
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
         if (child == 0) {
@@ -139,7 +123,7 @@ void TestCrashConsistency::killedChangesLeaveWholeGroups() {
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY2(WIFSIGNALED(status), "the changing process failed before it was killed");
         // Files of ours that the killed process made show that it died in the middle of a change.
-        const QStringList hiddenAfter = HiddenFiles();
+        const QStringList hiddenAfter = OurFiles();
         duringChange +=
             std::any_of(hiddenAfter.begin(), hiddenAfter.end(),
                         [&](const QString& name) { return !hiddenBefore.contains(name); });
@@ -155,7 +139,7 @@ void TestCrashConsistency::killedChangesLeaveWholeGroups() {
     QVERIFY(duringChange > 0); // else the kills never tested anything
 
     Perform(change, 1);
-    QCOMPARE(HiddenFiles(), QStringList());
+    QCOMPARE(OurFiles(), QStringList());
 }
 
 QTEST_APPLESS_MAIN(TestCrashConsistency)

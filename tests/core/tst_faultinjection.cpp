@@ -1,18 +1,11 @@
 #include "core/pendingchange.h"
-#include "core/textfile.h"
-#include "core/unitsdatabase.h"
+#include "databasefolder.h"
 
-#include "testsupport.h"
-
-#include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTest>
 #include <array>
 #include <csignal>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <sys/resource.h>
 
 using namespace quorvel;
@@ -108,7 +101,7 @@ const std::vector<Unit> NewUnits = {{"metre", "1"}, {"foot", "0.3048"}, {"yard",
 
 } // namespace
 
-class TestFaultInjection : public QObject {
+class TestFaultInjection : public QObject, test::DatabaseFolder {
     Q_OBJECT
 
 private slots:
@@ -125,17 +118,10 @@ private:
     QString Perform(Operation operation) const;
     void FollowUp() const;
     Snapshot Take() const;
-
-    std::optional<QTemporaryDir> dir_;
-    QString folder_;
-    std::optional<UnitsDatabase> db_;
 };
 
 void TestFaultInjection::init() {
-    dir_.emplace();
-    QVERIFY(dir_->isValid());
-    folder_ = dir_->filePath("Files");
-    db_.emplace(folder_.toStdString());
+    Fresh();
 }
 
 // A fresh folder with two groups; the names of A are in Windows-1252.
@@ -144,25 +130,22 @@ void TestFaultInjection::Prepare(Operation operation) {
         QDir(dir_->filePath(folder)).removeRecursively();
         QVERIFY(QDir(dir_->path()).mkdir(folder));
     }
-    WriteBytes(folder_ + "/Groups.ung", "A\r\nZ\r\n");
-    WriteBytes(folder_ + "/A.uns", "m\xB2tre\r\ninch\r\n");
-    WriteBytes(folder_ + "/A.unf", "1\r\n0,0254\r\n");
-    WriteBytes(folder_ + "/Z.uns", "z\r\n");
-    WriteBytes(folder_ + "/Z.unf", "1\r\n");
+    WriteBytes(File("Groups.ung"), "A\r\nZ\r\n");
+    WriteGroup("A", "m\xB2tre\r\ninch\r\n", "1\r\n0,0254\r\n");
+    WriteGroup("Z", "z\r\n", "1\r\n");
     if (operation == Operation::WriteLinkedGroup) {
         for (const char* name : {"L.uns", "L.unf"}) {
             WriteBytes(dir_->filePath("Shared/") + name, "shared\r\n");
-            QVERIFY(QFile::link("../Shared/" + QString(name), folder_ + "/" + name));
+            QVERIFY(QFile::link("../Shared/" + QString(name), File(name)));
         }
     }
     if (operation == Operation::CompleteRecordedChange) {
         // A write killed right after it recorded its change.
-        WriteBytes(folder_ + "/.q1-1.tmp", "metre\r\nfoot\r\nyard\r\n");
-        WriteBytes(folder_ + "/.q1-2.tmp", "1\r\n0.3048\r\n0.9144\r\n");
-        WriteBytes(
-            folder_ + "/" + PendingChangeName,
-            QByteArray::fromStdString(EncodeChange({{ChangeStep::Replace, "A.uns", ".q1-1.tmp"},
-                                                    {ChangeStep::Replace, "A.unf", ".q1-2.tmp"}})));
+        WriteBytes(File(".q1-1.tmp"), "metre\r\nfoot\r\nyard\r\n");
+        WriteBytes(File(".q1-2.tmp"), "1\r\n0.3048\r\n0.9144\r\n");
+        WriteBytes(File(PendingChangeName), QByteArray::fromStdString(EncodeChange(
+                                                {{ChangeStep::Replace, "A.uns", ".q1-1.tmp"},
+                                                 {ChangeStep::Replace, "A.unf", ".q1-2.tmp"}})));
     }
 }
 
@@ -265,8 +248,11 @@ void TestFaultInjection::everySingleFaultLeavesOldOrNewFiles() {
                 QVERIFY2(!error->contains(".tmp") && !error->contains(PendingChangeName) &&
                              error->contains(dir_->path()),
                          qPrintable(where + ": " + *error));
-                if (operation != Operation::CompleteRecordedChange)
+                if (operation != Operation::CompleteRecordedChange) {
                     QVERIFY2(Take() == before, qPrintable(where + " changed files: " + *error));
+                    QVERIFY2(OurFiles().isEmpty(),
+                             qPrintable(where + " failed, leaving " + OurFiles().join(' ')));
+                }
             } else {
                 QVERIFY2(result == read, qPrintable(where + " read " + result));
             }
@@ -274,8 +260,7 @@ void TestFaultInjection::everySingleFaultLeavesOldOrNewFiles() {
             QVERIFY2(Take() == (error ? unchanged : changed),
                      qPrintable(where + (error ? " failed, yet changed files"
                                                : " succeeded without the new content")));
-            QVERIFY2(QDir(folder_).entryList({".*"}, QDir::Hidden | QDir::Files).isEmpty(),
-                     qPrintable(where + " left files of ours"));
+            QVERIFY2(OurFiles().isEmpty(), qPrintable(where + " left files of ours"));
         }
     }
     qInfo("%d faults injected, %d reported as errors", injected, failed);

@@ -200,7 +200,7 @@ void TestTextFile::writeIntoMissingFolderFails() {
 }
 
 void TestTextFile::failedReplaceKeepsTargetAndLeavesNoTemporary() {
-    // A folder in the target's place makes the final rename fail after the data was written.
+    // A folder in the target's place is refused before anything is written beside it.
     QVERIFY(QDir(dir_->path()).mkdir("target"));
     WriteBytes(File("target/inside"), "kept");
     QVERIFY_THROWS_EXCEPTION(EFileError, WriteTextLines(Path(File("target")), {"a"}));
