@@ -7,24 +7,10 @@
 
 #include <QPlainTextDocumentLayout>
 #include <QToolTip>
-#include <stdexcept>
 
 namespace quorvel {
 
-namespace {
-
-// The application object that main() made, to which the calculator window gives its handler for
-// the errors nobody else caught.
-TQuorvelApplication& Application() {
-    auto* application = qobject_cast<TQuorvelApplication*>(QCoreApplication::instance());
-    if (!application)
-        throw std::logic_error("The program needs its own application object");
-    return *application;
-}
-
-} // namespace
-
-TProgram::TProgram() {
+TProgram::TProgram(TQuorvelApplication& application) {
     QApplication::setStyle(new TQuorvelStyle);
     TSplashForm splash;
     splash.show();
@@ -41,7 +27,7 @@ TProgram::TProgram() {
     errorHint_ = std::make_unique<TErrorHintWindow>();
     htmlHelp_ = std::make_unique<THtmlHelp>();
     htmlHelp_->SetHelpFile("Help.qch");
-    htmlHelp_->InstallHelpHook(QApplication::instance());
+    htmlHelp_->InstallHelpHook(&application);
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
     const UnitsDatabase database("Files");
     mainForm_ = std::make_unique<TMForm>(database, &report_, *errorHint_, MainFormLinks());
@@ -64,7 +50,7 @@ TProgram::TProgram() {
         mainForm_.get());
     fReport_ = std::make_unique<TFReport>(&report_, *errorHint_, HelpLink(), mainForm_.get());
     calculator_ = std::make_unique<TInCalc>(*mainForm_, *inputNumber_, *errorHint_, HelpLink(),
-                                            Application(), mainForm_.get());
+                                            application, mainForm_.get());
     splash.close();
 }
 

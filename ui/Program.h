@@ -3,6 +3,7 @@
 // The program's owner: it shows the splash window while it creates the windows in their order,
 // keeps them for the whole run, and lets one window reach another.
 
+#include "ui/Application.h"
 #include "ui/Calc.h"
 #include "ui/GroupEdit.h"
 #include "ui/HelpContext.h"
@@ -22,7 +23,8 @@ namespace quorvel {
 
 class TProgram {
 public:
-    TProgram();
+    // The calculator window gives `application` its handler for the errors nobody else caught.
+    explicit TProgram(TQuorvelApplication& application);
     ~TProgram();
 
     TMForm& MainForm() { return *mainForm_; }

@@ -8,6 +8,6 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName("org.quorvel.Quorvel");
     // Drawn in code: neither an icon theme search nor an image file at start-up.
     QApplication::setWindowIcon(quorvel::MakeIcon(quorvel::Picture::Emblem));
-    quorvel::TProgram program;
+    quorvel::TProgram program(application);
     return program.Run();
 }

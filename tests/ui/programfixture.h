@@ -3,6 +3,7 @@
 // The whole program, offscreen, in a temporary working folder that holds a small units database
 // and the compiled manual: window tests run through the same wiring as the real program.
 
+#include "programmain.h"
 #include "testsupport.h"
 #include "ui/Program.h"
 
@@ -38,7 +39,7 @@ public:
         QVERIFY(QFile::copy(QUORVEL_HELP_FILE, dir_->filePath("Help.qch")));
         saved_ = QDir::currentPath();
         QDir::setCurrent(dir_->path());
-        program_ = std::make_unique<TProgram>();
+        program_ = std::make_unique<TProgram>(Application());
         Main().show();
         QVERIFY(QTest::qWaitForWindowExposed(&Main()));
     }

@@ -7,6 +7,15 @@
 
 #include <QTest>
 
+namespace quorvel::test {
+
+// The application object the test's main() made, for the program under test.
+inline TQuorvelApplication& Application() {
+    return *static_cast<TQuorvelApplication*>(QCoreApplication::instance());
+}
+
+} // namespace quorvel::test
+
 #define QUORVEL_PROGRAM_TEST_MAIN(TestClass)                                                       \
     int main(int argc, char* argv[]) {                                                             \
         quorvel::TQuorvelApplication application(argc, argv);                                      \

@@ -325,7 +325,7 @@ void TestCalc::everyPanelHasAnAccessibleName() {
 }
 
 void TestCalc::programOpensBothWindowsFromTheMainWindow() {
-    TProgram program;
+    TProgram program(quorvel::test::Application());
     TMForm& form = program.MainForm();
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
