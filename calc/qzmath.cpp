@@ -91,6 +91,14 @@ long double WholeAtPowers(long double base, long double x, long double logarithm
     return IsNearest(x, WholePower(base, static_cast<long long>(k))) ? k : logarithm;
 }
 
+// 1/x for a reciprocal circular or hyperbolic function: an exact zero of x is the function's pole,
+// an invalid value; a tiny x fails as a division by zero, as in Inverse.
+long double ReciprocalOffPole(long double x) {
+    if (x == 0)
+        Fail(QZMathConst::InvalidValue);
+    return Inverse(x);
+}
+
 // sqrt(1 - x^2) without the cancellation of 1 - x*x near |x| = 1.
 long double CoSide(long double x) {
     return std::sqrt((1 - x) * (1 + x));
@@ -267,17 +275,11 @@ long double Cot(long double x) {
 }
 
 long double Sec(long double x) {
-    const long double cosine = Cos(x);
-    if (cosine == 0)
-        Fail(QZMathConst::InvalidValue);
-    return Inverse(cosine);
+    return ReciprocalOffPole(Cos(x));
 }
 
 long double Cosec(long double x) {
-    const long double sine = Sin(x);
-    if (sine == 0)
-        Fail(QZMathConst::InvalidValue);
-    return Inverse(sine);
+    return ReciprocalOffPole(Sin(x));
 }
 
 long double ArcSin(long double x) {
@@ -325,14 +327,11 @@ long double Coth(long double x) {
 }
 
 long double Sech(long double x) {
-    return Inverse(Cosh(x));
-} // cosh is never 0
+    return Inverse(Cosh(x)); // cosh is never 0
+}
 
 long double Cosech(long double x) {
-    const long double sinh = Sinh(x);
-    if (sinh == 0)
-        Fail(QZMathConst::InvalidValue);
-    return Inverse(sinh);
+    return ReciprocalOffPole(Sinh(x));
 }
 
 long double ArSinh(long double x) {
