@@ -27,70 +27,38 @@ void BM_ActionOperationKey(benchmark::State& state) {
 }
 BENCHMARK(BM_ActionOperationKey);
 
-void BM_ActionSineInDegrees(benchmark::State& state) {
+// The sine key in degrees; an angle of many turns is reduced by whole turns before it is
+// converted.
+void BM_ActionSineInDegrees(benchmark::State& state, const char* angle) {
     TQZCalculator calculator;
     calculator.SetAngularMeasure(amDeg);
     for (auto _ : state) {
-        calculator.SetValue("30");
+        calculator.SetValue(angle);
         calculator.SetAction(caSin);
     }
 }
-BENCHMARK(BM_ActionSineInDegrees);
-
-// An angle of many turns is reduced by whole turns before it is converted.
-void BM_ActionSineOfLargeAngleInDegrees(benchmark::State& state) {
-    TQZCalculator calculator;
-    calculator.SetAngularMeasure(amDeg);
-    for (auto _ : state) {
-        calculator.SetValue("1E4000");
-        calculator.SetAction(caSin);
-    }
-}
-BENCHMARK(BM_ActionSineOfLargeAngleInDegrees);
+BENCHMARK_CAPTURE(BM_ActionSineInDegrees, Small, "30");
+BENCHMARK_CAPTURE(BM_ActionSineInDegrees, LargeAngle, "1E4000");
 
 // Arguments that cost the most: large angles need a long reduction, powers and logarithms
-// of extreme values.
-void BM_SinOfLargeAngle(benchmark::State& state) {
-    long double x = 9.2e18L;
+// of extreme values, and a logarithm next to a whole number checks whether its argument is an
+// exact power.
+void BM_Function(benchmark::State& state, long double (*function)(long double), long double x) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Sin(x));
+        benchmark::DoNotOptimize(function(x));
 }
-BENCHMARK(BM_SinOfLargeAngle);
+BENCHMARK_CAPTURE(BM_Function, SinOfLargeAngle, Sin, 9.2e18L);
+BENCHMARK_CAPTURE(BM_Function, TanOfLargeAngle, Tan, 9.2e18L);
+BENCHMARK_CAPTURE(BM_Function, LgOfPowerOfTen, Lg, 1e-31L); // its log10l lies a unit below -31
+BENCHMARK_CAPTURE(BM_Function, ArCothNearOne, ArCoth, 1.0000000000000001L);
 
-void BM_TanOfLargeAngle(benchmark::State& state) {
-    long double x = 9.2e18L;
+void BM_Function2(benchmark::State& state, long double (*function)(long double, long double),
+                  long double a, long double b) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(Tan(x));
+        benchmark::DoNotOptimize(function(a, b));
 }
-BENCHMARK(BM_TanOfLargeAngle);
-
-void BM_PowerNearOne(benchmark::State& state) {
-    long double base = 1.0000001L, y = 1e10L;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Power(base, y));
-}
-BENCHMARK(BM_PowerNearOne);
-
-// A logarithm next to a whole number checks whether its argument is an exact power.
-void BM_LgOfPowerOfTen(benchmark::State& state) {
-    long double x = 1e-31L; // its log10l lies one unit below -31
-    for (auto _ : state)
-        benchmark::DoNotOptimize(Lg(x));
-}
-BENCHMARK(BM_LgOfPowerOfTen);
-
-void BM_LogNOfPower(benchmark::State& state) {
-    long double base = 10, x = 1e-3L; // the quotient of the two log2 lies one unit below -3
-    for (auto _ : state)
-        benchmark::DoNotOptimize(LogN(base, x));
-}
-BENCHMARK(BM_LogNOfPower);
-
-void BM_ArCothNearOne(benchmark::State& state) {
-    long double x = 1.0000000000000001L;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ArCoth(x));
-}
-BENCHMARK(BM_ArCothNearOne);
+BENCHMARK_CAPTURE(BM_Function2, PowerNearOne, Power, 1.0000001L, 1e10L);
+// The quotient of the two log2 lies one unit below -3.
+BENCHMARK_CAPTURE(BM_Function2, LogNOfPower, LogN, 10.0L, 1e-3L);
 
 } // namespace

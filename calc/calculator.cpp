@@ -9,6 +9,8 @@
 
 namespace quorvel {
 
+namespace {
+
 // A circular function of an angle in radians, with its exact values at 0, 1, 2 and 3 quarter
 // turns. Pole marks a quarter turn where it has none: there the converted angle gives what it
 // always gave, a large finite number (tan 90 degrees) or the function's error at 0.
@@ -16,8 +18,6 @@ struct CircularFunction {
     long double (*ofRadians)(long double);
     std::array<long double, 4> atQuarterTurns;
 };
-
-namespace {
 
 constexpr long double Pole = std::numeric_limits<long double>::quiet_NaN();
 
@@ -37,6 +37,45 @@ long double FullTurn(TAngularMeasure measure) {
     case amCycle: return 1;
     }
     return 0;
+}
+
+long double ToRadians(long double x, TAngularMeasure measure) {
+    switch (measure) {
+    case amRad: return x;
+    case amDeg: return x * QZConst::DegToRad;
+    case amGrad: return x * QZConst::GradToRad;
+    case amCycle: return x * QZConst::TwoPi;
+    }
+    return x;
+}
+
+long double FromRadians(long double x, TAngularMeasure measure) {
+    switch (measure) {
+    case amRad: return x;
+    case amDeg: return x * QZConst::RadToDeg;
+    case amGrad: return x * QZConst::RadToGrad;
+    case amCycle: return x / QZConst::TwoPi;
+    }
+    return x;
+}
+
+// Degrees, grads and cycles are first reduced to less than a full turn, which fmod does
+// exactly: one multiplication of a large angle by a rounded factor would lose every digit. At
+// whole quarter turns the function's exact value is taken, since the rounded factor puts
+// sin 180 degrees at about -5E-20 instead of 0.
+long double OfAngle(const CircularFunction& function, long double x, TAngularMeasure measure) {
+    const long double turn = FullTurn(measure);
+    if (turn == 0)
+        return function.ofRadians(x);
+    const long double angle = std::fmod(x, turn);
+    const long double quarter = turn / 4;
+    if (std::fmod(angle, quarter) == 0) {
+        const int quarters = static_cast<int>(angle / quarter);
+        const long double exact = function.atQuarterTurns[(quarters + 4) % 4];
+        if (!std::isnan(exact))
+            return exact;
+    }
+    return function.ofRadians(ToRadians(angle, measure));
 }
 
 // The text without its last character (which may take several bytes).
@@ -122,45 +161,6 @@ void TQZCalculator::FinishFunction() {
     entering_ = false;
     takeOperand_ = true;
     equalArmed_ = true;
-}
-
-long double TQZCalculator::ToRadians(long double x) const {
-    switch (angularMeasure_) {
-    case amRad: return x;
-    case amDeg: return x * QZConst::DegToRad;
-    case amGrad: return x * QZConst::GradToRad;
-    case amCycle: return x * QZConst::TwoPi;
-    }
-    return x;
-}
-
-// Degrees, grads and cycles are first reduced to less than a full turn, which fmod does
-// exactly: one multiplication of a large angle by a rounded factor would lose every digit. At
-// whole quarter turns the function's exact value is taken, since the rounded factor puts
-// sin 180 degrees at about -5E-20 instead of 0.
-long double TQZCalculator::Circular(const CircularFunction& function, long double x) const {
-    const long double turn = FullTurn(angularMeasure_);
-    if (turn == 0)
-        return function.ofRadians(x);
-    const long double angle = std::fmod(x, turn);
-    const long double quarter = turn / 4;
-    if (std::fmod(angle, quarter) == 0) {
-        const int quarters = static_cast<int>(angle / quarter);
-        const long double exact = function.atQuarterTurns[(quarters + 4) % 4];
-        if (!std::isnan(exact))
-            return exact;
-    }
-    return function.ofRadians(ToRadians(angle));
-}
-
-long double TQZCalculator::FromRadians(long double x) const {
-    switch (angularMeasure_) {
-    case amRad: return x;
-    case amDeg: return x * QZConst::RadToDeg;
-    case amGrad: return x * QZConst::RadToGrad;
-    case amCycle: return x / QZConst::TwoPi;
-    }
-    return x;
 }
 
 template <typename Function> void TQZCalculator::Unary(Function function) {
@@ -327,10 +327,10 @@ void TQZCalculator::Perform(int action) {
         return;
     }
     auto trig = [this](const CircularFunction& f) {
-        Unary([&](long double x) { return Circular(f, x); });
+        Unary([&](long double x) { return OfAngle(f, x, angularMeasure_); });
     };
     auto inverseTrig = [this](long double (*f)(long double)) {
-        Unary([&](long double x) { return FromRadians(f(x)); });
+        Unary([&](long double x) { return FromRadians(f(x), angularMeasure_); });
     };
     auto plain = [this](long double (*f)(long double)) { Unary(f); };
     switch (action) {

@@ -11,8 +11,6 @@
 
 namespace quorvel {
 
-struct CircularFunction;
-
 enum TCalcOperation { coNone, coPlus, coMinus, coMulty, coDivide, coPower, coLog };
 
 enum TAngularMeasure { amRad, amDeg, amGrad, amCycle };
@@ -118,9 +116,6 @@ private:
     void Calculate();
     void SelectOperation(TCalcOperation operation);
     void FinishFunction();
-    long double ToRadians(long double x) const;
-    long double FromRadians(long double x) const;
-    long double Circular(const CircularFunction& function, long double x) const;
     template <typename Function> void Unary(Function function);
 
     void Digit(char digit);

@@ -42,6 +42,8 @@ struct Scaled {
     long long exponent;
 };
 
+constexpr Scaled ScaledOne{0.5L, 0, 1};
+
 Scaled Normalized(long double hi, long double lo, long long exponent) {
     int shift;
     hi = std::frexp(hi, &shift);
@@ -55,6 +57,11 @@ Scaled Multiply(const Scaled& a, const Scaled& b) {
     return Normalized(hi, error - (hi - product), a.exponent + b.exponent);
 }
 
+// The extended number nearest to the value, when it lies in the extended range.
+long double Rounded(const Scaled& value) {
+    return std::ldexp(value.hi + value.lo, value.exponent);
+}
+
 Scaled Reciprocal(const Scaled& a) {
     const long double hi = 1 / a.hi;
     return Normalized(hi, (-std::fma(a.hi, hi, -1) - a.lo * hi) / a.hi, -a.exponent);
@@ -62,7 +69,7 @@ Scaled Reciprocal(const Scaled& a) {
 
 // base^n for a whole n.
 Scaled WholePower(long double base, long long n) {
-    Scaled result{0.5L, 0, 1};
+    Scaled result = ScaledOne;
     Scaled square = Normalized(base, 0, 0);
     for (unsigned long long m = n < 0 ? -static_cast<unsigned long long>(n) : n; m != 0; m >>= 1) {
         if (m & 1)
@@ -70,11 +77,6 @@ Scaled WholePower(long double base, long long n) {
         square = Multiply(square, square);
     }
     return n < 0 ? Reciprocal(result) : result;
-}
-
-// Whether x, a normal number, is the extended number nearest to the value.
-bool IsNearest(long double x, const Scaled& value) {
-    return x == std::ldexp(value.hi + value.lo, value.exponent);
 }
 
 // A logarithm of x to the base, computed to within a few units of its last place, is one unit
@@ -88,7 +90,16 @@ long double WholeAtPowers(long double base, long double x, long double logarithm
     const long double unitOfK = std::ldexp(1.0L, std::ilogb(k) - 63);
     if (std::fabs(logarithm - k) > 16 * unitOfK)
         return logarithm;
-    return IsNearest(x, WholePower(base, static_cast<long long>(k))) ? k : logarithm;
+    // x, a normal number, must be the extended number nearest to the power.
+    return x == Rounded(WholePower(base, static_cast<long long>(k))) ? k : logarithm;
+}
+
+// 1/x for a reciprocal circular or hyperbolic function: an exact zero of x is the function's pole,
+// an invalid value; a tiny x fails as a division by zero, as in Inverse.
+long double ReciprocalOffPole(long double x) {
+    if (x == 0)
+        Fail(QZMathConst::InvalidValue);
+    return Inverse(x);
 }
 
 // sqrt(1 - x^2) without the cancellation of 1 - x*x near |x| = 1.
@@ -219,18 +230,12 @@ long double Factorial(long double x) {
     const long double n = std::nearbyint(x); // ties to even
     if (n < -0x1p63L)
         throw EInvalidOp(); // no 64-bit count of factors
-    // The product 1 x 2 x ... x n, carried as an unevaluated sum hi + lo so that it stays
-    // correctly rounded to the end instead of collecting an error at every factor.
-    long double hi = 1;
-    long double lo = 0;
-    for (long double k = 2; k <= n; ++k) {
-        const long double product = hi * k;
-        const long double error = std::fma(hi, k, -product);
-        const long double tail = lo * k + error;
-        hi = product + tail;
-        lo = tail - (hi - product);
-    }
-    return hi;
+    // The product 1 x 2 x ... x n, carried with about 128 bits so that it stays correctly
+    // rounded to the end instead of collecting an error at every factor.
+    Scaled product = ScaledOne;
+    for (long double k = 2; k <= n; ++k)
+        product = Multiply(product, Normalized(k, 0, 0));
+    return Rounded(product);
 }
 
 long double PiValue() {
@@ -267,17 +272,11 @@ long double Cot(long double x) {
 }
 
 long double Sec(long double x) {
-    const long double cosine = Cos(x);
-    if (cosine == 0)
-        Fail(QZMathConst::InvalidValue);
-    return Inverse(cosine);
+    return ReciprocalOffPole(Cos(x));
 }
 
 long double Cosec(long double x) {
-    const long double sine = Sin(x);
-    if (sine == 0)
-        Fail(QZMathConst::InvalidValue);
-    return Inverse(sine);
+    return ReciprocalOffPole(Sin(x));
 }
 
 long double ArcSin(long double x) {
@@ -325,14 +324,11 @@ long double Coth(long double x) {
 }
 
 long double Sech(long double x) {
-    return Inverse(Cosh(x));
-} // cosh is never 0
+    return Inverse(Cosh(x)); // cosh is never 0
+}
 
 long double Cosech(long double x) {
-    const long double sinh = Sinh(x);
-    if (sinh == 0)
-        Fail(QZMathConst::InvalidValue);
-    return Inverse(sinh);
+    return ReciprocalOffPole(Sinh(x));
 }
 
 long double ArSinh(long double x) {

@@ -183,13 +183,27 @@ long double UnitsApart(const Digits15& a, const Digits15& b) {
     return std::fabs(value(a, exponent) - value(b, exponent));
 }
 
-struct Outcome {
+// Our texts against the reference's: how many, how many differ, and the worst case and where.
+template <typename Where> struct Tally {
     int samples = 0;
     int textMismatches = 0;
     long double worstUnits = 0;
-    Argument worstArgument;
+    Where worstAt{};
     std::string failure; // an argument that failed although its value is in range
+
+    void Add(long double ours, mpfr_t exact, const Where& at) {
+        const long double apart = UnitsApart(FromOurs(ours), FromMpfr(exact));
+        ++samples;
+        if (apart != 0)
+            ++textMismatches;
+        if (apart > worstUnits) {
+            worstUnits = apart;
+            worstAt = at;
+        }
+    }
 };
+
+using Outcome = Tally<Argument>;
 
 Outcome Measure(const Function& f, int samplesPerFunction) {
     std::mt19937_64 random(std::hash<std::string>{}(f.name));
@@ -207,14 +221,7 @@ Outcome Measure(const Function& f, int samplesPerFunction) {
             break;
         }
         f.exact(exact, a);
-        const long double apart = UnitsApart(FromOurs(ours), FromMpfr(exact));
-        ++outcome.samples;
-        if (apart != 0)
-            ++outcome.textMismatches;
-        if (apart > outcome.worstUnits) {
-            outcome.worstUnits = apart;
-            outcome.worstArgument = a;
-        }
+        outcome.Add(ours, exact, a);
     }
     mpfr_clear(exact);
     return outcome;
@@ -351,13 +358,8 @@ struct AngleRow {
     bool reciprocal;
 };
 
-struct AngleOutcome {
-    int texts = 0;
+struct AngleOutcome : Tally<std::string> {
     int poles = 0;
-    int textMismatches = 0;
-    long double worstUnits = 0;
-    std::string worstAngle;
-    std::string failure; // an angle that failed away from a pole
 };
 
 // Angle texts as a user types or the engine shows them (15 significant digits): within the
@@ -383,8 +385,8 @@ AngleOutcome MeasureAngles(const AngleRow& row, int band, int samples) {
         if (row.reciprocal)
             mpfr_ui_div(exact, 1, exact, MPFR_RNDN);
         if (mpfr_inf_p(exact)) {
-            ++outcome
-                  .poles; // a large finite number or an error, as at the same angle below one turn
+            // A large finite number or an error, as at the same angle below one turn.
+            ++outcome.poles;
             continue;
         }
         try {
@@ -393,14 +395,7 @@ AngleOutcome MeasureAngles(const AngleRow& row, int band, int samples) {
             outcome.failure = text + " failed: " + error.what();
             break;
         }
-        const long double apart = UnitsApart(FromOurs(calculator.Current()), FromMpfr(exact));
-        ++outcome.texts;
-        if (apart != 0)
-            ++outcome.textMismatches;
-        if (apart > outcome.worstUnits) {
-            outcome.worstUnits = apart;
-            outcome.worstAngle = text;
-        }
+        outcome.Add(calculator.Current(), exact, text);
     }
     mpfr_clear(exact);
     return outcome;
@@ -455,8 +450,8 @@ void TestMathAccuracy::matchesCorrectlyRoundedText() {
         qInfo(
             "%-9s %6d samples, %3d texts differ, worst %.0Lf unit(s) of the 15th digit at (%s, %s)",
             f.name, outcome.samples, outcome.textMismatches, outcome.worstUnits,
-            GeneralNumberText(outcome.worstArgument.x).c_str(),
-            GeneralNumberText(outcome.worstArgument.y).c_str());
+            GeneralNumberText(outcome.worstAt.x).c_str(),
+            GeneralNumberText(outcome.worstAt.y).c_str());
     QVERIFY2(outcome.worstUnits <= 1, "more than one unit off in the 15th digit");
     QVERIFY2(outcome.textMismatches * 10000 <= outcome.samples, "below 99.99 % exact texts");
 }
@@ -507,11 +502,11 @@ void TestMathAccuracy::anglesInEveryMeasure() {
     const AngleRow& row = AngleRows[index];
     const AngleOutcome outcome = MeasureAngles(row, band, SamplesPerFunction() / 10);
     qInfo("%-13s %5d texts (%d at a pole), %4d differ, worst %.3Lg unit(s) of the 15th digit at %s",
-          row.name, outcome.texts, outcome.poles, outcome.textMismatches, outcome.worstUnits,
-          outcome.worstAngle.c_str());
+          row.name, outcome.samples, outcome.poles, outcome.textMismatches, outcome.worstUnits,
+          outcome.worstAt.c_str());
     QVERIFY2(outcome.failure.empty(), outcome.failure.c_str());
     QVERIFY2(outcome.worstUnits <= 1, "more than one unit off in the 15th digit");
-    QVERIFY2(outcome.textMismatches * 200 <= outcome.texts, "below 99.5 % exact texts");
+    QVERIFY2(outcome.textMismatches * 200 <= outcome.samples, "below 99.5 % exact texts");
 }
 
 QTEST_APPLESS_MAIN(TestMathAccuracy)
