@@ -98,7 +98,8 @@ private slots:
     void parseAcceptsTheGrammar();
     void parseRejects_data();
     void parseRejects();
-    void parseErrorNamesTheText();
+    void parseErrorQuotesAReadableText_data();
+    void parseErrorQuotesAReadableText();
     void parseIsCorrectlyRounded();
     void parseIsCorrectlyRoundedForLongTexts();
     void parseIndependentOfProcessLocale();
@@ -298,13 +299,26 @@ void TestNumberText::parseRejects() {
     QVERIFY_THROWS_EXCEPTION(EConvertError, ParseNumberText(Str(text)));
 }
 
-void TestNumberText::parseErrorNamesTheText() {
+// The error names the text: whole where short, cut to a readable length where long.
+void TestNumberText::parseErrorQuotesAReadableText_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("quoted");
+    QTest::addRow("text with blanks whole") << QByteArray(" 1 234") << QByteArray(" 1 234");
+    QTest::addRow("40 characters whole") << QByteArray(40, 'x') << QByteArray(40, 'x');
+    QTest::addRow("100 MB text cut") << QByteArray(100 << 20, 'x') << QByteArray(40, 'x') + "...";
+    QTest::addRow("cut after a whole character")
+        << QByteArray("\xC2\xB5").repeated(41) << QByteArray("\xC2\xB5").repeated(40) + "...";
+}
+
+void TestNumberText::parseErrorQuotesAReadableText() {
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, quoted);
     SeparatorScope scope(",");
     try {
-        ParseNumberText(" 1 234");
+        ParseNumberText(text.toStdString());
         QFAIL("no error");
     } catch (const EConvertError& error) {
-        QCOMPARE(QString(error.what()), QString("' 1 234' is not a valid floating point value"));
+        QCOMPARE(QByteArray(error.what()), "'" + quoted + "' is not a valid floating point value");
     }
 }
 
