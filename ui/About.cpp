@@ -69,7 +69,7 @@ private:
 
 QStringList Credits() {
     return {"Quorvel",
-            "version 2.0",
+            "version " QUORVEL_VERSION,
             "",
             "Units converter",
             "and scientific calculator",
