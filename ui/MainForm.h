@@ -27,6 +27,8 @@ class EFileError;
 class TErrorHintWindow;
 class TGroupButton;
 class TQZCalcIndicator;
+class TUnitSearch;
+struct ConversionResult;
 enum class Picture;
 
 // The windows the main window opens. The program's owner provides those that exist; the
@@ -73,6 +75,11 @@ public:
     void ab1Click(TGroupButton* sender);
     // Menu item k acts as group button k.
     void mi1Click(QAction* sender);
+    // Loads a group by name as its button does; a group past the 23rd slot, which has no
+    // button, loads too.
+    void LoadGroup(const QString& name);
+    // Shows a conversion as the arrows show theirs: the value, the status bar, the report.
+    void ShowConversion(const ConversionResult& result);
     void bbUpClick();
     void bbDownClick();
     void miCopyClick();
@@ -103,6 +110,9 @@ private:
     void ShowDatabaseMissing(const EFileError& error);
     // The loaded group's name, in the status bar too.
     void ShowGroupName(const QString& name);
+    void MarkLoadedSlot(TGroupButton* loaded);
+    // Fills the pickers, the factors and the units list from the group's files.
+    void LoadUnits(const QString& name);
     // The value's colours, from the palette: navy on a light panel, a light blue on a dark one.
     void ApplyColours();
     void Convert(QComboBox* source, QComboBox* target);
@@ -121,6 +131,7 @@ private:
     int listTarget_ = 1;
     bool shown_ = false;
 
+    TUnitSearch* search_ = nullptr;
     std::array<TGroupButton*, GroupSlotCount> ab_{};
     std::array<QAction*, GroupSlotCount> mi_{};
     QScrollArea* groupPanel_ = nullptr;
