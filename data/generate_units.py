@@ -257,8 +257,8 @@ def symbol_spellings(symbol):
 
 
 # Words whose plural is themselves, or that are already plural.
-INVARIANT_WORDS = {"horsepower", "lux", "nox", "torr", "thou", "jin", "tsubo", "mu", "rai", "BTU", "Btu",
-                   "Mcf", "MMcf", "ccf", "kcmil", "MBH"}
+INVARIANT_WORDS = {"horsepower", "lux", "nox", "torr", "thou", "speed", "jin", "tsubo", "mu", "rai",
+                   "BTU", "Btu", "Mcf", "MMcf", "ccf", "kcmil", "MBH"}
 INVARIANT_ENDINGS = ("hertz", "stokes", "lux", "torr")
 IRREGULAR_PLURALS = {"foot": "feet", "radius": "radii", "millennium": "millennia"}
 
@@ -291,7 +291,7 @@ def plural(name):
     ends = [name.find(mark) for mark in (" per ", " of ", " (") if mark in name]
     head_end = min(ends) if ends else len(name)
     head, tail = name[:head_end], name[head_end:]
-    if not head:
+    if head.startswith("per "):  # per minute: a rate, not a count
         return None
     before, _, word = head.rpartition(" ")
     changed = plural_word(word)
@@ -301,7 +301,7 @@ def plural(name):
 
 
 US_SPELLINGS = [(re.compile(r"metre"), "meter"), (re.compile(r"litre"), "liter"),
-                (re.compile(r"\bdeca"), "deka"), (re.compile(r"labelling"), "labeling")]
+                (re.compile(r"\bdeca(?!des?\b)"), "deka"), (re.compile(r"labelling"), "labeling")]
 OLD_SPELLINGS = [(re.compile(r"gram(?=s?\b|-)"), "gramme")]
 
 
@@ -360,11 +360,10 @@ def check_aliases_within_groups(groups, aliases):
             keys = [(exact, alias.text)]
             if alias.kind == "Name":
                 keys.append((folded, fold(alias.text)))
-            for table, key in keys:
-                owner = table.setdefault(key, alias.unit)
-                if owner != alias.unit:
-                    problems.append("%s: %r names both %r and %r"
-                                    % (group, alias.text, owner, alias.unit))
+            owners = {table.setdefault(key, alias.unit) for table, key in keys} - {alias.unit}
+            if owners:
+                problems.append("%s: %r names both %r and %r"
+                                % (group, alias.text, owners.pop(), alias.unit))
     if problems:
         raise DefinitionError("\n".join(problems))
 
