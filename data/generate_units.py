@@ -44,7 +44,6 @@ SI_PREFIXES = {  # id prefix: (name, power of ten, symbol); "u" stands for micro
 }
 SIGNIFICANT_DIGITS = 25
 FORBIDDEN_IN_FILE_NAMES = set('/\\:*?"<>|')
-FORBIDDEN_IN_ALIASES = set(",#\\")  # commas separate aliases, # starts a comment
 
 Unit = namedtuple("Unit", "name value source symbols names")
 Alias = namedtuple("Alias", "group unit text kind")  # kind: "Symbol" or "Name"
@@ -136,7 +135,7 @@ ALIAS_LINE = re.compile(r"^(symbols|names)(?:\s+([A-Za-z_][A-Za-z0-9_]*))?\s*:(.
 def split_aliases(text):
     aliases = [alias.strip() for alias in text.split(",")]
     for alias in aliases:
-        if not alias or FORBIDDEN_IN_ALIASES & set(alias) or not alias.isprintable():
+        if not alias or not alias.isprintable():
             raise DefinitionError("%r cannot be an alias" % alias)
     return aliases
 
@@ -164,6 +163,15 @@ def parse_definitions(path):
         group, position = units_by_id[name_id]
         return groups[group][1][position]
 
+    def attach_aliases(alias_line):
+        kind, name_id, listed = alias_line.groups()
+        if name_id is None:
+            if last_line in (None, "prefixes"):
+                raise DefinitionError("name the unit the %s belong to" % kind)
+            name_id = last_line
+        unit = unit_of(name_id)
+        (unit.symbols if kind == "symbols" else unit.names).extend(split_aliases(listed))
+
     with open(path, encoding="utf-8") as source:
         for line_number, raw in enumerate(source, 1):
             text, _, comment = raw.partition("#")
@@ -172,18 +180,11 @@ def parse_definitions(path):
             if not text:
                 continue
             try:
-                aliases = ALIAS_LINE.match(text)
-                if indented or aliases:
-                    if not (indented and aliases):
+                alias_line = ALIAS_LINE.match(text)
+                if indented or alias_line:
+                    if not (indented and alias_line):
                         raise DefinitionError("symbols and names go on indented lines")
-                    kind, name_id, listed = aliases.groups()
-                    if name_id is None:
-                        if last_line in (None, "prefixes"):
-                            raise DefinitionError("name the unit the %s belong to" % kind)
-                        name_id = last_line
-                    unit = unit_of(name_id)
-                    (unit.symbols if kind == "symbols" else unit.names).extend(
-                        split_aliases(listed))
+                    attach_aliases(alias_line)
                     continue
                 if text.startswith("group "):
                     groups.append((text[len("group "):].strip(), []))
@@ -192,6 +193,7 @@ def parse_definitions(path):
                 if text.startswith("const "):
                     name_id, _, expression = text[len("const "):].partition("=")
                     define(name_id.strip(), Expression(expression, names).evaluate(), line_number)
+                    last_line = None
                     continue
                 if not groups:
                     raise DefinitionError("a unit before the first group")
@@ -525,7 +527,7 @@ def main():
     action.add_argument("--check", help="folder whose files must equal the generated ones")
     parser.add_argument("--aliases", default=DEFAULT_ALIASES,
                         help="the C++ source of the alias table, written or checked")
-    parser.add_argument("--summary", action="store_true", help="print units per group")
+    parser.add_argument("--summary", action="store_true", help="print units and aliases per group")
     arguments = parser.parse_args()
     try:
         groups = parse_definitions(arguments.definitions)
