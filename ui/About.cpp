@@ -77,7 +77,7 @@ QStringList Credits() {
             HomePageAddress,
             "",
             "Units data from the SI Brochure,",
-            "NIST SP 811, CODATA 2018",
+            "NIST SP 811, CODATA 2022",
             "and the 1959 yard and pound agreement",
             "",
             "Built with Qt",
