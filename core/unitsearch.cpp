@@ -103,7 +103,7 @@ bool StartsWord(std::string_view text, size_t pos) {
     return !IsLetter(before) && !(before >= '0' && before <= '9');
 }
 
-// Tiers of a match, best first; a rank is tier × 3 + the spelling level.
+// Tiers of a match, best first.
 enum Tier { Exact, NameStart, WordStart, Anywhere };
 
 } // namespace
@@ -127,19 +127,19 @@ UnitIndex::UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias
             const size_t unit = units_.size();
             units_.push_back({g, u});
             const std::string& name = groups_[g].units[u].name;
-            AddKey(unit, name, false);
+            AddKey(unit, name, false, true);
             std::string key = groups_[g].name;
             key.append(1, '\0').append(name);
             if (const auto found = aliasesOf.find(key); found != aliasesOf.end()) {
                 for (const UnitAlias* alias : found->second)
-                    AddKey(unit, alias->alias, alias->kind == AliasKind::Symbol);
+                    AddKey(unit, alias->alias, alias->kind == AliasKind::Symbol, false);
             }
         }
     }
 }
 
-void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol) {
-    Key key{unit, symbol, HasDegree(text), std::string(Trimmed(text)), FoldUnitText(text, false),
+void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own) {
+    Key key{unit, symbol, own, HasDegree(text), std::string(Trimmed(text)), FoldUnitText(text, false),
             FoldUnitText(text, true)};
     if (key.folded.empty())
         return; // a unit without a name is found by none
@@ -198,7 +198,7 @@ int UnitIndex::Rank(const Key& key, std::string_view text, std::string_view loos
     const MatchLevel spelling = level(key.literal, text)  ? MatchLevel::Literal
                                 : level(key.loose, loose) ? MatchLevel::Loose
                                                           : MatchLevel::IgnoreCase;
-    return tier * 3 + static_cast<int>(spelling);
+    return (tier * 3 + static_cast<int>(spelling)) * 2 + (key.own ? 0 : 1);
 }
 
 std::vector<UnitRef> UnitIndex::Find(std::string_view text) const {

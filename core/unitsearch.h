@@ -56,7 +56,8 @@ public:
 
     // The units that match the text, best first: an exact symbol or name, then a name that
     // starts with it, then one with a word that starts with it, then one that holds it
-    // anywhere; within each, closer spelling first, then the database's order.
+    // anywhere; within each, closer spelling first, then a unit's own name before its other
+    // names, then the database's order.
     std::vector<UnitRef> Find(std::string_view text) const;
 
     struct Candidate {
@@ -70,14 +71,16 @@ private:
     struct Key {
         size_t unit; // index into units_
         bool symbol;
+        bool own;    // the unit's own name, not one of its aliases
         bool degree; // holds a degree sign
         std::string literal; // trimmed
         std::string loose;
         std::string folded;
     };
 
-    void AddKey(size_t unit, std::string_view text, bool symbol);
-    // The key's rank for the folded text: tier × 3 + spelling level; -1 when it does not match.
+    void AddKey(size_t unit, std::string_view text, bool symbol, bool own);
+    // The key's rank for the text: by tier, then spelling level, then the unit's own name before
+    // an alias; -1 when it does not match.
     static int Rank(const Key& key, std::string_view text, std::string_view loose,
                     std::string_view folded, bool degree);
 
