@@ -99,8 +99,8 @@ std::optional<long double> Parsed(const std::string& text) {
 // blank has any blank taken as its separator.
 std::optional<std::string> WithoutGrouping(std::string_view text, const NumberSeparators& locale) {
     const size_t start = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-    const size_t end = std::min({text.find(locale.decimal, start), text.find_first_of("eE", start),
-                                 text.size()});
+    const size_t end =
+        std::min({text.find(locale.decimal, start), text.find_first_of("eE", start), text.size()});
     const std::string_view whole = text.substr(start, end - start);
     size_t length = 0;
     const bool blankGroups =
@@ -109,9 +109,9 @@ std::optional<std::string> WithoutGrouping(std::string_view text, const NumberSe
     size_t group = 0, groups = 1;
     for (size_t i = 0; i < whole.size(); i += length) {
         const char32_t c = CodeAt(whole, i, length);
-        const bool separator = (!locale.thousands.empty() &&
-                                whole.substr(i).starts_with(locale.thousands)) ||
-                               (blankGroups && IsBlank(c));
+        const bool separator =
+            (!locale.thousands.empty() && whole.substr(i).starts_with(locale.thousands)) ||
+            (blankGroups && IsBlank(c));
         if (separator) {
             if ((groups == 1 ? group < 1 || group > 3 : group != 3))
                 return std::nullopt;
@@ -242,8 +242,9 @@ void SentenceReader::Split() {
         }
     }
     JoinBlankGroupedNumbers();
-    candidates_.assign(chunks_.size(), std::vector<std::optional<std::vector<UnitIndex::Candidate>>>(
-                                           chunks_.size() + 1));
+    candidates_.assign(
+        chunks_.size(),
+        std::vector<std::optional<std::vector<UnitIndex::Candidate>>>(chunks_.size() + 1));
 }
 
 // "1 234,5" in a locale that groups thousands with a blank is one number.
@@ -379,8 +380,7 @@ void SentenceReader::ReadInGroups(const Structure& structure) {
                 break;
             if (closest.size() > 1) {
                 ambiguity_ = Quoted(phrase) + " may mean " + index_.UnitOf(closest[0].unit).name +
-                             " or " + index_.UnitOf(closest[1].unit).name +
-                             ": mind the capitals";
+                             " or " + index_.UnitOf(closest[1].unit).name + ": mind the capitals";
                 break;
             }
             reading.cost += static_cast<int>(closest.front().level);
@@ -417,9 +417,8 @@ Sentence SentenceReader::Read(std::optional<size_t> preferredGroup) {
                          return a.cost < b.cost;
                      })->cost;
     std::erase_if(readings_, [&](const Reading& r) { return r.cost != best; });
-    if (preferredGroup &&
-        std::any_of(readings_.begin(), readings_.end(),
-                    [&](const Reading& r) { return r.group == *preferredGroup; }))
+    if (preferredGroup && std::any_of(readings_.begin(), readings_.end(),
+                                      [&](const Reading& r) { return r.group == *preferredGroup; }))
         std::erase_if(readings_, [&](const Reading& r) { return r.group != *preferredGroup; });
     for (const Reading& reading : readings_) {
         if (!reading.SameOutcome(readings_.front())) {
@@ -482,9 +481,9 @@ std::string SentenceReader::Unread() {
         size_t target = source;
         while (IsConnector(target))
             ++target;
-        const std::vector<size_t> groups =
-            target < end && LongestKnown(target) == end ? GroupsOf({target, end})
-                                                        : std::vector<size_t>{};
+        const std::vector<size_t> groups = target < end && LongestKnown(target) == end
+                                               ? GroupsOf({target, end})
+                                               : std::vector<size_t>{};
         return Quoted({begin, source}) + " is not a unit" +
                (groups.empty() ? "" : " of " + GroupNames(groups));
     }
@@ -547,8 +546,7 @@ std::optional<long double> ReadTypedNumber(std::string_view text) {
     return Parsed(typed);
 }
 
-std::optional<ConversionResult> ConvertSentence(const Sentence& sentence,
-                                                long double valueAtHand) {
+std::optional<ConversionResult> ConvertSentence(const Sentence& sentence, long double valueAtHand) {
     const bool temperature = IsTemperatureGroup(sentence.group);
     auto convert = [&](const SentencePart& part) {
         return Convert({part.value.value_or(valueAtHand), part.unit.factor, sentence.target.factor,

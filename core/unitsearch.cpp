@@ -30,20 +30,26 @@ bool IsDegree(char32_t c) {
 // The character as the index compares it; 0 drops it.
 char32_t Folded(char32_t c, bool ignoreCase) {
     switch (c) {
-    case 0xB5: case 0x3BC: return 'u'; // micro sign, Greek mu
+    case 0xB5:
+    case 0x3BC: return 'u'; // micro sign, Greek mu
     case 0xB9: return '1';
     case 0xB2: return '2';
     case 0xB3: return '3';
     case 0x207B: return '-'; // superscript minus
     case '^': return 0;
-    case 0x2103: return ignoreCase ? 'c' : 'C'; // ℃ (the degree sign is optional anyway)
-    case 0x2109: return ignoreCase ? 'f' : 'F'; // ℉
+    case 0x2103: return ignoreCase ? 'c' : 'C';     // ℃ (the degree sign is optional anyway)
+    case 0x2109: return ignoreCase ? 'f' : 'F';     // ℉
     case 0x2126: return ignoreCase ? 0x3C9 : 0x3A9; // the ohm sign is omega
     case 0x212A: return ignoreCase ? 'k' : 'K';     // the Kelvin sign
     case 0x212B: return ignoreCase ? 0xE5 : 0xC5;   // the angstrom sign is A with ring
-    case 0x2018: case 0x2019: return '\'';
-    case 0xB7: case 0x22C5: case 0x2219: return '*'; // products: N·m as N*m
-    case 0x2010: case 0x2011: case 0x2212: return '-';
+    case 0x2018:
+    case 0x2019: return '\'';
+    case 0xB7:
+    case 0x22C5:
+    case 0x2219: return '*'; // products: N·m as N*m
+    case 0x2010:
+    case 0x2011:
+    case 0x2212: return '-';
     default: break;
     }
     if (c >= 0x2070 && c <= 0x2079 && c != 0x2071 && c != 0x2072 && c != 0x2073)
@@ -139,7 +145,12 @@ UnitIndex::UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias
 }
 
 void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own) {
-    Key key{unit, symbol, own, HasDegree(text), std::string(Trimmed(text)), FoldUnitText(text, false),
+    Key key{unit,
+            symbol,
+            own,
+            HasDegree(text),
+            std::string(Trimmed(text)),
+            FoldUnitText(text, false),
             FoldUnitText(text, true)};
     if (key.folded.empty())
         return; // a unit without a name is found by none

@@ -71,8 +71,8 @@ private:
     struct Key {
         size_t unit; // index into units_
         bool symbol;
-        bool own;    // the unit's own name, not one of its aliases
-        bool degree; // holds a degree sign
+        bool own;            // the unit's own name, not one of its aliases
+        bool degree;         // holds a degree sign
         std::string literal; // trimmed
         std::string loose;
         std::string folded;
@@ -85,8 +85,8 @@ private:
                     std::string_view folded, bool degree);
 
     std::vector<IndexedGroup> groups_;
-    std::vector<UnitRef> units_;               // every unit, in the database's order
-    std::vector<Key> keys_;                    // grouped by unit, in the order of units_
+    std::vector<UnitRef> units_; // every unit, in the database's order
+    std::vector<Key> keys_;      // grouped by unit, in the order of units_
     std::unordered_map<std::string, std::vector<size_t>> byFolded_; // folded text to keys
 };
 

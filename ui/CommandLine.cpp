@@ -19,9 +19,9 @@ namespace {
 // The toolkit's own options, which the window takes ("-style fusion"): known here so that they
 // reach it.
 const char* const ToolkitOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",   "qwindowgeometry",
-    "qwindowicon", "qwindowtitle",    "session",       "style",    "stylesheet",
-    "display",  "geometry",           "title",         "name",     "qmljsdebugger"};
+    "platform",    "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "style",  "stylesheet",
+    "display",     "geometry",           "title",         "name",   "qmljsdebugger"};
 const char* const ToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 const QString Description = R"(Converts physical units. Without options, opens the window.
@@ -75,17 +75,17 @@ private:
 
     QCommandLineParser parser_;
     bool parsed_ = false;
-    QCommandLineOption convert_{{"c", "convert"}, "Print the conversion line of a sentence.",
-                                "sentence"};
+    QCommandLineOption convert_{
+        {"c", "convert"}, "Print the conversion line of a sentence.", "sentence"};
     QCommandLineOption value_{"value", "With --convert, print only the converted number."};
     QCommandLineOption list_{"list", "Print the groups, or the units of the group named after "
                                      "it with their symbols."};
     QCommandLineOption find_{"find", "Print the units that match the text, with their groups.",
                              "text"};
     QCommandLineOption folder_{"database",
-                                 "Read the units database in this folder (default: Files in the "
-                                 "working folder; the launcher gives your own).",
-                                 "folder"};
+                               "Read the units database in this folder (default: Files in the "
+                               "working folder; the launcher gives your own).",
+                               "folder"};
     QCommandLineOption help_{{"h", "help"}, "Print this help."};
     QCommandLineOption version_{{"v", "version"}, "Print the version."};
     UnitsDatabase database_{"Files"};
@@ -157,9 +157,9 @@ int CommandLine::Run() {
         return IsSet(convert_) ? Convert() : IsSet(list_) ? List() : Find();
     } catch (const EFileError& error) {
         const QString list = QFileInfo(Q(database_.GroupListFile().string())).absoluteFilePath();
-        Print(stderr, QFile::exists(list) ? "quorvel: " + QString::fromUtf8(error.what())
-                                          : "quorvel: No units database: " + list +
-                                                " was not found");
+        Print(stderr, QFile::exists(list)
+                          ? "quorvel: " + QString::fromUtf8(error.what())
+                          : "quorvel: No units database: " + list + " was not found");
         return ExitUsage;
     }
 }
@@ -175,8 +175,9 @@ int CommandLine::Convert() {
         const std::optional<ConversionResult> result =
             ConvertSentence(ReadSentence(index, text.toStdString()), 1);
         if (!result) {
-            Print(stderr, "quorvel: '" + text + "' gives no number: a factor is missing, zero or "
-                                                "not a number, or the result is out of range");
+            Print(stderr, "quorvel: '" + text +
+                              "' gives no number: a factor is missing, zero or "
+                              "not a number, or the result is out of range");
             return ExitNotUnderstood;
         }
         Print(stdout, Q(IsSet(value_) ? GeneralNumberText(result->value) : result->line));

@@ -450,8 +450,8 @@ void TMForm::ab1Click(TGroupButton* sender) {
 }
 
 void TMForm::LoadGroup(const QString& name) {
-    const auto slot = std::find_if(ab_.begin(), ab_.end(),
-                                   [&](TGroupButton* button) { return button->GroupName() == name; });
+    const auto slot = std::find_if(
+        ab_.begin(), ab_.end(), [&](TGroupButton* button) { return button->GroupName() == name; });
     if (slot != ab_.end()) {
         ab1Click(*slot);
         return;

@@ -89,8 +89,9 @@ const UnitIndex& TUnitSearch::Index() {
 std::optional<size_t> TUnitSearch::LoadedGroup() {
     const std::vector<IndexedGroup>& groups = Index().Groups();
     const std::string loaded = form_.GroupName().toStdString();
-    const auto found = std::find_if(groups.begin(), groups.end(),
-                                    [&](const IndexedGroup& group) { return group.name == loaded; });
+    const auto found = std::find_if(groups.begin(), groups.end(), [&](const IndexedGroup& group) {
+        return group.name == loaded;
+    });
     if (found == groups.end())
         return std::nullopt;
     return static_cast<size_t>(found - groups.begin());

@@ -65,11 +65,11 @@ private:
     std::optional<UnitIndex> index_;
     std::vector<UnitRef> found_;
     std::optional<Sentence> sentence_;
-    QString refusal_; // why the text is not a sentence
+    QString refusal_;          // why the text is not a sentence
     QPointer<QWidget> before_; // where Ctrl+F came from, where Esc goes back to
 
-    QFrame* pnFound_;     // under the field, over the window's other controls
-    QLabel* stAnswer_;    // the typed conversion's answer
+    QFrame* pnFound_;  // under the field, over the window's other controls
+    QLabel* stAnswer_; // the typed conversion's answer
     QListWidget* lbFound_;
 };
 

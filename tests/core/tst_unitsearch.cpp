@@ -19,17 +19,25 @@ namespace {
 std::vector<IndexedGroup> Groups() {
     return {
         {"Length",
-         {{"metre", "1"}, {"millimetre", "0.001"}, {"megametre", "1e6"}, {"centimetre", "0.01"},
-          {"inch", "0.0254"}, {"foot", "0.3048"}, {"yard", "0.9144"},
+         {{"metre", "1"},
+          {"millimetre", "0.001"},
+          {"megametre", "1e6"},
+          {"centimetre", "0.01"},
+          {"inch", "0.0254"},
+          {"foot", "0.3048"},
+          {"yard", "0.9144"},
           {"inch (US survey)", "0.0254000508001016"}}},
         {"Area", {{"square metre", "1"}, {"square yard", "0.83612736"}}},
         {"Temperature", {{"Celsius' degree", "1"}, {"Fahrenheit's degree", "0.5"}}},
         {"Pressure",
-         {{"pascal", "1"}, {"inch of mercury (60 °F)", "3376.85"},
+         {{"pascal", "1"},
+          {"inch of mercury (60 °F)", "3376.85"},
           {"pound-force per square inch", "6894.75729316836"}}},
         {"Electric capacitance", {{"farad", "1"}}},
         {"Mass",
-         {{"gram", "0.001"}, {"microgram", "1e-9"}, {"pound (avoirdupois)", "0.45359237"},
+         {{"gram", "0.001"},
+          {"microgram", "1e-9"},
+          {"pound (avoirdupois)", "0.45359237"},
           {"ounce (avoirdupois)", "0.028349523125"}}},
         {"Time", {{"second", "1"}, {"minute", "60"}, {"hour", "3600"}}},
         {"Energy", {{"joule", "1"}, {"kilowatt-hour", "3600000"}}},
@@ -40,18 +48,32 @@ std::vector<IndexedGroup> Groups() {
 constexpr auto S = AliasKind::Symbol;
 constexpr auto N = AliasKind::Name;
 constexpr std::array<UnitAlias, 26> Aliases{{
-    {"Length", "metre", "m", S}, {"Length", "metre", "meter", N}, {"Length", "millimetre", "mm", S},
-    {"Length", "megametre", "Mm", S}, {"Length", "centimetre", "cm", S},
-    {"Length", "centimetre", "centimeter", N}, {"Length", "inch", "in", S},
-    {"Length", "foot", "ft", S}, {"Area", "square metre", "m²", S},
-    {"Temperature", "Celsius' degree", "°C", S}, {"Temperature", "Fahrenheit's degree", "°F", S},
-    {"Pressure", "pascal", "Pa", S}, {"Pressure", "pound-force per square inch", "psi", S},
-    {"Electric capacitance", "farad", "F", S}, {"Mass", "microgram", "µg", S},
-    {"Mass", "pound (avoirdupois)", "lb", S}, {"Mass", "ounce (avoirdupois)", "oz", S},
-    {"Time", "second", "s", S}, {"Time", "minute", "min", S}, {"Time", "hour", "h", S},
-    {"Energy", "joule", "J", S}, {"Energy", "kilowatt-hour", "kWh", S},
+    {"Length", "metre", "m", S},
+    {"Length", "metre", "meter", N},
+    {"Length", "millimetre", "mm", S},
+    {"Length", "megametre", "Mm", S},
+    {"Length", "centimetre", "cm", S},
+    {"Length", "centimetre", "centimeter", N},
+    {"Length", "inch", "in", S},
+    {"Length", "foot", "ft", S},
+    {"Area", "square metre", "m²", S},
+    {"Temperature", "Celsius' degree", "°C", S},
+    {"Temperature", "Fahrenheit's degree", "°F", S},
+    {"Pressure", "pascal", "Pa", S},
+    {"Pressure", "pound-force per square inch", "psi", S},
+    {"Electric capacitance", "farad", "F", S},
+    {"Mass", "microgram", "µg", S},
+    {"Mass", "pound (avoirdupois)", "lb", S},
+    {"Mass", "ounce (avoirdupois)", "oz", S},
+    {"Time", "second", "s", S},
+    {"Time", "minute", "min", S},
+    {"Time", "hour", "h", S},
+    {"Energy", "joule", "J", S},
+    {"Energy", "kilowatt-hour", "kWh", S},
     {"Length", "cubit", "cbt", S}, // a unit this database does not hold
-    {"Length", "yard", "yd", S}, {"Mass", "gram", "g", S}, {"Length", "inch", "inches", N},
+    {"Length", "yard", "yd", S},
+    {"Mass", "gram", "g", S},
+    {"Length", "inch", "inches", N},
 }};
 
 // "Length: 5 foot + 10 inch -> centimetre", "?" for the value at hand.
@@ -59,8 +81,8 @@ QString Described(const Sentence& sentence) {
     QString parts;
     for (const SentencePart& part : sentence.parts) {
         parts += QString(parts.isEmpty() ? "" : " + ") +
-                 (part.value ? QString::fromStdString(GeneralNumberText(*part.value)) : "?") +
-                 " " + QString::fromStdString(part.unit.name);
+                 (part.value ? QString::fromStdString(GeneralNumberText(*part.value)) : "?") + " " +
+                 QString::fromStdString(part.unit.name);
     }
     return QString::fromStdString(sentence.group) + ": " + parts + " -> " +
            QString::fromStdString(sentence.target.name);
@@ -139,38 +161,53 @@ void TestUnitSearch::readsSentences_data() {
     QTest::addColumn<QString>("preferred");
     QTest::addColumn<QString>("reading");
     const QString none;
-    QTest::addRow("symbols, to") << "." << "12 in to cm" << none
-                                 << "Length: 12 inch -> centimetre";
-    QTest::addRow("names, in") << "." << "12 inch in metre" << none
-                               << "Length: 12 inch -> metre";
-    QTest::addRow("arrow") << "." << "100 °F → °C" << none
+    QTest::addRow("symbols, to") << "."
+                                 << "12 in to cm" << none << "Length: 12 inch -> centimetre";
+    QTest::addRow("names, in") << "."
+                               << "12 inch in metre" << none << "Length: 12 inch -> metre";
+    QTest::addRow("arrow") << "."
+                           << "100 °F → °C" << none
                            << "Temperature: 100 Fahrenheit's degree -> Celsius' degree";
-    QTest::addRow("= ?, decimal comma") << "," << "3,5 kWh = ? J" << none
-                                        << "Energy: 3,5 kilowatt-hour -> joule";
-    QTest::addRow("exponent, ->") << "." << "1e3 psi -> Pa" << none
+    QTest::addRow("= ?, decimal comma")
+        << ","
+        << "3,5 kWh = ? J" << none << "Energy: 3,5 kilowatt-hour -> joule";
+    QTest::addRow("exponent, ->") << "."
+                                  << "1e3 psi -> Pa" << none
                                   << "Pressure: 1000 pound-force per square inch -> pascal";
-    QTest::addRow("the pair decides F") << "." << "-40 F C" << none
-                                        << "Temperature: -40 Fahrenheit's degree -> Celsius' degree";
-    QTest::addRow("no number") << "." << "inch cm" << none << "Length: ? inch -> centimetre";
-    QTest::addRow("glued number") << "." << "12in cm" << none << "Length: 12 inch -> centimetre";
-    QTest::addRow("sum") << "." << "5 ft 10 in to cm" << none
-                         << "Length: 5 foot + 10 inch -> centimetre";
-    QTest::addRow("point in a comma locale") << "," << "3.5 m to cm" << none
-                                             << "Length: 3,5 metre -> centimetre";
-    QTest::addRow("comma in a point locale") << "." << "3,5 m to cm" << none
-                                             << "Length: 3.5 metre -> centimetre";
-    QTest::addRow("comma locale grouping") << "," << "1.234,5 m to cm" << none
-                                           << "Length: 1234,5 metre -> centimetre";
-    QTest::addRow("point locale grouping") << "." << "1,234 m to cm" << none
-                                           << "Length: 1234 metre -> centimetre";
-    QTest::addRow("minus sign") << "." << "\u221240 °F to °C" << none
+    QTest::addRow("the pair decides F")
+        << "."
+        << "-40 F C" << none << "Temperature: -40 Fahrenheit's degree -> Celsius' degree";
+    QTest::addRow("no number") << "."
+                               << "inch cm" << none << "Length: ? inch -> centimetre";
+    QTest::addRow("glued number") << "."
+                                  << "12in cm" << none << "Length: 12 inch -> centimetre";
+    QTest::addRow("sum") << "."
+                         << "5 ft 10 in to cm" << none << "Length: 5 foot + 10 inch -> centimetre";
+    QTest::addRow("point in a comma locale")
+        << ","
+        << "3.5 m to cm" << none << "Length: 3,5 metre -> centimetre";
+    QTest::addRow("comma in a point locale")
+        << "."
+        << "3,5 m to cm" << none << "Length: 3.5 metre -> centimetre";
+    QTest::addRow("comma locale grouping")
+        << ","
+        << "1.234,5 m to cm" << none << "Length: 1234,5 metre -> centimetre";
+    QTest::addRow("point locale grouping")
+        << "."
+        << "1,234 m to cm" << none << "Length: 1234 metre -> centimetre";
+    QTest::addRow("minus sign") << "."
+                                << "\u221240 °F to °C" << none
                                 << "Temperature: -40 Fahrenheit's degree -> Celsius' degree";
-    QTest::addRow("exact case mm") << "." << "1 mm to m" << none
-                                   << "Length: 1 millimetre -> metre";
-    QTest::addRow("exact case Mm") << "." << "1 Mm to m" << none << "Length: 1 megametre -> metre";
-    QTest::addRow("other case, one unit") << "." << "1 KWH to j" << none
-                                          << "Energy: 1 kilowatt-hour -> joule";
-    QTest::addRow("loaded group breaks a tie") << "." << "1 foot metre" << "Length (old)"
+    QTest::addRow("exact case mm") << "."
+                                   << "1 mm to m" << none << "Length: 1 millimetre -> metre";
+    QTest::addRow("exact case Mm") << "."
+                                   << "1 Mm to m" << none << "Length: 1 megametre -> metre";
+    QTest::addRow("other case, one unit")
+        << "."
+        << "1 KWH to j" << none << "Energy: 1 kilowatt-hour -> joule";
+    QTest::addRow("loaded group breaks a tie") << "."
+                                               << "1 foot metre"
+                                               << "Length (old)"
                                                << "Length (old): 1 foot -> metre";
 }
 
@@ -266,7 +303,10 @@ void TestUnitSearch::readsEveryGroupOfTheDatabase() {
     for (int k = 1; k <= 24; ++k)
         list += "G" + QByteArray::number(k) + "\r\n";
     WriteBytes(File("Groups.ung"), list + "Ghost\r\nG1\r\nExtra\r\n");
-    WriteGroup("Extra", "Grad R\xe9" "aumur\r\ninch\r\n", "1,25\r\n0.0254\r\n");
+    WriteGroup("Extra",
+               "Grad R\xe9"
+               "aumur\r\ninch\r\n",
+               "1,25\r\n0.0254\r\n");
     const UnitIndex index = UnitIndex::Read(*db_, Aliases);
     QCOMPARE(index.Groups().size(), size_t(26)); // G1 once; Ghost without units
     const std::vector<UnitRef> found = index.Find("RÉAUMUR");

@@ -42,21 +42,21 @@ void TestCommandLine::printsAndExits_data() {
     QTest::addColumn<QString>("err");
     QTest::addColumn<int>("status");
     const QString c = "C.UTF-8";
-    QTest::addRow("words after -c") << QStringList{"-c", "12", "in", "cm"} << c
-                                    << "^12 inch = 30\\.48 centimetre\n$"
-                                    << "^$" << 0;
+    QTest::addRow("words after -c")
+        << QStringList{"-c", "12", "in", "cm"} << c << "^12 inch = 30\\.48 centimetre\n$"
+        << "^$" << 0;
     QTest::addRow("comma locale") << QStringList{"--convert", "12 in to cm"} << "de_DE.UTF-8"
                                   << "^12 inch = 30,48 centimetre\n$"
                                   << "^$" << 0;
     QTest::addRow("negative number") << QStringList{"-c", "-40", "°F", "°C"} << c
                                      << "^-40 Fahrenheit's degree = -40 Celsius' degree\n$"
                                      << "^$" << 0;
-    QTest::addRow("value only, a sum") << QStringList{"--value", "-c", "5 ft 10 in to cm"} << c
-                                       << "^177\\.8\n$"
-                                       << "^$" << 0;
-    QTest::addRow("no number is 1") << QStringList{"-c", "cubit", "foot"} << c
-                                    << "^1 cubit = 1\\.5 foot\n$"
-                                    << "^$" << 0;
+    QTest::addRow("value only, a sum")
+        << QStringList{"--value", "-c", "5 ft 10 in to cm"} << c << "^177\\.8\n$"
+        << "^$" << 0;
+    QTest::addRow("no number is 1")
+        << QStringList{"-c", "cubit", "foot"} << c << "^1 cubit = 1\\.5 foot\n$"
+        << "^$" << 0;
     QTest::addRow("not understood") << QStringList{"-c", "12 cubits to cm"} << c << "^$"
                                     << "^quorvel: 'cubits' is not a unit of Length\n$" << 1;
     QTest::addRow("refused") << QStringList{"-c", "-300 °C to °F"} << c << "^$"
@@ -65,9 +65,9 @@ void TestCommandLine::printsAndExits_data() {
                              << 1;
     QTest::addRow("groups") << QStringList{"--list"} << c << "^Length\nTemperature\n$"
                             << "^$" << 0;
-    QTest::addRow("units with symbols") << QStringList{"--list", "length"} << c
-                                        << "\ncentimetre\tcm(, [^\n]*)?\n.*\ncubit\n$"
-                                        << "^$" << 0;
+    QTest::addRow("units with symbols")
+        << QStringList{"--list", "length"} << c << "\ncentimetre\tcm(, [^\n]*)?\n.*\ncubit\n$"
+        << "^$" << 0;
     QTest::addRow("no such group") << QStringList{"--list", "Lenght"} << c << "^$"
                                    << "^quorvel: 'Lenght' is not a group" << 1;
     QTest::addRow("find") << QStringList{"--find", "CUB"} << c << "^cubit — Length\n$"
@@ -83,10 +83,9 @@ void TestCommandLine::printsAndExits_data() {
                                  << "^quorvel: No units database: .*/nowhere/Groups\\.ung was "
                                     "not found\n$"
                                  << 2;
-    QTest::addRow("help") << QStringList{"--help"} << c << "^Usage: quorvel .*--convert" << "^$"
-                          << 0;
-    QTest::addRow("version") << QStringList{"--version"} << c
-                             << "^quorvel " QUORVEL_VERSION "\n$"
+    QTest::addRow("help") << QStringList{"--help"} << c << "^Usage: quorvel .*--convert"
+                          << "^$" << 0;
+    QTest::addRow("version") << QStringList{"--version"} << c << "^quorvel " QUORVEL_VERSION "\n$"
                              << "^$" << 0;
 }
 

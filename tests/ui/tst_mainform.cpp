@@ -604,24 +604,30 @@ void TestMainForm::typedConversionIsTheArrowsConversion_data() {
     QTest::addColumn<QString>("hint");
     QTest::addRow("symbols") << "0"
                              << "12 in ft"
-                             << "12 inch = 1 foot" << "";
+                             << "12 inch = 1 foot"
+                             << "";
     QTest::addRow("names of another group")
         << "0"
         << "100 Fahrenheit's degree to Celsius' degree"
-        << "100 Fahrenheit's degree = 37.7777777777778 Celsius' degree" << "";
+        << "100 Fahrenheit's degree = 37.7777777777778 Celsius' degree"
+        << "";
     QTest::addRow("no number: the value at hand") << "2"
                                                   << "foot inch"
-                                                  << "2 foot = 24 inch" << "";
+                                                  << "2 foot = 24 inch"
+                                                  << "";
     QTest::addRow("a sum") << "0"
                            << "5 foot 10 inch to metre"
-                           << "5 foot 10 inch = 1.778 metre" << "";
+                           << "5 foot 10 inch = 1.778 metre"
+                           << "";
     QTest::addRow("below absolute zero")
         << "0"
         << "-300 Celsius' degree to Kelvin's degree"
-        << "" << "The temperature in Celsius' degrees cannot be lower than  -273.15 !";
+        << ""
+        << "The temperature in Celsius' degrees cannot be lower than  -273.15 !";
     QTest::addRow("not understood") << "7"
                                     << "12 cubits to metre"
-                                    << "" << "'cubits' is not a unit of Length";
+                                    << ""
+                                    << "'cubits' is not a unit of Length";
 }
 
 // The sentence runs the down arrow: the same line as the arrow with the same pickers and value.
@@ -655,13 +661,17 @@ void TestMainForm::searchChoosesAUnitOfAnyGroup_data() {
     QTest::addColumn<QString>("lower");
     const int down = -1;
     QTest::addRow("name start, upper") << "pound" << int(Qt::NoModifier) << "Mass"
-                                       << "pound (avoirdupois)" << "kilogram";
+                                       << "pound (avoirdupois)"
+                                       << "kilogram";
     QTest::addRow("symbol, lower") << "in" << int(Qt::ShiftModifier) << "Length"
-                                   << "metre" << "inch";
+                                   << "metre"
+                                   << "inch";
     QTest::addRow("any case") << "KELVIN" << int(Qt::NoModifier) << "Temperature"
-                              << "Kelvin's degree" << "Celsius' degree";
+                              << "Kelvin's degree"
+                              << "Celsius' degree";
     QTest::addRow("past the 23rd slot") << "inch" << down << "Far away"
-                                        << "inch of water" << "inch of water";
+                                        << "inch of water"
+                                        << "inch of water";
 }
 
 void TestMainForm::searchChoosesAUnitOfAnyGroup() {
