@@ -28,7 +28,8 @@ std::vector<IndexedGroup> Groups() {
           {"yard", "0.9144"},
           {"inch (US survey)", "0.0254000508001016"}}},
         {"Area", {{"square metre", "1"}, {"square yard", "0.83612736"}}},
-        {"Temperature", {{"Celsius' degree", "1"}, {"Fahrenheit's degree", "0.5"}}},
+        {"Temperature",
+         {{"Celsius' degree", "1"}, {"Fahrenheit's degree", "0.5"}, {"Kelvin's degree", "1"}}},
         {"Pressure",
          {{"pascal", "1"},
           {"inch of mercury (60 °F)", "3376.85"},
@@ -47,7 +48,7 @@ std::vector<IndexedGroup> Groups() {
 
 constexpr auto S = AliasKind::Symbol;
 constexpr auto N = AliasKind::Name;
-constexpr std::array<UnitAlias, 26> Aliases{{
+constexpr std::array<UnitAlias, 27> Aliases{{
     {"Length", "metre", "m", S},
     {"Length", "metre", "meter", N},
     {"Length", "millimetre", "mm", S},
@@ -74,6 +75,7 @@ constexpr std::array<UnitAlias, 26> Aliases{{
     {"Length", "yard", "yd", S},
     {"Mass", "gram", "g", S},
     {"Length", "inch", "inches", N},
+    {"Length", "yard", "international yard", N},
 }};
 
 // "Length: 5 foot + 10 inch -> centimetre", "?" for the value at hand.
@@ -112,10 +114,11 @@ private:
 void TestUnitSearch::findsUnitsRanked_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("found"); // "unit — group" joined by "; "
-    QTest::addRow("symbol, then name starts, word starts, anywhere")
+    QTest::addRow("symbol, then name starts (own names first), word starts, anywhere")
         << "in"
         << "inch — Length; inch (US survey) — Length; inch of mercury (60 °F) — Pressure; "
-           "pound-force per square inch — Pressure; minute — Time";
+           "yard — Length; pound-force per square inch — Pressure; Kelvin's degree — "
+           "Temperature; minute — Time";
     QTest::addRow("any case, word start") << "YARD"
                                           << "yard — Length; square yard — Area";
     QTest::addRow("exact case first") << "Mm"
@@ -156,67 +159,70 @@ void TestUnitSearch::findsUnitsRanked() {
 }
 
 void TestUnitSearch::readsSentences_data() {
-    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("separators"); // decimal, thousands
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("preferred");
     QTest::addColumn<QString>("reading");
     const QString none;
-    QTest::addRow("symbols, to") << "."
+    QTest::addRow("symbols, to") << ".,"
                                  << "12 in to cm" << none << "Length: 12 inch -> centimetre";
-    QTest::addRow("names, in") << "."
+    QTest::addRow("names, in") << ".,"
                                << "12 inch in metre" << none << "Length: 12 inch -> metre";
-    QTest::addRow("arrow") << "."
+    QTest::addRow("arrow") << ".,"
                            << "100 °F → °C" << none
                            << "Temperature: 100 Fahrenheit's degree -> Celsius' degree";
     QTest::addRow("= ?, decimal comma")
-        << ","
+        << ",."
         << "3,5 kWh = ? J" << none << "Energy: 3,5 kilowatt-hour -> joule";
-    QTest::addRow("exponent, ->") << "."
+    QTest::addRow("exponent, ->") << ".,"
                                   << "1e3 psi -> Pa" << none
                                   << "Pressure: 1000 pound-force per square inch -> pascal";
     QTest::addRow("the pair decides F")
-        << "."
+        << ".,"
         << "-40 F C" << none << "Temperature: -40 Fahrenheit's degree -> Celsius' degree";
-    QTest::addRow("no number") << "."
+    QTest::addRow("no number") << ".,"
                                << "inch cm" << none << "Length: ? inch -> centimetre";
-    QTest::addRow("glued number") << "."
+    QTest::addRow("glued number") << ".,"
                                   << "12in cm" << none << "Length: 12 inch -> centimetre";
-    QTest::addRow("sum") << "."
+    QTest::addRow("sum") << ".,"
                          << "5 ft 10 in to cm" << none << "Length: 5 foot + 10 inch -> centimetre";
     QTest::addRow("point in a comma locale")
-        << ","
+        << ",."
         << "3.5 m to cm" << none << "Length: 3,5 metre -> centimetre";
     QTest::addRow("comma in a point locale")
-        << "."
+        << ".,"
         << "3,5 m to cm" << none << "Length: 3.5 metre -> centimetre";
     QTest::addRow("comma locale grouping")
-        << ","
+        << ",."
         << "1.234,5 m to cm" << none << "Length: 1234,5 metre -> centimetre";
+    QTest::addRow("blank grouping")
+        << ", "
+        << "1 234,5 m to cm" << none << "Length: 1234,5 metre -> centimetre";
     QTest::addRow("point locale grouping")
-        << "."
+        << ".,"
         << "1,234 m to cm" << none << "Length: 1234 metre -> centimetre";
-    QTest::addRow("minus sign") << "."
+    QTest::addRow("minus sign") << ".,"
                                 << "\u221240 °F to °C" << none
                                 << "Temperature: -40 Fahrenheit's degree -> Celsius' degree";
-    QTest::addRow("exact case mm") << "."
+    QTest::addRow("exact case mm") << ".,"
                                    << "1 mm to m" << none << "Length: 1 millimetre -> metre";
-    QTest::addRow("exact case Mm") << "."
+    QTest::addRow("exact case Mm") << ".,"
                                    << "1 Mm to m" << none << "Length: 1 megametre -> metre";
     QTest::addRow("other case, one unit")
-        << "."
+        << ".,"
         << "1 KWH to j" << none << "Energy: 1 kilowatt-hour -> joule";
-    QTest::addRow("loaded group breaks a tie") << "."
+    QTest::addRow("loaded group breaks a tie") << ".,"
                                                << "1 foot metre"
                                                << "Length (old)"
                                                << "Length (old): 1 foot -> metre";
 }
 
 void TestUnitSearch::readsSentences() {
-    QFETCH(QString, separator);
+    QFETCH(QString, separators);
     QFETCH(QString, text);
     QFETCH(QString, preferred);
     QFETCH(QString, reading);
-    SeparatorScope scope(separator.toStdString(), separator == "," ? "." : ",");
+    SeparatorScope scope(separators.left(1).toStdString(), separators.mid(1).toStdString());
     std::optional<size_t> group;
     for (size_t g = 0; g < index_.Groups().size(); ++g) {
         if (index_.Groups()[g].name == preferred.toStdString())
