@@ -236,6 +236,8 @@ void TestUnitSearch::refusesSentencesNamingThePart_data() {
     QTest::addColumn<QString>("hint");
     QTest::addRow("unknown source") << "12 cubits to m"
                                     << "'cubits' is not a unit of Length";
+    QTest::addRow("unknown source, no connector") << "12 cubits cm"
+                                                  << "'cubits' is not a unit of Length";
     QTest::addRow("target of another group") << "12 lb to cm"
                                              << "'cm' is not a unit of Mass";
     QTest::addRow("no target") << "12 in"
