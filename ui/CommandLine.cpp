@@ -42,18 +42,6 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// "-40 F C" is a sentence, not an option: a leading minus before a digit or separator reads
-// as the minus sign, which the sentence takes as a minus too.
-QStringList WithNumbersUnlikeOptions(QStringList arguments) {
-    for (qsizetype k = 1; k < arguments.size(); ++k) {
-        QString& argument = arguments[k];
-        if (argument.size() > 1 && argument[0] == '-' &&
-            (argument[1].isDigit() || argument[1] == '.' || argument[1] == ','))
-            argument[0] = QChar(0x2212);
-    }
-    return arguments;
-}
-
 class CommandLine {
 public:
     explicit CommandLine(const QStringList& arguments);
@@ -107,7 +95,8 @@ CommandLine::CommandLine(const QStringList& arguments) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser_.addOption(option);
     }
-    parsed_ = parser_.parse(WithNumbersUnlikeOptions(arguments));
+    // The value of -c is the next word whatever it begins with: "-c -40 F C" is a sentence.
+    parsed_ = parser_.parse(arguments);
 }
 
 bool CommandLine::WantsWindow() const {
@@ -123,7 +112,7 @@ QString CommandLine::Words(const QCommandLineOption& option) const {
     QStringList words = parser_.positionalArguments();
     if (!option.valueName().isEmpty())
         words.prepend(parser_.value(option));
-    return words.join(' ').replace(QChar(0x2212), '-');
+    return words.join(' ');
 }
 
 int CommandLine::Usage(const QString& reason) const {
