@@ -525,7 +525,7 @@ void TestMathAccuracy::anglesInEveryMeasure() {
     quorvel::test::SeparatorScope scope(".");
     const AngleOutcome outcome = MeasureAngles(AngleFunctions[function], AngleMeasures[measure],
                                                band, SamplesPerFunction() / 10);
-    qInfo("%7d texts (%d at a pole), %5.2f %% exact, %4d differ, worst %.3Lg unit(s) of the 15th "
+    qInfo("%7d texts (%d at a pole), %8.4f %% exact, %4d differ, worst %.3Lg unit(s) of the 15th "
           "digit at %s",
           outcome.samples, outcome.poles,
           100.0 * (outcome.samples - outcome.textMismatches) / std::max(outcome.samples, 1),
