@@ -7,6 +7,7 @@
 #include "calc/calculator.h"
 #include "ui/CalcKeys.h"
 #include "ui/HelpContext.h"
+#include "widgets/designscale.h"
 
 #include <QWidget>
 #include <array>
@@ -80,6 +81,7 @@ private:
     TErrorHintWindow& errorHint_;
     THelpLink help_;
     TQuorvelApplication& application_;
+    TDesignScale scale_;
     TQZCalculator calc_;
     bool shownBefore_ = false;
 

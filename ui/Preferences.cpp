@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
@@ -222,8 +223,14 @@ QWidget* TFPref::CreateUnitsPage() {
     AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Up), bbUp2_);
     AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Down), bbDown2_);
 
+    auto* chooserLabel = new QLabel("G&roup:");
+    chooserLabel->setObjectName("lbChooser");
+    chooserLabel->setBuddy(cbGroup_);
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(chooserLabel);
+    chooser->addWidget(cbGroup_, 1);
     auto* table = new QVBoxLayout;
-    table->addWidget(cbGroup_);
+    table->addLayout(chooser);
     table->addWidget(sgUnits_, 1);
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(table, 1);

@@ -1,5 +1,7 @@
 #include "widgets/buttonpanel.h"
 
+#include "widgets/colours.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -88,7 +90,8 @@ void TButtonPanel::paintEvent(QPaintEvent*) {
     const QBrush face = palette().button();
     qDrawShadePanel(&painter, rect(), palette(), lowered_, 1, &face);
     painter.setFont(font());
-    painter.setPen(isEnabled() ? captionColour_
+    // The caption's colour as designed where it reads well on the face, else its variant that does.
+    painter.setPen(isEnabled() ? Readable(captionColour_, face.color())
                                : palette().color(QPalette::Disabled, QPalette::Text));
     const QSizeF size = caption_.size();
     const int shift = lowered_ ? 1 : 0;
