@@ -141,7 +141,7 @@ void TInCalc::CreateFunctionPanels(QWidget* frame) {
         panel->SetCaptionColour(accent::Function);
         const int column = static_cast<int>(k) / FunctionRows;
         const int row = static_cast<int>(k) % FunctionRows;
-        panel->setGeometry(scale_(QRect(column * 44, row * 28, 42, 25)));
+        panel->setGeometry(scale_(QRect(column * 44, row * 28, 43, 25)));
         const TCalcAction action = key.action;
         panel->SetAction([this, action] { FunctionClick(action); });
     }

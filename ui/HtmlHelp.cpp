@@ -98,7 +98,7 @@ public:
         browser_ = new THelpBrowser(engine, this);
         contents_ = new QTreeView;
         contents_->setObjectName("HelpContents");
-        contents_->setAccessibleName("Contents");
+        contents_->setAccessibleName("Table of contents");
         contents_->setHeaderHidden(true);
         contents_->setModel(engine.contentModel());
         model_ = engine.contentModel();

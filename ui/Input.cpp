@@ -79,6 +79,7 @@ void TInputNumber::CreatePreview(const TDesignScale& scale) {
     gbPreview->setGeometry(scale(QRect(8, 4, 332, 64)));
     auto* pnPreview = new QFrame(gbPreview);
     pnPreview->setObjectName("pnPreview");
+    SetAccessibleFace(pnPreview, {QAccessible::Grouping, {}, {}, {}, {}});
     pnPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnPreview->setAutoFillBackground(true);
     pnPreview->setBackgroundRole(QPalette::Base);

@@ -147,6 +147,7 @@ QAction* TMForm::MenuAction(QMenu* menu, const char* name, const QString& text,
 QWidget* TMForm::CreateGroupPanel() {
     groupPanel_ = new QScrollArea;
     groupPanel_->setObjectName("pnGroups");
+    SetAccessibleFace(groupPanel_, {QAccessible::Grouping, {}, {}, {}, {}});
     groupPanel_->setAccessibleName("Groups");
     groupPanel_->setFocusPolicy(Qt::NoFocus); // the buttons take the focus, not their frame
     const int buttonMargins = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 16;

@@ -85,6 +85,12 @@ void TButtonPanel::SetCaptionColour(const QColor& colour) {
     update();
 }
 
+QSize TButtonPanel::sizeHint() const {
+    QStaticText caption = caption_;
+    caption.prepare(QTransform(), font());
+    return caption.size().toSize() + QSize(2, 2); // the border
+}
+
 void TButtonPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QBrush face = palette().button();

@@ -39,6 +39,8 @@ public:
     // The caption's colour on a light face; on a face it would not read well on, a lighter or
     // darker variant of it.
     void SetCaptionColour(const QColor& colour);
+    // Room for the caption in the panel's font, within the panel's border.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
