@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
 #include <cstring>
 
 namespace quorvel {
@@ -125,6 +126,26 @@ void TInCalc::CreateAngleButtons(QWidget* frame) {
         });
     }
     angleButtons_[0]->setChecked(true);
+    FitAngleButtons(panel->width());
+}
+
+// A style with larger radio marks than the design's needs more room for a caption: the buttons
+// then take their own widths, spread evenly over the row.
+void TInCalc::FitAngleButtons(int rowWidth) {
+    int needed = 0;
+    bool fits = true;
+    for (QRadioButton* button : angleButtons_) {
+        needed += button->sizeHint().width();
+        fits = fits && button->sizeHint().width() <= button->width();
+    }
+    if (fits)
+        return;
+    const int gap = std::max(0, rowWidth - needed) / static_cast<int>(angleButtons_.size() - 1);
+    int left = 0;
+    for (QRadioButton* button : angleButtons_) {
+        button->setGeometry(left, 0, button->sizeHint().width(), button->height());
+        left += button->sizeHint().width() + gap;
+    }
 }
 
 void TInCalc::CreateFunctionPanels(QWidget* frame) {
@@ -159,6 +180,9 @@ void TInCalc::CreateDisplay(QWidget* frame) {
 
     pnSSS_ = new QLabel("=", pnOut_);
     pnSSS_->setObjectName("pnSSS");
+    // Readers hear the sign with what it is; a label's name would otherwise hide its text.
+    SetAccessibleFace(pnSSS_, {QAccessible::StaticText,
+                               [this] { return "Operation sign " + pnSSS_->text(); }, {}, {}, {}});
     pnSSS_->setAccessibleName("Operation sign");
     pnSSS_->setToolTip("Sign of the current operation");
     pnSSS_->setFont(scale_.PixelFont(font(), 17, true));
@@ -343,8 +367,10 @@ void TInCalc::FormKeyUp() {
 
 void TInCalc::KeypadPress(TCalcAction action) {
     keypad_[action]->SetLowered(true);
-    if (const QString sign = OperationSign(action); !sign.isEmpty())
+    if (const QString sign = OperationSign(action); !sign.isEmpty()) {
         pnSSS_->setText(sign);
+        NotifyFaceChanged(pnSSS_);
+    }
     calc_.SetAction(action);
     if (action != caMemClear)
         ShowValue();

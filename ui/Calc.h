@@ -61,6 +61,7 @@ protected:
 private:
     QWidget* CreateFrame();
     void CreateAngleButtons(QWidget* frame);
+    void FitAngleButtons(int rowWidth);
     void CreateFunctionPanels(QWidget* frame);
     void CreateDisplay(QWidget* frame);
     void CreateKeypad(QWidget* frame);
