@@ -182,7 +182,10 @@ void TInCalc::CreateDisplay(QWidget* frame) {
     pnSSS_->setObjectName("pnSSS");
     // Readers hear the sign with what it is; a label's name would otherwise hide its text.
     SetAccessibleFace(pnSSS_, {QAccessible::StaticText,
-                               [this] { return "Operation sign " + pnSSS_->text(); }, {}, {}, {}});
+                               [this] { return "Operation sign " + pnSSS_->text(); },
+                               {},
+                               {},
+                               {}});
     pnSSS_->setAccessibleName("Operation sign");
     pnSSS_->setToolTip("Sign of the current operation");
     pnSSS_->setFont(scale_.PixelFont(font(), 17, true));
@@ -211,8 +214,8 @@ void TInCalc::CreateKeypad(QWidget* frame) {
         panel->SetCaptionColour(action <= ca9 ? accent::Digit : accent::Operation);
         if (std::strlen(key.caption) > 3)
             panel->setFont(scale_.PixelFont(font(), 11, true)); // BACK
-        panel->setGeometry(scale_(QRect(key.column * 43, key.row * 30, 43 * key.columnSpan - 2,
-                           30 * key.rowSpan - 3)));
+        panel->setGeometry(scale_(
+            QRect(key.column * 43, key.row * 30, 43 * key.columnSpan - 2, 30 * key.rowSpan - 3)));
         panel->SetAction([this, action] { KeypadPress(static_cast<TCalcAction>(action)); });
     }
 }

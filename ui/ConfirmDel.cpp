@@ -31,7 +31,8 @@ TFConfirmDel::TFConfirmDel(TFPref* owner) : QDialog(owner), owner_(owner) {
     // Which item: the unit of the current row, with its factor.
     const QTableWidget* table = owner->sgUnits();
     const int row = std::max(0, table->currentRow());
-    auto* item = new QLabel(QString("%1 = %2").arg(CellText(table, row, 0), CellText(table, row, 1)));
+    auto* item =
+        new QLabel(QString("%1 = %2").arg(CellText(table, row, 0), CellText(table, row, 1)));
     item->setObjectName("lbItem");
     item->setTextFormat(Qt::PlainText);
     QFont bold = item->font();

@@ -123,8 +123,8 @@ void TCustomHintWindow::paintEvent(QPaintEvent*) {
 
 TErrorHintWindow::TErrorHintWindow(QWidget* parent) : TCustomHintWindow(parent) {
     // Screen readers see the balloon as an alert named by its message.
-    SetAccessibleFace(this, {QAccessible::AlertMessage, [this] { return windowTitle(); }, {}, {},
-                             {}});
+    SetAccessibleFace(this,
+                      {QAccessible::AlertMessage, [this] { return windowTitle(); }, {}, {}, {}});
     setObjectName("ErrorHint");
     QPalette colours = palette();
     colours.setColor(QPalette::Window, HintColour);

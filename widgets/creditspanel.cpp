@@ -18,7 +18,9 @@ TCreditsPanel::TCreditsPanel(QWidget* parent) : QWidget(parent) {
                                  shown.removeAll(QString());
                                  return shown.join('\n');
                              },
-                             [this] { return accessibleName(); }, {}, {}});
+                             [this] { return accessibleName(); },
+                             {},
+                             {}});
     setAutoFillBackground(true);
     timer_.setInterval(StepMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &TCreditsPanel::Step);

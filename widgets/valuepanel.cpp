@@ -13,8 +13,11 @@ TValuePanel::TValuePanel(QWidget* parent) : QFrame(parent) {
 
 void TValuePanel::ShowsNumberOf(TQZCalcIndicator* display) {
     const bool pressable = focusPolicy() != Qt::NoFocus;
-    SetAccessibleFace(this, {pressable ? QAccessible::Button : QAccessible::Grouping, {},
-                             [display] { return display->ReadableText(); }, {}, {}});
+    SetAccessibleFace(this, {pressable ? QAccessible::Button : QAccessible::Grouping,
+                             {},
+                             [display] { return display->ReadableText(); },
+                             {},
+                             {}});
     connect(display, &TQZCalcIndicator::TextShown, this, [this] {
         QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);

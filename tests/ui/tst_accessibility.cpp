@@ -60,8 +60,9 @@ QList<TEvent>& Events() {
 }
 void Record(QAccessibleEvent* event) {
     QAccessibleInterface* face = event->accessibleInterface();
-    const QAccessible::Text read =
-        event->type() == QAccessible::DescriptionChanged ? QAccessible::Description : QAccessible::Name;
+    const QAccessible::Text read = event->type() == QAccessible::DescriptionChanged
+                                       ? QAccessible::Description
+                                       : QAccessible::Name;
     Events().append({event->type(), event->object() ? event->object()->objectName() : QString(),
                      face ? face->text(read) : QString()});
 }
@@ -261,8 +262,9 @@ void TestAccessibility::census() {
             ++objects;
             const QString name = child->text(QAccessible::Name);
             const QString id = child->object() ? child->object()->objectName() : QString();
-            const bool ours = child->object() &&
-                              QString(child->object()->metaObject()->className()).startsWith("quorvel::");
+            const bool ours =
+                child->object() &&
+                QString(child->object()->metaObject()->className()).startsWith("quorvel::");
             const bool readable = !name.isEmpty() || child->state().focusable || ours;
             if (readable && QList{QAccessible::NoRole, QAccessible::Client, QAccessible::Indicator,
                                   QAccessible::Border}
@@ -395,16 +397,32 @@ void TestAccessibility::announcements_data() {
     QTest::addColumn<QString>("text");
     const QString line = "1 inch = 0.0254 metre";
     const QString refusal = "-300 Celsius";
-    QTest::addRow("conversion: the focused control") << line << int(QAccessible::DescriptionChanged) << "cb1" << line;
-    QTest::addRow("conversion: the status line") << line << int(QAccessible::NameChanged) << "stLine" << line;
-    QTest::addRow("conversion: the value") << line << int(QAccessible::NameChanged) << "MainInd" << "0.0254";
-    QTest::addRow("refusal: the balloon shows") << refusal << int(QAccessible::ObjectShow) << "ErrorHint" << "";
-    QTest::addRow("refusal: an alert") << refusal << int(QAccessible::Alert) << "ErrorHint" << "";
-    QTest::addRow("refusal: the value panel says it") << refusal << int(QAccessible::DescriptionChanged) << "pnOut" << "";
-    QTest::addRow("input dialog's value") << "submit 12" << int(QAccessible::DescriptionChanged) << "" << "Value 12";
-    QTest::addRow("calculator's value") << "submit 7 from the calculator" << int(QAccessible::DescriptionChanged) << "" << "Value 7";
-    QTest::addRow("calculator error: alert") << "divide by zero" << int(QAccessible::ObjectShow) << "ErrorHint" << "Division by zero!";
-    QTest::addRow("calculator error: display") << "divide by zero" << int(QAccessible::DescriptionChanged) << "pnOut" << "Division by zero!";
+    QTest::addRow("conversion: the focused control")
+        << line << int(QAccessible::DescriptionChanged) << "cb1" << line;
+    QTest::addRow("conversion: the status line")
+        << line << int(QAccessible::NameChanged) << "stLine" << line;
+    QTest::addRow("conversion: the value") << line << int(QAccessible::NameChanged) << "MainInd"
+                                           << "0.0254";
+    QTest::addRow("refusal: the balloon shows")
+        << refusal << int(QAccessible::ObjectShow) << "ErrorHint"
+        << "";
+    QTest::addRow("refusal: an alert") << refusal << int(QAccessible::Alert) << "ErrorHint"
+                                       << "";
+    QTest::addRow("refusal: the value panel says it")
+        << refusal << int(QAccessible::DescriptionChanged) << "pnOut"
+        << "";
+    QTest::addRow("input dialog's value")
+        << "submit 12" << int(QAccessible::DescriptionChanged) << ""
+        << "Value 12";
+    QTest::addRow("calculator's value")
+        << "submit 7 from the calculator" << int(QAccessible::DescriptionChanged) << ""
+        << "Value 7";
+    QTest::addRow("calculator error: alert")
+        << "divide by zero" << int(QAccessible::ObjectShow) << "ErrorHint"
+        << "Division by zero!";
+    QTest::addRow("calculator error: display")
+        << "divide by zero" << int(QAccessible::DescriptionChanged) << "pnOut"
+        << "Division by zero!";
 }
 
 // What readers are told: results through the focused control and the live status line, errors
@@ -434,8 +452,10 @@ void TestAccessibility::announcements() {
 void TestAccessibility::balloonGivesTheFocusBack_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("focusAfterKey");
-    QTest::addRow("main window: back to the picker") << "-300 Celsius" << "cb1";
-    QTest::addRow("calculator: stays on the display") << "divide by zero" << "pnOut";
+    QTest::addRow("main window: back to the picker") << "-300 Celsius"
+                                                     << "cb1";
+    QTest::addRow("calculator: stays on the display") << "divide by zero"
+                                                      << "pnOut";
 }
 
 // The key that closes a balloon goes where the user was typing (in the calculator every key acts
@@ -461,11 +481,16 @@ void TestAccessibility::mnemonicsPressButtons_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("button");
-    QTest::addRow("report: Alt+L clears") << "report" << "reReport" << int(Qt::Key_L) << "bbClear";
-    QTest::addRow("report: Alt+C closes") << "report" << "reReport" << int(Qt::Key_C) << "bbClose";
-    QTest::addRow("input: Alt+S submits") << "number input" << "meNumber" << int(Qt::Key_S) << "bbOk";
-    QTest::addRow("calculator: Alt+S submits") << "calculator" << "bbClose" << int(Qt::Key_S) << "bbOK";
-    QTest::addRow("units list: Alt+L closes") << "units list" << "lbUnits" << int(Qt::Key_L) << "bbClose";
+    QTest::addRow("report: Alt+L clears") << "report"
+                                          << "reReport" << int(Qt::Key_L) << "bbClear";
+    QTest::addRow("report: Alt+C closes") << "report"
+                                          << "reReport" << int(Qt::Key_C) << "bbClose";
+    QTest::addRow("input: Alt+S submits") << "number input"
+                                          << "meNumber" << int(Qt::Key_S) << "bbOk";
+    QTest::addRow("calculator: Alt+S submits") << "calculator"
+                                               << "bbClose" << int(Qt::Key_S) << "bbOK";
+    QTest::addRow("units list: Alt+L closes") << "units list"
+                                              << "lbUnits" << int(Qt::Key_L) << "bbClose";
 }
 
 // Alt and a button's letter press the button, and type nothing into the focused control.
@@ -518,10 +543,12 @@ void TestAccessibility::everyCaptionFits() {
                                control->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                                control->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing),
                            metrics.height());
-        } else if (auto* push = qobject_cast<QPushButton*>(control); push && !push->text().isEmpty()) {
+        } else if (auto* push = qobject_cast<QPushButton*>(control);
+                   push && !push->text().isEmpty()) {
             QStyleOptionButton option;
             option.initFrom(push);
-            room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).size();
+            room =
+                push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).size();
             const int icon = push->icon().isNull() ? 0 : push->iconSize().width() + 4;
             needed = QSize(metrics.horizontalAdvance(QString(push->text()).remove('&')) + icon,
                            metrics.height());
