@@ -92,8 +92,8 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
     ApplyColours();
     // The designed size, or larger when a large font needs more room; the user may make the
     // window larger still, so that a long conversion line shows whole.
-    const QSize designed =
-        QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height()).expandedTo(minimumSizeHint());
+    const QSize designed = QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height())
+                               .expandedTo(minimumSizeHint());
     setMinimumSize(designed);
     resize(designed);
 }
@@ -270,9 +270,8 @@ QWidget* TMForm::CreateConversionPanel() {
     auto listButton = [&](const char* name, int target, const QString& accessible) {
         QToolButton* button =
             ToolButton(name, "List of units", Picture::List,
-                       listExists
-                           ? std::function<void()>([this, target] { OpenUnitsList(target); })
-                           : std::function<void()>());
+                       listExists ? std::function<void()>([this, target] { OpenUnitsList(target); })
+                                  : std::function<void()>());
         button->setAccessibleName(accessible);
         return button;
     };
@@ -538,8 +537,7 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
 
 void TMForm::ApplyColours() {
     QPalette colours = mainInd_->palette();
-    colours.setColor(QPalette::WindowText,
-                     Readable(accent::Navy, palette().color(QPalette::Base)));
+    colours.setColor(QPalette::WindowText, Readable(accent::Navy, palette().color(QPalette::Base)));
     mainInd_->setPalette(colours);
 }
 
