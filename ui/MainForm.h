@@ -26,6 +26,7 @@ namespace quorvel {
 class EFileError;
 class TErrorHintWindow;
 class TGroupButton;
+class TElidedLabel;
 class TQZCalcIndicator;
 enum class Picture;
 
@@ -77,6 +78,8 @@ public:
     void bbDownClick();
     void miCopyClick();
     void miPasteClick();
+    // Has screen readers speak the value shown, after a window handed a new one back.
+    void AnnounceValue();
 
 signals:
     // A group was loaded (or failed to load, with no names): the units list shows these names.
@@ -103,7 +106,7 @@ private:
     void ShowDatabaseMissing(const EFileError& error);
     // The loaded group's name, in the status bar too.
     void ShowGroupName(const QString& name);
-    // The value's colours, from the palette: navy on a light panel, a light blue on a dark one.
+    // The value's colour, from the palette: navy, or a lighter navy on a dark panel.
     void ApplyColours();
     void Convert(QComboBox* source, QComboBox* target);
     void ShowValue();
@@ -133,8 +136,8 @@ private:
     QComboBox* cb2_ = nullptr;
     QPushButton* bbUp_ = nullptr;
     QPushButton* bbDown_ = nullptr;
-    QLabel* groupLabel_ = nullptr;
-    QLabel* lineLabel_ = nullptr;
+    TElidedLabel* groupLabel_ = nullptr;
+    TElidedLabel* lineLabel_ = nullptr;
 };
 
 } // namespace quorvel
