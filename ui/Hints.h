@@ -40,6 +40,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The balloon has just been hidden by a closing press, before the press reaches its target.
+    virtual void Closed() {}
 
 private:
     // What tells one press of a key or mouse button from another: a press that its target
@@ -61,8 +63,15 @@ private:
     TPress raisedBy_; // the press being handled when the balloon was shown
 };
 
+// Where the keyboard focus goes when a balloon closes.
+enum class THintFocus {
+    ReturnWhenClosed, // back to the control the user was using, so that typing goes on there
+    StayOnControl,    // it stays on the control the message concerns
+};
+
 // The program's one error balloon. The program's owner creates it and hands it to every window
-// that shows messages.
+// that shows messages. Screen readers see it as an alert, and hear its text with the control it
+// concerns.
 class TErrorHintWindow : public TCustomHintWindow {
     Q_OBJECT
 
@@ -71,10 +80,16 @@ public:
 
     // Shows the message under the control and gives the control the focus. Throws EHintError
     // without a control.
-    void ShowErrorHint(QWidget* control, const QString& text);
+    void ShowErrorHint(QWidget* control, const QString& text,
+                       THintFocus focus = THintFocus::ReturnWhenClosed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void Closed() override;
+
+private:
+    QPointer<QWidget> focusedControl_; // the control the balloon gave the focus to
+    QPointer<QWidget> returnFocus_;    // and the one that had it before
 };
 
 } // namespace quorvel
