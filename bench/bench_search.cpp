@@ -7,9 +7,9 @@
 
 #include "core/sentence.h"
 #include "core/unitsearch.h"
-#include "ui/Application.h"
 #include "ui/Hints.h"
 #include "ui/MainForm.h"
+#include "windowbenchmark.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -108,11 +108,4 @@ BENCHMARK(BM_ReadIndex)->Iterations(200)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TQuorvelApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUORVEL_WINDOW_BENCHMARK_MAIN()
