@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window: 23 group buttons, the value being converted, the two unit pickers with the
-// arrow buttons that convert between them, and the status bar with the last conversion.
+// arrow buttons that convert between them, the status bar with the last conversion, and the
+// field that finds units and runs typed conversions (ui/UnitSearch.h).
 
 #include "core/unitsdatabase.h"
 
