@@ -22,6 +22,8 @@ namespace quorvel {
 std::vector<std::string> SplitLines(std::string_view bytes);
 
 bool IsValidUtf8(std::string_view bytes);
+// The characters of UTF-8 text; nullopt for bytes that are not valid UTF-8.
+std::optional<std::u32string> CodePoints(std::string_view text);
 std::string Windows1252ToUtf8(std::string_view bytes);
 // False when some character has no Windows-1252 byte.
 bool Utf8ToWindows1252(std::string_view text, std::string& bytes);
@@ -47,7 +49,8 @@ void WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
 void WriteTextLines(const fileio::Folder& folder, const std::string& name,
                     const std::vector<std::string>& lines);
 
-// Replaces the file with these bytes, as WriteTextLines does. Throws EFileError.
+// Replaces the file with these bytes, as WriteTextLines does, in any folder: a temporary that a
+// killed earlier write of the same file left is removed. Throws EFileError.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace quorvel

@@ -55,6 +55,8 @@ const Fault EveryKind[] = {
     {Call::Write, ENOSPC}, {Call::Write, fileio::ShortWrite},
     {Call::Sync, EIO},     {Call::Close, EIO},
     {Call::Rename, EIO},   {Call::Link, EPERM},
+    // EINVAL: a file system without the no-replace rename, where links stand in for it.
+    {Call::RenameNoReplace, EIO}, {Call::RenameNoReplace, EINVAL},
     {Call::Stat, EIO},     {Call::Unlink, EIO},
     {Call::Lock, ENOLCK},  {Call::List, EIO},
 };
@@ -162,6 +164,8 @@ QString TestFaultInjection::Perform(Operation operation) const {
     case Operation::RenameGroup: db_->RenameGroup("A", "B"); break;
     case Operation::RenameOntoAnotherGroup: db_->RenameGroup("A", "Z"); break;
     case Operation::CompleteRecordedChange: {
+        // Reads go on beside a change that cannot be completed; a write completes it first.
+        db_->WriteGroupUnits("Z", {{"z", "1"}});
         QString loaded;
         for (const Unit& unit : db_->LoadGroup("A"))
             loaded += QString::fromStdString(unit.name + "=" + unit.factor + ";");
