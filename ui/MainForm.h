@@ -101,6 +101,7 @@ private:
                         const std::function<void()>& action);
     void FormShow();
     void ShowDatabaseMissing(const EFileError& error);
+    void ShowDatabaseNotice();
     // The loaded group's name, in the status bar too.
     void ShowGroupName(const QString& name);
     // The value's colours, from the palette: navy on a light panel, a light blue on a dark one.
