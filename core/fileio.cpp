@@ -120,8 +120,8 @@ constexpr std::string_view TemporarySuffix = ".tmp";
 bool IsTemporaryWithPrefix(std::string_view name, std::string_view prefix) {
     return name.size() > prefix.size() + TemporarySuffix.size() && name.starts_with(prefix) &&
            name.ends_with(TemporarySuffix) &&
-           IsProcessAndCounter(name.substr(prefix.size(), name.size() - prefix.size() -
-                                                               TemporarySuffix.size()));
+           IsProcessAndCounter(
+               name.substr(prefix.size(), name.size() - prefix.size() - TemporarySuffix.size()));
 }
 
 // The beginning of the names of the temporaries named for a file: "." + file + ".q".
@@ -141,8 +141,8 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 const char* CallName(Call call) {
     static constexpr const char* names[CallKindCount] = {
-        "open", "read", "write", "fsync",  "close", "rename",
-        "rename without replacing", "link", "stat", "unlink", "lock", "list"};
+        "open", "read", "write",  "fsync", "close", "rename", "rename without replacing",
+        "link", "stat", "unlink", "lock",  "list"};
     return names[static_cast<int>(call)];
 }
 

@@ -48,7 +48,20 @@ bool SameFile(const struct stat& a, const struct stat& b);
 // The kinds of system call the layer makes.
 // RenameNoReplace is the rename that must not replace a file; where the file system has no such
 // rename, it is done as Link and Unlink.
-enum class Call { Open, Read, Write, Sync, Close, Rename, RenameNoReplace, Link, Stat, Unlink, Lock, List };
+enum class Call {
+    Open,
+    Read,
+    Write,
+    Sync,
+    Close,
+    Rename,
+    RenameNoReplace,
+    Link,
+    Stat,
+    Unlink,
+    Lock,
+    List
+};
 inline constexpr int CallKindCount = 12;
 const char* CallName(Call call);
 

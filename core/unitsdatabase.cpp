@@ -361,8 +361,7 @@ void UnitsDatabase::WriteGroupUnits(const std::string& group, const std::vector<
 }
 
 void UnitsDatabase::WriteGroupListAndUnits(const std::vector<std::string>& groups,
-                                           const std::string& group,
-                                           const std::vector<Unit>& units,
+                                           const std::string& group, const std::vector<Unit>& units,
                                            ReadSnapshot* seen) const {
     std::vector<FileLines> files =
         GroupFiles(GroupFileName(group, ".uns"), GroupFileName(group, ".unf"), units);

@@ -99,8 +99,7 @@ public:
 
     // Every group of the list, the ones past the 23rd slot included.
     std::vector<std::string> ReadGroupList(ReadSnapshot* seen = nullptr) const;
-    void WriteGroupList(const std::vector<std::string>& groups,
-                        ReadSnapshot* seen = nullptr) const;
+    void WriteGroupList(const std::vector<std::string>& groups, ReadSnapshot* seen = nullptr) const;
 
     // Rewrites both files of a group: both change, or neither does.
     void WriteGroupUnits(const std::string& group, const std::vector<Unit>& units,

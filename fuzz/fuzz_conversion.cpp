@@ -22,9 +22,15 @@ using namespace quorvel;
 namespace {
 
 // The names the temperature formulas know, and a few others.
-const char* const UnitNames[] = {"Celsius' degree", "Kelvin's degree",  "Fahrenheit's degree",
-                                 "Reaumur's degree", "Rankin's degree", "metre",
-                                 "inch",             "",                "kelvin's degree"};
+const char* const UnitNames[] = {"Celsius' degree",
+                                 "Kelvin's degree",
+                                 "Fahrenheit's degree",
+                                 "Reaumur's degree",
+                                 "Rankin's degree",
+                                 "metre",
+                                 "inch",
+                                 "",
+                                 "kelvin's degree"};
 const char* const FactorTexts[] = {"1",       "0.0254", "0,3048", "2.54E-2", "1e4932",  "1e-4950",
                                    "0",       "-1",     "",       " 1 ",     "1,000.5", "1.0",
                                    "1e-4940", "NaN",    "inf",    "+.5",     "5.",      "\t1"};
@@ -98,8 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::optional<ConversionResult> result;
     try {
-        result = Convert(
-            {value, source.factor, target.factor, source.name, target.name, temperature});
+        result =
+            Convert({value, source.factor, target.factor, source.name, target.name, temperature});
     } catch (const ETemperatureBound& refusal) {
         FUZZ_CHECK(temperature && std::strlen(refusal.what()) > 0);
         return 0;

@@ -14,8 +14,8 @@ using namespace quorvel;
 
 namespace {
 
-const char* const FileNames[] = {"Groups.ung", "A.uns", "A.unf", "B.uns", ".q1-1.tmp",
-                                 ".A.uns.q1-2.tmp", "x"};
+const char* const FileNames[] = {"Groups.ung", "A.uns",           "A.unf", "B.uns",
+                                 ".q1-1.tmp",  ".A.uns.q1-2.tmp", "x"};
 
 bool IsPlain(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&

@@ -2,9 +2,9 @@
 #include "core/textfile.h"
 #include "databasefolder.h"
 
-#include <optional>
 #include <QElapsedTimer>
 #include <csignal>
+#include <optional>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>

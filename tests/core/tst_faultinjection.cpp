@@ -53,14 +53,21 @@ private:
 
 // The faults tried at every call of each kind.
 const Fault EveryKind[] = {
-    {Call::Open, EACCES},  {Call::Read, EIO},
-    {Call::Write, ENOSPC}, {Call::Write, fileio::ShortWrite},
-    {Call::Sync, EIO},     {Call::Close, EIO},
-    {Call::Rename, EIO},   {Call::Link, EPERM},
+    {Call::Open, EACCES},
+    {Call::Read, EIO},
+    {Call::Write, ENOSPC},
+    {Call::Write, fileio::ShortWrite},
+    {Call::Sync, EIO},
+    {Call::Close, EIO},
+    {Call::Rename, EIO},
+    {Call::Link, EPERM},
     // EINVAL: a file system without the no-replace rename, where links stand in for it.
-    {Call::RenameNoReplace, EIO}, {Call::RenameNoReplace, EINVAL},
-    {Call::Stat, EIO},     {Call::Unlink, EIO},
-    {Call::Lock, ENOLCK},  {Call::List, EIO},
+    {Call::RenameNoReplace, EIO},
+    {Call::RenameNoReplace, EINVAL},
+    {Call::Stat, EIO},
+    {Call::Unlink, EIO},
+    {Call::Lock, ENOLCK},
+    {Call::List, EIO},
 };
 
 enum class Operation {
@@ -351,8 +358,8 @@ void TestFaultInjection::flushesInOrder_data() {
     const QString forget = "unlink .quorvel-pending, fsync Files";
     QTest::addRow("write the group list")
         << Operation::WriteGroupList << temporary + "rename Groups.ung, fsync Files";
-    QTest::addRow("save a report") << Operation::SaveReport
-                                   << temporary + "rename Report.txt, fsync Shared";
+    QTest::addRow("save a report")
+        << Operation::SaveReport << temporary + "rename Report.txt, fsync Shared";
     QTest::addRow("write a group")
         << Operation::WriteExistingGroup
         << temporary + temporary + record + "rename A.uns, rename A.unf, fsync Files, " + forget;
@@ -384,7 +391,7 @@ void TestFaultInjection::flushesInOrder() {
     Prepare(operation);
     QStringList made;
     fileio::SetFaultHook([&](Call call, std::string_view name) {
-        static const std::set<Call> durable = {Call::Write, Call::Sync, Call::Rename,
+        static const std::set<Call> durable = {Call::Write,           Call::Sync, Call::Rename,
                                                Call::RenameNoReplace, Call::Link, Call::Unlink};
         if (durable.contains(call) || (call == Call::Open && fileio::IsTemporaryName(name))) {
             const QString file = QString::fromStdString(std::string(name));

@@ -61,9 +61,8 @@ private:
 class FailingCalls {
 public:
     FailingCalls(fileio::Call call, int error) {
-        fileio::SetFaultHook([=](fileio::Call made, std::string_view) {
-            return made == call ? error : 0;
-        });
+        fileio::SetFaultHook(
+            [=](fileio::Call made, std::string_view) { return made == call ? error : 0; });
     }
     ~FailingCalls() { fileio::SetFaultHook(nullptr); }
 };
@@ -376,7 +375,7 @@ void TestUnitsDatabase::renameRefusesBadNames_data() {
     QTest::addRow("trailing no-break space") << QByteArray("Length\xC2\xA0") << "begin or end";
     QTest::addRow("leading ideographic space") << QByteArray("\xE3\x80\x80x") << "begin or end";
     QTest::addRow("inner no-break space") << QByteArray("a\xC2\xA0"
-                                                       "b")
+                                                        "b")
                                           << "blank other than the ordinary space";
     QTest::addRow("right-to-left override") << QByteArray("x\xE2\x80\xAEy") << "direction";
     QTest::addRow("zero-width space") << QByteArray("Len\xE2\x80\x8Bgth") << "invisible";
@@ -460,8 +459,8 @@ void TestUnitsDatabase::refusesSpecialFiles() {
             db_->WriteGroupUnits("G", {{"b", "2"}});
         QFAIL("a special file was used");
     } catch (const EFileError& error) {
-        QVERIFY2(QString(error.what()).contains(kind == "huge" ? "': File too large"
-                                                               : "is not a regular file"),
+        QVERIFY2(QString(error.what())
+                     .contains(kind == "huge" ? "': File too large" : "is not a regular file"),
                  error.what());
     }
     QCOMPARE(QFileInfo(File(file)).isFile(), kind == "huge");
@@ -497,11 +496,16 @@ void TestUnitsDatabase::writesThroughLinks() {
 void TestUnitsDatabase::recordNotCarriedOutLeavesReads_data() {
     QTest::addColumn<QString>("record");
     QTest::addColumn<QString>("setAside"); // the name it is set aside as; "": kept
-    QTest::addRow("garbage") << "garbage" << ".quorvel-pending.unreadable";
-    QTest::addRow("20 GB") << "huge" << ".quorvel-pending.unreadable";
-    QTest::addRow("a folder") << "folder" << ".quorvel-pending.unreadable";
-    QTest::addRow("a second damaged record") << "second" << ".quorvel-pending.unreadable-2";
-    QTest::addRow("change that cannot be completed") << "stuck" << "";
+    QTest::addRow("garbage") << "garbage"
+                             << ".quorvel-pending.unreadable";
+    QTest::addRow("20 GB") << "huge"
+                           << ".quorvel-pending.unreadable";
+    QTest::addRow("a folder") << "folder"
+                              << ".quorvel-pending.unreadable";
+    QTest::addRow("a second damaged record") << "second"
+                                             << ".quorvel-pending.unreadable-2";
+    QTest::addRow("change that cannot be completed") << "stuck"
+                                                     << "";
 }
 
 // A record that cannot be carried out blocks no reading: the files it names are read as they
@@ -622,7 +626,8 @@ void TestUnitsDatabase::twoCopiesNeverUndoEachOther() {
         const QString answer = copy.Ask(words, true);
         said << answer.section(' ', 0, 0);
         if (answer.startsWith("busy"))
-            QCOMPARE(answer, QString("busy Another copy of Quorvel is changing the units database"));
+            QCOMPARE(answer,
+                     QString("busy Another copy of Quorvel is changing the units database"));
     }
     QCOMPARE(said.join(' '), answers);
     copies.clear();
