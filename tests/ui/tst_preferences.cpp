@@ -120,6 +120,16 @@ private:
         WriteGroup("Mass", {"kilogram", "pound"}, {"1", "0.45359237"});
     }
     TFPref& Open();
+    // The standard groups, Length moved below Temperature and its first two units swapped.
+    TFPref& OpenWithEdits() {
+        WriteStandardGroups();
+        TFPref& pref = Open();
+        Find<QListWidget>("lbGroup")->setCurrentRow(0);
+        Click("bbDown1");
+        ShowUnitsPage();
+        Click("bbDown2");
+        return pref;
+    }
     template <typename T = QWidget> T* Find(const char* name, QWidget* window = nullptr) {
         T* child = (window ? window : pref_.get())->findChild<T*>(name);
         if (!child)
@@ -554,15 +564,8 @@ void TestPreferences::failedWriteKeepsEdits() {
     QFETCH(QString, fault);
     QFETCH(bool, choose);
     QFETCH(QString, said);
-    WriteStandardGroups();
-    TFPref& pref = Open();
-    Find<QListWidget>("lbGroup")->setCurrentRow(0);
-    Click("bbDown1");
-    ShowUnitsPage();
-    Click("bbDown2");
-    QMap<QString, QByteArray> before;
-    for (const char* file : {"Groups.ung", "Length.uns", "Length.unf"})
-        before[file] = ReadBytes(File(file));
+    TFPref& pref = OpenWithEdits();
+    const QMap<QString, QByteArray> before = Files();
     std::optional<FailingCalls> failing;
     if (fault == "chmod") {
         QVERIFY(QFile::setPermissions(File(""), QFile::ReadOwner | QFile::ExeOwner));
@@ -576,8 +579,7 @@ void TestPreferences::failedWriteKeepsEdits() {
     failing.reset();
     QTRY_VERIFY(hint_->isVisible());
     QCOMPARE(hint_->windowTitle(), said.arg(File("")));
-    for (auto it = before.begin(); it != before.end(); ++it)
-        QCOMPARE(ReadBytes(File(it.key())), it.value());
+    QCOMPARE(Files(), before);
     QVERIFY(pref.isVisible());
     QCOMPARE(Texts("lbGroup"), (QStringList{"Temperature", "Length", "Mass"}));
     QCOMPARE(Find<QComboBox>("cbGroup")->currentText(), QString("Length"));
@@ -587,8 +589,7 @@ void TestPreferences::failedWriteKeepsEdits() {
     Click("bbClose");
     pref.Execute();
     QCOMPARE(Texts("sgUnits"), (QStringList{"metre=1", "inch=0.0254", "foot=0.3048"}));
-    for (auto it = before.begin(); it != before.end(); ++it)
-        QCOMPARE(ReadBytes(File(it.key())), it.value());
+    QCOMPARE(Files(), before);
 }
 
 struct OtherCopyRow {
@@ -626,12 +627,7 @@ void TestPreferences::anotherCopysChangeIsNotUndone() {
     const OtherCopyRow& row = OtherCopyRows[index];
     const QString change = row.change;
     const QString action = row.action;
-    WriteStandardGroups();
-    TFPref& pref = Open();
-    Find<QListWidget>("lbGroup")->setCurrentRow(0);
-    Click("bbDown1");
-    ShowUnitsPage();
-    Click("bbDown2");
+    TFPref& pref = OpenWithEdits();
     const UnitsDatabase other(File("").toStdString());
     std::optional<fileio::Folder> lock;
     if (change == "reorder")
