@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <csignal>
-#include <optional>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,16 +21,16 @@ enum class Stopped {
     SaveReport,             // a file of the user's own, outside the database
 };
 
-// Makes the file layer act as on a file system without the no-replace rename while it lives.
-class WithoutNoReplaceRename {
-public:
-    WithoutNoReplaceRename() {
-        fileio::SetFaultHook([](fileio::Call call, std::string_view) {
-            return call == fileio::Call::RenameNoReplace ? EINVAL : 0;
+// Kills the process before its `killAt`-th file call (0: never); without `noReplace`, acts as a
+// file system without the no-replace rename.
+void SetKillingHook(int killAt, bool noReplace) {
+    fileio::SetFaultHook(
+        [killAt, noReplace, calls = 0](fileio::Call call, std::string_view) mutable {
+            if (++calls == killAt)
+                ::raise(SIGKILL);
+            return !noReplace && call == fileio::Call::RenameNoReplace ? EINVAL : 0;
         });
-    }
-    ~WithoutNoReplaceRename() { fileio::SetFaultHook(nullptr); }
-};
+}
 
 // Version v of a group: 1 to 4 units, each name and factor marked with v and the unit's number,
 // so a names file of one version beside a factors file of another shows.
@@ -237,12 +236,7 @@ void TestCrashConsistency::killedAtEveryCallLeavesNoTrace() {
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
         if (child == 0) {
-            int calls = 0;
-            fileio::SetFaultHook([&](fileio::Call call, std::string_view) {
-                if (++calls == k)
-                    ::raise(SIGKILL);
-                return noFlag && call == fileio::Call::RenameNoReplace ? EINVAL : 0;
-            });
+            SetKillingHook(k, !noFlag);
             try {
                 Perform(change, 1);
             } catch (...) {
@@ -256,10 +250,9 @@ void TestCrashConsistency::killedAtEveryCallLeavesNoTrace() {
             break; // done before its k-th call: every call has been a kill point
         QVERIFY2(WIFSIGNALED(status), qPrintable(QString("failed before call %1").arg(k)));
         ++points;
-        std::optional<WithoutNoReplaceRename> sameFileSystem;
-        if (noFlag)
-            sameFileSystem.emplace();
+        SetKillingHook(0, !noFlag); // the same file system
         CheckNoTrace(change);
+        fileio::SetFaultHook(nullptr);
         if (QTest::currentTestFailed())
             return qWarning("killed before call %d", k);
     }

@@ -367,10 +367,6 @@ void TestFaultInjection::flushesInOrder_data() {
         << Operation::WriteLinkedGroup
         << temporary + temporary + record +
                "rename L.uns, rename L.unf, fsync Shared, fsync Shared, fsync Files, " + forget;
-    QTest::addRow("write the group list and a group")
-        << Operation::WriteGroupListAndUnits
-        << temporary + temporary + temporary + record +
-               "rename Groups.ung, rename A.uns, rename A.unf, fsync Files, " + forget;
     QTest::addRow("rename a group")
         << Operation::RenameGroup
         << temporary + record +
