@@ -1,5 +1,6 @@
 #include "core/fileio.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -10,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <type_traits>
 #include <unistd.h>
 
@@ -84,6 +86,9 @@ std::string ReadAll(int fd, std::string_view name, const std::string& shown) {
     std::string bytes;
     char buffer[65536];
     for (;;) {
+        // Also a file that grows while it is read stays within the limit.
+        if (bytes.size() > static_cast<size_t>(MaxFileBytes))
+            ThrowFileError("Cannot read", shown, EFBIG);
         const ssize_t got =
             Checked(Call::Read, name, [&] { return ::read(fd, buffer, sizeof buffer); });
         if (got == 0)
@@ -111,6 +116,19 @@ bool IsProcessAndCounter(std::string_view text) {
 constexpr std::string_view TemporaryPrefix = ".q";
 constexpr std::string_view TemporarySuffix = ".tmp";
 
+// "<prefix><pid>-<n>.tmp"
+bool IsTemporaryWithPrefix(std::string_view name, std::string_view prefix) {
+    return name.size() > prefix.size() + TemporarySuffix.size() && name.starts_with(prefix) &&
+           name.ends_with(TemporarySuffix) &&
+           IsProcessAndCounter(
+               name.substr(prefix.size(), name.size() - prefix.size() - TemporarySuffix.size()));
+}
+
+// The beginning of the names of the temporaries named for a file: "." + file + ".q".
+std::string PrefixFor(std::string_view file) {
+    return "." + std::string(file) + std::string(TemporaryPrefix);
+}
+
 } // namespace
 
 void ThrowFileError(const std::string& what, const std::string& shown, int error) {
@@ -122,9 +140,9 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 }
 
 const char* CallName(Call call) {
-    static constexpr const char* names[CallKindCount] = {"open",   "read",   "write", "fsync",
-                                                         "close",  "rename", "link",  "stat",
-                                                         "unlink", "lock",   "list"};
+    static constexpr const char* names[CallKindCount] = {
+        "open", "read", "write",  "fsync", "close", "rename", "rename without replacing",
+        "link", "stat", "unlink", "lock",  "list"};
     return names[static_cast<int>(call)];
 }
 
@@ -133,9 +151,12 @@ void SetFaultHook(FaultHook hook) {
 }
 
 bool IsTemporaryName(std::string_view name) {
-    if (name.starts_with(TemporaryPrefix) && name.ends_with(TemporarySuffix) &&
-        IsProcessAndCounter(name.substr(
-            TemporaryPrefix.size(), name.size() - TemporaryPrefix.size() - TemporarySuffix.size())))
+    if (IsTemporaryWithPrefix(name, TemporaryPrefix))
+        return true;
+    // Named for a file: "." + file + ".q" + pid + "-" + n + ".tmp", the file's name not empty.
+    if (const size_t q = name.rfind(TemporaryPrefix);
+        q != std::string_view::npos && q > 1 && name.front() == '.' &&
+        IsTemporaryWithPrefix(name.substr(q), TemporaryPrefix))
         return true;
     const size_t tmp = name.rfind(".tmp");
     if (!name.starts_with('.') || tmp == std::string_view::npos ||
@@ -162,11 +183,24 @@ std::string Folder::Shown(const std::string& name) const {
 }
 
 bool Folder::Lock() {
-    int result;
-    do {
-        result = Checked(Call::Lock, path_.string(), [&] { return ::flock(fd_, LOCK_EX); });
-    } while (result != 0 && errno == EINTR);
-    return result == 0;
+    // Never waits without end: the other copy may be stopped, or its disk hung.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + LockPatience;
+    std::chrono::milliseconds pause{2};
+    for (;;) {
+        if (Checked(Call::Lock, path_.string(), [&] { return ::flock(fd_, LOCK_EX | LOCK_NB); }) ==
+            0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return false; // a file system without locks
+        const Clock::time_point now = Clock::now();
+        if (now >= deadline)
+            throw EDatabaseBusy();
+        std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
 }
 
 size_t Folder::NameMax() const {
@@ -223,31 +257,45 @@ void Folder::RenameNoReplace(const std::string& from, const std::string& to) con
         throw EFileError("Cannot rename '" + Shown(from) + "' to '" + Shown(to) +
                          "': " + std::strerror(error));
     };
-    const int renamed = Checked(Call::Rename, to, [&] {
+    const int renamed = Checked(Call::RenameNoReplace, to, [&] {
         return ::renameat2(fd_, from.c_str(), fd_, to.c_str(), RENAME_NOREPLACE);
     });
     if (renamed == 0)
         return;
     int error = errno;
-    if (error == EEXIST) {
-        // On a case-insensitive disk a change of case finds the file itself in the way.
-        struct stat fromInfo, toInfo;
-        if (Status(from, fromInfo) == 0 && Status(to, toInfo) == 0 && SameFile(fromInfo, toInfo)) {
-            Rename(from, to, Shown(to));
+    if (error == EINVAL) {
+        // A file system without the no-replace flag (NFS, FUSE): a new link refuses an existing
+        // name as well.
+        if (Checked(Call::Link, to,
+                    [&] { return ::linkat(fd_, from.c_str(), fd_, to.c_str(), 0); }) == 0) {
+            if ((error = Remove(from)) != 0) {
+                Remove(to);
+                fail(error);
+            }
             return;
         }
-        fail(error);
+        error = errno;
     }
-    if (error != EINVAL)
+    if (error != EEXIST)
         fail(error);
-    // A file system without the no-replace flag: a new link refuses an existing name as well.
-    if (Checked(Call::Link, to, [&] { return ::linkat(fd_, from.c_str(), fd_, to.c_str(), 0); }) !=
-        0)
-        fail(errno);
-    if ((error = Remove(from)) != 0) {
-        Remove(to);
+    struct stat fromInfo, toInfo;
+    if (Status(from, fromInfo) != 0 || Status(to, toInfo) != 0 || !SameFile(fromInfo, toInfo))
         fail(error);
+    if (HasBothNames(from, to)) {
+        // Two links of one file: a rename stopped between its link and its unlink. Renaming one
+        // link onto the other would do nothing at all.
+        if ((error = Remove(from)) != 0)
+            fail(error);
+        return;
     }
+    // On a case-insensitive disk a change of case finds the file itself in the way.
+    Rename(from, to, Shown(to));
+}
+
+bool Folder::HasBothNames(const std::string& one, const std::string& other) const {
+    const std::vector<std::string> names = Names();
+    return std::find(names.begin(), names.end(), one) != names.end() &&
+           std::find(names.begin(), names.end(), other) != names.end();
 }
 
 std::string Folder::Read(const std::string& name, const std::string& shownAs) const {
@@ -266,20 +314,26 @@ std::string Folder::Read(const std::string& name, const std::string& shownAs) co
         ThrowFileError("Cannot open", shown, errno);
     if (!S_ISREG(info.st_mode))
         throw EFileError("'" + shown + "' is not a regular file");
+    if (info.st_size > MaxFileBytes)
+        ThrowFileError("Cannot read", shown, EFBIG);
     std::string bytes = ReadAll(file.Get(), name, shown);
     if (const int error = file.Close(); error != 0)
         ThrowFileError("Cannot read", shown, error);
     return bytes;
 }
 
-std::string Folder::WriteTemporary(std::string_view bytes, mode_t mode,
-                                   const std::string& shownAs) const {
+std::string Folder::WriteTemporary(std::string_view bytes, mode_t mode, const std::string& shownAs,
+                                   std::string_view namedFor) const {
     static std::atomic<unsigned> counter{0};
     std::string name;
     int fd;
     do {
-        name = std::string(TemporaryPrefix) + std::to_string(::getpid()) + "-" +
-               std::to_string(++counter) + std::string(TemporarySuffix);
+        name = std::to_string(::getpid()) + "-" + std::to_string(++counter) +
+               std::string(TemporarySuffix);
+        const std::string named = PrefixFor(namedFor) + name;
+        // A name too long for the folder gets the short form.
+        name = !namedFor.empty() && named.size() <= NameMax() ? named
+                                                              : std::string(TemporaryPrefix) + name;
         fd = Checked(Call::Open, name, [&] {
             return ::openat(fd_, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         });
@@ -301,9 +355,17 @@ std::string Folder::WriteTemporary(std::string_view bytes, mode_t mode,
     return name;
 }
 
+void Folder::RemoveTemporariesFor(std::string_view name) const {
+    const std::string prefix = PrefixFor(name);
+    for (const std::string& entry : Names()) {
+        if (IsTemporaryWithPrefix(entry, prefix))
+            Remove(entry); // what cannot be removed now is tried again next time
+    }
+}
+
 void Folder::Replace(const std::string& name, std::string_view bytes, mode_t mode,
-                     const std::string& shownAs) const {
-    const std::string temporary = WriteTemporary(bytes, mode, shownAs);
+                     const std::string& shownAs, std::string_view namedFor) const {
+    const std::string temporary = WriteTemporary(bytes, mode, shownAs, namedFor);
     try {
         Rename(temporary, name, shownAs);
     } catch (const EFileError&) {
@@ -336,6 +398,7 @@ ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name) {
         target.linkedFolder = std::make_unique<Folder>(linked.parent_path());
         target.folder = target.linkedFolder.get();
         target.name = linked.filename().string();
+        target.unguarded = true;
         if (const int error = target.folder->Status(target.name, info); error != 0)
             ThrowFileError("Cannot open", target.shown, error);
     }
@@ -350,7 +413,22 @@ ReplaceTarget OpenReplaceTarget(const Folder& folder, const std::string& name) {
     ReplaceTarget target = FindReplaceTarget(folder, name);
     if (target.exists)
         target.oldBytes = target.folder->Read(target.name);
+    target.RemoveLeftovers();
     return target;
+}
+
+std::string ReplaceTarget::WriteTemporary(std::string_view bytes) const {
+    return folder->WriteTemporary(bytes, mode, shown, unguarded ? name : std::string_view());
+}
+
+void ReplaceTarget::Replace(std::string_view bytes) const {
+    folder->Replace(name, bytes, mode, shown, unguarded ? name : std::string_view());
+}
+
+void ReplaceTarget::RemoveLeftovers() const {
+    // A guarded folder is cleaned whole by the database under its lock.
+    if (unguarded)
+        folder->RemoveTemporariesFor(name);
 }
 
 } // namespace quorvel::fileio

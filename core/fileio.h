@@ -6,6 +6,7 @@
 
 #include "calc/errors.h"
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -23,7 +24,21 @@ public:
     using Error::Error;
 };
 
+// The folder's lock stayed with another copy of the program for longer than a user should wait.
+// The message is for the user, who may try again.
+class EDatabaseBusy : public EFileError {
+public:
+    EDatabaseBusy() : EFileError("Another copy of Quorvel is changing the units database") {}
+};
+
 namespace fileio {
+
+// No database file is anywhere near this size: a larger one is refused before it is read, so
+// that a damaged or hostile file cannot exhaust the memory.
+inline constexpr off_t MaxFileBytes = 64 << 20;
+
+// How long Lock waits for another copy of the program to finish its change.
+inline constexpr std::chrono::milliseconds LockPatience{1000};
 
 // Throws EFileError "<what> '<shown>': <the error's text>".
 [[noreturn]] void ThrowFileError(const std::string& what, const std::string& shown, int error);
@@ -31,8 +46,23 @@ namespace fileio {
 bool SameFile(const struct stat& a, const struct stat& b);
 
 // The kinds of system call the layer makes.
-enum class Call { Open, Read, Write, Sync, Close, Rename, Link, Stat, Unlink, Lock, List };
-inline constexpr int CallKindCount = 11;
+// RenameNoReplace is the rename that must not replace a file; where the file system has no such
+// rename, it is done as Link and Unlink.
+enum class Call {
+    Open,
+    Read,
+    Write,
+    Sync,
+    Close,
+    Rename,
+    RenameNoReplace,
+    Link,
+    Stat,
+    Unlink,
+    Lock,
+    List
+};
+inline constexpr int CallKindCount = 12;
 const char* CallName(Call call);
 
 // Test seam: when set, the hook is asked before every call, with the name of the file the call
@@ -58,6 +88,7 @@ public:
 
     // Takes the folder's exclusive lock (released with the object), so that two copies of the
     // program never change the folder at once. False where the file system has no locks.
+    // Waits at most LockPatience for another holder, then throws EDatabaseBusy.
     bool Lock();
 
     // The longest file name the folder accepts.
@@ -74,30 +105,39 @@ public:
     // Renames one name over another; throws EFileError naming `shownAs`.
     void Rename(const std::string& from, const std::string& to, const std::string& shownAs) const;
     // Renames without ever replacing an existing `to` (a change of case of one file on a
-    // case-insensitive disk excepted). Throws EFileError; EEXIST when `to` exists.
+    // case-insensitive disk excepted). When `from` is a second link of `to`, left by a rename
+    // that was stopped halfway where the file system has no no-replace rename, the rename is
+    // completed by removing `from`. Throws EFileError; EEXIST when `to` is another file.
     void RenameNoReplace(const std::string& from, const std::string& to) const;
 
     // The bytes of a regular file. Throws EFileError, naming `shownAs` when given, for anything
-    // that is not a readable regular file.
+    // that is not a readable regular file, one larger than MaxFileBytes included.
     std::string Read(const std::string& name, const std::string& shownAs = {}) const;
 
     // Creates a file of ours with a short new name holding these bytes, flushed to disk, and
-    // returns its name. Failures name the user's file `shownAs`.
-    std::string WriteTemporary(std::string_view bytes, mode_t mode,
-                               const std::string& shownAs) const;
+    // returns its name. Given `namedFor`, the name begins with that file's name where it fits,
+    // so that the next write of that file can tell the temporaries left for it. Failures name
+    // the user's file `shownAs`.
+    std::string WriteTemporary(std::string_view bytes, mode_t mode, const std::string& shownAs,
+                               std::string_view namedFor = {}) const;
+    // Removes the temporaries named for the file `name` (see WriteTemporary).
+    void RemoveTemporariesFor(std::string_view name) const;
     // Replaces the file `name` with these bytes: a temporary made by WriteTemporary is renamed
     // over it, so the file is old or new whatever happens. The folder itself is not flushed.
     // Failures name `shownAs`, and leave no temporary.
     void Replace(const std::string& name, std::string_view bytes, mode_t mode,
-                 const std::string& shownAs) const;
+                 const std::string& shownAs, std::string_view namedFor = {}) const;
 
 private:
+    // Whether the folder lists both names: two entries, not one found under two spellings.
+    bool HasBothNames(const std::string& one, const std::string& other) const;
+
     std::filesystem::path path_;
     int fd_ = -1;
 };
 
-// True for the names of our temporaries, the ones this layer creates and the longer ones of
-// earlier versions ("." + target + ".tmp" + pid + "-" + n).
+// True for the names of our temporaries, the ones this layer creates, short or named for their
+// file, and the longer ones of earlier versions ("." + target + ".tmp" + pid + "-" + n).
 bool IsTemporaryName(std::string_view name);
 
 // The longest temporary name this layer creates.
@@ -113,13 +153,25 @@ struct ReplaceTarget {
     bool exists = false;
     std::optional<std::string> oldBytes; // read by OpenReplaceTarget; nullopt: no file yet
     mode_t mode = 0666;
+    // In a folder no lock of ours guards (the one a link leads to, or any folder outside the
+    // database), where only the temporaries named for this file are known to be ours.
+    bool unguarded = false;
+
+    // Writes the temporary that is to replace the file (see Folder::WriteTemporary).
+    std::string WriteTemporary(std::string_view bytes) const;
+    // Replaces the file with these bytes (see Folder::Replace).
+    void Replace(std::string_view bytes) const;
+    // Removes what earlier writes of this file left in an unguarded folder when they were
+    // stopped halfway. Only for the start of a write, before any temporary of its own exists.
+    void RemoveLeftovers() const;
 };
 
 // Finds the file to replace for a name in the folder: the name itself, or the file its link
 // points to. Only a missing file counts as no file; anything that is not a regular file (nor a
 // link to one) refuses the write: throws EFileError.
 ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name);
-// The same, with what the file holds now read into oldBytes.
+// The same, for the start of a write: what the file holds now is read into oldBytes, and the
+// leftovers of earlier writes of the file are removed.
 ReplaceTarget OpenReplaceTarget(const Folder& folder, const std::string& name);
 
 } // namespace fileio

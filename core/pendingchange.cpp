@@ -1,5 +1,6 @@
 #include "core/pendingchange.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <sys/stat.h>
@@ -9,6 +10,8 @@ namespace quorvel {
 namespace {
 
 constexpr std::string_view RecordHeader = "Quorvel pending change 1\n";
+// A record set aside, and its followers "-2", "-3"...
+constexpr std::string_view SetAsideName = ".quorvel-pending.unreadable";
 
 using LinkedFolders = std::vector<std::unique_ptr<fileio::Folder>>;
 
@@ -180,11 +183,64 @@ void ChangeAtomically(const fileio::Folder& folder, const ChangeSteps& steps,
     Finish(folder, linked);
 }
 
+// Moves a record that cannot be carried out out of the way of every later change, keeping it
+// for the user to look at.
+void SetAside(const fileio::Folder& folder) {
+    std::string name(SetAsideName);
+    struct stat info;
+    for (int n = 2; folder.Status(name, info) == 0; ++n)
+        name = std::string(SetAsideName) + "-" + std::to_string(n);
+    folder.RenameNoReplace(PendingChangeName, name);
+    try {
+        folder.Sync();
+    } catch (const EFileError&) {
+        // A record that comes back after a crash is set aside again.
+    }
+}
+
 void CompletePendingChange(const fileio::Folder& folder) {
     const std::string shown = folder.Path().string();
-    if (!Exists(folder, PendingChangeName, shown))
-        return;
-    PerformAll(folder, DecodeChange(folder.Read(PendingChangeName, shown), shown));
+    struct stat info;
+    if (const int error = folder.Status(PendingChangeName, info); error != 0) {
+        if (error == ENOENT)
+            return;
+        fileio::ThrowFileError("Cannot open", shown, error);
+    }
+    if (!S_ISREG(info.st_mode) || info.st_size > fileio::MaxFileBytes)
+        return SetAside(folder);
+    const std::string bytes = folder.Read(PendingChangeName, shown); // kept when it fails
+    ChangeSteps steps;
+    try {
+        steps = DecodeChange(bytes, shown);
+    } catch (const EFileError&) {
+        return SetAside(folder);
+    }
+    try {
+        PerformAll(folder, steps);
+    } catch (const EFileError& error) {
+        throw EFileError("The last change of the units database was stopped halfway and cannot "
+                         "be completed now (" +
+                         std::string(error.what()) + "). No change can be saved until it is.");
+    }
+}
+
+std::string SetAsideNotice(const fileio::Folder& folder) {
+    std::vector<std::string> names;
+    for (const std::string& name : folder.Names()) {
+        if (name.starts_with(SetAsideName))
+            names.push_back("'" + folder.Shown(name) + "'");
+    }
+    if (names.empty())
+        return {};
+    std::sort(names.begin(), names.end());
+    std::string list = names.front();
+    for (size_t k = 1; k < names.size(); ++k)
+        list += (k + 1 == names.size() ? " and " : ", ") + names[k];
+    return "The record of an interrupted change of the units database could not be read and was "
+           "set aside as " +
+           list +
+           ". Groups that change touched may be half written: check their units, then delete " +
+           (names.size() == 1 ? "that file." : "those files.");
 }
 
 } // namespace quorvel

@@ -38,9 +38,14 @@ inline constexpr const char* PendingChangeName = ".quorvel-pending";
 void ChangeAtomically(const fileio::Folder& folder, const ChangeSteps& steps,
                       const std::function<ChangeSteps()>& undo);
 
-// Completes the change recorded in the folder, if there is one. Throws EFileError when it
-// cannot, keeping the record for the next try: nothing else may touch the files before.
+// Completes the change recorded in the folder, if there is one. A record that cannot be one of
+// ours (not a regular file, too large, or not decodable) is set aside under a name that says so,
+// and nothing of it is carried out. Throws EFileError when a recorded change cannot be completed,
+// keeping the record for the next try: no other change may be made before.
 void CompletePendingChange(const fileio::Folder& folder);
+
+// For the user, when records have been set aside: their names, and what to do. "" when none.
+std::string SetAsideNotice(const fileio::Folder& folder);
 
 // The record's bytes, and back. Decoding refuses (EFileError naming the folder `shown`) anything
 // that is not a record of ours, and every name that could reach a file other than a database file

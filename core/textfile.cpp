@@ -104,6 +104,19 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::optional<std::u32string> CodePoints(std::string_view text) {
+    std::u32string characters;
+    char32_t c;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = DecodeUtf8(text, i, c);
+        if (length == 0)
+            return std::nullopt;
+        characters.push_back(c);
+        i += length;
+    }
+    return characters;
+}
+
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
@@ -178,7 +191,7 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
 namespace {
 
 void ReplaceFile(const fileio::ReplaceTarget& target, std::string_view bytes) {
-    target.folder->Replace(target.name, bytes, target.mode, target.shown);
+    target.Replace(bytes);
     try {
         target.folder->Sync();
     } catch (const EFileError&) {
@@ -201,7 +214,11 @@ void WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
 
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     const fileio::Folder folder(path.parent_path());
-    ReplaceFile(fileio::FindReplaceTarget(folder, path.filename().string()), bytes);
+    fileio::ReplaceTarget target = fileio::FindReplaceTarget(folder, path.filename().string());
+    // Any folder of the user's: its temporaries are told apart by the file they were for.
+    target.unguarded = true;
+    target.RemoveLeftovers();
+    ReplaceFile(target, bytes);
 }
 
 } // namespace quorvel

@@ -26,6 +26,8 @@ bool IsValidUtf8(std::string_view bytes);
 // (overlong forms, surrogates and code points past U+10FFFF included).
 size_t DecodeUtf8(std::string_view text, size_t i, char32_t& c);
 void AppendUtf8(std::string& out, char32_t c);
+// The characters of UTF-8 text; nullopt for bytes that are not valid UTF-8.
+std::optional<std::u32string> CodePoints(std::string_view text);
 std::string Windows1252ToUtf8(std::string_view bytes);
 // False when some character has no Windows-1252 byte.
 bool Utf8ToWindows1252(std::string_view text, std::string& bytes);
@@ -51,7 +53,8 @@ void WriteTextLines(const std::filesystem::path& path, const std::vector<std::st
 void WriteTextLines(const fileio::Folder& folder, const std::string& name,
                     const std::vector<std::string>& lines);
 
-// Replaces the file with these bytes, as WriteTextLines does. Throws EFileError.
+// Replaces the file with these bytes, as WriteTextLines does, in any folder: a temporary that a
+// killed earlier write of the same file left is removed. Throws EFileError.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace quorvel

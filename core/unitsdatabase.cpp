@@ -21,10 +21,19 @@ public:
 
     Session(const std::filesystem::path& path, Purpose purpose) : folder_(path) {
         const bool locked = folder_.Lock();
+        if (purpose == Reading) {
+            try {
+                CompletePendingChange(folder_);
+            } catch (const EFileError&) {
+                // The change touches only the files it names: they are read as they stand, and
+                // every write tries again (and is refused while it cannot be completed).
+            }
+            return;
+        }
         CompletePendingChange(folder_);
         // Only under the lock is every temporary of ours a leftover: no other copy of the
         // program is in the middle of a write then.
-        if (purpose == Writing && locked)
+        if (locked)
             RemoveLeftoverTemporaries();
     }
 
@@ -57,7 +66,7 @@ public:
     }
 
     std::string Write(const fileio::ReplaceTarget& target, std::string_view bytes) {
-        std::string name = target.folder->WriteTemporary(bytes, target.mode, target.shown);
+        std::string name = target.WriteTemporary(bytes);
         made_.emplace_back(target.folder, name);
         return name;
     }
@@ -138,8 +147,90 @@ void ReplaceTogether(const fileio::Folder& folder, const std::vector<FileLines>&
     temporaries.Placed();
 }
 
+// Replaces the files in one change, once the snapshot (if given) is found to hold, and then
+// holds them as written.
+void WriteTogether(const std::filesystem::path& path, const std::vector<FileLines>& files,
+                   ReadSnapshot* seen) {
+    const Session session(path, Session::Writing);
+    if (seen)
+        seen->Check(session.Folder());
+    ReplaceTogether(session.Folder(), files);
+    if (seen) {
+        for (const FileLines& file : files)
+            seen->Hold(file.name, file.lines);
+    }
+}
+
 std::string Refused(std::string_view what) {
     return "A group name cannot " + std::string(what);
+}
+
+bool IsBlank(char32_t c) {
+    return c == U' ' || c == U'\t' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+           c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+bool IsLineBreak(char32_t c) {
+    return c == U'\r' || c == U'\n' || c == 0x2028 || c == 0x2029;
+}
+
+bool IsControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// Marks that turn the order in which text is shown.
+bool IsDirectionControl(char32_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+// Characters that show as nothing, so that two names that look alike differ.
+bool IsInvisible(char32_t c) {
+    return c == 0x00AD || c == 0x034F || c == 0x180E || (c >= 0x200B && c <= 0x200D) ||
+           (c >= 0x2060 && c <= 0x2064) || (c >= 0xFE00 && c <= 0xFE0F) || c == 0xFEFF ||
+           (c >= 0xE0000 && c <= 0xE0FFF);
+}
+
+// The names Windows keeps for devices, whatever follows them after a dot, in any case.
+bool IsDeviceName(std::string_view name) {
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && stem.back() == ' ')
+        stem.pop_back();
+    for (char& c : stem)
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
+        stem == "CONOUT$")
+        return true;
+    if (!stem.starts_with("COM") && !stem.starts_with("LPT"))
+        return false;
+    const std::string_view number = std::string_view(stem).substr(3);
+    return (number.size() == 1 && number[0] >= '1' && number[0] <= '9') || number == "\xC2\xB9" ||
+           number == "\xC2\xB2" || number == "\xC2\xB3"; // also the superscripts 1, 2 and 3
+}
+
+// Why these characters cannot make a name, or "".
+std::string CharacterRefusal(const std::u32string& characters) {
+    const auto any = [&](bool (*test)(char32_t)) {
+        return std::any_of(characters.begin(), characters.end(), test);
+    };
+    if (characters.front() == U'.' || characters.back() == U'.' || IsBlank(characters.front()) ||
+        IsBlank(characters.back()))
+        return Refused("begin or end with a blank or a dot");
+    if (any(IsLineBreak))
+        return Refused("hold a line break");
+    if (characters.find(U'\x1A') != std::u32string::npos)
+        return Refused("hold the end-of-file character (0x1A)");
+    if (characters.find(U'\0') != std::u32string::npos)
+        return Refused("hold a NUL character");
+    if (any(IsControl))
+        return Refused("hold a control character");
+    if (any(IsDirectionControl))
+        return Refused("hold a mark that changes the direction of text");
+    if (any(IsInvisible))
+        return Refused("hold an invisible character");
+    if (any([](char32_t c) { return c != U' ' && IsBlank(c); }))
+        return Refused("hold a blank other than the ordinary space");
+    return {};
 }
 
 } // namespace
@@ -147,19 +238,17 @@ std::string Refused(std::string_view what) {
 std::string GroupNameRefusal(std::string_view name, size_t nameMax) {
     if (name.empty())
         return Refused("be empty");
-    constexpr std::string_view edges = " \t.";
-    if (edges.find(name.front()) != std::string_view::npos ||
-        edges.find(name.back()) != std::string_view::npos)
-        return Refused("begin or end with a blank or a dot");
-    if (name.find_first_of("\r\n") != std::string_view::npos)
-        return Refused("hold a line break");
-    if (name.find('\x1A') != std::string_view::npos)
-        return Refused("hold the end-of-file character (0x1A)");
-    if (name.find('\0') != std::string_view::npos)
-        return Refused("hold a NUL character");
+    const std::optional<std::u32string> characters = CodePoints(name);
+    if (!characters)
+        return Refused("hold bytes that are not UTF-8 text");
+    if (std::string refusal = CharacterRefusal(*characters); !refusal.empty())
+        return refusal;
     constexpr std::string_view notInFileNames = "/\\:*?\"<>|";
     if (const size_t bad = name.find_first_of(notInFileNames); bad != std::string_view::npos)
         return Refused("hold the character " + std::string(1, name[bad]));
+    if (IsDeviceName(name))
+        return Refused("be a name Windows keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, "
+                       "LPT1 to LPT9)");
     // The group's files need the name and ".uns"; our temporaries have short names of their own.
     const size_t longest = std::max(nameMax, fileio::TemporaryNameMax) - 4;
     if (name.size() > longest)
@@ -195,6 +284,30 @@ std::string UnitsDatabase::GroupFileName(const std::string& group, const char* e
     return group + extension;
 }
 
+void ReadSnapshot::Check(const fileio::Folder& folder) const {
+    for (const auto& [name, lines] : lines_) {
+        struct stat info;
+        if (folder.Status(name, info) == ENOENT || ReadTextLines(folder, name) != lines)
+            throw EDatabaseChanged("'" + folder.Shown(name) +
+                                   "' has changed since it was read (another copy of Quorvel, or "
+                                   "another program, saved it)");
+    }
+}
+
+void ReadSnapshot::ForgetGroupFiles() {
+    std::erase_if(lines_, [](const auto& file) { return file.first != GroupListName; });
+}
+
+void ReadSnapshot::Renamed(const std::optional<std::vector<std::string>>& groups,
+                           const std::vector<std::pair<std::string, std::string>>& files) {
+    if (groups && lines_.contains(GroupListName))
+        lines_[GroupListName] = *groups;
+    for (const auto& [from, to] : files) {
+        if (auto held = lines_.extract(from))
+            Hold(to, std::move(held.mapped()));
+    }
+}
+
 GroupSlots UnitsDatabase::ReadGroupSlots() const {
     const std::vector<std::string> lines = ReadGroupList();
     GroupSlots slots;
@@ -203,47 +316,61 @@ GroupSlots UnitsDatabase::ReadGroupSlots() const {
     return slots;
 }
 
-std::vector<Unit> UnitsDatabase::LoadGroup(const std::string& group) const {
+std::vector<Unit> UnitsDatabase::LoadGroup(const std::string& group, ReadSnapshot* seen) const {
+    if (seen)
+        seen->ForgetGroupFiles();
     const std::string namesName = GroupFileName(group, ".uns");
     const std::string factorsName = GroupFileName(group, ".unf");
     const Session session(folder_, Session::Reading);
-    const std::vector<std::string> names = ReadTextLines(session.Folder(), namesName);
-    const std::vector<std::string> factors = ReadTextLines(session.Folder(), factorsName);
+    std::vector<std::string> names = ReadTextLines(session.Folder(), namesName);
+    std::vector<std::string> factors = ReadTextLines(session.Folder(), factorsName);
     std::vector<Unit> units;
     units.reserve(names.size());
     for (size_t k = 0; k < names.size(); ++k)
         units.push_back({names[k], k < factors.size() ? factors[k] : std::string()});
+    if (seen) {
+        seen->Hold(namesName, std::move(names));
+        seen->Hold(factorsName, std::move(factors));
+    }
     return units;
 }
 
-std::vector<std::string> UnitsDatabase::ReadGroupList() const {
+std::vector<std::string> UnitsDatabase::ReadGroupList(ReadSnapshot* seen) const {
     const Session session(folder_, Session::Reading);
-    return ReadTextLines(session.Folder(), GroupListName);
+    std::vector<std::string> groups = ReadTextLines(session.Folder(), GroupListName);
+    if (seen)
+        seen->Hold(GroupListName, groups);
+    return groups;
 }
 
-void UnitsDatabase::WriteGroupList(const std::vector<std::string>& groups) const {
+void UnitsDatabase::WriteGroupList(const std::vector<std::string>& groups,
+                                   ReadSnapshot* seen) const {
     const Session session(folder_, Session::Writing);
+    if (seen)
+        seen->Check(session.Folder());
     WriteTextLines(session.Folder(), GroupListName, groups);
+    if (seen)
+        seen->Hold(GroupListName, groups);
 }
 
-void UnitsDatabase::WriteGroupUnits(const std::string& group,
-                                    const std::vector<Unit>& units) const {
-    const Session session(folder_, Session::Writing);
-    ReplaceTogether(session.Folder(),
-                    GroupFiles(GroupFileName(group, ".uns"), GroupFileName(group, ".unf"), units));
+void UnitsDatabase::WriteGroupUnits(const std::string& group, const std::vector<Unit>& units,
+                                    ReadSnapshot* seen) const {
+    WriteTogether(folder_,
+                  GroupFiles(GroupFileName(group, ".uns"), GroupFileName(group, ".unf"), units),
+                  seen);
 }
 
 void UnitsDatabase::WriteGroupListAndUnits(const std::vector<std::string>& groups,
-                                           const std::string& group,
-                                           const std::vector<Unit>& units) const {
+                                           const std::string& group, const std::vector<Unit>& units,
+                                           ReadSnapshot* seen) const {
     std::vector<FileLines> files =
         GroupFiles(GroupFileName(group, ".uns"), GroupFileName(group, ".unf"), units);
     files.insert(files.begin(), {GroupListName, groups});
-    const Session session(folder_, Session::Writing);
-    ReplaceTogether(session.Folder(), files);
+    WriteTogether(folder_, files, seen);
 }
 
-void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& newName) const {
+void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& newName,
+                                ReadSnapshot* seen) const {
     if (oldName == newName)
         return;
     const std::string oldNames = GroupFileName(oldName, ".uns");
@@ -252,6 +379,8 @@ void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& n
     const fileio::Folder& folder = session.Folder();
     if (const std::string refusal = GroupNameRefusal(newName, folder.NameMax()); !refusal.empty())
         throw EGroupNameError(refusal);
+    if (seen)
+        seen->Check(folder);
     const std::string newNames = GroupFileName(newName, ".uns");
     const std::string newFactors = GroupFileName(newName, ".unf");
 
@@ -268,15 +397,16 @@ void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& n
     // are not there.
     const fileio::ReplaceTarget list = fileio::OpenReplaceTarget(folder, GroupListName);
     Temporaries temporaries(folder);
+    std::optional<std::vector<std::string>> groups;
     if (list.oldBytes) {
-        std::vector<std::string> groups = DecodeLines(*list.oldBytes);
-        if (std::find(groups.begin(), groups.end(), newName) != groups.end())
+        groups = DecodeLines(*list.oldBytes);
+        if (std::find(groups->begin(), groups->end(), newName) != groups->end())
             throw EGroupNameError("A group named '" + newName + "' is in the group list already");
-        if (std::find(groups.begin(), groups.end(), oldName) != groups.end()) {
-            std::replace(groups.begin(), groups.end(), oldName, newName);
+        if (std::find(groups->begin(), groups->end(), oldName) != groups->end()) {
+            std::replace(groups->begin(), groups->end(), oldName, newName);
             steps.push_back(
                 {ChangeStep::Replace, GroupListName,
-                 temporaries.Write(list, EncodeLines(groups, list.oldBytes, list.shown))});
+                 temporaries.Write(list, EncodeLines(*groups, list.oldBytes, list.shown))});
         }
     }
     // A step that is not done yet finds no file to move back.
@@ -284,6 +414,19 @@ void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& n
         return {{ChangeStep::Move, oldNames, newNames}, {ChangeStep::Move, oldFactors, newFactors}};
     });
     temporaries.Placed();
+    if (seen)
+        seen->Renamed(groups, {{oldNames, newNames}, {oldFactors, newFactors}});
+}
+
+std::string UnitsDatabase::PendingChangeNotice() const {
+    fileio::Folder folder(folder_);
+    folder.Lock();
+    try {
+        CompletePendingChange(folder);
+    } catch (const EFileError& error) {
+        return error.what();
+    }
+    return SetAsideNotice(folder);
 }
 
 } // namespace quorvel

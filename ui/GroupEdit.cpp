@@ -60,7 +60,11 @@ void TFGroupEdit::FormActivate() {
 void TFGroupEdit::bbOkClick() {
     const QString newName = edGroupEdit_->text();
     try {
-        database_.RenameGroup(oldName_.toStdString(), newName.toStdString());
+        database_.RenameGroup(oldName_.toStdString(), newName.toStdString(), &pref_->Seen());
+    } catch (const EDatabaseChanged& error) {
+        reject(); // the name typed belongs to a list that is no longer there
+        pref_->ReloadChanged(pref_->lbGroup(), error);
+        return;
     } catch (const EFileError& error) {
         // Nothing changed; the user's typing stays, with the reason beneath it.
         errorHint_.ShowErrorHint(edGroupEdit_, QString::fromUtf8(error.what()));

@@ -424,6 +424,7 @@ void TMForm::SetGroupButtons() {
         mi_[k]->setText(AsCaption(item));
         mi_[k]->setToolTip(item == name ? QString() : name);
     }
+    ShowDatabaseNotice();
 }
 
 void TMForm::GroupRenamed(const QString& oldName, const QString& newName) {
@@ -446,6 +447,21 @@ void TMForm::ShowDatabaseMissing(const EFileError& error) {
                              : QString("No units database: %1 was not found").arg(list);
     lineLabel_->SetFullText(text);
     statusBar()->setToolTip(text);
+}
+
+// A change a stopped copy of the program left, which keeps every save refused, or records of
+// changes set aside as unreadable: the status line says so, and what to do.
+void TMForm::ShowDatabaseNotice() {
+    QString notice;
+    try {
+        notice = Q(database_.PendingChangeNotice());
+    } catch (const EFileError& error) {
+        notice = Q(error.what());
+    }
+    if (!notice.isEmpty()) {
+        lineLabel_->setText(notice);
+        statusBar()->setToolTip(notice);
+    }
 }
 
 void TMForm::ab1Click(TGroupButton* sender) {

@@ -112,6 +112,7 @@ private:
                         const std::function<void()>& action);
     void FormShow();
     void ShowDatabaseMissing(const EFileError& error);
+    void ShowDatabaseNotice();
     // The loaded group's name, in the status bar too.
     void ShowGroupName(const QString& name);
     void MarkLoadedSlot(TGroupButton* loaded);

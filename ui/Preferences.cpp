@@ -258,8 +258,9 @@ void TFPref::FormShow() {
     lbGroup_->clear();
     message_.clear();
     groupListRead_ = false;
+    seen_.Clear();
     try {
-        for (const std::string& group : database_.ReadGroupList()) {
+        for (const std::string& group : database_.ReadGroupList(&seen_)) {
             cbGroup_->addItem(Q(group));
             lbGroup_->addItem(Q(group));
         }
@@ -280,6 +281,9 @@ void TFPref::FormShow() {
 void TFPref::cbGroupClick() {
     try {
         Apply2();
+    } catch (const EDatabaseChanged& error) {
+        ReloadChanged(cbGroup_, error);
+        return;
     } catch (const EFileError& error) {
         // The edits would be lost with the table: it stays on their group.
         const QString shown = Q(ShownGroupName());
@@ -298,7 +302,7 @@ void TFPref::LoadChosenGroup() {
     if (shownGroup_ >= 0) {
         const std::string name = ShownGroupName();
         try {
-            units = database_.LoadGroup(name);
+            units = database_.LoadGroup(name, &seen_);
             shownGroupRead_ = true;
         } catch (const EFileError& error) {
             TellOnce(sgUnits_, "The group '" + Q(name) +
@@ -358,16 +362,30 @@ void TFPref::Apply1() {
     if (!groupListRead_)
         return; // no list to write back
     if (HasUnitsToWrite())
-        database_.WriteGroupListAndUnits(ListedGroups(), ShownGroupName(), TableUnits());
+        database_.WriteGroupListAndUnits(ListedGroups(), ShownGroupName(), TableUnits(), &seen_);
     else
-        database_.WriteGroupList(ListedGroups());
+        database_.WriteGroupList(ListedGroups(), &seen_);
     if (links_.setGroupButtons)
         links_.setGroupButtons();
 }
 
 void TFPref::Apply2() {
     if (HasUnitsToWrite())
-        database_.WriteGroupUnits(ShownGroupName(), TableUnits());
+        database_.WriteGroupUnits(ShownGroupName(), TableUnits(), &seen_);
+}
+
+void TFPref::ReloadChanged(QWidget* control, const EDatabaseChanged& error) {
+    const QString chosen = cbGroup_->currentText();
+    FormShow();
+    if (const int index = cbGroup_->findText(chosen); index > 0) {
+        cbGroup_->setCurrentIndex(index);
+        LoadChosenGroup();
+    }
+    if (links_.setGroupButtons)
+        links_.setGroupButtons(); // the main window shows the list as it is now, too
+    TellOnce(control, "Nothing was saved: " + QString::fromUtf8(error.what()) +
+                          ". The window now shows the units database as it is; make your "
+                          "changes again.");
 }
 
 void TFPref::GroupRenamed(const QString& oldName, const QString& newName) {
@@ -454,6 +472,12 @@ void TFPref::MoveUnit(int step) {
 void TFPref::bbOkClick() {
     try {
         Apply1();
+    } catch (const EDatabaseChanged& error) {
+        ReloadChanged(bbOk_, error);
+        return;
+    } catch (const EDatabaseBusy& error) {
+        errorHint_.ShowErrorHint(bbOk_, error.what()); // the edits stay, for Save again
+        return;
     } catch (const EFileError& error) {
         errorHint_.ShowErrorHint(bbOk_, "Nothing was saved. " + QString::fromUtf8(error.what()));
         return;

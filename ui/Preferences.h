@@ -54,6 +54,12 @@ public:
     // After a group's files took a new name: every entry of the group, in the list and in the
     // chooser, takes it too, and the main window's group buttons show it.
     void GroupRenamed(const QString& oldName, const QString& newName);
+    // What the window read of the database files; every write it makes, the group editor's
+    // rename included, first checks that they still read the same.
+    ReadSnapshot& Seen() { return seen_; }
+    // A write was refused because the files changed on disk since they were read: the window
+    // reads them anew, on the group chosen if it is still there, and says so under `control`.
+    void ReloadChanged(QWidget* control, const EDatabaseChanged& error);
 
     void FormShow();
     void cbGroupClick();
@@ -98,6 +104,7 @@ private:
     void ShowPendingMessage();
 
     UnitsDatabase database_;
+    ReadSnapshot seen_;
     TErrorHintWindow& errorHint_;
     TFGroupEdit& groupEdit_;
     TFUnitsEdit& unitsEdit_;

@@ -14,6 +14,24 @@ namespace {
 
 enum class Change { WriteUnits, Rename };
 
+// Changes killed before each of their file calls in turn.
+enum class Stopped {
+    RenameWithoutNoReplace, // on a file system without the no-replace rename (NFS, FUSE)
+    WriteThroughLinks,      // the group's files are links into a folder beside the database
+    SaveReport,             // a file of the user's own, outside the database
+};
+
+// Kills the process before its `killAt`-th file call (0: never); without `noReplace`, acts as a
+// file system without the no-replace rename.
+void SetKillingHook(int killAt, bool noReplace) {
+    fileio::SetFaultHook(
+        [killAt, noReplace, calls = 0](fileio::Call call, std::string_view) mutable {
+            if (++calls == killAt)
+                ::raise(SIGKILL);
+            return !noReplace && call == fileio::Call::RenameNoReplace ? EINVAL : 0;
+        });
+}
+
 // Version v of a group: 1 to 4 units, each name and factor marked with v and the unit's number,
 // so a names file of one version beside a factors file of another shows.
 std::vector<Unit> Version(int v) {
@@ -40,6 +58,8 @@ private slots:
     void init();
     void killedChangesLeaveWholeGroups_data();
     void killedChangesLeaveWholeGroups();
+    void killedAtEveryCallLeavesNoTrace_data();
+    void killedAtEveryCallLeavesNoTrace();
 
 private:
     bool Exists(const QString& name) const { return QFile::exists(File(name)); }
@@ -50,6 +70,10 @@ private:
     }
     void Perform(Change change, int v) const;
     bool GroupIsWhole(Change change) const;
+    void Prepare(Stopped change);
+    void Perform(Stopped change, int v) const;
+    void CheckNoTrace(Stopped change);
+    QString Report() const { return dir_->filePath("Reports/Report.txt"); }
 };
 
 void TestCrashConsistency::init() {
@@ -140,6 +164,100 @@ void TestCrashConsistency::killedChangesLeaveWholeGroups() {
 
     Perform(change, 1);
     QCOMPARE(OurFiles(), QStringList());
+}
+
+void TestCrashConsistency::Prepare(Stopped change) {
+    StartAgain();
+    db_->WriteGroupUnits("Z", Version(1));
+    QDir(dir_->filePath("Shared")).removeRecursively();
+    QDir(dir_->filePath("Reports")).removeRecursively();
+    QVERIFY(QDir(dir_->path()).mkdir("Shared") && QDir(dir_->path()).mkdir("Reports"));
+    if (change == Stopped::WriteThroughLinks) {
+        for (const char* name : {"A.uns", "A.unf"}) {
+            QVERIFY(QFile::rename(File(name), dir_->filePath("Shared/") + name));
+            QVERIFY(QFile::link("../Shared/" + QString(name), File(name)));
+        }
+    }
+    if (change == Stopped::SaveReport)
+        WriteFileAtomically(Report().toStdString(), "old\n");
+}
+
+void TestCrashConsistency::Perform(Stopped change, int v) const {
+    switch (change) {
+    case Stopped::RenameWithoutNoReplace: Perform(Change::Rename, v); break;
+    case Stopped::WriteThroughLinks: Perform(Change::WriteUnits, v); break;
+    case Stopped::SaveReport:
+        WriteFileAtomically(Report().toStdString(), "version " + std::to_string(v) + "\n");
+        break;
+    }
+}
+
+// What the next change of the same files finds and leaves: whole files, and nothing of ours.
+void TestCrashConsistency::CheckNoTrace(Stopped change) {
+    switch (change) {
+    case Stopped::RenameWithoutNoReplace: {
+        QVERIFY(GroupIsWhole(Change::Rename));
+        // The name the group left is free for another group, and back.
+        const std::string left = Exists("A.uns") ? "B" : "A";
+        db_->RenameGroup("Z", left);
+        db_->RenameGroup(left, "Z");
+        break;
+    }
+    case Stopped::WriteThroughLinks:
+        QVERIFY(GroupIsWhole(Change::WriteUnits));
+        Perform(change, 2);
+        QCOMPARE(db_->LoadGroup("A"), Version(2));
+        break;
+    case Stopped::SaveReport:
+        Perform(change, 2);
+        QCOMPARE(QDir(dir_->filePath("Reports")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Report.txt"});
+        break;
+    }
+    QCOMPARE(OurFiles(), QStringList());
+}
+
+void TestCrashConsistency::killedAtEveryCallLeavesNoTrace_data() {
+    QTest::addColumn<Stopped>("change");
+    QTest::addRow("rename without the no-replace rename") << Stopped::RenameWithoutNoReplace;
+    QTest::addRow("write through links into another folder") << Stopped::WriteThroughLinks;
+    QTest::addRow("save of a report") << Stopped::SaveReport;
+}
+
+// A child process makes the change and is killed right before its k-th file call, for every
+// k; the next change of the same files (with the same file system) finds them whole and leaves
+// no file of ours behind, also in the folder a link leads to and in the user's own folder.
+void TestCrashConsistency::killedAtEveryCallLeavesNoTrace() {
+    QFETCH(Stopped, change);
+    const bool noFlag = change == Stopped::RenameWithoutNoReplace;
+    int points = 0;
+    for (int k = 1;; ++k) {
+        Prepare(change);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            SetKillingHook(k, !noFlag);
+            try {
+                Perform(change, 1);
+            } catch (...) {
+                ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            break; // done before its k-th call: every call has been a kill point
+        QVERIFY2(WIFSIGNALED(status), qPrintable(QString("failed before call %1").arg(k)));
+        ++points;
+        SetKillingHook(0, !noFlag); // the same file system
+        CheckNoTrace(change);
+        fileio::SetFaultHook(nullptr);
+        if (QTest::currentTestFailed())
+            return qWarning("killed before call %d", k);
+    }
+    qInfo("%d kill points", points);
+    QVERIFY(points > 3);
 }
 
 QTEST_APPLESS_MAIN(TestCrashConsistency)

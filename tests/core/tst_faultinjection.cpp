@@ -1,4 +1,5 @@
 #include "core/pendingchange.h"
+#include "core/textfile.h"
 #include "databasefolder.h"
 
 #include <QFileInfo>
@@ -6,6 +7,7 @@
 #include <csignal>
 #include <cstring>
 #include <map>
+#include <set>
 #include <sys/resource.h>
 
 using namespace quorvel;
@@ -51,12 +53,21 @@ private:
 
 // The faults tried at every call of each kind.
 const Fault EveryKind[] = {
-    {Call::Open, EACCES},  {Call::Read, EIO},
-    {Call::Write, ENOSPC}, {Call::Write, fileio::ShortWrite},
-    {Call::Sync, EIO},     {Call::Close, EIO},
-    {Call::Rename, EIO},   {Call::Link, EPERM},
-    {Call::Stat, EIO},     {Call::Unlink, EIO},
-    {Call::Lock, ENOLCK},  {Call::List, EIO},
+    {Call::Open, EACCES},
+    {Call::Read, EIO},
+    {Call::Write, ENOSPC},
+    {Call::Write, fileio::ShortWrite},
+    {Call::Sync, EIO},
+    {Call::Close, EIO},
+    {Call::Rename, EIO},
+    {Call::Link, EPERM},
+    // EINVAL: a file system without the no-replace rename, where links stand in for it.
+    {Call::RenameNoReplace, EIO},
+    {Call::RenameNoReplace, EINVAL},
+    {Call::Stat, EIO},
+    {Call::Unlink, EIO},
+    {Call::Lock, ENOLCK},
+    {Call::List, EIO},
 };
 
 enum class Operation {
@@ -68,6 +79,7 @@ enum class Operation {
     RenameGroup,
     RenameOntoAnotherGroup,
     CompleteRecordedChange,
+    SaveReport,
 };
 
 // Writes that a failing call must refuse before they change anything.
@@ -112,6 +124,8 @@ private slots:
     void failingCallRefusesWrite();
     void writeBeyondFileSizeLimitKeepsOldFile_data();
     void writeBeyondFileSizeLimitKeepsOldFile();
+    void flushesInOrder_data();
+    void flushesInOrder();
 
 private:
     void Prepare(Operation operation);
@@ -161,7 +175,12 @@ QString TestFaultInjection::Perform(Operation operation) const {
         break;
     case Operation::RenameGroup: db_->RenameGroup("A", "B"); break;
     case Operation::RenameOntoAnotherGroup: db_->RenameGroup("A", "Z"); break;
+    case Operation::SaveReport:
+        WriteFileAtomically(dir_->filePath("Shared/Report.txt").toStdString(), "report\n");
+        break;
     case Operation::CompleteRecordedChange: {
+        // Reads go on beside a change that cannot be completed; a write completes it first.
+        db_->WriteGroupUnits("Z", {{"z", "1"}});
         QString loaded;
         for (const Unit& unit : db_->LoadGroup("A"))
             loaded += QString::fromStdString(unit.name + "=" + unit.factor + ";");
@@ -326,6 +345,64 @@ void TestFaultInjection::writeBeyondFileSizeLimitKeepsOldFile() {
 
     QVERIFY(refused);
     QCOMPARE(Take(), before);
+}
+
+void TestFaultInjection::flushesInOrder_data() {
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<QString>("calls");
+    // A temporary is on the disk before it is renamed into place; the folder, once it is.
+    const QString temporary = "open tmp, write tmp, fsync tmp, ";
+    // A change of several files: the temporaries, then the record, are on the disk before the
+    // first rename; the renames are on the disk before the record goes.
+    const QString record = temporary + "rename .quorvel-pending, fsync Files, ";
+    const QString forget = "unlink .quorvel-pending, fsync Files";
+    QTest::addRow("write the group list")
+        << Operation::WriteGroupList << temporary + "rename Groups.ung, fsync Files";
+    QTest::addRow("save a report")
+        << Operation::SaveReport << temporary + "rename Report.txt, fsync Shared";
+    QTest::addRow("write a group")
+        << Operation::WriteExistingGroup
+        << temporary + temporary + record + "rename A.uns, rename A.unf, fsync Files, " + forget;
+    QTest::addRow("write a group through links")
+        << Operation::WriteLinkedGroup
+        << temporary + temporary + record +
+               "rename L.uns, rename L.unf, fsync Shared, fsync Shared, fsync Files, " + forget;
+    QTest::addRow("rename a group")
+        << Operation::RenameGroup
+        << temporary + record +
+               "rename without replacing B.uns, rename without replacing B.unf, "
+               "rename Groups.ung, fsync Files, " +
+               forget;
+    QTest::addRow("complete a recorded change, then write")
+        << Operation::CompleteRecordedChange
+        << "rename A.uns, rename A.unf, fsync Files, " + forget + ", " + temporary + temporary +
+               record + "rename Z.uns, rename Z.unf, fsync Files, " + forget;
+}
+
+// The order of the calls that make a change durable (reads, looks and closes left out), as the
+// seam sees them: a flush missing or out of place shows here, where no kill could show it.
+void TestFaultInjection::flushesInOrder() {
+    QFETCH(Operation, operation);
+    QFETCH(QString, calls);
+    Prepare(operation);
+    QStringList made;
+    fileio::SetFaultHook([&](Call call, std::string_view name) {
+        static const std::set<Call> durable = {Call::Write,           Call::Sync, Call::Rename,
+                                               Call::RenameNoReplace, Call::Link, Call::Unlink};
+        if (durable.contains(call) || (call == Call::Open && fileio::IsTemporaryName(name))) {
+            const QString file = QString::fromStdString(std::string(name));
+            made << QString(fileio::CallName(call)) + " " +
+                        (fileio::IsTemporaryName(name) ? "tmp" : file.section('/', -1));
+        }
+        return 0;
+    });
+    try {
+        Perform(operation);
+    } catch (const EFileError& error) {
+        QFAIL(error.what());
+    }
+    fileio::SetFaultHook(nullptr);
+    QCOMPARE(made.join(", "), calls);
 }
 
 QTEST_APPLESS_MAIN(TestFaultInjection)

@@ -1,8 +1,12 @@
+#include "core/pendingchange.h"
 #include "core/textfile.h"
 #include "databasefolder.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <csignal>
+#include <memory>
 #include <random>
 #include <sys/stat.h>
 
@@ -18,6 +22,50 @@ QByteArray Lines(int count, const char* stem) {
         bytes += stem + QByteArray::number(k) + "\r\n";
     return bytes;
 }
+
+constexpr qint64 Huge = qint64(20) << 30;
+
+// A sparse file of 20 GB, which takes no room on the disk.
+void MakeHuge(const QString& path) {
+    WriteBytes(path, {});
+    QVERIFY(QFile(path).resize(Huge));
+}
+
+// Another copy of the program on the same folder, in a process of its own (databasecopy.cpp).
+class OtherCopy {
+public:
+    explicit OtherCopy(const QString& folder) {
+        process_.start(QUORVEL_DATABASE_COPY, {folder});
+        process_.waitForStarted();
+    }
+    ~OtherCopy() {
+        ::kill(static_cast<pid_t>(process_.processId()), SIGCONT);
+        process_.closeWriteChannel();
+        process_.waitForFinished();
+    }
+    // The command's answer: its first word, or the whole line when `whole`.
+    QString Ask(const QStringList& command, bool whole = false) {
+        process_.write(command.join('\t').toUtf8() + "\n");
+        while (!process_.canReadLine() && process_.waitForReadyRead(30000)) {
+        }
+        const QString line = QString::fromUtf8(process_.readLine()).trimmed();
+        return whole ? line : line.section(' ', 0, 0);
+    }
+    void Signal(int signal) { ::kill(static_cast<pid_t>(process_.processId()), signal); }
+
+private:
+    QProcess process_;
+};
+
+// Every failure of a file call of one kind fails with this error while it lives.
+class FailingCalls {
+public:
+    FailingCalls(fileio::Call call, int error) {
+        fileio::SetFaultHook(
+            [=](fileio::Call made, std::string_view) { return made == call ? error : 0; });
+    }
+    ~FailingCalls() { fileio::SetFaultHook(nullptr); }
+};
 
 } // namespace
 
@@ -54,6 +102,14 @@ private slots:
     void refusesSpecialFiles();
     void writesThroughLinks_data();
     void writesThroughLinks();
+    void recordNotCarriedOutLeavesReads_data();
+    void recordNotCarriedOutLeavesReads();
+    void twoCopiesNeverUndoEachOther_data();
+    void twoCopiesNeverUndoEachOther();
+
+private:
+    // Each group of the list with its units, then the names files the folder holds.
+    QString State() const;
 };
 
 void TestUnitsDatabase::init() {
@@ -223,6 +279,7 @@ void TestUnitsDatabase::renamesBothFilesThenWritesThem_data() {
     QTest::addRow("same name") << QByteArray("Length");
     QTest::addRow("inner blanks and dots") << QByteArray("Length 2.0 (old)");
     QTest::addRow("non-ASCII") << QByteArray("L\xC3\xA4nge");
+    QTest::addRow("device names as part of a word") << QByteArray("Console COM10 LPT");
     // The longest name whose files the folder takes; the writer's temporaries must fit too.
     QTest::addRow("longest") << QByteArray(NAME_MAX - 4, 'x');
 }
@@ -310,6 +367,20 @@ void TestUnitsDatabase::renameRefusesBadNames_data() {
             << (QByteArray("x") + c + "y") << QString("hold the character ") + c;
     QTest::addRow("too long") << QByteArray(NAME_MAX - 3, 'x')
                               << QString("at most %1 bytes").arg(NAME_MAX - 4);
+    QTest::addRow("not UTF-8") << QByteArray("L\xE4nge") << "not UTF-8 text";
+    QTest::addRow("tab inside") << QByteArray("x\ty") << "control character";
+    QTest::addRow("DEL") << QByteArray("x\x7Fy") << "control character";
+    QTest::addRow("C1 control") << QByteArray("x\xC2\x85y") << "control character";
+    QTest::addRow("line separator") << QByteArray("x\xE2\x80\xA8y") << "line break";
+    QTest::addRow("trailing no-break space") << QByteArray("Length\xC2\xA0") << "begin or end";
+    QTest::addRow("leading ideographic space") << QByteArray("\xE3\x80\x80x") << "begin or end";
+    QTest::addRow("inner no-break space") << QByteArray("a\xC2\xA0"
+                                                        "b")
+                                          << "blank other than the ordinary space";
+    QTest::addRow("right-to-left override") << QByteArray("x\xE2\x80\xAEy") << "direction";
+    QTest::addRow("zero-width space") << QByteArray("Len\xE2\x80\x8Bgth") << "invisible";
+    for (const char* device : {"CON", "nul", "Aux.old", "COM1", "lpt9 .x", "COM\xC2\xB9"})
+        QTest::addRow("device %s", device) << QByteArray(device) << "keeps for a device";
 }
 
 // A refused name changes nothing, and the message tells the user why.
@@ -340,6 +411,13 @@ void TestUnitsDatabase::refusesSpecialFiles_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("write");
+    // A sparse file: refused before it is read.
+    QTest::addRow("group list of 20 GB, read") << "Groups.ung"
+                                               << "huge" << false;
+    QTest::addRow("group list of 20 GB, written") << "Groups.ung"
+                                                  << "huge" << true;
+    QTest::addRow("names of 20 GB, read") << "G.uns"
+                                          << "huge" << false;
     QTest::addRow("group list a pipe, read") << "Groups.ung"
                                              << "pipe" << false;
     QTest::addRow("group list a pipe, written") << "Groups.ung"
@@ -354,8 +432,8 @@ void TestUnitsDatabase::refusesSpecialFiles_data() {
                                                << "folder" << true;
 }
 
-// Anything but a regular file is refused at once: nothing blocks, reads without end or is
-// replaced.
+// Anything but a regular file of a sane size is refused at once: nothing blocks, reads without
+// end, exhausts the memory or is replaced.
 void TestUnitsDatabase::refusesSpecialFiles() {
     QFETCH(QString, file);
     QFETCH(QString, kind);
@@ -368,6 +446,8 @@ void TestUnitsDatabase::refusesSpecialFiles() {
         QVERIFY(::mkfifo(path.constData(), 0600) == 0);
     else if (kind == "device")
         QVERIFY(QFile::link("/dev/zero", File(file)));
+    else if (kind == "huge")
+        MakeHuge(File(file));
     else
         QVERIFY(QDir(folder_).mkdir(file));
     try {
@@ -379,9 +459,13 @@ void TestUnitsDatabase::refusesSpecialFiles() {
             db_->WriteGroupUnits("G", {{"b", "2"}});
         QFAIL("a special file was used");
     } catch (const EFileError& error) {
-        QVERIFY2(QString(error.what()).contains("is not a regular file"), error.what());
+        QVERIFY2(QString(error.what())
+                     .contains(kind == "huge" ? "': File too large" : "is not a regular file"),
+                 error.what());
     }
-    QCOMPARE(QFileInfo(File(file)).isFile(), false);
+    QCOMPARE(QFileInfo(File(file)).isFile(), kind == "huge");
+    if (kind == "huge")
+        QCOMPARE(QFileInfo(File(file)).size(), Huge);
 }
 
 void TestUnitsDatabase::writesThroughLinks_data() {
@@ -407,6 +491,147 @@ void TestUnitsDatabase::writesThroughLinks() {
     QCOMPARE(db_->ReadGroupList(), (std::vector<std::string>{"G", "H"}));
     QCOMPARE(db_->LoadGroup("G"), (std::vector<Unit>{{"b", "2"}}));
     QCOMPARE(QDir(dir_->filePath("Shared")).entryList(QDir::Files | QDir::Hidden), linked);
+}
+
+void TestUnitsDatabase::recordNotCarriedOutLeavesReads_data() {
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("setAside"); // the name it is set aside as; "": kept
+    QTest::addRow("garbage") << "garbage"
+                             << ".quorvel-pending.unreadable";
+    QTest::addRow("20 GB") << "huge"
+                           << ".quorvel-pending.unreadable";
+    QTest::addRow("a folder") << "folder"
+                              << ".quorvel-pending.unreadable";
+    QTest::addRow("a second damaged record") << "second"
+                                             << ".quorvel-pending.unreadable-2";
+    QTest::addRow("change that cannot be completed") << "stuck"
+                                                     << "";
+}
+
+// A record that cannot be carried out blocks no reading: the files it names are read as they
+// stand. One that cannot be ours is set aside, named in the notice with what to do, and writes
+// go on; a real change that cannot be completed refuses writes, and is completed once it can.
+void TestUnitsDatabase::recordNotCarriedOutLeavesReads() {
+    QFETCH(QString, record);
+    QFETCH(QString, setAside);
+    WriteBytes(File("Groups.ung"), "A\r\nZ\r\n");
+    WriteGroup("A", "old\r\n", "1\r\n");
+    WriteGroup("Z", "z\r\n", "1\r\n");
+    const QString pending = File(PendingChangeName);
+    if (record == "huge")
+        MakeHuge(pending);
+    else if (record == "folder")
+        QVERIFY(QDir(folder_).mkdir(PendingChangeName));
+    else if (record == "stuck") {
+        WriteBytes(File(".q1-1.tmp"), "new\r\n");
+        WriteBytes(pending, QByteArray::fromStdString(
+                                EncodeChange({{ChangeStep::Replace, "A.uns", ".q1-1.tmp"}})));
+    } else {
+        WriteBytes(pending, "garbage");
+        if (record == "second")
+            WriteBytes(File(".quorvel-pending.unreadable"), "earlier");
+    }
+    std::optional<FailingCalls> readOnly;
+    if (record == "stuck")
+        readOnly.emplace(fileio::Call::Rename, EROFS);
+
+    QCOMPARE(db_->ReadGroupList(), (std::vector<std::string>{"A", "Z"}));
+    QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"old", "1"}}));
+    const QString notice = QString::fromStdString(db_->PendingChangeNotice());
+    if (setAside.isEmpty()) {
+        QVERIFY2(notice.contains("cannot be completed now (Cannot replace '" + File("A.uns")),
+                 qPrintable(notice));
+        QVERIFY_THROWS_EXCEPTION(EFileError, db_->WriteGroupUnits("Z", {{"y", "2"}}));
+        QCOMPARE(ReadBytes(File("Z.uns")), QByteArray("z\r\n"));
+        readOnly.reset();
+        QVERIFY(db_->PendingChangeNotice().empty());
+        QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"new", "1"}}));
+        QVERIFY(!QFile::exists(pending));
+        return;
+    }
+    QVERIFY(!QFileInfo::exists(pending));
+    QVERIFY(QFileInfo::exists(File(setAside)));
+    QVERIFY2(notice.contains("set aside as '" + File(".quorvel-pending.unreadable") + "'") &&
+                 notice.endsWith(record == "second" ? "then delete those files."
+                                                    : "then delete that file."),
+             qPrintable(notice));
+    db_->WriteGroupUnits("A", {{"y", "2"}});
+    QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"y", "2"}}));
+}
+
+QString TestUnitsDatabase::State() const {
+    QStringList state;
+    for (const std::string& group : db_->ReadGroupList()) {
+        QStringList units;
+        for (const Unit& unit : db_->LoadGroup(group))
+            units << QString::fromStdString(unit.name);
+        state << QString::fromStdString(group) + "[" + units.join(' ') + "]";
+    }
+    state << "|" << QDir(folder_).entryList({"*.uns"}, QDir::Files).join(' ');
+    return state.join(' ');
+}
+
+void TestUnitsDatabase::twoCopiesNeverUndoEachOther_data() {
+    QTest::addColumn<QString>("script"); // "<copy> <command>" steps; "stop" and "continue" signal
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("state");
+    QTest::addRow("a rename is not undone by the other copy's save")
+        << "B open Length|A open Length|A rename Length Distance|A save|B add furlong 201.168|"
+           "B save"
+        << "ok ok ok ok ok changed"
+        << "Distance[metre inch] Mass[kilogram] | Distance.uns Mass.uns";
+    QTest::addRow("a saved group is not undone by the other copy's choice")
+        << "A open Length|B open Length|A add foot 0.3048|A save|B add yard 0.9144|B choose Mass"
+        << "ok ok ok ok ok changed"
+        << "Length[metre inch foot] Mass[kilogram] | Length.uns Mass.uns";
+    QTest::addRow("a saved list refuses the other copy's rename")
+        << "A open Length|B open Length|A rename Mass Weight|B rename Length Distance"
+        << "ok ok ok changed"
+        << "Length[metre inch] Weight[kilogram] | Length.uns Weight.uns";
+    QTest::addRow("edits of different groups both stay")
+        << "A open Mass|B open Length|A add gram 0.001|A choose Length|B add foot 0.3048|B save"
+        << "ok ok ok ok ok ok"
+        << "Length[metre inch foot] Mass[kilogram gram] | Length.uns Mass.uns";
+    QTest::addRow("a copy's own rename keeps its edits")
+        << "A open Length|A rename Length Distance|A add foot 0.3048|A save"
+        << "ok ok ok ok"
+        << "Distance[metre inch foot] Mass[kilogram] | Distance.uns Mass.uns";
+    QTest::addRow("a stopped copy holding the lock: busy, then saved")
+        << "B open Length|A hold|A stop|B add foot 0.3048|B save|A continue|A release|B save"
+        << "ok held ok busy ok ok"
+        << "Length[metre inch foot] Mass[kilogram] | Length.uns Mass.uns";
+}
+
+// Two processes edit one database as the preferences window does: a save or a choice based on
+// files the other copy has changed since is refused and changes nothing; a lock kept by a
+// stopped copy makes a write give up, and it can be tried again.
+void TestUnitsDatabase::twoCopiesNeverUndoEachOther() {
+    QFETCH(QString, script);
+    QFETCH(QString, answers);
+    QFETCH(QString, state);
+    WriteBytes(File("Groups.ung"), "Length\r\nMass\r\n");
+    WriteGroup("Length", "metre\r\ninch\r\n", "1\r\n0.0254\r\n");
+    WriteGroup("Mass", "kilogram\r\n", "1\r\n");
+    std::map<QString, std::unique_ptr<OtherCopy>> copies;
+    for (const char* name : {"A", "B"})
+        copies[name] = std::make_unique<OtherCopy>(folder_);
+    QStringList said;
+    for (const QString& step : script.split('|')) {
+        QStringList words = step.split(' ');
+        OtherCopy& copy = *copies[words.takeFirst()];
+        if (words[0] == "stop" || words[0] == "continue") {
+            copy.Signal(words[0] == "stop" ? SIGSTOP : SIGCONT);
+            continue;
+        }
+        const QString answer = copy.Ask(words, true);
+        said << answer.section(' ', 0, 0);
+        if (answer.startsWith("busy"))
+            QCOMPARE(answer,
+                     QString("busy Another copy of Quorvel is changing the units database"));
+    }
+    QCOMPARE(said.join(' '), answers);
+    copies.clear();
+    QCOMPARE(State(), state);
 }
 
 QTEST_APPLESS_MAIN(TestUnitsDatabase)

@@ -118,6 +118,9 @@ void TestCalc::Step(const QString& token) {
         Open();
     } else if (verb == "clip") {
         QGuiApplication::clipboard()->setText(what);
+    } else if (verb == "main-paste") { // a value pasted into the main window
+        QGuiApplication::clipboard()->setText(what);
+        form_->miPasteClick();
     } else if (verb == "submit-input") {
         Find<QLineEdit>(input_.get(), "meNumber")->setText(what);
         QTest::mouseClick(Find(input_.get(), "bbOk"), Qt::LeftButton);
@@ -194,6 +197,8 @@ void TestCalc::sequences_data() {
     row("reopening selects cell 1 and shows the value",
         "5 click:pnMPlus click:pnM3 6 click:pnMPlus click:bbClose open",
         "Ind=6|MemInd=5|CurrentValue=6");
+    row("reopening takes the main window's value", "7 click:bbClose main-paste:42 open",
+        "Ind=42|CurrentValue=42|MainInd=42|clipboard=42");
     row("cells keep their contents when reopened",
         "5 click:pnMPlus click:pnM3 6 click:pnMPlus click:bbClose open click:pnM3",
         "Ind=6|MemInd=6|pnMemNum=M3=|CurrentValue=6");

@@ -269,6 +269,13 @@ void TestHtmlHelp::helpWindowNavigates() {
     auto* browser = fixture_.Find<QTextBrowser>(window, "HelpBrowser");
     emit browser->anchorClicked(QUrl("report.html"));
     QCOMPARE(fixture_.Topic(), QString("report.html"));
+    // A web address goes to the desktop's browser, and the topic stays.
+    UrlCatcher desktop;
+    QDesktopServices::setUrlHandler("https", &desktop, "Open");
+    emit browser->anchorClicked(QUrl("https://quorvel.org/"));
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(desktop.opened, QList<QUrl>{QUrl("https://quorvel.org/")});
+    QCOMPARE(fixture_.Topic(), QString("report.html"));
     // The topic wears the manual's style sheet: its heading is not in the plain text colour.
     QTextCursor heading(browser->document()->begin());
     heading.movePosition(QTextCursor::NextCharacter);

@@ -183,15 +183,27 @@ void TestMainForm::startsWithoutGroupList() {
 
 void TestMainForm::fillsSlotsFromGroupList_data() {
     QTest::addColumn<int>("groups");
-    QTest::addRow("22 groups") << 22;
-    QTest::addRow("23 groups") << 23;
-    QTest::addRow("24 groups") << 24;
+    QTest::addColumn<QByteArray>("record"); // of an interrupted change; empty: none
+    QTest::addRow("22 groups") << 22 << QByteArray();
+    QTest::addRow("23 groups") << 23 << QByteArray();
+    QTest::addRow("24 groups") << 24 << QByteArray();
+    // Set aside: the groups show, and the status line says where it went and what to do.
+    QTest::addRow("23 groups beside a damaged change record") << 23 << QByteArray("garbage");
 }
 
 void TestMainForm::fillsSlotsFromGroupList() {
     QFETCH(int, groups);
+    QFETCH(QByteArray, record);
     WriteLines(Dir("Groups.ung"), Numbered("G", groups));
+    if (!record.isEmpty())
+        test::WriteBytes(Dir(".quorvel-pending"), record);
     Open();
+    const QString setAside = Dir(".quorvel-pending.unreadable");
+    QCOMPARE(QFile::exists(setAside), !record.isEmpty());
+    QVERIFY2(record.isEmpty() ? Line().isEmpty()
+                              : Line().contains("'" + setAside + "'") &&
+                                    Line().endsWith("then delete that file."),
+             qPrintable(Line()));
     for (int k = 1; k <= GroupSlotCount; ++k) {
         const QString expected = k <= groups ? "G" + QString::number(k) : QString();
         QCOMPARE(Find<QPushButton>(qPrintable(QString("ab%1").arg(k)))->text(), expected);
@@ -245,12 +257,15 @@ void TestMainForm::missingGroupFilesLeavePickersEmpty() {
 
 void TestMainForm::convertsBothWays_data() {
     QTest::addColumn<QString>("separator");
-    QTest::addRow("point") << ".";
-    QTest::addRow("comma") << ",";
+    QTest::addColumn<bool>("hidden"); // hidden and shown again between the two conversions
+    QTest::addRow("point") << "." << false;
+    QTest::addRow("comma") << "," << false;
+    QTest::addRow("hidden and shown again: group and picks stay") << "." << true;
 }
 
 void TestMainForm::convertsBothWays() {
     QFETCH(QString, separator);
+    QFETCH(bool, hidden);
     SeparatorScope scope(separator.toStdString(), " ");
     WriteStandardGroups();
     TMForm& form = Open();
@@ -264,6 +279,11 @@ void TestMainForm::convertsBothWays() {
     QCOMPARE(form.statusBar()->toolTip(), up);
     QCOMPARE(Display(), "0" + separator + "0254");
     QCOMPARE(form.CurrentValue(), 0.0254L);
+    if (hidden) {
+        form.hide();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
 
     QTest::mouseClick(Find<QPushButton>("bbDown"), Qt::LeftButton);
     const QString down = "0" + separator + "0254 metre = 1 inch";

@@ -97,10 +97,18 @@ private slots:
     void saveWritesAndReloadsMainWindow();
     void failedWriteKeepsEdits_data();
     void failedWriteKeepsEdits();
+    void anotherCopysChangeIsNotUndone_data();
+    void anotherCopysChangeIsNotUndone();
     void namesAndHelpTopics();
 
 private:
     QString File(const QString& name) const { return dir_->filePath("Files/" + name); }
+    QMap<QString, QByteArray> Files() const {
+        QMap<QString, QByteArray> files;
+        for (const QString& name : QDir(File("")).entryList(QDir::Files | QDir::Hidden))
+            files[name] = ReadBytes(File(name));
+        return files;
+    }
     void WriteGroup(const QString& name, const QStringList& units, const QStringList& factors) {
         WriteBytes(File(name + ".uns"), Lines(units));
         WriteBytes(File(name + ".unf"), Lines(factors));
@@ -112,6 +120,16 @@ private:
         WriteGroup("Mass", {"kilogram", "pound"}, {"1", "0.45359237"});
     }
     TFPref& Open();
+    // The standard groups, Length moved below Temperature and its first two units swapped.
+    TFPref& OpenWithEdits() {
+        WriteStandardGroups();
+        TFPref& pref = Open();
+        Find<QListWidget>("lbGroup")->setCurrentRow(0);
+        Click("bbDown1");
+        ShowUnitsPage();
+        Click("bbDown2");
+        return pref;
+    }
     template <typename T = QWidget> T* Find(const char* name, QWidget* window = nullptr) {
         T* child = (window ? window : pref_.get())->findChild<T*>(name);
         if (!child)
@@ -541,20 +559,13 @@ void TestPreferences::failedWriteKeepsEdits_data() {
 }
 
 // A write that fails changes no file and loses no edit: the window stays on them and says what
-// could not be written.
+// could not be written. Close drops them.
 void TestPreferences::failedWriteKeepsEdits() {
     QFETCH(QString, fault);
     QFETCH(bool, choose);
     QFETCH(QString, said);
-    WriteStandardGroups();
-    TFPref& pref = Open();
-    Find<QListWidget>("lbGroup")->setCurrentRow(0);
-    Click("bbDown1");
-    ShowUnitsPage();
-    Click("bbDown2");
-    QMap<QString, QByteArray> before;
-    for (const char* file : {"Groups.ung", "Length.uns", "Length.unf"})
-        before[file] = ReadBytes(File(file));
+    TFPref& pref = OpenWithEdits();
+    const QMap<QString, QByteArray> before = Files();
     std::optional<FailingCalls> failing;
     if (fault == "chmod") {
         QVERIFY(QFile::setPermissions(File(""), QFile::ReadOwner | QFile::ExeOwner));
@@ -568,13 +579,93 @@ void TestPreferences::failedWriteKeepsEdits() {
     failing.reset();
     QTRY_VERIFY(hint_->isVisible());
     QCOMPARE(hint_->windowTitle(), said.arg(File("")));
-    for (auto it = before.begin(); it != before.end(); ++it)
-        QCOMPARE(ReadBytes(File(it.key())), it.value());
+    QCOMPARE(Files(), before);
     QVERIFY(pref.isVisible());
     QCOMPARE(Texts("lbGroup"), (QStringList{"Temperature", "Length", "Mass"}));
     QCOMPARE(Find<QComboBox>("cbGroup")->currentText(), QString("Length"));
     QCOMPARE(Texts("sgUnits"), (QStringList{"inch=0.0254", "metre=1", "foot=0.3048"}));
     QCOMPARE(form_->GroupButton(0)->text(), QString("Length"));
+    // Closed, the edits are dropped: opening the window again writes none of them.
+    Click("bbClose");
+    pref.Execute();
+    QCOMPARE(Texts("sgUnits"), (QStringList{"metre=1", "inch=0.0254", "foot=0.3048"}));
+    QCOMPARE(Files(), before);
+}
+
+struct OtherCopyRow {
+    const char* row;
+    const char* change; // what another copy does while the window is open
+    const char* action; // what the user does then
+    const char* said;   // the balloon; %1 stands for the folder
+    const char* groups; // the group list shown afterwards
+    const char* units;  // the units table shown afterwards
+};
+const OtherCopyRow OtherCopyRows[] = {
+    {"list reordered, then Save", "reorder", "save",
+     "Nothing was saved: '%1Groups.ung' has changed since it was read", "Mass|Length|Temperature",
+     "metre=1|inch=0.0254|foot=0.3048"},
+    {"shown group edited, then another chosen", "edit Length", "choose Mass",
+     "Nothing was saved: '%1Length.unf' has changed since it was read", "Length|Temperature|Mass",
+     "kilogram=1|pound=0.45359237"},
+    {"a group renamed, then one renamed here", "rename Mass", "rename Length",
+     "Nothing was saved: '%1Groups.ung' has changed since it was read", "Length|Temperature|Weight",
+     "metre=1|inch=0.0254|foot=0.3048"},
+    {"the database kept busy, then Save", "lock", "save",
+     "Another copy of Quorvel is changing the units database", "Temperature|Length|Mass",
+     "inch=0.0254|metre=1|foot=0.3048"},
+};
+
+void TestPreferences::anotherCopysChangeIsNotUndone_data() {
+    AddRowIndexes(OtherCopyRows);
+}
+
+// What another copy of the program saved while the window was open is never undone: a write
+// over it is refused, the window shows the files anew and says so. A database kept busy keeps
+// the edits, for Save again.
+void TestPreferences::anotherCopysChangeIsNotUndone() {
+    QFETCH(int, index);
+    const OtherCopyRow& row = OtherCopyRows[index];
+    const QString change = row.change;
+    const QString action = row.action;
+    TFPref& pref = OpenWithEdits();
+    const UnitsDatabase other(File("").toStdString());
+    std::optional<fileio::Folder> lock;
+    if (change == "reorder")
+        other.WriteGroupList({"Mass", "Length", "Temperature"});
+    else if (change == "edit Length")
+        other.WriteGroupUnits("Length", {{"metre", "1"}});
+    else if (change == "rename Mass")
+        other.RenameGroup("Mass", "Weight");
+    else
+        QVERIFY(lock.emplace(File("").toStdString()).Lock());
+    const QMap<QString, QByteArray> before = Files();
+
+    if (action == "save") {
+        Click("bbOk");
+    } else if (action == "choose Mass") {
+        Choose("Mass");
+    } else {
+        Find<QTabWidget>("pgPreferences")->setCurrentIndex(0);
+        QTest::keyClick(Find<QListWidget>("lbGroup"), Qt::Key_F2);
+        Type(Find<QLineEdit>("edGroupEdit", groupEdit_.get()), "Distance");
+        Click("bbOk", groupEdit_.get());
+        QVERIFY(!groupEdit_->isVisible());
+    }
+    QTRY_VERIFY(hint_->isVisible());
+    QVERIFY2(hint_->windowTitle().startsWith(QString(row.said).arg(File(""))),
+             qPrintable(hint_->windowTitle()));
+    QVERIFY(pref.isVisible());
+    QCOMPARE(Files(), before);
+    QCOMPARE(Texts("lbGroup").join('|'), QString(row.groups));
+    QCOMPARE(Texts("sgUnits").join('|'), QString(row.units));
+    if (!lock) {
+        QCOMPARE(form_->GroupButton(0)->text(), Texts("lbGroup")[0]); // the main window follows
+    } else {
+        lock.reset();
+        Click("bbOk");
+        QVERIFY(!pref.isVisible());
+        QCOMPARE(ReadBytes(File("Length.uns")), Lines({"inch", "metre", "foot"}));
+    }
 }
 
 // Every control a user reaches has a name for screen readers; the Help buttons and the help key
