@@ -445,8 +445,7 @@ void TMForm::ShowDatabaseMissing(const EFileError& error) {
     const QString text = QFile::exists(list)
                              ? QString::fromStdString(error.what())
                              : QString("No units database: %1 was not found").arg(list);
-    lineLabel_->SetFullText(text);
-    statusBar()->setToolTip(text);
+    ShowStatusLine(text);
 }
 
 // A change a stopped copy of the program left, which keeps every save refused, or records of
@@ -458,10 +457,14 @@ void TMForm::ShowDatabaseNotice() {
     } catch (const EFileError& error) {
         notice = Q(error.what());
     }
-    if (!notice.isEmpty()) {
-        lineLabel_->setText(notice);
-        statusBar()->setToolTip(notice);
-    }
+    if (!notice.isEmpty())
+        ShowStatusLine(notice);
+}
+
+// The second status panel, with the whole line as the status bar's tool tip where it is cut.
+void TMForm::ShowStatusLine(const QString& line) {
+    lineLabel_->SetFullText(line);
+    statusBar()->setToolTip(line);
 }
 
 void TMForm::ab1Click(TGroupButton* sender) {
@@ -568,8 +571,7 @@ void TMForm::ShowConversion(const ConversionResult& result) {
     }
     currentValue_ = result.value;
     const QString line = Q(result.line);
-    lineLabel_->SetFullText(line);
-    statusBar()->setToolTip(line);
+    ShowStatusLine(line);
     if (report_)
         AppendLine(*report_, line);
     // The user hears the result through the control they converted with.

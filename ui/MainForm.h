@@ -112,6 +112,7 @@ private:
                         const std::function<void()>& action);
     void FormShow();
     void ShowDatabaseMissing(const EFileError& error);
+    void ShowStatusLine(const QString& line);
     void ShowDatabaseNotice();
     // The loaded group's name, in the status bar too.
     void ShowGroupName(const QString& name);
