@@ -190,7 +190,6 @@ bool TInputNumber::eventFilter(QObject* watched, QEvent* event) {
 
 void TInputNumber::bbOkClick() {
     mainForm_.SetCurrentValue(inputValue_);
-    mainForm_.MainInd()->SetText(Q(GeneralNumberText(inputValue_)));
     close();
 }
 

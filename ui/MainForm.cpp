@@ -94,8 +94,7 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
     CreateStatusBar();
     SetTabOrder();
 
-    currentValue_ = 0;
-    ShowValue();
+    SetCurrentValue(0);
     ApplyColours();
     // The designed size, or larger when a large font needs more room.
     setFixedSize(QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height())
@@ -119,7 +118,7 @@ void TMForm::CreateMenus() {
 
     QMenu* units = menuBar()->addMenu("&Units");
     units->setObjectName("miUnits");
-    units->setToolTipsVisible(true); // the whole name of a group whose name is cut short
+    units->setToolTipsVisible(true);       // the whole name of a group whose name is cut short
     auto* loaded = new QActionGroup(this); // the loaded group's item is checked
     for (int k = 0; k < GroupSlotCount; ++k) {
         const std::string name = "mi" + std::to_string(k + 1);
@@ -155,9 +154,9 @@ QWidget* TMForm::CreateGroupPanel() {
     groupPanel_->setFocusPolicy(Qt::NoFocus); // the buttons take the focus, not their frame
     const int buttonMargins = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 16;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    groupPanel_->setFixedWidth(std::max(
-        GroupPanelWidth,
-        fontMetrics().horizontalAdvance(WidestDeliveredGroup) + buttonMargins + scrollBar + 8));
+    groupPanel_->setFixedWidth(
+        std::max(GroupPanelWidth, fontMetrics().horizontalAdvance(WidestDeliveredGroup) +
+                                      buttonMargins + scrollBar + 8));
     groupPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     groupPanel_->setWidgetResizable(true);
     auto* column = new QWidget;
@@ -517,11 +516,10 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
     if (!result)
         return;
     try {
-        mainInd_->SetText(Q(GeneralNumberText(result->value)));
+        SetCurrentValue(result->value);
     } catch (const EConvertError&) {
         return; // a value the display cannot take back converts nothing
     }
-    currentValue_ = result->value;
     const QString line = Q(result->line);
     lineLabel_->setText(line);
     statusBar()->setToolTip(line);
@@ -534,6 +532,11 @@ void TMForm::ApplyColours() {
     colours.setColor(QPalette::WindowText,
                      IsDark(palette()) ? palette().color(QPalette::Link) : QColor(0, 0, 128));
     mainInd_->setPalette(colours);
+}
+
+void TMForm::SetCurrentValue(long double value) {
+    mainInd_->SetText(Q(GeneralNumberText(value)));
+    currentValue_ = value;
 }
 
 void TMForm::ShowValue() {
@@ -553,11 +556,10 @@ void TMForm::miPasteClick() {
     if (!pasted)
         return; // no number on the clipboard: nothing changes
     try {
-        mainInd_->SetText(Q(GeneralNumberText(pasted->value)));
+        SetCurrentValue(pasted->value);
     } catch (const EConvertError&) {
-        return;
+        // A value the display cannot show is no value: nothing changes.
     }
-    currentValue_ = pasted->value;
 }
 
 void TMForm::OpenUnitsList(int target) {

@@ -203,7 +203,7 @@ void TestInputNumber::closeHandsNothingBack() {
     Press("bbClose");
     QVERIFY(!dialog_->isVisible());
     QCOMPARE(form_->CurrentValue(), 5.0L);
-    QCOMPARE(form_->MainInd()->DisplayedText(), QString("0")); // never set in this test
+    QCOMPARE(form_->MainInd()->DisplayedText(), QString("5"));
 }
 
 void TestInputNumber::keyboardPlaceAndHelp() {
