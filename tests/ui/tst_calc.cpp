@@ -116,6 +116,8 @@ void TestCalc::Step(const QString& token) {
     const QString what = token.section(':', 1);
     if (verb == "open") {
         Open();
+    } else if (verb == "close") { // as the close box and Alt+F4 do
+        calc_->close();
     } else if (verb == "clip") {
         QGuiApplication::clipboard()->setText(what);
     } else if (verb == "submit-input") {
@@ -199,6 +201,7 @@ void TestCalc::sequences_data() {
         "Ind=6|MemInd=6|pnMemNum=M3=|CurrentValue=6");
     row("an error shows its message with !",
         "5 / 0 =", "Ind=0|pnSSS=÷|hint=Division by zero!|focus=pnOut");
+    row("the close box closes the error's balloon too", "5 / 0 = close", "Ind=0|pnSSS=÷|visible=0");
     row("an error raises the operation panels", "5 / 0 press:pnEq",
         "Ind=0|pnSSS=÷|hint=Division by zero!");
     row("a held keypad panel stays lowered", "press:pn7 press:pnC", "Ind=0|lowered=pn7 pnC");
