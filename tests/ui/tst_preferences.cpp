@@ -296,6 +296,12 @@ void TestPreferences::unitButtonsFollowTheGroup() {
     QTest::mouseDClick(Table()->viewport(), Qt::LeftButton, {}, cell);
     QCOMPARE(unitsEdit_->isVisible(), editable);
     unitsEdit_->hide();
+    QVERIFY(IsActive(pref_.get()));
+    Table()->setFocus();
+    QTest::keyClick(Table(), Qt::Key_Return); // as a double-click, never Save
+    QCOMPARE(unitsEdit_->isVisible(), editable);
+    QVERIFY(pref_->isVisible());
+    unitsEdit_->hide();
     QTest::keyClick(Table(), Qt::Key_Insert);
     QCOMPARE(unitsEdit_->isVisible(), editable);
 }
@@ -405,10 +411,11 @@ void TestPreferences::confirmDelete() {
 
 struct RenameRow {
     const char *row, *group, *name;
-    const char* reason; // what the refusal says; empty: renamed
+    const char* reason;          // what the refusal says; empty: renamed
+    Qt::Key opener = Qt::Key_F2; // on the group list
 };
 const RenameRow RenameRows[] = {
-    {"plain", "Length", "Distance", ""},
+    {"plain, opened by Enter", "Length", "Distance", "", Qt::Key_Return},
     {"unchanged", "Length", "Length", ""},
     {"out of the folder", "Length", "../x", "A group name cannot begin or end with a blank"},
     {"another group's name", "Length", "Mass", "A group named 'Mass' has files already"},
@@ -417,6 +424,7 @@ const RenameRow RenameRows[] = {
     {"listed name", "Length", "Ghost", "'Ghost' is in the group list already"},
     {"group without files", "Ghost", "Phantom", "Cannot rename '"},
     {"Temperature opens nothing", "Temperature", "", ""},
+    {"Temperature: Enter opens nothing", "Temperature", "", "", Qt::Key_Return},
 };
 
 void TestPreferences::renamesGroup_data() {
@@ -436,7 +444,7 @@ void TestPreferences::renamesGroup() {
     const QStringList files = QDir(File("")).entryList(QDir::Files | QDir::Hidden);
     auto* list = Find<QListWidget>("lbGroup");
     list->setCurrentRow(entries.indexOf(group));
-    QTest::keyClick(list, Qt::Key_F2);
+    QTest::keyClick(list, RenameRows[index].opener);
     if (group == "Temperature") {
         QVERIFY(!groupEdit_->isVisible() && hint_->isVisible());
         QCOMPARE(hint_->windowTitle(), QString("You must not edit 'Temperature' group!"));
@@ -519,8 +527,9 @@ void TestPreferences::saveWritesAndReloadsMainWindow() {
     Click("bbDown2");
     Click("bbDown2"); // inch, foot, metre
     QCOMPARE(Table()->currentRow(), 2);
-    Table()->setFocus();
-    QTest::keyClick(Table(), Qt::Key_Return); // Enter saves
+    auto* chooser = Find<QComboBox>("cbGroup");
+    chooser->setFocus();
+    QTest::keyClick(chooser, Qt::Key_Return); // Enter saves, but on a row of a list
     QVERIFY(!pref.isVisible());
     QCOMPARE(ReadBytes(File("Groups.ung")), Lines({"Mass", "Length", "Temperature"}));
     QCOMPARE(ReadBytes(File("Length.uns")), Lines({"inch", "foot", "metre"}));
