@@ -144,6 +144,14 @@ std::string Refused(std::string_view what) {
 
 } // namespace
 
+std::string OneLineRefusal(std::string_view text) {
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        return "hold a line break";
+    if (text.find('\x1A') != std::string_view::npos)
+        return "hold the end-of-file character (0x1A)";
+    return {};
+}
+
 std::string GroupNameRefusal(std::string_view name, size_t nameMax) {
     if (name.empty())
         return Refused("be empty");
@@ -151,10 +159,8 @@ std::string GroupNameRefusal(std::string_view name, size_t nameMax) {
     if (edges.find(name.front()) != std::string_view::npos ||
         edges.find(name.back()) != std::string_view::npos)
         return Refused("begin or end with a blank or a dot");
-    if (name.find_first_of("\r\n") != std::string_view::npos)
-        return Refused("hold a line break");
-    if (name.find('\x1A') != std::string_view::npos)
-        return Refused("hold the end-of-file character (0x1A)");
+    if (const std::string why = OneLineRefusal(name); !why.empty())
+        return Refused(why);
     if (name.find('\0') != std::string_view::npos)
         return Refused("hold a NUL character");
     constexpr std::string_view notInFileNames = "/\\:*?\"<>|";

@@ -464,15 +464,19 @@ void TMForm::ab1Click(TGroupButton* sender) {
         return;
     }
     QStringList names;
+    // The Temperature group converts by its units' names and never reads their factors.
+    const bool byFactors = !IsTemperatureGroup(name.toStdString());
     int withoutFactor = 0;
     for (const Unit& unit : units) {
         names.append(OneLine(Q(unit.name)));
         factorList_.push_back(unit.factor);
-        withoutFactor += unit.factor.empty() ? 1 : 0;
+        const std::optional<long double> factor = ParseFactor(unit.factor);
+        withoutFactor += byFactors && !(factor && *factor > 0) ? 1 : 0;
     }
     if (withoutFactor > 0) {
         errorHint_.ShowErrorHint(
-            cb1_, QString("%1 of the %2 units of '%3' have no factor and do not convert.")
+            cb1_, QString("%1 of the %2 units of '%3' have no positive number as factor and do "
+                          "not convert.")
                       .arg(withoutFactor)
                       .arg(units.size())
                       .arg(OneLine(name)));

@@ -13,6 +13,7 @@
 #include "widgets/groupbutton.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -40,11 +41,16 @@ QByteArray Lines(const QStringList& lines) {
     return bytes;
 }
 
-// Replaces the text of a field as a user does.
+// Replaces the text of a field as a user does: typed, or pasted when it begins with "^".
 void Type(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
+    if (text.startsWith('^')) {
+        QGuiApplication::clipboard()->setText(text.mid(1));
+        QTest::keySequence(field, QKeySequence::Paste);
+    } else {
+        QTest::keyClicks(field, text);
+    }
 }
 
 // Keys go to the window once it is active.
@@ -173,7 +179,7 @@ TFPref& TestPreferences::Open() {
     const THelpLink help = [this](int context) { helpAsked_.append(context); };
     form_ = std::make_unique<TMForm>(database, nullptr, *hint_);
     groupEdit_ = std::make_unique<TFGroupEdit>(database, *hint_, help);
-    unitsEdit_ = std::make_unique<TFUnitsEdit>(help);
+    unitsEdit_ = std::make_unique<TFUnitsEdit>(*hint_, help);
     TMForm* form = form_.get();
     pref_ = std::make_unique<TFPref>(
         database, *hint_, *groupEdit_, *unitsEdit_,
@@ -315,6 +321,7 @@ struct EditorRow {
     const char* typed;
     Qt::Key key; // Key_unknown: a click on Close instead
     const char* rows;
+    const char* refusal = ""; // the message that keeps the editor open; Esc twice then
 };
 const EditorRow EditorRows[] = {
     {"edit replaces its row", false, 1, "1|0.0254|0.3048", "inch=0.0254|metre", "zoll=2,54E-2",
@@ -331,6 +338,17 @@ const EditorRow EditorRows[] = {
      "metre=2|inch=1|foot=1"},
     {"1.0 and \" 1\" mark no base unit", false, 0, "1.0| 1|3", "metre=1.0|", "metre=1.0",
      Qt::Key_Return, "metre=1.0|inch= 1|foot=3"},
+    {"a line end pasted at the end goes", false, 1, "1|2|3", "inch=2|metre", "^inch\n=^0.0254\r\n",
+     Qt::Key_Return, "metre=1|inch=0.0254|foot=3"},
+    {"a line break inside is refused", false, 1, "1|2|3", "inch=2|metre", "inch=^1\n2",
+     Qt::Key_Return, "metre=1|inch=2|foot=3", "A factor cannot hold a line break"},
+    {"a carriage return is refused", true, 1, "1|2|3", "=|metre", "^a\rb=5", Qt::Key_Return,
+     "metre=1|inch=2|foot=3", "A unit's name cannot hold a line break"},
+    {"an end-of-file character is refused", true, 1, "1|2|3", "=|metre",
+     "^a\x1A"
+     "b=5",
+     Qt::Key_Return, "metre=1|inch=2|foot=3",
+     "A unit's name cannot hold the end-of-file character (0x1A)"},
 };
 
 void TestPreferences::unitEditor_data() {
@@ -360,6 +378,13 @@ void TestPreferences::unitEditor() {
         Click("bbClose", unitsEdit_.get());
     else
         QTest::keyClick(edFactor, row.key);
+    if (*row.refusal) {
+        QVERIFY(unitsEdit_->isVisible() && hint_->isVisible());
+        QCOMPARE(hint_->windowTitle(), QString(row.refusal));
+        QTest::keyClick(unitsEdit_->focusWidget(), Qt::Key_Escape); // closes the balloon only
+        QVERIFY(!hint_->isVisible() && unitsEdit_->isVisible());
+        QTest::keyClick(unitsEdit_->focusWidget(), Qt::Key_Escape);
+    }
     QVERIFY(!unitsEdit_->isVisible());
     QCOMPARE(Texts("sgUnits"), QString(row.rows).split('|'));
     QCOMPARE(Table()->currentRow(), row.current);
