@@ -13,6 +13,7 @@
 #include "widgets/qzcalcindicator.h"
 #include "widgets/valuepanel.h"
 
+#include <QAbstractUndoItem>
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
@@ -33,6 +34,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace quorvel {
 
@@ -60,12 +62,40 @@ bool IsDark(const QPalette& palette) {
     return palette.color(QPalette::Base).lightness() < 128;
 }
 
+// An edit that a document's undo history never records: the document runs it while it undoes
+// this item, when it records nothing.
+class TUnrecordedEdit : public QAbstractUndoItem {
+public:
+    explicit TUnrecordedEdit(std::function<void()> edit) : edit_(std::move(edit)) {}
+    void undo() override {
+        if (edit_)
+            std::exchange(edit_, {})();
+    }
+    void redo() override {}
+
+private:
+    std::function<void()> edit_;
+};
+
+// A conversion line is no edit of the user's: Undo in the report never takes it back, and it
+// joins none of the user's typing, whose own steps stay undoable as they were. Switching the
+// history off around the append would lose those steps; so the append runs inside an undo of
+// an item of its own, which then goes with the redo steps (a new edit drops them anyway).
 void AppendLine(QTextDocument& document, const QString& line) {
-    QTextCursor cursor(&document);
-    cursor.movePosition(QTextCursor::End);
-    if (!document.isEmpty())
-        cursor.insertBlock();
-    cursor.insertText(line);
+    const auto append = [&document, &line] {
+        QTextCursor cursor(&document);
+        cursor.movePosition(QTextCursor::End);
+        if (!document.isEmpty())
+            cursor.insertBlock();
+        cursor.insertText(line);
+    };
+    if (!document.isUndoRedoEnabled()) {
+        append();
+        return;
+    }
+    document.appendUndoItem(new TUnrecordedEdit(append));
+    document.undo();
+    document.clearUndoRedoStacks(QTextDocument::RedoStack);
 }
 
 } // namespace

@@ -99,13 +99,20 @@ void TestReport::collectsAcrossOpenings() {
     QTest::mouseClick(fixture_.Find<QToolButton>(&fixture_.Main(), "obReport"), Qt::LeftButton);
     QVERIFY(Report().isVisible());
     QCOMPARE(Text()->toPlainText(), "0 metre = 0 inch\n0 metre = 0 inch");
+    QTest::keyClicks(Text(), " ok"); // typed at the end
     Press("bbClose");
     QVERIFY(!Report().isVisible());
     fixture_.Picker("cb1")->setCurrentIndex(2);
     Convert();
     QTest::mouseClick(fixture_.Main().statusBar(), Qt::LeftButton);
     QVERIFY(Report().isVisible());
-    QCOMPARE(Text()->toPlainText(), "0 metre = 0 inch\n0 metre = 0 inch\n0 foot = 0 inch");
+    const QString lines = "0 metre = 0 inch\n0 metre = 0 inch%1\n0 foot = 0 inch";
+    QCOMPARE(Text()->toPlainText(), lines.arg(" ok"));
+    // Undo takes back what the user typed, and never a conversion line.
+    for (int undo = 0; undo < 2; ++undo) {
+        QTest::keySequence(Text(), QKeySequence::Undo);
+        QCOMPARE(Text()->toPlainText(), lines.arg(""));
+    }
     Press("bbOk");
     QVERIFY(!Report().isVisible());
 }
