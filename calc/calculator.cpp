@@ -6,27 +6,67 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 
 namespace quorvel {
 
 namespace {
 
+// A function of the remainder r of an angle after whole quarter turns, in radians, with its sign:
+// sin(1 quarter turn + r) is +cos r, cos(1 quarter turn + r) is -sin r, and so on.
+struct OfRemainder {
+    long double (*ofRadians)(long double);
+    int sign;
+};
+
 // A circular function of an angle in radians, with its exact values at 0, 1, 2 and 3 quarter
-// turns. Pole marks a quarter turn where it has none: there the converted angle gives what it
-// always gave, a large finite number (tan 90 degrees) or the function's error at 0.
+// turns and its form beyond each of them. Pole marks a quarter turn where it has none: there the
+// converted angle gives what it always gave, a large finite number (tan 90 degrees) or the
+// function's error at 0.
 struct CircularFunction {
     long double (*ofRadians)(long double);
     std::array<long double, 4> atQuarterTurns;
+    std::array<OfRemainder, 4> beyondQuarterTurns;
 };
 
 constexpr long double Pole = std::numeric_limits<long double>::quiet_NaN();
 
-constexpr CircularFunction SinFunction{Sin, {0, 1, 0, -1}};
-constexpr CircularFunction CosFunction{Cos, {1, 0, -1, 0}};
-constexpr CircularFunction TanFunction{Tan, {0, Pole, 0, Pole}};
-constexpr CircularFunction CotFunction{Cot, {Pole, 0, Pole, 0}};
-constexpr CircularFunction SecFunction{Sec, {1, Pole, -1, Pole}};
-constexpr CircularFunction CosecFunction{Cosec, {Pole, 1, Pole, -1}};
+constexpr CircularFunction SinFunction{
+    Sin, {0, 1, 0, -1}, {{{Sin, 1}, {Cos, 1}, {Sin, -1}, {Cos, -1}}}};
+constexpr CircularFunction CosFunction{
+    Cos, {1, 0, -1, 0}, {{{Cos, 1}, {Sin, -1}, {Cos, -1}, {Sin, 1}}}};
+constexpr CircularFunction TanFunction{
+    Tan, {0, Pole, 0, Pole}, {{{Tan, 1}, {Cot, -1}, {Tan, 1}, {Cot, -1}}}};
+constexpr CircularFunction CotFunction{
+    Cot, {Pole, 0, Pole, 0}, {{{Cot, 1}, {Tan, -1}, {Cot, 1}, {Tan, -1}}}};
+constexpr CircularFunction SecFunction{
+    Sec, {1, Pole, -1, Pole}, {{{Sec, 1}, {Cosec, -1}, {Sec, -1}, {Cosec, 1}}}};
+constexpr CircularFunction CosecFunction{
+    Cosec, {Pole, 1, Pole, -1}, {{{Cosec, 1}, {Sec, 1}, {Cosec, -1}, {Sec, -1}}}};
+
+// An angle a whole number of eighth turns from zero, and the argument of an inverse function
+// that gives it.
+struct EighthTurnsAt {
+    long double argument;
+    int eighthTurns;
+};
+
+// An inverse circular function with its result in radians, and the arguments whose angle it
+// must give exactly in degrees, grads and cycles.
+struct InverseCircularFunction {
+    long double (*inRadians)(long double);
+    std::span<const EighthTurnsAt> exactAngles;
+};
+
+constexpr EighthTurnsAt ArcSinExact[] = {{-1, -2}, {0, 0}, {1, 2}};
+constexpr EighthTurnsAt ArcCosExact[] = {{-1, 4}, {0, 2}, {1, 0}};
+constexpr EighthTurnsAt ArcTanExact[] = {{-1, -1}, {0, 0}, {1, 1}};
+constexpr EighthTurnsAt ArcCotExact[] = {{-1, -1}, {1, 1}};
+
+constexpr InverseCircularFunction ArcSinFunction{ArcSin, ArcSinExact};
+constexpr InverseCircularFunction ArcCosFunction{ArcCos, ArcCosExact};
+constexpr InverseCircularFunction ArcTanFunction{ArcTan, ArcTanExact};
+constexpr InverseCircularFunction ArcCotFunction{ArcCot, ArcCotExact};
 
 // One full turn in the measure; radians have none that a number holds exactly.
 long double FullTurn(TAngularMeasure measure) {
@@ -59,23 +99,46 @@ long double FromRadians(long double x, TAngularMeasure measure) {
     return x;
 }
 
-// Degrees, grads and cycles are first reduced to less than a full turn, which fmod does
-// exactly: one multiplication of a large angle by a rounded factor would lose every digit. At
-// whole quarter turns the function's exact value is taken, since the rounded factor puts
-// sin 180 degrees at about -5E-20 instead of 0.
+// The value at a whole number of quarter turns: exact, or at a pole what the angle reduced to
+// less than a turn and multiplied into radians gives.
+long double AtQuarterTurn(const CircularFunction& function, int quadrant, long double x,
+                          TAngularMeasure measure) {
+    const long double exact = function.atQuarterTurns[quadrant];
+    if (!std::isnan(exact))
+        return exact;
+    return function.ofRadians(ToRadians(std::fmod(x, FullTurn(measure)), measure));
+}
+
+// Degrees, grads and cycles are reduced to the nearest whole quarter turn, which remquo does
+// exactly in the angle's own measure, and only the remainder, at most an eighth turn, is
+// multiplied into radians. Its rounding then stays relative to the remainder: multiplying the
+// whole angle would leave an absolute error of about 1E-19 next to every zero and pole, so that
+// sin 180.000001 degrees came out wrong from its eleventh digit on.
 long double OfAngle(const CircularFunction& function, long double x, TAngularMeasure measure) {
     const long double turn = FullTurn(measure);
     if (turn == 0)
         return function.ofRadians(x);
-    const long double angle = std::fmod(x, turn);
-    const long double quarter = turn / 4;
-    if (std::fmod(angle, quarter) == 0) {
-        const int quarters = static_cast<int>(angle / quarter);
-        const long double exact = function.atQuarterTurns[(quarters + 4) % 4];
-        if (!std::isnan(exact))
-            return exact;
+    int quarters;
+    const long double remainder = std::remquo(x, turn / 4, &quarters);
+    const int quadrant = quarters & 3; // the low bits of the quotient, also when it is negative
+    if (remainder == 0)
+        return AtQuarterTurn(function, quadrant, x, measure);
+    const OfRemainder& form = function.beyondQuarterTurns[quadrant];
+    return form.sign * form.ofRadians(ToRadians(remainder, measure));
+}
+
+// In degrees, grads and cycles the angles that are whole eighth turns are given exactly, so that
+// 1 arcsin - 90 gives 0 as 180 sin does; the rounded factor from radians would miss them.
+long double InverseOfAngle(const InverseCircularFunction& function, long double x,
+                           TAngularMeasure measure) {
+    const long double inRadians = function.inRadians(x); // its domain errors first
+    if (measure == amRad)
+        return inRadians;
+    for (const EighthTurnsAt& exact : function.exactAngles) {
+        if (x == exact.argument)
+            return exact.eighthTurns * FullTurn(measure) / 8;
     }
-    return function.ofRadians(ToRadians(angle, measure));
+    return FromRadians(inRadians, measure);
 }
 
 // The text without its last character (which may take several bytes).
@@ -274,8 +337,7 @@ void TQZCalculator::BackSpace() {
         return;
     const size_t length = CharacterCount(valueText_);
     if (length < 2) {
-        current_ = 0;
-        valueText_ = "0";
+        Show(0);
         takeOperand_ = false;
         entering_ = false;
         return;
@@ -329,8 +391,8 @@ void TQZCalculator::Perform(int action) {
     auto trig = [this](const CircularFunction& f) {
         Unary([&](long double x) { return OfAngle(f, x, angularMeasure_); });
     };
-    auto inverseTrig = [this](long double (*f)(long double)) {
-        Unary([&](long double x) { return FromRadians(f(x), angularMeasure_); });
+    auto inverseTrig = [this](const InverseCircularFunction& f) {
+        Unary([&](long double x) { return InverseOfAngle(f, x, angularMeasure_); });
     };
     auto plain = [this](long double (*f)(long double)) { Unary(f); };
     switch (action) {
@@ -357,10 +419,10 @@ void TQZCalculator::Perform(int action) {
     case caCtg: return trig(CotFunction);
     case caSec: return trig(SecFunction);
     case caCosec: return trig(CosecFunction);
-    case caArcSin: return inverseTrig(ArcSin);
-    case caArcCos: return inverseTrig(ArcCos);
-    case caArcTg: return inverseTrig(ArcTan);
-    case caArcCtg: return inverseTrig(ArcCot);
+    case caArcSin: return inverseTrig(ArcSinFunction);
+    case caArcCos: return inverseTrig(ArcCosFunction);
+    case caArcTg: return inverseTrig(ArcTanFunction);
+    case caArcCtg: return inverseTrig(ArcCotFunction);
     case caSh: return plain(Sinh);
     case caCh: return plain(Cosh);
     case caTh: return plain(Tanh);

@@ -269,10 +269,8 @@ std::string ExponentNotationText(const DecimalDigits& d) {
 
 std::string DisplayExponentText(long double x) {
     DecimalDigits d = RoundedDigits(x, 13);
-    if (d.IsZero()) {
-        d.digits = "0";
-        d.exponent = 1;
-    }
+    if (d.IsZero())
+        d.exponent = 1; // zero has no digits: the padding below writes it 0,000000000000E+0
     d.digits.resize(13, '0');
     std::string text = d.negative ? "-" : "";
     text += d.digits[0];

@@ -4,6 +4,7 @@
 #include "calc/qzmath.h"
 #include "core/unitsdatabase.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace quorvel {
@@ -61,9 +62,13 @@ std::optional<long double> ConvertByFactors(const ConversionRequest& request) {
     }
 }
 
+// A value that passed its scale's bound is at or above absolute zero, but the two formulas'
+// rounding can carry it just below the target scale's (-459.67 Fahrenheit came out as
+// -2.8E-17 Kelvin), where the reverse arrow would refuse it: it is held at the target's lowest.
 std::optional<long double> ConvertTemperature(const ConversionRequest& request) {
     try {
-        return ConvTemp2(request.targetUnit, ConvTemp1(request.sourceUnit, request.value));
+        const long double celsius = ConvTemp1(request.sourceUnit, request.value);
+        return std::max(ConvTemp2(request.targetUnit, celsius), ScaleOf(request.targetUnit).lowest);
     } catch (const EOverflow&) {
         return std::nullopt; // an overflowing formula converts nothing and shows nothing
     }

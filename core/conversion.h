@@ -49,7 +49,7 @@ struct ConversionResult {
 
 // The converted value and its conversion line, or nothing when a factor does not parse, the
 // target factor is zero or the result overflows. Throws ETemperatureBound for a temperature
-// below its scale's lowest value.
+// below its scale's lowest value; one that passes is never given below the target scale's.
 std::optional<ConversionResult> Convert(const ConversionRequest& request);
 
 std::string ConversionLine(std::string_view valueBefore, std::string_view sourceUnit,

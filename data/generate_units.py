@@ -1,14 +1,24 @@
 #!/usr/bin/env python3
-"""Writes the delivered units database (data/Files/) from data/units.def.
+"""Writes the delivered units database (data/Files/) and its table of unit symbols and other
+names (core/deliveredaliases.cpp) from data/units.def.
 
 The definitions file is the one source of truth: every unit's factor is an exact rational
 number computed from the definitions with fractions.Fraction. A factor whose decimal expansion
 ends is written with all its digits; any other with 25 significant digits, more than the
 program's 64-bit mantissa can hold.
 
+Besides the symbols and names the definitions list, the table holds what follows from them by
+rule: the plain-ASCII spellings of each symbol (m2 and m^2 for m², degF for °F, u for µ), the
+symbols of prefixed units (km, µm), and the plural, US and old spellings of each unit's name
+(kilometres, kilometer, kilogramme). Within a group every alias must name one unit; an alias
+shared by units of different groups is allowed (the pair of units of a typed conversion decides)
+and is listed when the files are written.
+
 Usage:
-  generate_units.py [--definitions FILE] --out FOLDER   write the database into FOLDER
-  generate_units.py [--definitions FILE] --check FOLDER fail if FOLDER differs from the output
+  generate_units.py [--definitions FILE] --out FOLDER [--aliases FILE]
+      write the database into FOLDER and the alias table into FILE
+  generate_units.py [--definitions FILE] --check FOLDER [--aliases FILE]
+      fail if FOLDER or FILE differs from what would be written
 """
 
 import argparse
@@ -17,19 +27,26 @@ import os
 import re
 import sys
 import tempfile
+from collections import namedtuple
 from fractions import Fraction
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SI_PREFIXES = {  # symbol: (name, power of ten); "u" stands for micro to keep names ASCII
-    "Q": ("quetta", 30), "R": ("ronna", 27), "Y": ("yotta", 24), "Z": ("zetta", 21),
-    "E": ("exa", 18), "P": ("peta", 15), "T": ("tera", 12), "G": ("giga", 9),
-    "M": ("mega", 6), "k": ("kilo", 3), "h": ("hecto", 2), "da": ("deca", 1),
-    "d": ("deci", -1), "c": ("centi", -2), "m": ("milli", -3), "u": ("micro", -6),
-    "n": ("nano", -9), "p": ("pico", -12), "f": ("femto", -15), "a": ("atto", -18),
-    "z": ("zepto", -21), "y": ("yocto", -24), "r": ("ronto", -27), "q": ("quecto", -30),
+DEFAULT_ALIASES = os.path.join(os.path.dirname(HERE), "core", "deliveredaliases.cpp")
+SI_PREFIXES = {  # id prefix: (name, power of ten, symbol); "u" stands for micro in ids
+    "Q": ("quetta", 30, "Q"), "R": ("ronna", 27, "R"), "Y": ("yotta", 24, "Y"),
+    "Z": ("zetta", 21, "Z"), "E": ("exa", 18, "E"), "P": ("peta", 15, "P"),
+    "T": ("tera", 12, "T"), "G": ("giga", 9, "G"), "M": ("mega", 6, "M"),
+    "k": ("kilo", 3, "k"), "h": ("hecto", 2, "h"), "da": ("deca", 1, "da"),
+    "d": ("deci", -1, "d"), "c": ("centi", -2, "c"), "m": ("milli", -3, "m"),
+    "u": ("micro", -6, "µ"), "n": ("nano", -9, "n"), "p": ("pico", -12, "p"),
+    "f": ("femto", -15, "f"), "a": ("atto", -18, "a"), "z": ("zepto", -21, "z"),
+    "y": ("yocto", -24, "y"), "r": ("ronto", -27, "r"), "q": ("quecto", -30, "q"),
 }
 SIGNIFICANT_DIGITS = 25
 FORBIDDEN_IN_FILE_NAMES = set('/\\:*?"<>|')
+
+Unit = namedtuple("Unit", "name value source symbols names")
+Alias = namedtuple("Alias", "group unit text kind")  # kind: "Symbol" or "Name"
 
 
 class DefinitionError(Exception):
@@ -112,43 +129,87 @@ class Expression:
         raise DefinitionError("unexpected %r" % text)
 
 
+ALIAS_LINE = re.compile(r"^(symbols|names)(?:\s+([A-Za-z_][A-Za-z0-9_]*))?\s*:(.*)$")
+
+
+def split_aliases(text):
+    aliases = [alias.strip() for alias in text.split(",")]
+    for alias in aliases:
+        if not alias or not alias.isprintable():
+            raise DefinitionError("%r cannot be an alias" % alias)
+    return aliases
+
+
 def parse_definitions(path):
-    """Returns [(group name, [(unit name, Fraction, source comment)])] in file order."""
+    """Returns [(group name, [Unit])] in file order."""
     groups = []
     names = {}
+    units_by_id = {}  # id: (group index, position in the group)
+    last_line = None  # "unit" id or "prefixes", what an alias line without an id belongs to
 
     def define(name_id, value, line_number):
         if name_id in names:
             raise DefinitionError("line %d: %r is defined twice" % (line_number, name_id))
         names[name_id] = value
 
+    def add_unit(name_id, unit_name, value, source, symbols):
+        units = groups[-1][1]
+        units_by_id[name_id] = (len(groups) - 1, len(units))
+        units.append(Unit(unit_name, value, source, list(symbols), []))
+
+    def unit_of(name_id):
+        if name_id not in units_by_id or units_by_id[name_id][0] != len(groups) - 1:
+            raise DefinitionError("no unit %r in this group" % name_id)
+        group, position = units_by_id[name_id]
+        return groups[group][1][position]
+
+    def attach_aliases(alias_line):
+        kind, name_id, listed = alias_line.groups()
+        if name_id is None:
+            if last_line in (None, "prefixes"):
+                raise DefinitionError("name the unit the %s belong to" % kind)
+            name_id = last_line
+        unit = unit_of(name_id)
+        (unit.symbols if kind == "symbols" else unit.names).extend(split_aliases(listed))
+
     with open(path, encoding="utf-8") as source:
         for line_number, raw in enumerate(source, 1):
             text, _, comment = raw.partition("#")
+            indented = raw[:1].isspace()
             text = text.strip()
             if not text:
                 continue
             try:
+                alias_line = ALIAS_LINE.match(text)
+                if indented or alias_line:
+                    if not (indented and alias_line):
+                        raise DefinitionError("symbols and names go on indented lines")
+                    attach_aliases(alias_line)
+                    continue
                 if text.startswith("group "):
                     groups.append((text[len("group "):].strip(), []))
+                    last_line = None
                     continue
                 if text.startswith("const "):
                     name_id, _, expression = text[len("const "):].partition("=")
                     define(name_id.strip(), Expression(expression, names).evaluate(), line_number)
+                    last_line = None
                     continue
                 if not groups:
                     raise DefinitionError("a unit before the first group")
                 if not comment.strip():
                     raise DefinitionError("a unit without a comment naming its source")
-                units = groups[-1][1]
                 if text.startswith("prefixes "):
-                    head, _, symbols = text[len("prefixes "):].partition(":")
+                    head, _, prefixes = text[len("prefixes "):].partition(":")
                     name_id, unit_name = head.split(None, 1)
-                    for symbol in symbols.split():
-                        prefix, power = SI_PREFIXES[symbol]
+                    base_symbols = unit_of(name_id).symbols
+                    for prefix in prefixes.split():
+                        prefix_name, power, prefix_symbol = SI_PREFIXES[prefix]
                         value = names[name_id] * Fraction(10) ** power
-                        define(symbol + name_id, value, line_number)
-                        units.append((prefix + unit_name.strip(), value, comment.strip()))
+                        define(prefix + name_id, value, line_number)
+                        add_unit(prefix + name_id, prefix_name + unit_name.strip(), value,
+                                 comment.strip(), [prefix_symbol + s for s in base_symbols[:1]])
+                    last_line = "prefixes"
                     continue
                 head, equals, expression = text.partition("=")
                 if not equals:
@@ -156,10 +217,190 @@ def parse_definitions(path):
                 name_id, unit_name = head.strip().split(None, 1)
                 value = Expression(expression, names).evaluate()
                 define(name_id, value, line_number)
-                units.append((unit_name.strip(), value, comment.strip()))
+                add_unit(name_id, unit_name.strip(), value, comment.strip(), [])
+                last_line = name_id
             except (DefinitionError, KeyError, ValueError, ZeroDivisionError) as error:
                 raise DefinitionError("%s:%d: %s" % (path, line_number, error)) from None
     return groups
+
+
+# Plain-ASCII and other common spellings of the characters that symbols are written with.
+SYMBOL_SPELLINGS = {
+    "µ": ["µ", "μ", "u"],  # micro sign, Greek mu, the ASCII stand-in
+    "²": ["²", "2", "^2"],
+    "³": ["³", "3", "^3"],
+    "⁻¹": ["⁻¹", "^-1"],
+    "₂": ["₂", "2"],
+    "·": ["·", "⋅", "*", ".", "-", " "],  # middle dot, dot operator
+    "′": ["′", "'"],
+    "″": ["″", '"', "''"],
+}
+
+
+def degree_spellings(rest):
+    """°C may be typed degC, deg C or ºC (the ordinal sign of Spanish keyboards)."""
+    spellings = ["°", "º", "deg"]
+    if rest[:1].isalpha():
+        spellings.append("deg ")
+    return spellings
+
+
+def symbol_spellings(symbol):
+    """The symbol and every spelling of it with its special characters replaced."""
+    if not symbol:
+        return [""]
+    if symbol[0] == "°":
+        heads, rest = degree_spellings(symbol[1:]), symbol[1:]
+    else:
+        special = next((key for key in SYMBOL_SPELLINGS if symbol.startswith(key)), None)
+        heads = SYMBOL_SPELLINGS[special] if special else [symbol[0]]
+        rest = symbol[len(special) if special else 1:]
+    return [head + tail for head in heads for tail in symbol_spellings(rest)]
+
+
+# Words whose plural is themselves, or that are already plural.
+INVARIANT_WORDS = {"horsepower", "lux", "nox", "torr", "thou", "speed", "jin", "tsubo", "mu", "rai",
+                   "BTU", "Btu", "Mcf", "MMcf", "ccf", "kcmil", "MBH"}
+INVARIANT_ENDINGS = ("hertz", "stokes", "lux", "torr")
+IRREGULAR_PLURALS = {"foot": "feet", "radius": "radii", "millennium": "millennia"}
+
+
+def plural_word(word):
+    if "/" in word:  # electronvolt/c^2
+        head, _, tail = word.partition("/")
+        return plural_word(head) + "/" + tail if plural_word(head) else None
+    if "-" in word:  # pound-force -> pounds-force, acre-foot -> acre-feet
+        parts = word.split("-")
+        at = len(parts) - 2 if parts[-1] == "force" and len(parts) > 1 else len(parts) - 1
+        changed = plural_word(parts[at])
+        return "-".join(parts[:at] + [changed] + parts[at + 1:]) if changed else None
+    if word in INVARIANT_WORDS or word.endswith(INVARIANT_ENDINGS):
+        return None
+    if word in IRREGULAR_PLURALS:
+        return IRREGULAR_PLURALS[word]
+    if word.endswith(("ss", "x", "z", "ch", "sh")):
+        return word + "es"
+    if word.endswith("s"):  # gallons, bytes: already plural
+        return None
+    if word.endswith("y") and word[-2:-1] not in "aeiou":
+        return word[:-1] + "ies"
+    return word + "s"
+
+
+def plural(name):
+    """The name with its head noun in the plural: "mile per hour" -> "miles per hour",
+    "foot (US survey)" -> "feet (US survey)"; None where it has no plural of its own."""
+    ends = [name.find(mark) for mark in (" per ", " of ", " (") if mark in name]
+    head_end = min(ends) if ends else len(name)
+    head, tail = name[:head_end], name[head_end:]
+    if head.startswith("per "):  # per minute: a rate, not a count
+        return None
+    before, _, word = head.rpartition(" ")
+    changed = plural_word(word)
+    if not changed:
+        return None
+    return (before + " " if before else "") + changed + tail
+
+
+US_SPELLINGS = [(re.compile(r"metre"), "meter"), (re.compile(r"litre"), "liter"),
+                (re.compile(r"\bdeca(?!des?\b)"), "deka"), (re.compile(r"labelling"), "labeling")]
+OLD_SPELLINGS = [(re.compile(r"gram(?=s?\b|-)"), "gramme")]
+
+
+def respelled(name, spellings):
+    for pattern, replacement in spellings:
+        name = pattern.sub(replacement, name)
+    return name
+
+
+def name_spellings(name):
+    """The name's US and old spellings, its plural and theirs."""
+    forms = [name]
+    if plural(name):
+        forms.append(plural(name))
+    return forms + [respelled(form, spellings) for spellings in (US_SPELLINGS, OLD_SPELLINGS)
+                    for form in forms]
+
+
+def unit_aliases(group, unit):
+    """Every alias of one unit, in order: symbols with their spellings, then names."""
+    aliases = []
+    seen = {unit.name}
+    for kind, texts in (("Symbol", [s for symbol in unit.symbols
+                                    for s in symbol_spellings(symbol)]),
+                        ("Name", name_spellings(unit.name)[1:] +
+                         [n for name in unit.names for n in name_spellings_listed(name)])):
+        for text in texts:
+            if text not in seen:
+                seen.add(text)
+                aliases.append(Alias(group, unit.name, text, kind))
+    return aliases
+
+
+def name_spellings_listed(name):
+    """A listed name and its US and old spellings; a listed name gets no generated plural."""
+    return [name] + [respelled(name, spellings) for spellings in (US_SPELLINGS, OLD_SPELLINGS)]
+
+
+def all_aliases(groups):
+    return [alias for group, units in groups for unit in units
+            for alias in unit_aliases(group, unit)]
+
+
+def fold(text):
+    return text.casefold()
+
+
+def check_aliases_within_groups(groups, aliases):
+    """Within a group, no text may name two units: symbols compare exactly (mm and Mm are two
+    symbols), names and unit names regardless of case."""
+    problems = []
+    for group, units in groups:
+        exact = {unit.name: unit.name for unit in units}
+        folded = {fold(unit.name): unit.name for unit in units}
+        for alias in (a for a in aliases if a.group == group):
+            keys = [(exact, alias.text)]
+            if alias.kind == "Name":
+                keys.append((folded, fold(alias.text)))
+            owners = {table.setdefault(key, alias.unit) for table, key in keys} - {alias.unit}
+            if owners:
+                problems.append("%s: %r names both %r and %r"
+                                % (group, alias.text, owners.pop(), alias.unit))
+    if problems:
+        raise DefinitionError("\n".join(problems))
+
+
+def shared_across_groups(groups, aliases):
+    """{text: [(group, unit)]} for every alias that also names a unit of another group, by
+    alias or by that unit's own name."""
+    owners = {}
+    for group, units in groups:
+        for unit in units:
+            owners.setdefault(unit.name, set()).add((group, unit.name))
+    for alias in aliases:
+        owners.setdefault(alias.text, set()).add((alias.group, alias.unit))
+    order = {group: k for k, (group, _) in enumerate(groups)}
+    alias_texts = {alias.text for alias in aliases}
+    return {text: sorted(found, key=lambda owner: order[owner[0]])
+            for text, found in sorted(owners.items())
+            if text in alias_texts and len({group for group, _ in found}) > 1}
+
+
+def cpp_string(text):
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def alias_table_source(aliases):
+    lines = ["// Generated by data/generate_units.py from data/units.def: do not edit.",
+             "", '#include "core/deliveredaliases.h"', "", "namespace quorvel {", "",
+             "namespace {", "", "// clang-format off", "constexpr UnitAlias Aliases[] = {"]
+    for alias in aliases:
+        lines.append("    {%s, %s, %s, AliasKind::%s}," % (
+            cpp_string(alias.group), cpp_string(alias.unit), cpp_string(alias.text), alias.kind))
+    lines += ["};", "// clang-format on", "", "} // namespace", "",
+              "std::span<const UnitAlias> DeliveredAliases() {", "    return Aliases;", "}", "",
+              "} // namespace quorvel", ""]
+    return "\n".join(lines)
 
 
 def is_finite_decimal(value):
@@ -228,8 +469,13 @@ def write_database(groups, folder):
     write_lines(os.path.join(folder, "Groups.ung"), [name for name, _ in groups])
     for name, units in groups:
         check_group_name(name)
-        write_lines(os.path.join(folder, name + ".uns"), [unit for unit, _, _ in units])
-        write_lines(os.path.join(folder, name + ".unf"), [factor_text(v) for _, v, _ in units])
+        write_lines(os.path.join(folder, name + ".uns"), [unit.name for unit in units])
+        write_lines(os.path.join(folder, name + ".unf"), [factor_text(u.value) for u in units])
+
+
+def write_text(path, text):
+    with open(path, "w", encoding="utf-8", newline="\n") as target:
+        target.write(text)
 
 
 def differences(expected_folder, actual_folder):
@@ -244,34 +490,66 @@ def differences(expected_folder, actual_folder):
     return problems
 
 
+def print_summary(groups, aliases):
+    for name, units in groups:
+        count = sum(1 for alias in aliases if alias.group == name)
+        print("%-22s %4d units %5d aliases" % (name, len(units), count))
+    print("%-22s %4d units %5d aliases" % ("all groups", sum(len(u) for _, u in groups),
+                                           len(aliases)))
+
+
+def print_shared(groups, aliases):
+    shared = shared_across_groups(groups, aliases)
+    print("Aliases shared across groups (the pair of units of a typed conversion decides):")
+    for text, owners in shared.items():
+        print("  %-12s %s" % (text, "; ".join("%s: %s" % owner for owner in owners)))
+
+
+def check_outputs(groups, folder, aliases_path, table):
+    """What differs between the written outputs and what the definitions give."""
+    with tempfile.TemporaryDirectory() as expected:
+        write_database(groups, expected)
+        problems = differences(expected, folder)
+    try:
+        with open(aliases_path, encoding="utf-8", newline="") as current:
+            if current.read() != table:
+                problems.append("differs: " + aliases_path)
+    except FileNotFoundError:
+        problems.append("missing: " + aliases_path)
+    return problems
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--definitions", default=os.path.join(HERE, "units.def"))
     action = parser.add_mutually_exclusive_group(required=True)
     action.add_argument("--out", help="folder to write the database into")
     action.add_argument("--check", help="folder whose files must equal the generated ones")
-    parser.add_argument("--summary", action="store_true", help="print units per group")
+    parser.add_argument("--aliases", default=DEFAULT_ALIASES,
+                        help="the C++ source of the alias table, written or checked")
+    parser.add_argument("--summary", action="store_true", help="print units and aliases per group")
     arguments = parser.parse_args()
     try:
         groups = parse_definitions(arguments.definitions)
-        if arguments.summary:
-            for name, units in groups:
-                print("%-22s %4d" % (name, len(units)))
-            print("%-22s %4d" % ("all groups", sum(len(units) for _, units in groups)))
-        if arguments.out:
-            write_database(groups, arguments.out)
-            return 0
-        with tempfile.TemporaryDirectory() as folder:
-            write_database(groups, folder)
-            problems = differences(folder, arguments.check)
-        for problem in problems:
-            print(problem, file=sys.stderr)
-        if problems:
-            print("Run data/generate_units.py --out data/Files", file=sys.stderr)
-        return 1 if problems else 0
+        aliases = all_aliases(groups)
+        check_aliases_within_groups(groups, aliases)
     except DefinitionError as error:
         print(error, file=sys.stderr)
         return 2
+    table = alias_table_source(aliases)
+    if arguments.summary:
+        print_summary(groups, aliases)
+    if arguments.out:
+        write_database(groups, arguments.out)
+        write_text(arguments.aliases, table)
+        print_shared(groups, aliases)
+        return 0
+    problems = check_outputs(groups, arguments.check, arguments.aliases, table)
+    for problem in problems:
+        print(problem, file=sys.stderr)
+    if problems:
+        print("Run data/generate_units.py --out data/Files", file=sys.stderr)
+    return 1 if problems else 0
 
 
 if __name__ == "__main__":

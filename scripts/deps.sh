@@ -3,7 +3,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
                 qt6-documentation-tools fonts-dejavu-core libcups2-dev)
 TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales desktop-file-utils appstream
-               cups printer-driver-cups-pdf poppler-utils)
+               cups printer-driver-cups-pdf poppler-utils qt6-base-private-dev)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # Making the Debian package: dpkg-shlibdeps finds the dependencies.

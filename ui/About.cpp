@@ -1,5 +1,6 @@
 #include "ui/About.h"
 
+#include "widgets/colours.h"
 #include "widgets/creditspanel.h"
 #include "widgets/icons.h"
 
@@ -18,9 +19,6 @@ namespace quorvel {
 
 namespace {
 
-const QColor LinkColour(0, 0, 128);
-const QColor HoverColour(Qt::red);
-
 // A label that reads as a link: navy, bold and underlined; red with a pointing hand while the
 // mouse is over it; a click, or Space while it has the focus, follows it.
 class TLinkLabel : public QLabel {
@@ -34,17 +32,24 @@ public:
         font.setBold(true);
         font.setUnderline(true);
         setFont(font);
-        SetColour(LinkColour);
+        SetColour(accent::Navy);
     }
 
 protected:
     void enterEvent(QEnterEvent*) override {
-        SetColour(HoverColour);
+        hovered_ = true;
+        SetColour(accent::Warning);
         setCursor(Qt::PointingHandCursor);
     }
     void leaveEvent(QEvent*) override {
-        SetColour(LinkColour);
+        hovered_ = false;
+        SetColour(accent::Navy);
         unsetCursor();
+    }
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange && !settingColour_)
+            SetColour(hovered_ ? accent::Warning : accent::Navy);
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
@@ -58,13 +63,18 @@ protected:
     }
 
 private:
+    // The accent, or its variant that reads well on the window's colour.
     void SetColour(const QColor& colour) {
+        settingColour_ = true;
         QPalette palette = this->palette();
-        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::WindowText, Readable(colour, palette.color(QPalette::Window)));
         setPalette(palette);
+        settingColour_ = false;
     }
 
     std::function<void()> follow_;
+    bool hovered_ = false;
+    bool settingColour_ = false;
 };
 
 QStringList Credits() {
@@ -77,7 +87,7 @@ QStringList Credits() {
             HomePageAddress,
             "",
             "Units data from the SI Brochure,",
-            "NIST SP 811, CODATA 2018",
+            "NIST SP 811, CODATA 2022",
             "and the 1959 yard and pound agreement",
             "",
             "Built with Qt",
@@ -108,7 +118,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
 
     auto* url = new TLinkLabel("RxlbURL", HomePageAddress, [this] { RxlbURLClick(); });
     auto* mail = new TLinkLabel("RxlbMail", MailAddress, [this] { RxlbMailClick(); });
-    auto* ok = new QPushButton("OK");
+    auto* ok = new QPushButton("&OK");
     ok->setObjectName("obOK");
     ok->setAccessibleName("OK");
     connect(ok, &QPushButton::clicked, this, &TFormAbout::hbOKClick);

@@ -6,7 +6,9 @@
 #include "ui/Hints.h"
 #include "ui/Input.h"
 #include "ui/MainForm.h"
+#include "widgets/accessibility.h"
 #include "widgets/buttonpanel.h"
+#include "widgets/colours.h"
 #include "widgets/qzcalcindicator.h"
 #include "widgets/valuepanel.h"
 
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <algorithm>
 #include <cstring>
 
 namespace quorvel {
@@ -29,23 +32,12 @@ constexpr int ClientHeight = 279;
 const QPoint DesignedPlace(329, 166);
 const QPoint PlaceFromMainWindow(88, 10);
 
-const QColor DigitColour(0, 0, 160);
-const QColor OperationColour(176, 0, 0);
-const QColor FunctionColour(32, 32, 48);
-
 // The panels an error may leave lowered: the keypad's operations and every function but PI.
 constexpr TCalcAction RaisedOnError[] = {caEqual,   caMinus,    caPlus, caMulty,   caDivide,
                                          caMemPlus, caMemMinus, caSqrt, caInverse, caPerCent};
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QFont PixelFont(const QFont& base, int pixelSize, bool bold) {
-    QFont font = base;
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
 }
 
 QWidget* Container(QWidget* parent, const char* name, const QRect& geometry) {
@@ -63,13 +55,15 @@ TInCalc::TInCalc(TMForm& mainForm, TInputNumber& inputNumber, TErrorHintWindow& 
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       mainForm_(mainForm), inputNumber_(inputNumber), errorHint_(errorHint), help_(std::move(help)),
-      application_(application) {
+      application_(application), scale_(font()) {
+    SetAccessibleFace(this, {QAccessible::Dialog, {}, {}, {}, {}});
     setObjectName("InCalc");
     setWindowTitle("Scientific Calculator");
     setWindowModality(Qt::ApplicationModal);
     SetHelpContext(this, hcCalculator);
-    // Fixed places rather than layouts: nothing is measured or laid out until it is shown.
-    setFixedSize(ClientWidth, ClientHeight);
+    // Fixed places rather than layouts: nothing is measured or laid out until it is shown. They
+    // grow with a larger font.
+    setFixedSize(scale_(QSize(ClientWidth, ClientHeight)));
     move(DesignedPlace);
 
     calc_.SetValue("0");
@@ -106,13 +100,13 @@ QWidget* TInCalc::CreateFrame() {
     auto* frame = new QFrame(this);
     frame->setObjectName("Panel1");
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setGeometry(4, 4, 495, 238);
+    frame->setGeometry(scale_(QRect(4, 4, 495, 238)));
     return frame;
 }
 
 void TInCalc::CreateAngleButtons(QWidget* frame) {
-    QWidget* panel = Container(frame, "Panel2", QRect(6, 6, 218, 22));
-    panel->setFont(PixelFont(font(), 11, false));
+    QWidget* panel = Container(frame, "Panel2", scale_(QRect(6, 6, 218, 22)));
+    panel->setFont(scale_.PixelFont(font(), 11, false));
     const struct {
         const char* name;
         const char* caption;
@@ -124,7 +118,7 @@ void TInCalc::CreateAngleButtons(QWidget* frame) {
     for (size_t k = 0; k < angleButtons_.size(); ++k) {
         auto* button = angleButtons_[k] = new QRadioButton(buttons[k].caption, panel);
         button->setObjectName(buttons[k].name);
-        button->setGeometry(static_cast<int>(k) * 55, 0, 55, 22);
+        button->setGeometry(scale_(QRect(static_cast<int>(k) * 55, 0, 55, 22)));
         const TAngularMeasure measure = buttons[k].measure;
         connect(button, &QRadioButton::toggled, this, [this, measure](bool selected) {
             if (selected)
@@ -132,11 +126,31 @@ void TInCalc::CreateAngleButtons(QWidget* frame) {
         });
     }
     angleButtons_[0]->setChecked(true);
+    FitAngleButtons(panel->width());
+}
+
+// A style with larger radio marks than the design's needs more room for a caption: the buttons
+// then take their own widths, spread evenly over the row.
+void TInCalc::FitAngleButtons(int rowWidth) {
+    int needed = 0;
+    bool fits = true;
+    for (QRadioButton* button : angleButtons_) {
+        needed += button->sizeHint().width();
+        fits = fits && button->sizeHint().width() <= button->width();
+    }
+    if (fits)
+        return;
+    const int gap = std::max(0, rowWidth - needed) / static_cast<int>(angleButtons_.size() - 1);
+    int left = 0;
+    for (QRadioButton* button : angleButtons_) {
+        button->setGeometry(left, 0, button->sizeHint().width(), button->height());
+        left += button->sizeHint().width() + gap;
+    }
 }
 
 void TInCalc::CreateFunctionPanels(QWidget* frame) {
-    QWidget* pnScience = Container(frame, "pnScience", QRect(6, 32, 218, 166));
-    pnScience->setFont(PixelFont(font(), 11, false));
+    QWidget* pnScience = Container(frame, "pnScience", scale_(QRect(6, 32, 218, 166)));
+    pnScience->setFont(scale_.PixelFont(font(), 11, false));
     for (size_t k = 0; k < FunctionKeys.size(); ++k) {
         const TFunctionKey& key = FunctionKeys[k];
         auto* panel = functions_[k] =
@@ -145,42 +159,50 @@ void TInCalc::CreateFunctionPanels(QWidget* frame) {
         panel->setToolTip(key.hint);
         panel->setAccessibleName(key.hint);
         panel->setFocusPolicy(Qt::TabFocus);
-        panel->SetCaptionColour(FunctionColour);
+        panel->SetCaptionColour(accent::Function);
         const int column = static_cast<int>(k) / FunctionRows;
         const int row = static_cast<int>(k) % FunctionRows;
-        panel->setGeometry(column * 44, row * 28, 42, 25);
+        panel->setGeometry(scale_(QRect(column * 44, row * 28, 43, 25)));
         const TCalcAction action = key.action;
         panel->SetAction([this, action] { FunctionClick(action); });
     }
 }
 
 void TInCalc::CreateDisplay(QWidget* frame) {
-    QWidget* pnInd = Container(frame, "pnInd", QRect(230, 6, 257, 40));
-    pnOut_ = new TValuePanel(pnInd);
+    QWidget* pnInd = Container(frame, "pnInd", scale_(QRect(230, 6, 257, 40)));
+    auto* pnOut = new TValuePanel(pnInd);
+    pnOut_ = pnOut;
     pnOut_->setObjectName("pnOut");
     pnOut_->setAccessibleName("Display");
-    pnOut_->setToolTip("Цифровой дисплей");
+    pnOut_->setToolTip("Digital display");
     pnOut_->setFocusPolicy(Qt::TabFocus);
-    pnOut_->setGeometry(0, 0, 257, 40);
+    pnOut_->setGeometry(scale_(QRect(0, 0, 257, 40)));
 
     pnSSS_ = new QLabel("=", pnOut_);
     pnSSS_->setObjectName("pnSSS");
+    // Readers hear the sign with what it is; a label's name would otherwise hide its text.
+    SetAccessibleFace(pnSSS_, {QAccessible::StaticText,
+                               [this] { return "Operation sign " + pnSSS_->text(); },
+                               {},
+                               {},
+                               {}});
     pnSSS_->setAccessibleName("Operation sign");
-    pnSSS_->setToolTip("Знак текущей операции");
-    pnSSS_->setFont(PixelFont(font(), 17, true));
+    pnSSS_->setToolTip("Sign of the current operation");
+    pnSSS_->setFont(scale_.PixelFont(font(), 17, true));
     pnSSS_->setAlignment(Qt::AlignCenter);
-    pnSSS_->setGeometry(3, 3, 20, 34);
+    pnSSS_->setGeometry(scale_(QRect(3, 3, 20, 34)));
 
     ind_ = new TQZCalcIndicator(pnOut_);
     ind_->setObjectName("Ind");
     ind_->setAccessibleName("Display");
-    ind_->setFont(PixelFont(font(), 20, true));
-    ind_->setGeometry(24, 2, 227, 36);
+    pnOut->ShowsNumberOf(ind_);
+    ind_->setFont(scale_.PixelFont(font(), 20, true));
+    ind_->setGeometry(scale_(QRect(24, 2, 227, 36)));
 }
 
 void TInCalc::CreateKeypad(QWidget* frame) {
-    QWidget* pnSimple = Container(frame, "pnSimple", QRect(230, 50, 257, 148));
-    pnSimple->setFont(PixelFont(font(), 14, true));
+    QWidget* pnSimple = Container(frame, "pnSimple", scale_(QRect(230, 50, 257, 148)));
+    pnSimple->setFont(scale_.PixelFont(font(), 14, true));
     for (int action = 0; action < KeypadCount; ++action) {
         const TKeypadKey& key = KeypadKeys[action];
         auto* panel = keypad_[action] =
@@ -189,18 +211,18 @@ void TInCalc::CreateKeypad(QWidget* frame) {
         panel->setAccessibleName(key.accessibleName);
         panel->setAccessibleDescription(QString("Key: ") + key.keys);
         panel->setFocusPolicy(Qt::NoFocus); // every keypad panel has its keys
-        panel->SetCaptionColour(action <= ca9 ? DigitColour : OperationColour);
+        panel->SetCaptionColour(action <= ca9 ? accent::Digit : accent::Operation);
         if (std::strlen(key.caption) > 3)
-            panel->setFont(PixelFont(pnSimple->font(), 11, true)); // BACK
-        panel->setGeometry(key.column * 43, key.row * 30, 43 * key.columnSpan - 2,
-                           30 * key.rowSpan - 3);
+            panel->setFont(scale_.PixelFont(font(), 11, true)); // BACK
+        panel->setGeometry(scale_(
+            QRect(key.column * 43, key.row * 30, 43 * key.columnSpan - 2, 30 * key.rowSpan - 3)));
         panel->SetAction([this, action] { KeypadPress(static_cast<TCalcAction>(action)); });
     }
 }
 
 void TInCalc::CreateMemoryRow(QWidget* frame) {
-    QWidget* panel3 = Container(frame, "Panel3", QRect(6, 202, 481, 30));
-    panel3->setFont(PixelFont(font(), 11, false));
+    QWidget* panel3 = Container(frame, "Panel3", scale_(QRect(6, 202, 481, 30)));
+    panel3->setFont(scale_.PixelFont(font(), 11, false));
     for (int cell = 1; cell <= static_cast<int>(memoryCells_.size()); ++cell) {
         auto* panel = memoryCells_[cell - 1] =
             new TButtonPanel(QString::number(cell), TButtonPanel::Trigger::Click, panel3);
@@ -208,20 +230,24 @@ void TInCalc::CreateMemoryRow(QWidget* frame) {
         panel->setAccessibleName(QString("Memory cell %1").arg(cell));
         panel->setFocusPolicy(Qt::TabFocus);
         panel->SetLatched(true); // the lowered cell is the active one
-        panel->setGeometry(2 + (cell - 1) * 24, 4, 22, 22);
+        panel->setGeometry(scale_(QRect(2 + (cell - 1) * 24, 4, 22, 22)));
         panel->SetAction([this, cell] { pnM1Click(cell); });
     }
+    SetAccessibleFace(panel3, {QAccessible::Grouping, {}, {}, {}, {}});
+    panel3->setAccessibleName("Memory");
     auto* pnMHist = new TValuePanel(panel3);
     pnMHist->setObjectName("pnMHist");
-    pnMHist->setGeometry(250, 2, 229, 26);
+    pnMHist->setAccessibleName("Memory cell value");
+    pnMHist->setGeometry(scale_(QRect(250, 2, 229, 26)));
     pnMemNum_ = new QLabel("M1=", pnMHist);
     pnMemNum_->setObjectName("pnMemNum");
-    pnMemNum_->setGeometry(4, 2, 40, 22);
+    pnMemNum_->setGeometry(scale_(QRect(4, 2, 40, 22)));
     memInd_ = new TQZCalcIndicator(pnMHist);
     memInd_->setObjectName("MemInd");
     memInd_->setAccessibleName("Memory");
-    memInd_->setFont(PixelFont(font(), 13, false));
-    memInd_->setGeometry(44, 1, 179, 24);
+    pnMHist->ShowsNumberOf(memInd_);
+    memInd_->setFont(scale_.PixelFont(font(), 13, false));
+    memInd_->setGeometry(scale_(QRect(44, 1, 179, 24)));
 }
 
 void TInCalc::CreateButtons() {
@@ -229,14 +255,16 @@ void TInCalc::CreateButtons() {
                          void (TInCalc::*handler)()) {
         auto* pushButton = new QPushButton(caption, this);
         pushButton->setObjectName(name);
+        pushButton->setAccessibleName(QString(caption).remove('&'));
         pushButton->setAutoDefault(true); // Enter presses the focused button
-        pushButton->setGeometry(left, 248, 75, 26);
+        pushButton->setGeometry(scale_(QRect(left, 248, 75, 26)));
         connect(pushButton, &QPushButton::clicked, this, handler);
         return pushButton;
     };
-    bbOK_ = button("bbOK", "Submit", 263, &TInCalc::bbOKClick);
-    bbClose_ = button("bbClose", "Close", 343, &TInCalc::bbCloseClick);
-    bbHelp_ = button("bbHelp", "Help", 423, &TInCalc::bbHelpClick);
+    // Alt and the marked letter press a button; R is no mark here, as Alt+R gives 1/x.
+    bbOK_ = button("bbOK", "&Submit", 263, &TInCalc::bbOKClick);
+    bbClose_ = button("bbClose", "&Close", 343, &TInCalc::bbCloseClick);
+    bbHelp_ = button("bbHelp", "&Help", 423, &TInCalc::bbHelpClick);
 }
 
 void TInCalc::SetTabOrder() {
@@ -342,8 +370,10 @@ void TInCalc::FormKeyUp() {
 
 void TInCalc::KeypadPress(TCalcAction action) {
     keypad_[action]->SetLowered(true);
-    if (const QString sign = OperationSign(action); !sign.isEmpty())
+    if (const QString sign = OperationSign(action); !sign.isEmpty()) {
         pnSSS_->setText(sign);
+        NotifyFaceChanged(pnSSS_);
+    }
     calc_.SetAction(action);
     if (action != caMemClear)
         ShowValue();
@@ -400,6 +430,7 @@ void TInCalc::pnOutClick() {
 void TInCalc::bbOKClick() {
     mainForm_.SetCurrentValue(ParseNumberText(calc_.Value()));
     close();
+    mainForm_.AnnounceValue();
 }
 
 void TInCalc::bbCloseClick() {
@@ -424,7 +455,9 @@ void TInCalc::ErrorButUp() {
 }
 
 void TInCalc::ApplicationEventsException(const std::exception& error) {
-    errorHint_.ShowErrorHint(pnOut_, QString::fromUtf8(error.what()) + "!");
+    // The focus stays on the display, where Enter gives "=" (every other key acts from anywhere).
+    errorHint_.ShowErrorHint(pnOut_, QString::fromUtf8(error.what()) + "!",
+                             THintFocus::StayOnControl);
     ErrorButUp();
 }
 

@@ -7,6 +7,7 @@
 #include "calc/calculator.h"
 #include "ui/CalcKeys.h"
 #include "ui/HelpContext.h"
+#include "widgets/designscale.h"
 
 #include <QWidget>
 #include <array>
@@ -60,6 +61,7 @@ protected:
 private:
     QWidget* CreateFrame();
     void CreateAngleButtons(QWidget* frame);
+    void FitAngleButtons(int rowWidth);
     void CreateFunctionPanels(QWidget* frame);
     void CreateDisplay(QWidget* frame);
     void CreateKeypad(QWidget* frame);
@@ -80,6 +82,7 @@ private:
     TErrorHintWindow& errorHint_;
     THelpLink help_;
     TQuorvelApplication& application_;
+    TDesignScale scale_;
     TQZCalculator calc_;
     bool shownBefore_ = false;
 

@@ -2,12 +2,14 @@
 
 #include "ui/HelpContext.h"
 #include "ui/Preferences.h"
+#include "widgets/colours.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -24,16 +26,30 @@ TFConfirmDel::TFConfirmDel(TFPref* owner) : QDialog(owner), owner_(owner) {
     auto* question = new QLabel("Do you really want to delete this item?");
     question->setObjectName("lbQuestion");
     QPalette red = question->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
+    red.setColor(QPalette::WindowText, Readable(accent::Warning, red.color(QPalette::Window)));
     question->setPalette(red);
+    // Which item: the unit of the current row, with its factor.
+    const QTableWidget* table = owner->sgUnits();
+    const int row = std::max(0, table->currentRow());
+    auto* item =
+        new QLabel(QString("%1 = %2").arg(CellText(table, row, 0), CellText(table, row, 1)));
+    item->setObjectName("lbItem");
+    item->setTextFormat(Qt::PlainText);
+    QFont bold = item->font();
+    bold.setBold(true);
+    item->setFont(bold);
+    auto* text = new QVBoxLayout;
+    text->addWidget(question);
+    text->addWidget(item);
     auto* message = new QHBoxLayout;
     message->addWidget(picture);
     message->addSpacing(8);
-    message->addWidget(question, 1);
+    message->addLayout(text, 1);
 
     bbYes_ = MakeButton("bbYes", "&Yes", QStyle::SP_DialogYesButton);
     bbNo_ = MakeButton("bbNo", "&No", QStyle::SP_DialogNoButton);
-    bbYes_->setAccessibleDescription(question->text());
+    bbYes_->setAccessibleDescription(question->text() + " " + item->text());
+    setAccessibleDescription(bbYes_->accessibleDescription());
     bbYes_->setDefault(true); // Enter answers Yes
     connect(bbYes_, &QPushButton::clicked, this, &TFConfirmDel::bbYesClick);
     connect(bbNo_, &QPushButton::clicked, this, &TFConfirmDel::bbNoClick);

@@ -1,7 +1,8 @@
 #include "ui/Hints.h"
 
+#include "widgets/accessibility.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -110,6 +111,7 @@ bool IsEscape(const QEvent* event) {
 void TCustomHintWindow::Close() {
     watching_ = false;
     hide();
+    Closed();
 }
 
 // The Esc that closed the balloon goes no further, in any of its events: the check for a
@@ -161,20 +163,10 @@ void TCustomHintWindow::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-namespace {
-
-QAccessibleInterface* AlertAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(TErrorHintWindow::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
-    return nullptr;
-}
-
-} // namespace
-
 TErrorHintWindow::TErrorHintWindow(QWidget* parent) : TCustomHintWindow(parent) {
-    // Screen readers see the balloon as an alert.
-    static const bool accessible = (QAccessible::installFactory(AlertAccessibleFactory), true);
-    Q_UNUSED(accessible);
+    // Screen readers see the balloon as an alert named by its message.
+    SetAccessibleFace(this,
+                      {QAccessible::AlertMessage, [this] { return windowTitle(); }, {}, {}, {}});
     setObjectName("ErrorHint");
     QPalette colours = palette();
     colours.setColor(QPalette::Window, HintColour);
@@ -191,11 +183,26 @@ void TErrorHintWindow::paintEvent(QPaintEvent* event) {
     TCustomHintWindow::paintEvent(event);
 }
 
-void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text) {
+void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THintFocus focus) {
     if (!control)
         throw EHintError("An error hint needs a control");
+    // The control carries the message while the balloon shows: a reader speaks it with the
+    // control as the control takes the focus. Where the focus stays elsewhere (another window
+    // is active), the control that has it carries the message.
+    QWidget* before = QApplication::focusWidget();
+    Announce(control, text);
     if (control->isVisible())
         control->setFocus();
+    QWidget* after = QApplication::focusWidget();
+    if (after != control && after)
+        Announce(after, text);
+    const bool moved = after == control && before && before != control;
+    if (!isVisible()) {
+        focusedControl_ = control;
+        returnFocus_ = focus == THintFocus::ReturnWhenClosed && moved ? before : nullptr;
+    } else if (after == control) {
+        focusedControl_ = control; // a second message: back to where the first one came from
+    }
     const QRect measured =
         QFontMetrics(font()).boundingRect(QRect(0, 0, HintWidth, 0), WrapFlags, text);
     // Just below the control, 6 pixels in; the text's size plus a margin (ActivateHint adds 4
@@ -203,10 +210,26 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text) {
     const QPoint topLeft = control->mapToGlobal(QPoint(6, control->height() + 1));
     ActivateHint(QRect(topLeft, QSize(measured.width() + 6, measured.height() + 4)), text);
     SetShownFor(control->window());
-    // A screen reader speaks the message as an alert.
-    setAccessibleName(text);
+    // Qt tells screen readers of no tool tip window that shows; readers present an alert when it
+    // starts showing.
+    NotifyFaceChanged(this);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+void TErrorHintWindow::Closed() {
+    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
+    EndAnnouncement();
+    // Before the closing press is delivered: a key typed next goes to the control the user was
+    // using, not to the one the message concerned.
+    if (returnFocus_ && returnFocus_->isVisible() && returnFocus_->isEnabled() &&
+        QApplication::focusWidget() == focusedControl_)
+        returnFocus_->setFocus(Qt::OtherFocusReason);
+    focusedControl_ = nullptr;
+    returnFocus_ = nullptr;
 }
 
 } // namespace quorvel

@@ -1,7 +1,8 @@
 #pragma once
 
 // Error hints: a small orange balloon just below the control a message concerns. It never takes
-// the focus and closes at the user's next key or mouse press, which still reaches its target.
+// the focus and closes at the user's next key or mouse press, which but for Esc still reaches its
+// target, or when its window hides.
 // One balloon serves the whole program.
 
 #include "calc/errors.h"
@@ -44,6 +45,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // The window whose hiding closes the balloon shown now.
     void SetShownFor(QWidget* window) { shownFor_ = window; }
+    // The balloon has just been hidden by a closing press, before the press reaches its target,
+    // or as its window hides.
+    virtual void Closed() {}
 
 private:
     void Close();
@@ -70,8 +74,15 @@ private:
     bool escapeHeld_ = false; // the Esc that closed the balloon is not released yet
 };
 
+// Where the keyboard focus goes when a balloon closes.
+enum class THintFocus {
+    ReturnWhenClosed, // back to the control the user was using, so that typing goes on there
+    StayOnControl,    // it stays on the control the message concerns
+};
+
 // The program's one error balloon. The program's owner creates it and hands it to every window
-// that shows messages.
+// that shows messages. Screen readers see it as an alert, and hear its text with the control it
+// concerns.
 class TErrorHintWindow : public TCustomHintWindow {
     Q_OBJECT
 
@@ -80,10 +91,16 @@ public:
 
     // Shows the message under the control and gives the control the focus. Throws EHintError
     // without a control.
-    void ShowErrorHint(QWidget* control, const QString& text);
+    void ShowErrorHint(QWidget* control, const QString& text,
+                       THintFocus focus = THintFocus::ReturnWhenClosed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void Closed() override;
+
+private:
+    QPointer<QWidget> focusedControl_; // the control the balloon gave the focus to
+    QPointer<QWidget> returnFocus_;    // and the one that had it before
 };
 
 } // namespace quorvel

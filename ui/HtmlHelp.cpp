@@ -1,6 +1,8 @@
 #include "ui/HtmlHelp.h"
 
 #include "ui/HelpContext.h"
+#include "widgets/accessibility.h"
+#include "widgets/colours.h"
 #include "widgets/icons.h"
 
 #include <QApplication>
@@ -33,22 +35,42 @@ bool IsWebAddress(const QUrl& url) {
     return scheme == "http" || scheme == "https" || scheme == "mailto";
 }
 
-// A text browser that reads the topics and their style sheet out of the help file.
+// The manual's style sheet for a dark palette, which the help file carries beside the light one.
+const char* const DarkStyleSheet = "style-dark.css";
+
+// A text browser that reads the topics and their style sheet out of the help file. Screen
+// readers know it by the title of the topic it shows.
 class THelpBrowser : public QTextBrowser {
 public:
     THelpBrowser(QHelpEngine& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {
         setObjectName("HelpBrowser");
         setOpenLinks(false); // web and mail addresses go to the desktop, topics stay here
         connect(this, &QTextBrowser::anchorClicked, this, &THelpBrowser::Follow);
+        connect(this, &QTextBrowser::sourceChanged, this,
+                [this] { setAccessibleName(documentTitle()); });
     }
 
     QVariant loadResource(int type, const QUrl& name) override {
         if (name.scheme() == "qthelp")
-            return engine_.fileData(name);
+            return engine_.fileData(StyleSheetFor(name));
         return QTextBrowser::loadResource(type, name);
     }
 
+protected:
+    void changeEvent(QEvent* event) override {
+        QTextBrowser::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange && !source().isEmpty())
+            reload(); // the style sheet that suits the new palette
+    }
+
 private:
+    // On a dark palette the dark variant of the manual's style sheet.
+    QUrl StyleSheetFor(const QUrl& name) const {
+        if (name.fileName() != "style.css" || !IsDark(palette()))
+            return name;
+        return name.resolved(QUrl(DarkStyleSheet));
+    }
+
     void Follow(const QUrl& link) {
         const QUrl target = source().resolved(link);
         if (IsWebAddress(target))
@@ -68,6 +90,7 @@ class THelpWindow : public QWidget {
 
 public:
     THelpWindow(QHelpEngine& engine, QWidget* parent) : QWidget(parent, Qt::Window) {
+        SetAccessibleFace(this, {QAccessible::Window, {}, {}, {}, {}});
         setObjectName("HelpWindow");
         setWindowTitle("Quorvel Help");
         resize(820, 560);
@@ -75,7 +98,7 @@ public:
         browser_ = new THelpBrowser(engine, this);
         contents_ = new QTreeView;
         contents_->setObjectName("HelpContents");
-        contents_->setAccessibleName("Contents");
+        contents_->setAccessibleName("Table of contents");
         contents_->setHeaderHidden(true);
         contents_->setModel(engine.contentModel());
         model_ = engine.contentModel();

@@ -3,6 +3,8 @@
 #include "calc/errors.h"
 #include "calc/numbertext.h"
 #include "ui/MainForm.h"
+#include "widgets/accessibility.h"
+#include "widgets/designscale.h"
 #include "widgets/qzcalcindicator.h"
 
 #include <QEvent>
@@ -52,16 +54,19 @@ TInputNumber::TInputNumber(TMForm& mainForm, THelpLink help, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       mainForm_(mainForm), help_(std::move(help)) {
+    SetAccessibleFace(this, {QAccessible::Dialog, {}, {}, {}, {}});
     setObjectName("InputNumber");
     setWindowTitle("Input Number");
     setWindowModality(Qt::ApplicationModal);
     SetHelpContext(this, hcInputNumber);
-    // Fixed places rather than layouts: nothing is measured or laid out until it is shown.
-    setFixedSize(ClientWidth, ClientHeight);
+    // Fixed places rather than layouts: nothing is measured or laid out until it is shown. They
+    // grow with a larger font.
+    const TDesignScale scale(font());
+    setFixedSize(scale(QSize(ClientWidth, ClientHeight)));
     move(FirstPlace);
-    CreatePreview();
-    CreateEdits();
-    CreateButtons();
+    CreatePreview(scale);
+    CreateEdits(scale);
+    CreateButtons(scale);
     setTabOrder(meNumber_, meExponent_);
     setTabOrder(meExponent_, bbOk_);
     setTabOrder(bbOk_, bbClose_);
@@ -69,47 +74,45 @@ TInputNumber::TInputNumber(TMForm& mainForm, THelpLink help, QWidget* parent)
     meNumber_->setFocus();
 }
 
-void TInputNumber::CreatePreview() {
+void TInputNumber::CreatePreview(const TDesignScale& scale) {
     auto* gbPreview = new QGroupBox("Preview in natural style", this);
     gbPreview->setObjectName("gbPreview");
-    gbPreview->setGeometry(8, 4, 332, 64);
+    gbPreview->setGeometry(scale(QRect(8, 4, 332, 64)));
     auto* pnPreview = new QFrame(gbPreview);
     pnPreview->setObjectName("pnPreview");
+    SetAccessibleFace(pnPreview, {QAccessible::Grouping, {}, {}, {}, {}});
     pnPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnPreview->setAutoFillBackground(true);
     pnPreview->setBackgroundRole(QPalette::Base);
-    pnPreview->setGeometry(10, 22, 312, 34);
+    pnPreview->setGeometry(scale(QRect(10, 22, 312, 34)));
     previewInd_ = new TQZCalcIndicator(pnPreview);
     previewInd_->setObjectName("PreviewInd");
     previewInd_->setAccessibleName("Preview");
-    QFont font = previewInd_->font();
-    font.setPixelSize(17);
-    font.setBold(true);
-    previewInd_->setFont(font);
-    previewInd_->setGeometry(4, 3, 302, 28);
+    previewInd_->setFont(scale.PixelFont(previewInd_->font(), 17, true));
+    previewInd_->setGeometry(scale(QRect(4, 3, 302, 28)));
 }
 
-void TInputNumber::CreateEdits() {
+void TInputNumber::CreateEdits(const TDesignScale& scale) {
     auto* gbInput = new QGroupBox("Input mantissa and exponent separately", this);
     gbInput->setObjectName("gbInput");
-    gbInput->setGeometry(8, 74, 332, 74);
+    gbInput->setGeometry(scale(QRect(8, 74, 332, 74)));
 
     meNumber_ = new QLineEdit("0", gbInput);
     meNumber_->setObjectName("meNumber");
     meNumber_->setAccessibleName("Mantissa");
     meNumber_->setMaxLength(std::numeric_limits<int>::max());
-    meNumber_->setGeometry(12, 38, 180, 24);
+    meNumber_->setGeometry(scale(QRect(12, 38, 180, 24)));
 
     auto* label3 = new QLabel(QString(QChar(0x00d7)), gbInput);
     label3->setObjectName("Label3");
     label3->setAlignment(Qt::AlignCenter);
-    label3->setGeometry(194, 38, 18, 24);
+    label3->setGeometry(scale(QRect(194, 38, 18, 24)));
     auto* label4 = new QLabel("10", gbInput);
     label4->setObjectName("Label4");
     QFont bold = label4->font();
     bold.setBold(true);
     label4->setFont(bold);
-    label4->setGeometry(214, 38, 20, 24);
+    label4->setGeometry(scale(QRect(214, 38, 20, 24)));
 
     // Five positions, each a digit, "+", "-" or blank, set higher like a written exponent.
     meExponent_ = new TExponentEdit(gbInput);
@@ -117,7 +120,7 @@ void TInputNumber::CreateEdits() {
     meExponent_->setAccessibleName("Exponent");
     meExponent_->setInputMask("#####");
     meExponent_->setText("0");
-    meExponent_->setGeometry(236, 24, 64, 24);
+    meExponent_->setGeometry(scale(QRect(236, 24, 64, 24)));
     meExponent_->installEventFilter(this);
     meNumber_->installEventFilter(this);
 
@@ -132,19 +135,20 @@ void TInputNumber::CreateEdits() {
     connect(meExponent_, &QLineEdit::textEdited, this, [this] { exponentFromOpening_ = false; });
 }
 
-void TInputNumber::CreateButtons() {
-    auto button = [this](const char* name, const QString& caption, int left,
-                         void (TInputNumber::*handler)()) {
+void TInputNumber::CreateButtons(const TDesignScale& scale) {
+    auto button = [this, &scale](const char* name, const QString& caption, int left,
+                                 void (TInputNumber::*handler)()) {
         auto* pushButton = new QPushButton(caption, this);
         pushButton->setObjectName(name);
+        pushButton->setAccessibleName(QString(caption).remove('&'));
         pushButton->setAutoDefault(true); // Enter presses the focused button, and only that
-        pushButton->setGeometry(left, 158, 75, 26);
+        pushButton->setGeometry(scale(QRect(left, 158, 75, 26)));
         connect(pushButton, &QPushButton::clicked, this, handler);
         return pushButton;
     };
-    bbOk_ = button("bbOk", "Submit", 105, &TInputNumber::bbOkClick);
-    bbClose_ = button("bbClose", "Close", 185, &TInputNumber::bbCloseClick);
-    bbHelp_ = button("bbHelp", "Help", 265, &TInputNumber::bbHelpClick);
+    bbOk_ = button("bbOk", "&Submit", 105, &TInputNumber::bbOkClick);
+    bbClose_ = button("bbClose", "&Close", 185, &TInputNumber::bbCloseClick);
+    bbHelp_ = button("bbHelp", "&Help", 265, &TInputNumber::bbHelpClick);
 }
 
 void TInputNumber::Open() {
@@ -224,6 +228,7 @@ bool TInputNumber::eventFilter(QObject* watched, QEvent* event) {
 void TInputNumber::bbOkClick() {
     mainForm_.SetCurrentValue(inputValue_);
     close();
+    mainForm_.AnnounceValue();
 }
 
 void TInputNumber::bbCloseClick() {

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace quorvel {
 
+class TDesignScale;
 class TMForm;
 class TQZCalcIndicator;
 
@@ -40,9 +41,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreatePreview();
-    void CreateEdits();
-    void CreateButtons();
+    void CreatePreview(const TDesignScale& scale);
+    void CreateEdits(const TDesignScale& scale);
+    void CreateButtons(const TDesignScale& scale);
     void FormShow();
     void meNumberEdited();
     bool TypeDecimalSeparator(const QKeyEvent* key);

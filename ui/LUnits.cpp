@@ -18,7 +18,7 @@ namespace {
 QPushButton* Button(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
-    button->setAccessibleName(caption);
+    button->setAccessibleName(QString(caption).remove('&'));
     return button;
 }
 
@@ -36,9 +36,9 @@ TFindDialog::TFindDialog(THelpLink helpLink, QWidget* parent) : QDialog(parent) 
     edFind_->setMinimumWidth(180);
     label->setBuddy(edFind_);
 
-    QPushButton* findNext = Button("bbFindNext", "Find Next");
-    QPushButton* cancel = Button("bbCancel", "Cancel");
-    QPushButton* help = Button("bbHelp", "Help");
+    QPushButton* findNext = Button("bbFindNext", "&Find Next");
+    QPushButton* cancel = Button("bbCancel", "&Cancel");
+    QPushButton* help = Button("bbHelp", "&Help");
     findNext->setDefault(true);
     connect(findNext, &QPushButton::clicked, this, &TFindDialog::Find);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -78,10 +78,10 @@ TListUnits::TListUnits(TErrorHintWindow& errorHint, THelpLink helpLink,
     lbUnits_->setUniformItemSizes(true);
     connect(lbUnits_, &QListWidget::itemDoubleClicked, this, &TListUnits::bbOkClick);
 
-    QPushButton* bbOk = Button("bbOk", "Choose");
-    QPushButton* bbFind = Button("bbFind", "Find");
-    QPushButton* bbClose = Button("bbClose", "Close");
-    QPushButton* bbHelp = Button("bbHelp", "Help");
+    QPushButton* bbOk = Button("bbOk", "&Choose");
+    QPushButton* bbFind = Button("bbFind", "&Find");
+    QPushButton* bbClose = Button("bbClose", "C&lose");
+    QPushButton* bbHelp = Button("bbHelp", "&Help");
     bbOk->setDefault(true);
     bbFind->setToolTip("Find a unit by the beginning of its name (Ctrl+F)");
     connect(bbOk, &QPushButton::clicked, this, &TListUnits::bbOkClick);

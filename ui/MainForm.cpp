@@ -8,6 +8,10 @@
 #include "ui/Clipboard.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
+#include "widgets/accessibility.h"
+#include "widgets/colours.h"
+#include "widgets/designscale.h"
+#include "widgets/elidedlabel.h"
 #include "widgets/groupbutton.h"
 #include "widgets/icons.h"
 #include "widgets/qzcalcindicator.h"
@@ -49,17 +53,6 @@ constexpr int MenuItemChars = 40; // a longer name is cut short in the Units men
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// The text cut short with an ellipsis to fit the width; the whole text as tool tip when cut.
-void ShowElided(QLabel* label, const QString& text, int width) {
-    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, width);
-    label->setText(shown);
-    label->setToolTip(shown == text ? QString() : text);
-}
-
-bool IsDark(const QPalette& palette) {
-    return palette.color(QPalette::Base).lightness() < 128;
 }
 
 // An edit that a document's undo history never records: the document runs it while it undoes
@@ -126,9 +119,12 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
 
     SetCurrentValue(0);
     ApplyColours();
-    // The designed size, or larger when a large font needs more room.
-    setFixedSize(QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height())
-                     .expandedTo(minimumSizeHint()));
+    // The designed size, or larger when a large font needs more room; the user may make the
+    // window larger still, so that a long conversion line shows whole.
+    const QSize designed = QSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height())
+                               .expandedTo(minimumSizeHint());
+    setMinimumSize(designed);
+    resize(designed);
 }
 
 void TMForm::CreateMenus() {
@@ -180,6 +176,7 @@ QAction* TMForm::MenuAction(QMenu* menu, const char* name, const QString& text,
 QWidget* TMForm::CreateGroupPanel() {
     groupPanel_ = new QScrollArea;
     groupPanel_->setObjectName("pnGroups");
+    SetAccessibleFace(groupPanel_, {QAccessible::Grouping, {}, {}, {}, {}});
     groupPanel_->setAccessibleName("Groups");
     groupPanel_->setFocusPolicy(Qt::NoFocus); // the buttons take the focus, not their frame
     const int buttonMargins = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 16;
@@ -234,6 +231,7 @@ QWidget* TMForm::CreateToolBar() {
     add("obPreferences", "Preferences", Picture::Preferences, links_.preferences);
     bar->addSeparator();
     add("obCalculator", "Calculator", Picture::Calculator, links_.calculator);
+    bar->widgetForAction(bar->actions().constLast())->setAccessibleName("Open calculator");
     add("obReport", "Report", Picture::Report, links_.report);
     bar->addSeparator();
     add("obHelp", "Help", Picture::Help, links_.helpContents);
@@ -241,27 +239,29 @@ QWidget* TMForm::CreateToolBar() {
 }
 
 QWidget* TMForm::CreateValuePanel() {
-    pnOut_ = new TValuePanel;
+    const TDesignScale scale(font());
+    auto* pnOut = new TValuePanel;
+    pnOut_ = pnOut;
     pnOut_->setObjectName("pnOut");
     pnOut_->setAccessibleName("Value");
-    pnOut_->setFixedHeight(58);
+    pnOut_->setFixedHeight(scale(58));
     pnOut_->setFocusPolicy(links_.inputNumber ? Qt::StrongFocus : Qt::NoFocus);
     pnOut_->installEventFilter(this);
 
     mainInd_ = new TQZCalcIndicator;
     mainInd_->setObjectName("MainInd");
     mainInd_->setAccessibleName("Value");
-    QFont bold = mainInd_->font();
-    bold.setBold(true);
-    bold.setPixelSize(24);
+    const QFont bold = scale.PixelFont(mainInd_->font(), 24, true);
     mainInd_->setFont(bold);
+    pnOut->ShowsNumberOf(mainInd_);
     // Room for the mantissa a third of a line down and the raised exponent above it.
     mainInd_->setFixedHeight(QFontMetrics(bold).height() * 4 / 3 + 2);
     // A press on the value reaches pnOut's filter, which opens the input dialog: the display
     // takes no part of its own, so one click opens the dialog once.
 
     bbCalc_ = ToolButton("bbCalc", "Calculator", Picture::Calculator, links_.calculator);
-    bbCalc_->setIconSize(QSize(16, 16));
+    bbCalc_->setAccessibleName("Calculate with the value");
+    bbCalc_->setIconSize(scale(QSize(16, 16)));
 
     auto* layout = new QHBoxLayout(pnOut_);
     layout->setContentsMargins(8, 4, 4, 4);
@@ -296,14 +296,16 @@ QWidget* TMForm::CreateConversionPanel() {
     cb1_ = picker("cb1", "Upper unit", upperLabel);
     cb2_ = picker("cb2", "Lower unit", lowerLabel);
     const bool listExists = static_cast<bool>(links_.unitsList);
-    auto listButton = [&](const char* name, int target) {
-        return ToolButton(name, "List of units", Picture::List,
-                          listExists
-                              ? std::function<void()>([this, target] { OpenUnitsList(target); })
-                              : std::function<void()>());
+    auto listButton = [&](const char* name, int target, const QString& accessible) {
+        QToolButton* button =
+            ToolButton(name, "List of units", Picture::List,
+                       listExists ? std::function<void()>([this, target] { OpenUnitsList(target); })
+                                  : std::function<void()>());
+        button->setAccessibleName(accessible);
+        return button;
     };
-    speedButton2_ = listButton("SpeedButton2", 1);
-    speedButton3_ = listButton("SpeedButton3", 2);
+    speedButton2_ = listButton("SpeedButton2", 1, "Upper unit list");
+    speedButton3_ = listButton("SpeedButton3", 2, "Lower unit list");
 
     auto arrow = [&](const char* name, Picture picture, const QString& accessible,
                      QKeySequence key) {
@@ -354,13 +356,14 @@ void TMForm::CreateStatusBar() {
     QFont bold = bar->font();
     bold.setBold(true);
     bar->setFont(bold);
+    const TDesignScale scale(bold);
     auto panel = [&](const char* name, int width, Qt::Alignment alignment, int stretch) {
-        auto* label = new QLabel;
+        auto* label = new TElidedLabel;
         label->setObjectName(name);
         label->setFont(bold);
-        label->setMinimumWidth(width);
+        label->setMinimumWidth(scale(width));
         if (stretch == 0)
-            label->setMaximumWidth(width);
+            label->setMaximumWidth(scale(width));
         label->setAlignment(alignment | Qt::AlignVCenter);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
@@ -369,9 +372,10 @@ void TMForm::CreateStatusBar() {
         return label;
     };
     groupLabel_ = panel("stGroup", 182, Qt::AlignHCenter, 0);
-    // The last panel runs to the window's edge; the bar's tool tip holds what does not fit.
+    // The last panel runs to the window's edge; a line too long for it shows cut short, whole in
+    // its tool tip and the bar's.
     lineLabel_ = panel("stLine", 160, Qt::AlignLeft, 1);
-    groupLabel_->setText("Group");
+    groupLabel_->SetFullText("Group");
     bar->installEventFilter(this);
 }
 
@@ -455,7 +459,7 @@ void TMForm::GroupRenamed(const QString& oldName, const QString& newName) {
 
 void TMForm::ShowGroupName(const QString& name) {
     groupName_ = name;
-    ShowElided(groupLabel_, OneLine(name), groupLabel_->width() - 8);
+    groupLabel_->SetFullText(OneLine(name));
 }
 
 // Without its group list the program has nothing to show: the status bar says where it looked.
@@ -465,7 +469,7 @@ void TMForm::ShowDatabaseMissing(const EFileError& error) {
     const QString text = QFile::exists(list)
                              ? QString::fromStdString(error.what())
                              : QString("No units database: %1 was not found").arg(list);
-    lineLabel_->setText(text);
+    lineLabel_->SetFullText(text);
     statusBar()->setToolTip(text);
 }
 
@@ -555,16 +559,17 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
         return; // a value the display cannot take back converts nothing
     }
     const QString line = Q(result->line);
-    lineLabel_->setText(line);
+    lineLabel_->SetFullText(line);
     statusBar()->setToolTip(line);
     if (report_)
         AppendLine(*report_, line);
+    // The user hears the result through the control they converted with.
+    Announce(AnnouncingControl(this), line);
 }
 
 void TMForm::ApplyColours() {
     QPalette colours = mainInd_->palette();
-    colours.setColor(QPalette::WindowText,
-                     IsDark(palette()) ? palette().color(QPalette::Link) : QColor(0, 0, 128));
+    colours.setColor(QPalette::WindowText, Readable(accent::Navy, palette().color(QPalette::Base)));
     mainInd_->setPalette(colours);
 }
 
@@ -594,6 +599,10 @@ void TMForm::miPasteClick() {
     } catch (const EConvertError&) {
         // A value the display cannot show is no value: nothing changes.
     }
+}
+
+void TMForm::AnnounceValue() {
+    Announce(AnnouncingControl(this), "Value " + mainInd_->ReadableText());
 }
 
 void TMForm::OpenUnitsList(int target) {

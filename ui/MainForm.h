@@ -26,6 +26,7 @@ namespace quorvel {
 class EFileError;
 class TErrorHintWindow;
 class TGroupButton;
+class TElidedLabel;
 class TQZCalcIndicator;
 enum class Picture;
 
@@ -78,6 +79,8 @@ public:
     void bbDownClick();
     void miCopyClick();
     void miPasteClick();
+    // Has screen readers speak the value shown, after a window handed a new one back.
+    void AnnounceValue();
 
 signals:
     // A group was loaded (or failed to load, with no names): the units list shows these names.
@@ -104,7 +107,7 @@ private:
     void ShowDatabaseMissing(const EFileError& error);
     // The loaded group's name, in the status bar too.
     void ShowGroupName(const QString& name);
-    // The value's colours, from the palette: navy on a light panel, a light blue on a dark one.
+    // The value's colour, from the palette: navy, or a lighter navy on a dark panel.
     void ApplyColours();
     void Convert(QComboBox* source, QComboBox* target);
     void ShowValue();
@@ -134,8 +137,8 @@ private:
     QComboBox* cb2_ = nullptr;
     QPushButton* bbUp_ = nullptr;
     QPushButton* bbDown_ = nullptr;
-    QLabel* groupLabel_ = nullptr;
-    QLabel* lineLabel_ = nullptr;
+    TElidedLabel* groupLabel_ = nullptr;
+    TElidedLabel* lineLabel_ = nullptr;
 };
 
 } // namespace quorvel

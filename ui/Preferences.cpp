@@ -5,6 +5,7 @@
 #include "ui/GroupEdit.h"
 #include "ui/Hints.h"
 #include "ui/UnitsEdit.h"
+#include "widgets/accessibility.h"
 #include "widgets/icons.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
@@ -130,6 +132,7 @@ TFPref::TFPref(UnitsDatabase database, TErrorHintWindow& errorHint, TFGroupEdit&
 
     pgPreferences_ = new QTabWidget;
     pgPreferences_->setObjectName("pgPreferences");
+    SetAccessibleFace(pgPreferences_, {QAccessible::Grouping, {}, {}, {}, {}});
     pgPreferences_->setAccessibleName("Pages");
     tsGroup_ = CreateGroupsPage();
     tsUnits_ = CreateUnitsPage();
@@ -156,11 +159,12 @@ TFPref::TFPref(UnitsDatabase database, TErrorHintWindow& errorHint, TFGroupEdit&
 QWidget* TFPref::CreateGroupsPage() {
     auto* page = new QWidget;
     page->setObjectName("tsGroup");
+    SetAccessibleFace(page, {QAccessible::PropertyPage, {}, {}, {}, {}});
     page->setAccessibleName("Groups");
     SetHelpContext(page, hcPreferencesGroups);
     lbGroup_ = new QListWidget;
     lbGroup_->setObjectName("lbGroup");
-    lbGroup_->setAccessibleName("Groups");
+    lbGroup_->setAccessibleName("Group list");
     connect(lbGroup_, &QListWidget::itemDoubleClicked, this, &TFPref::bbEdit1Click);
     OpenRowOnEnter(lbGroup_, [this] { bbEdit1Click(); });
 
@@ -186,6 +190,7 @@ QWidget* TFPref::CreateGroupsPage() {
 QWidget* TFPref::CreateUnitsPage() {
     auto* page = new QWidget;
     page->setObjectName("tsUnits");
+    SetAccessibleFace(page, {QAccessible::PropertyPage, {}, {}, {}, {}});
     page->setAccessibleName("Units");
     SetHelpContext(page, hcPreferencesUnits);
     cbGroup_ = new QComboBox;
@@ -235,8 +240,14 @@ QWidget* TFPref::CreateUnitsPage() {
     AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Up), bbUp2_);
     AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Down), bbDown2_);
 
+    auto* chooserLabel = new QLabel("G&roup:");
+    chooserLabel->setObjectName("lbChooser");
+    chooserLabel->setBuddy(cbGroup_);
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(chooserLabel);
+    chooser->addWidget(cbGroup_, 1);
     auto* table = new QVBoxLayout;
-    table->addWidget(cbGroup_);
+    table->addLayout(chooser);
     table->addWidget(sgUnits_, 1);
     auto* layout = new QHBoxLayout(page);
     layout->addLayout(table, 1);

@@ -277,23 +277,24 @@ TFReport::TFReport(QTextDocument* report, TErrorHintWindow& errorHint, THelpLink
     auto button = [this](const char* name, const QString& caption, auto action) {
         auto* pushButton = new QPushButton(caption);
         pushButton->setObjectName(name);
-        pushButton->setAccessibleName(caption);
+        pushButton->setAccessibleName(QString(caption).remove('&'));
         pushButton->setAutoDefault(false);
         connect(pushButton, &QPushButton::clicked, this, action);
         return pushButton;
     };
-    QPushButton* bbSave = button("bbSave", "Save...", &TFReport::bbSaveClick);
+    // Alt and the marked letter press a button rather than typing into the report.
+    QPushButton* bbSave = button("bbSave", "&Save...", &TFReport::bbSaveClick);
     bbSave->setToolTip("Save the report as a text file (Ctrl+S)");
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, &TFReport::bbSaveClick);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("bbOk", "OK", &QDialog::accept));
-    buttons->addWidget(button("bbPrint", "Print", &TFReport::bbPrintClick));
+    buttons->addWidget(button("bbOk", "&OK", &QDialog::accept));
+    buttons->addWidget(button("bbPrint", "&Print", &TFReport::bbPrintClick));
     buttons->addWidget(bbSave);
-    buttons->addWidget(button("bbClear", "Clear", &TFReport::bbClearClick));
-    buttons->addWidget(button("bbClose", "Close", &QDialog::reject));
-    buttons->addWidget(button("bbHelp", "Help", [this] { helpLink_(hcReport); }));
+    buttons->addWidget(button("bbClear", "C&lear", &TFReport::bbClearClick));
+    buttons->addWidget(button("bbClose", "&Close", &QDialog::reject));
+    buttons->addWidget(button("bbHelp", "&Help", [this] { helpLink_(hcReport); }));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(reReport_, 1);
     layout->addLayout(buttons);

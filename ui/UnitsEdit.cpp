@@ -111,6 +111,9 @@ void TFUnitsEdit::FormActivate() {
     edUnit_->setText(pref_->AddMode() ? QString() : CellText(table, row, 0));
     edFactor_->setText(pref_->AddMode() ? QString() : CellText(table, row, 1));
     stBaseUnit_->setText(BaseUnit(table));
+    // A reader hears the base unit with its label; a label's name would otherwise hide its text.
+    stBaseUnit_->setAccessibleName("Base unit: " +
+                                   (stBaseUnit_->text().isEmpty() ? "none" : stBaseUnit_->text()));
     edUnit_->selectAll();
     edUnit_->setFocus();
 }

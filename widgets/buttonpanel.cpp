@@ -1,5 +1,7 @@
 #include "widgets/buttonpanel.h"
 
+#include "widgets/colours.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -83,12 +85,19 @@ void TButtonPanel::SetCaptionColour(const QColor& colour) {
     update();
 }
 
+QSize TButtonPanel::sizeHint() const {
+    QStaticText caption = caption_;
+    caption.prepare(QTransform(), font());
+    return caption.size().toSize() + QSize(2, 2); // the border
+}
+
 void TButtonPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QBrush face = palette().button();
     qDrawShadePanel(&painter, rect(), palette(), lowered_, 1, &face);
     painter.setFont(font());
-    painter.setPen(isEnabled() ? captionColour_
+    // The caption's colour as designed where it reads well on the face, else its variant that does.
+    painter.setPen(isEnabled() ? Readable(captionColour_, face.color())
                                : palette().color(QPalette::Disabled, QPalette::Text));
     const QSizeF size = caption_.size();
     const int shift = lowered_ ? 1 : 0;

@@ -36,7 +36,11 @@ public:
     // A latched panel keeps the look its window gives it, whatever the mouse does (the memory
     // cell panels show the active cell this way).
     void SetLatched(bool latched) { latched_ = latched; }
+    // The caption's colour on a light face; on a face it would not read well on, a lighter or
+    // darker variant of it.
     void SetCaptionColour(const QColor& colour);
+    // Room for the caption in the panel's font, within the panel's border.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

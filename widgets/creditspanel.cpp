@@ -1,5 +1,7 @@
 #include "widgets/creditspanel.h"
 
+#include "widgets/accessibility.h"
+
 #include <QPainter>
 
 namespace quorvel {
@@ -9,6 +11,16 @@ constexpr int StepMilliseconds = 40;
 }
 
 TCreditsPanel::TCreditsPanel(QWidget* parent) : QWidget(parent) {
+    // Readers read the credits as one text, whatever has scrolled into view.
+    SetAccessibleFace(this, {QAccessible::StaticText,
+                             [this] {
+                                 QStringList shown = lines_;
+                                 shown.removeAll(QString());
+                                 return shown.join('\n');
+                             },
+                             [this] { return accessibleName(); },
+                             {},
+                             {}});
     setAutoFillBackground(true);
     timer_.setInterval(StepMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &TCreditsPanel::Step);
@@ -18,6 +30,7 @@ void TCreditsPanel::SetLines(const QStringList& lines) {
     lines_ = lines;
     offset_ = 0;
     update();
+    NotifyFaceChanged(this);
 }
 
 void TCreditsPanel::Start() {

@@ -1,5 +1,7 @@
 #include "widgets/icons.h"
 
+#include "widgets/colours.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -17,11 +19,9 @@ namespace {
 
 const QColor InkOnLight(0x1f, 0x3a, 0x68);
 
-// The outline colour of the pictures: dark on a light window, light on a dark one.
+// The outline colour of the pictures: navy on a light window, the text colour on a dark one.
 QColor Ink() {
-    const QPalette palette = QGuiApplication::palette();
-    return palette.color(QPalette::Window).lightness() < 128 ? QColor(0xc8, 0xd6, 0xee)
-                                                               : InkOnLight;
+    return PictureInk(QGuiApplication::palette());
 }
 const QColor Accent(0x2f, 0x6f, 0xd0);
 const QColor Paper(0xfb, 0xfb, 0xf8);
@@ -133,7 +133,9 @@ void Draw(QPainter& p, Picture picture) {
         break;
     case Picture::Calculator:
         p.setPen(QPen(Ink(), 1.5));
-        p.setBrush(QColor(0xe3, 0xe8, 0xef));
+        // On a dark window the body is left unfilled, so that the keys in the ink stand out.
+        p.setBrush(IsDark(QGuiApplication::palette()) ? QBrush(Qt::NoBrush)
+                                                      : QBrush(QColor(0xe3, 0xe8, 0xef)));
         p.drawRoundedRect(QRectF(6, 2, 20, 28), 3, 3);
         p.setBrush(QColor(0xcf, 0xe6, 0xc8));
         p.drawRect(QRectF(9, 5, 14, 6));

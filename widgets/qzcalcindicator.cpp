@@ -4,9 +4,8 @@
 #include "calc/errors.h"
 #include "calc/numbertext.h"
 
-#include <QAccessible>
-#include <QAccessibleValueInterface>
-#include <QAccessibleWidget>
+#include "widgets/accessibility.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -47,63 +46,22 @@ int DrawnWidth(const Layout& layout, const QFontMetrics& metrics) {
     return width;
 }
 
-// The widest texts the layout makes: a negative number with every digit the display shows, in
-// fixed notation with a fraction and in exponent notation with a four-digit exponent (texts
-// with the other decimal separator than the locale's read as other numbers, which does no harm).
-int WidestTextWidth(const QFontMetrics& metrics) {
-    int widest = 0;
-    for (const char* text : {"-888888888888888,888", "-888888888888888.888",
-                             "-8,88888888888888E-4888", "-8.88888888888888E-4888",
-                             "-8,88888888888888E+4888", "-1,88888888888888E-5",
-                             "-1.88888888888888E-5"}) {
-        const QString shown = QString::fromStdString(DisplayText(text, true));
-        widest = std::max(widest, DrawnWidth(LayoutOf(shown), metrics));
-    }
-    return widest;
-}
-
-// What a screen reader sees of a display: a read-only value, the number as shown.
-class IndicatorAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
-public:
-    explicit IndicatorAccessible(TQZCalcIndicator* display)
-        : QAccessibleWidget(display, QAccessible::Indicator) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value)
-            return Display()->DisplayedText();
-        return QAccessibleWidget::text(t);
-    }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
-                                                   : QAccessibleWidget::interface_cast(type);
-    }
-    QVariant currentValue() const override {
-        try {
-            return static_cast<double>(ParseNumberText(Display()->Text().toStdString()));
-        } catch (const EConvertError&) {
-            return {};
-        }
-    }
-    void setCurrentValue(const QVariant&) override {} // read only
-    QVariant maximumValue() const override { return {}; }
-    QVariant minimumValue() const override { return {}; }
-    QVariant minimumStepSize() const override { return {}; }
-
-private:
-    TQZCalcIndicator* Display() const { return static_cast<TQZCalcIndicator*>(widget()); }
-};
-
-QAccessibleInterface* IndicatorAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(TQZCalcIndicator::staticMetaObject.className()))
-        return new IndicatorAccessible(static_cast<TQZCalcIndicator*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 TQZCalcIndicator::TQZCalcIndicator(QWidget* parent) : QWidget(parent), drawingFont_(font()) {
-    static const bool accessible = (QAccessible::installFactory(IndicatorAccessibleFactory), true);
-    Q_UNUSED(accessible);
+    // A screen reader reads the number as shown, as a static text; the window's name for the
+    // display (such as "Value") is its description.
+    SetAccessibleFace(this, {QAccessible::StaticText, [this] { return ReadableText(); },
+                             [this] { return accessibleName(); },
+                             [this] { return DisplayedText(); },
+                             [this]() -> std::optional<double> {
+                                 try {
+                                     return static_cast<double>(
+                                         ParseNumberText(Text().toStdString()));
+                                 } catch (const EConvertError&) {
+                                     return std::nullopt;
+                                 }
+                             }});
     resize(145, 20);
     SetText("-123456789E-1234");
     SetThouSep(true);
@@ -117,10 +75,17 @@ void TQZCalcIndicator::SetText(const QString& text) {
     if (text == displayText_)
         return;
     displayText_ = QString::fromStdString(DisplayText(text.toStdString(), thouSep_));
+    fitted_ = false;
     update();
-    // Screen readers announce the new number.
-    QAccessibleValueChangeEvent changed(this, displayText_);
-    QAccessible::updateAccessibility(&changed);
+    NotifyFaceChanged(this);
+    emit TextShown();
+}
+
+QString TQZCalcIndicator::ReadableText() const {
+    const Layout layout = LayoutOf(displayText_);
+    if (layout.exponent.isEmpty())
+        return layout.mantissa;
+    return layout.mantissa + " " + MultiplicationSign + " 10^" + layout.exponent;
 }
 
 void TQZCalcIndicator::SetThouSep(bool grouped) {
@@ -149,9 +114,10 @@ void TQZCalcIndicator::FitFont() const {
         return;
     const bool inPixels = drawingFont_.pixelSize() > 0;
     qreal size = inPixels ? drawingFont_.pixelSize() : drawingFont_.pointSizeF();
-    for (int widest = WidestTextWidth(QFontMetrics(drawingFont_)); widest > available && size > 4;
-         widest = WidestTextWidth(QFontMetrics(drawingFont_))) {
-        size = std::max<qreal>(4, std::floor(size * available / widest * 0.98));
+    const Layout layout = LayoutOf(displayText_);
+    for (int drawn = DrawnWidth(layout, QFontMetrics(drawingFont_)); drawn > available && size > 4;
+         drawn = DrawnWidth(layout, QFontMetrics(drawingFont_))) {
+        size = std::max<qreal>(4, std::floor(size * available / drawn * 0.98));
         if (inPixels)
             drawingFont_.setPixelSize(static_cast<int>(size));
         else

@@ -2,8 +2,8 @@
 
 // The number display: a value text laid out with thousands grouping or as a mantissa with a
 // raised power of ten, drawn right-aligned on its parent's background. The text is drawn in the
-// control's font made just small enough that the widest text the layout can make fits the
-// control's width: a number is never cut, whatever the font size.
+// control's font, made just small enough to fit the control's width where the text shown needs
+// it: a number is never cut, whatever the font size, and an everyday number keeps the font.
 
 #include <QString>
 #include <QWidget>
@@ -25,6 +25,8 @@ public:
     void SetText(const QString& text);
     // The text as laid out for display, separators included.
     const QString& DisplayedText() const { return displayText_; }
+    // The text as a reader should hear it: an exponent as "× 10^" and the exponent.
+    QString ReadableText() const;
 
     // The width of the text as drawn, in pixels.
     int DrawnTextWidth() const;
@@ -34,6 +36,10 @@ public:
     bool ThouSep() const { return thouSep_; }
     // Takes effect with the next SetText.
     void SetThouSep(bool grouped);
+
+signals:
+    // A new text is shown.
+    void TextShown();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,10 +1,28 @@
 #include "widgets/valuepanel.h"
 
+#include "widgets/accessibility.h"
+#include "widgets/qzcalcindicator.h"
+
 #include <QPainter>
 
 namespace quorvel {
 
-TValuePanel::TValuePanel(QWidget* parent) : QFrame(parent) {}
+TValuePanel::TValuePanel(QWidget* parent) : QFrame(parent) {
+    SetAccessibleFace(this, {QAccessible::Grouping, {}, {}, {}, {}});
+}
+
+void TValuePanel::ShowsNumberOf(TQZCalcIndicator* display) {
+    const bool pressable = focusPolicy() != Qt::NoFocus;
+    SetAccessibleFace(this, {pressable ? QAccessible::Button : QAccessible::Grouping,
+                             {},
+                             [display] { return display->ReadableText(); },
+                             {},
+                             {}});
+    connect(display, &TQZCalcIndicator::TextShown, this, [this] {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
+}
 
 void TValuePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -2,8 +2,8 @@
 """Writes the manual's page of delivered groups and units from data/units.def.
 
 The page is generated at build time, so it always lists exactly what data/Files/ holds: every
-group in order, every unit with its factor against the group's first unit and the source its
-definition names, and the list of sources from the head of the definitions file.
+group in order, every unit with its symbols, its factor against the group's first unit and the
+source its definition names, and the list of sources from the head of the definitions file.
 
 Usage: units_page.py [--definitions FILE] --out PAGE
 """
@@ -64,11 +64,12 @@ def page(groups, sources):
     out.append('</p>')
     for name, units in groups:
         out.append('<h2><a name="%s" id="%s"></a>%s</h2>' % (anchor(name), anchor(name), e(name)))
-        out.append('<table class="units"><tr><th>Unit</th><th>Factor (in %s)</th>'
-                   '<th>Source</th></tr>' % e(units[0][0]))
-        for unit, value, comment in units:
-            out.append('<tr><td>%s</td><td>%s</td><td>%s</td></tr>'
-                       % (e(unit), e(generate_units.factor_text(value)), e(comment)))
+        out.append('<table class="units"><tr><th>Unit</th><th>Symbols</th>'
+                   '<th>Factor (in %s)</th><th>Source</th></tr>' % e(units[0].name))
+        for unit in units:
+            out.append('<tr><td>%s</td><td>%s</td><td>%s</td><td>%s</td></tr>'
+                       % (e(unit.name), e(", ".join(unit.symbols)),
+                          e(generate_units.factor_text(unit.value)), e(unit.source)))
         out.append('</table>')
     out.append('<h2><a name="sources" id="sources"></a>Sources</h2><table class="units">')
     for tag, description in sources:

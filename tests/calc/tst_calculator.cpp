@@ -235,6 +235,23 @@ void TestCalculator::keySequences_data() {
         {"cosine many turns on", "grad V:40000,5 cos", "40000,5 0,99996915764479", "", ""},
         {"sine in the first turn as before", "deg V:359 sin", "359 -0,0174524064372835", "", ""},
         {"sine in radians unreduced", "V:1E15 sin", "1E15 0,858272793170236", "", ""},
+        // Next to a zero or pole only the remainder after whole quarter turns is turned into
+        // radians, so the result keeps its digits.
+        {"sine next to a half turn", "deg V:180,000001 sin", "180,000001 -1,74532925199607E-8", "",
+         ""},
+        {"tangent next to three quarter turns", "grad V:300,000012861483 tg",
+         "300,000012861483 -4949816,22544908", "", ""},
+        {"sine next to a half turn in cycles", "cyc V:0,4999999 sin",
+         "0,4999999 6,28318530717933E-7", "", ""},
+        // Inverse functions give whole quarter and eighth turns exactly.
+        {"arc sine of one is a whole quarter turn", "deg 1 arcsin - 9 0 =", "1 90 90 9 90 0", "",
+         ""},
+        {"arc cosine of minus one is a whole half turn",
+         "deg 1 +/- arccos - 1 8 0 =", "1 -1 180 180 1 18 180 0", "", ""},
+        {"arc sine of one in cycles", "cyc 1 arcsin - 0 , 2 5 =", "1 0,25 0,25 0 0, 0,2 0,25 0", "",
+         ""},
+        {"arc tangent of minus one in cycles",
+         "cyc 1 +/- arctg + 0 , 1 2 5 =", "1 -1 -0,125 -0,125 0 0, 0,1 0,12 0,125 0", "", ""},
     };
     for (const char* separator : {",", "."}) {
         for (const Row& row : rows) {

@@ -171,11 +171,30 @@ void TestConversion::temperatures_data() {
         {"small k is Celsius", 5, "kelvin's degree", Celsius, "5"},
         {"F to K", 32, Fahrenheit, Kelvin, "273,15"},
     };
+    struct AbsoluteZero {
+        const char* scale;
+        long double value;
+        const char* text;
+    };
+    const AbsoluteZero absoluteZeros[] = {{Kelvin, 0, "0"},
+                                          {Fahrenheit, -459.67L, "-459,67"},
+                                          {Reaumur, -218.52L, "-218,52"},
+                                          {Rankine, 0, "0"},
+                                          {Celsius, -273.15L, "-273,15"}};
     for (const std::string& separator : Separators) {
         for (const Row& row : rows) {
             QTest::addRow("%s %s", separator.c_str(), row.name)
                 << QString::fromStdString(separator) << row.value << row.source << row.target
                 << QString::fromStdString(WithSeparator(row.result, separator));
+        }
+        for (const AbsoluteZero& from : absoluteZeros) {
+            for (const AbsoluteZero& to : absoluteZeros) {
+                if (from.scale != to.scale)
+                    QTest::addRow("%s absolute zero, %s to %s", separator.c_str(), from.scale,
+                                  to.scale)
+                        << QString::fromStdString(separator) << from.value << from.scale << to.scale
+                        << QString::fromStdString(WithSeparator(to.text, separator));
+            }
         }
     }
 }
@@ -193,6 +212,11 @@ void TestConversion::temperatures() {
     QCOMPARE(QString::fromStdString(converted->line),
              QString::fromStdString(GeneralNumberText(value)) + " " + source + " = " + result +
                  " " + target);
+    // The other arrow right after takes the value back to the first.
+    std::optional<ConversionResult> back;
+    QVERIFY_THROWS_NO_EXCEPTION(back = Temperature(converted->value, Str(target), Str(source)));
+    QVERIFY(back);
+    QCOMPARE(GeneralNumberText(back->value), GeneralNumberText(value));
 }
 
 void TestConversion::temperatureRefusals_data() {

@@ -3,11 +3,13 @@
 
 #include "calc/numbertext.h"
 #include "core/conversion.h"
+#include "core/deliveredaliases.h"
 #include "core/textfile.h"
 #include "core/unitsdatabase.h"
 #include "testsupport.h"
 
 #include <QTest>
+#include <algorithm>
 #include <map>
 #include <mpfr.h>
 #include <set>
@@ -52,6 +54,22 @@ std::vector<std::string> GroupNames() {
     return Delivered.ReadGroupList();
 }
 
+std::string AsciiLowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    return lower;
+}
+
+// The keys under which a text names a unit within its group: symbols are told apart by case
+// (mm, Mm), names and unit names are not.
+std::vector<std::string> AliasKeys(std::string_view text, bool isSymbol) {
+    std::vector<std::string> keys{"=" + std::string(text)};
+    if (!isSymbol)
+        keys.push_back("~" + AsciiLowerCase(text));
+    return keys;
+}
+
 } // namespace
 
 class TestDeliveredData : public QObject {
@@ -66,6 +84,10 @@ private slots:
     void referenceConversions_data();
     void referenceConversions();
     void temperaturesWithDeliveredNames();
+    void aliasesNameDeliveredUnits();
+    void aliasesNameOneUnitOfTheirGroup();
+    void aliasesFindTheUsualUnit_data();
+    void aliasesFindTheUsualUnit();
 };
 
 void TestDeliveredData::hasTwentyThreeGroupsWithPortableNames() {
@@ -138,7 +160,7 @@ void TestDeliveredData::referenceConversions_data() {
         const char* numerator;
         const char* denominator;
     };
-    // Published exact definitions and values (CODATA 2018 where a constant is measured, the
+    // Published exact definitions and values (CODATA 2022 where a constant is measured, the
     // IERS and IAU conventional values of the sidereal day and the tropical year).
     const Row rows[] = {
         {"Length", "inch", "metre", "0.0254", "1"},
@@ -156,7 +178,7 @@ void TestDeliveredData::referenceConversions_data() {
         {"Length", "fathom", "metre", "1.8288", "1"},
         {"Length", "chain", "metre", "20.1168", "1"},
         {"Length", "furlong", "metre", "201.168", "1"},
-        {"Length", "Bohr radius", "angstrom", "0.529177210903", "1"},
+        {"Length", "Bohr radius", "angstrom", "0.529177210544", "1"},
         {"Area", "acre", "square metre", "4046.8564224", "1"},
         {"Area", "hectare", "square metre", "10000", "1"},
         {"Area", "square mile", "square kilometre", "2.589988110336", "1"},
@@ -189,8 +211,8 @@ void TestDeliveredData::referenceConversions_data() {
         {"Mass", "slug", "kilogram", "4.4482216152605", "0.3048"},
         {"Mass", "kilopound (mass)", "kilogram", "453.59237", "1"},
         {"Mass", "carat (metric)", "milligram", "200", "1"},
-        {"Mass", "dalton", "kilogram", "1.66053906660e-27", "1"},
-        {"Mass", "electron mass", "dalton", "9.1093837015e-31", "1.66053906660e-27"},
+        {"Mass", "dalton", "kilogram", "1.66053906892e-27", "1"},
+        {"Mass", "electron mass", "dalton", "9.1093837139e-31", "1.66053906892e-27"},
         {"Time", "day", "second", "86400", "1"},
         {"Time", "year (Julian)", "second", "31557600", "1"},
         {"Time", "year (Gregorian)", "day", "365.2425", "1"},
@@ -232,7 +254,7 @@ void TestDeliveredData::referenceConversions_data() {
         {"Energy", "Calorie (food)", "joule", "4184", "1"},
         {"Energy", "kilopond metre", "joule", "9.80665", "1"},
         {"Energy", "ton of TNT", "gigajoule", "4.184", "1"},
-        {"Energy", "hartree", "electronvolt", "4.3597447222071e-18", "1.602176634e-19"},
+        {"Energy", "hartree", "electronvolt", "4.3597447222060e-18", "1.602176634e-19"},
         {"Power", "horsepower (mechanical)", "watt", "745.69987158227022", "1"},
         {"Power", "horsepower (metric)", "watt", "735.49875", "1"},
         {"Power", "horsepower (boiler)", "watt", "9809.5", "1"},
@@ -261,6 +283,27 @@ void TestDeliveredData::referenceConversions_data() {
         {"Electric charge", "statcoulomb", "coulomb", "1", "2997924580"},
         {"Illuminance", "foot-candle", "lux", "1", "0.09290304"},
         {"Illuminance", "phot", "lux", "10000", "1"},
+        {"Data size", "kilobyte (JEDEC, 1024 bytes)", "byte", "1024", "1"},
+        {"Data size", "terabyte (JEDEC, 1024^4 bytes)", "terabyte", "1.099511627776", "1"},
+        {"Speed", "speed of sound (ISA sea level)", "metre per second", "340.294", "1"},
+        {"Mass", "solar mass (nominal)", "kilogram", "1.3271244e20", "6.67430e-11"},
+        {"Mass", "Jupiter mass (nominal)", "Earth mass (nominal)", "1.2668653e17", "3.986004e14"},
+        {"Mass", "electronvolt/c^2", "kilogram", "1.602176634e-19", "89875517873681764"},
+        {"Mass", "tola", "gram", "11.6638038", "1"},
+        {"Mass", "tael (Hong Kong)", "gram", "604.78982", "16"},
+        {"Mass", "jin (China)", "gram", "500", "1"},
+        {"Area", "tsubo", "square metre", "400", "121"},
+        {"Area", "mu (China)", "hectare", "1", "15"},
+        {"Area", "rai", "square metre", "1600", "1"},
+        {"Time", "month (synodic)", "day", "29.530589", "1"},
+        {"Time", "year (sidereal)", "day", "365.256363", "1"},
+        {"Volume", "fluid ounce (US food labelling)", "millilitre", "30", "1"},
+        {"Volume", "barrel (US beer)", "gallon (US)", "31", "1"},
+        {"Energy", "British thermal unit (59 deg F)", "joule", "1054.804", "1"},
+        {"Energy", "calorie (15 deg C)", "joule", "4.1858", "1"},
+        {"Energy", "barrel of oil equivalent", "British thermal unit (IT)", "5800000", "1"},
+        {"Volume flow", "acre-foot per year (Julian)", "cubic metre per second", "1233.48183754752",
+         "31557600"},
     };
     for (const char* separator : {",", "."}) {
         for (const Row& row : rows) {
@@ -299,6 +342,86 @@ void TestDeliveredData::temperaturesWithDeliveredNames() {
     const auto boiling = Convert({100, "", "", units.front().name, "Fahrenheit's degree", true});
     QVERIFY(boiling);
     QCOMPARE(boiling->line, "100 " + units.front().name + " = 212 Fahrenheit's degree");
+}
+
+void TestDeliveredData::aliasesNameDeliveredUnits() {
+    const std::vector<std::string> groups = GroupNames();
+    for (const UnitAlias& alias : DeliveredAliases()) {
+        const std::string group(alias.group);
+        QVERIFY2(std::find(groups.begin(), groups.end(), group) != groups.end(), group.c_str());
+        QVERIFY2(FindUnit(group, std::string(alias.unit)),
+                 (group + ": " + std::string(alias.unit)).c_str());
+        QVERIFY(!alias.alias.empty());
+    }
+}
+
+void TestDeliveredData::aliasesNameOneUnitOfTheirGroup() {
+    std::map<std::pair<std::string, std::string>, std::string> owners; // (group, key): unit
+    for (const std::string& group : GroupNames()) {
+        for (const Unit& unit : GroupUnits(group)) {
+            for (const std::string& key : AliasKeys(unit.name, false))
+                owners.emplace(std::pair(group, key), unit.name);
+        }
+    }
+    for (const UnitAlias& alias : DeliveredAliases()) {
+        for (const std::string& key : AliasKeys(alias.alias, alias.kind == AliasKind::Symbol)) {
+            const auto owner =
+                owners.emplace(std::pair(std::string(alias.group), key), alias.unit).first;
+            QVERIFY2(owner->second == alias.unit,
+                     (std::string(alias.group) + ": " + std::string(alias.alias) + " names " +
+                      owner->second + " and " + std::string(alias.unit))
+                         .c_str());
+        }
+    }
+}
+
+void TestDeliveredData::aliasesFindTheUsualUnit_data() {
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("alias");
+    QTest::addColumn<QString>("unit");
+    struct Row {
+        const char* group;
+        const char* alias;
+        const char* unit;
+    };
+    const Row rows[] = {
+        {"Length", "yd", "yard"},
+        {"Length", "meter", "metre"},
+        {"Length", "feet", "foot"},
+        {"Length", "mm", "millimetre"},
+        {"Length", "Mm", "megametre"},
+        {"Length", "um", "micrometre"},
+        {"Length", "kilometers", "kilometre"},
+        {"Area", "m²", "square metre"},
+        {"Area", "m^2", "square metre"},
+        {"Pressure", "psi", "pound-force per square inch"},
+        {"Temperature", "°F", "Fahrenheit's degree"},
+        {"Temperature", "degF", "Fahrenheit's degree"},
+        {"Temperature", "F", "Fahrenheit's degree"},
+        {"Temperature", "C", "Celsius' degree"},
+        {"Electric charge", "C", "coulomb"},
+        {"Energy", "kWh", "kilowatt-hour"},
+        {"Power", "mW", "milliwatt"},
+        {"Power", "MW", "megawatt"},
+        {"Data size", "kB", "kilobyte"},
+        {"Data size", "KB", "kilobyte (JEDEC, 1024 bytes)"},
+        {"Data size", "MB", "megabyte"},
+        {"Torque", "N·m", "newton metre"},
+    };
+    for (const Row& row : rows)
+        QTest::addRow("%s in %s", row.alias, row.group) << row.group << row.alias << row.unit;
+}
+
+void TestDeliveredData::aliasesFindTheUsualUnit() {
+    QFETCH(QString, group);
+    QFETCH(QString, alias);
+    QFETCH(QString, unit);
+    const auto aliases = DeliveredAliases();
+    const auto found = std::find_if(aliases.begin(), aliases.end(), [&](const UnitAlias& entry) {
+        return entry.group == Str(group) && entry.alias == Str(alias);
+    });
+    QVERIFY2(found != aliases.end(), "no such alias");
+    QCOMPARE(std::string(found->unit), Str(unit));
 }
 
 QTEST_APPLESS_MAIN(TestDeliveredData)

@@ -11,6 +11,16 @@ cmake --install "$build" --prefix "$tmp/prefix" > /dev/null
 desktop-file-validate "$tmp/prefix/share/applications/org.quorvel.Quorvel.desktop"
 appstreamcli validate --no-net "$tmp/prefix/share/metainfo/org.quorvel.Quorvel.metainfo.xml"
 
+# The package's documentation: the licence terms and the changelog, whose newest entry is the
+# release the metainfo announces.
+doc="$tmp/prefix/share/doc/quorvel"
+grep -q "^License: GPL-3.0-or-later" "$doc/copyright" || fail "no copyright file naming the licence"
+released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' \
+           "$tmp/prefix/share/metainfo/org.quorvel.Quorvel.metainfo.xml")
+newest=$(zcat "$doc/changelog.gz" | head -1)
+[[ -n $released && $newest == "quorvel ($released) "* ]] ||
+    fail "the changelog's newest entry ($newest) is not the release ($released)"
+
 # The installation must work wherever it lands: start it from another prefix than it was
 # installed to.
 mv "$tmp/prefix" "$tmp/moved"

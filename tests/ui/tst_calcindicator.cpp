@@ -144,12 +144,13 @@ void TestCalcIndicator::everyTextFitsTheWidth_data() {
     QTest::addColumn<int>("pixelSize");
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("shrinks"); // whether the widest text needs a smaller font
+    QTest::addColumn<bool>("shrinks"); // whether the text needs a smaller font
     QTest::addRow("negative exponent 123") << 24 << 300 << "-1,5E123" << true;
     QTest::addRow("negative 1E20") << 24 << 300 << "-1E20" << true;
     QTest::addRow("negative exponent -4000") << 24 << 300 << "-1,5E-4000" << true;
     QTest::addRow("negative exponent 4900") << 24 << 300 << "-1E4900" << true;
-    QTest::addRow("widest fixed text") << 24 << 300 << "-888888888888888,888" << true;
+    QTest::addRow("widest fixed text") << 24 << 240 << "-888888888888888,888" << true;
+    QTest::addRow("everyday number keeps the font") << 24 << 300 << "-12,5" << false;
     QTest::addRow("large font, narrow display") << 60 << 200 << "-1,5E-4000" << true;
     QTest::addRow("room enough") << 10 << 400 << "-1,5E-4000" << false;
 }

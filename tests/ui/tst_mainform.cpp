@@ -6,6 +6,7 @@
 #include "ui/Application.h"
 #include "ui/Hints.h"
 #include "ui/MainForm.h"
+#include "widgets/elidedlabel.h"
 #include "widgets/groupbutton.h"
 #include "widgets/qzcalcindicator.h"
 
@@ -102,7 +103,7 @@ private:
         return child;
     }
     QString Display() { return Find<TQZCalcIndicator>("MainInd")->DisplayedText(); }
-    QString Line() { return Find<QLabel>("stLine")->text(); }
+    QString Line() { return Find<TElidedLabel>("stLine")->FullText(); }
     void Select(QComboBox* box, const QString& unit) { box->setCurrentIndex(box->findText(unit)); }
     void Paste(const QString& text) {
         QGuiApplication::clipboard()->setText(text);

@@ -1,0 +1,30 @@
+#pragma once
+
+// Windows placed in fixed pixels keep the design they were drawn with at the default font (whose
+// lines of text are 14 pixels apart) and grow with a larger font or a higher font resolution:
+// every designed length is multiplied by how much further apart the lines of the window's font
+// are. A smaller font never shrinks the design.
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+namespace quorvel {
+
+class TDesignScale {
+public:
+    explicit TDesignScale(const QFont& font);
+
+    qreal Factor() const { return factor_; }
+    int operator()(int length) const;
+    QSize operator()(const QSize& size) const;
+    // Edges are scaled, so that neighbouring rectangles stay neighbours.
+    QRect operator()(const QRect& rect) const;
+    // The font at a designed pixel size, grown likewise.
+    QFont PixelFont(const QFont& base, int designedPixels, bool bold = false) const;
+
+private:
+    qreal factor_;
+};
+
+} // namespace quorvel

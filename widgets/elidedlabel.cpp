@@ -1,0 +1,39 @@
+#include "widgets/elidedlabel.h"
+
+#include "widgets/accessibility.h"
+
+#include <QEvent>
+
+namespace quorvel {
+
+TElidedLabel::TElidedLabel(QWidget* parent) : QLabel(parent) {
+    SetAccessibleFace(this, {QAccessible::StaticText, [this] { return fullText_; }, {}, {}, {}});
+}
+
+void TElidedLabel::SetFullText(const QString& text) {
+    if (text == fullText_)
+        return;
+    fullText_ = text;
+    ShowText();
+    NotifyFaceChanged(this);
+}
+
+void TElidedLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    ShowText();
+}
+
+void TElidedLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        ShowText();
+}
+
+void TElidedLabel::ShowText() {
+    const int room = contentsRect().width() - 2 * margin() - std::max(indent(), 0);
+    const QString shown = fontMetrics().elidedText(fullText_, Qt::ElideRight, std::max(room, 0));
+    setText(shown);
+    setToolTip(shown == fullText_ ? QString() : fullText_);
+}
+
+} // namespace quorvel
