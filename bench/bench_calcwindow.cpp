@@ -3,12 +3,12 @@
 // as the counter median_us (the mean that Google Benchmark shows counts the rare slow press in).
 // A second run also paints the display before the clock stops.
 
-#include "ui/Application.h"
 #include "ui/Calc.h"
 #include "ui/Hints.h"
 #include "ui/Input.h"
 #include "ui/MainForm.h"
 #include "widgets/qzcalcindicator.h"
+#include "windowbenchmark.h"
 
 #include <QKeyEvent>
 #include <QPlainTextDocumentLayout>
@@ -89,11 +89,4 @@ BENCHMARK(BM_KeyPressToDisplayPainted)->Iterations(10000)->Unit(benchmark::kMicr
 
 } // namespace
 
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TQuorvelApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUORVEL_WINDOW_BENCHMARK_MAIN()

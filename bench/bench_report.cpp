@@ -4,6 +4,7 @@
 #include "ui/Hints.h"
 #include "ui/MainForm.h"
 #include "ui/Report.h"
+#include "windowbenchmark.h"
 
 #include <QApplication>
 #include <QDir>
@@ -91,12 +92,4 @@ BENCHMARK(BM_OpenReportOf100000)
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUORVEL_WINDOW_BENCHMARK_MAIN()

@@ -22,6 +22,12 @@ std::string_view TextBeforeEndOfFile(std::string_view bytes) {
     return bytes.substr(0, bytes.find(EndOfFile));
 }
 
+bool IsWindows1252Text(std::string_view bytes) {
+    return !IsValidUtf8(TextBeforeEndOfFile(bytes));
+}
+
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
@@ -40,8 +46,6 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at text[i]; returns its length, or 0 when it is not valid UTF-8
-// (overlong forms, surrogates and code points past U+10FFFF included).
 size_t DecodeUtf8(std::string_view text, size_t i, char32_t& c) {
     const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
@@ -70,12 +74,6 @@ size_t DecodeUtf8(std::string_view text, size_t i, char32_t& c) {
         return 0;
     return length;
 }
-
-bool IsWindows1252Text(std::string_view bytes) {
-    return !IsValidUtf8(TextBeforeEndOfFile(bytes));
-}
-
-} // namespace
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
     bytes = TextBeforeEndOfFile(bytes);

@@ -22,6 +22,10 @@ namespace quorvel {
 std::vector<std::string> SplitLines(std::string_view bytes);
 
 bool IsValidUtf8(std::string_view bytes);
+// Decodes one UTF-8 sequence at text[i]; returns its length, or 0 when it is not valid UTF-8
+// (overlong forms, surrogates and code points past U+10FFFF included).
+size_t DecodeUtf8(std::string_view text, size_t i, char32_t& c);
+void AppendUtf8(std::string& out, char32_t c);
 std::string Windows1252ToUtf8(std::string_view bytes);
 // False when some character has no Windows-1252 byte.
 bool Utf8ToWindows1252(std::string_view text, std::string& bytes);

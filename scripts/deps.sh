@@ -6,6 +6,8 @@ TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales desktop-file-util
                cups printer-driver-cups-pdf poppler-utils qt6-base-private-dev)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# bench/startup.sh: a virtual display, and a timer of whole commands for the command line.
+BENCH_PACKAGES=(xvfb xauth hyperfine)
 # Making the Debian package: dpkg-shlibdeps finds the dependencies.
 PACKAGE_PACKAGES=(dpkg-dev)
 

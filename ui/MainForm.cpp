@@ -8,6 +8,7 @@
 #include "ui/Clipboard.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
+#include "ui/UnitSearch.h"
 #include "widgets/accessibility.h"
 #include "widgets/colours.h"
 #include "widgets/designscale.h"
@@ -109,7 +110,10 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
     columns->setContentsMargins(4, 4, 4, 2);
     columns->addWidget(CreateGroupPanel());
     auto* right = new QVBoxLayout;
-    right->addWidget(CreateToolBar());
+    auto* top = new QHBoxLayout;
+    top->addWidget(CreateToolBar());
+    top->addWidget(search_ = new TUnitSearch(*this, database_, errorHint_, DeliveredAliases()), 1);
+    right->addLayout(top);
     right->addWidget(CreateValuePanel());
     right->addWidget(CreateConversionPanel(), 1);
     columns->addLayout(right, 1);
@@ -380,8 +384,8 @@ void TMForm::CreateStatusBar() {
 }
 
 void TMForm::SetTabOrder() {
-    QList<QWidget*> order = {pnOut_, bbCalc_, speedButton2_, cb1_,
-                             bbUp_,  bbDown_, speedButton3_, cb2_};
+    QList<QWidget*> order = {search_, pnOut_,  bbCalc_,       speedButton2_, cb1_,
+                             bbUp_,   bbDown_, speedButton3_, cb2_};
     for (QPushButton* button : ab_)
         order.append(button);
     for (qsizetype k = 1; k < order.size(); ++k)
@@ -474,13 +478,31 @@ void TMForm::ShowDatabaseMissing(const EFileError& error) {
 }
 
 void TMForm::ab1Click(TGroupButton* sender) {
-    const QString name = sender->GroupName();
-    // The loaded group's button stays pressed. Not an exclusive button group: that would take
-    // the buttons out of the Tab order but for the pressed one.
-    for (int k = 0; k < GroupSlotCount; ++k) {
-        ab_[k]->setChecked(ab_[k] == sender);
-        mi_[k]->setChecked(ab_[k] == sender);
+    MarkLoadedSlot(sender);
+    LoadUnits(sender->GroupName());
+}
+
+void TMForm::LoadGroup(const QString& name) {
+    const auto slot = std::find_if(
+        ab_.begin(), ab_.end(), [&](TGroupButton* button) { return button->GroupName() == name; });
+    if (slot != ab_.end()) {
+        ab1Click(*slot);
+        return;
     }
+    MarkLoadedSlot(nullptr);
+    LoadUnits(name);
+}
+
+// The loaded group's button stays pressed (none for a group past the slots). Not an exclusive
+// button group: that would take the buttons out of the Tab order but for the pressed one.
+void TMForm::MarkLoadedSlot(TGroupButton* loaded) {
+    for (int k = 0; k < GroupSlotCount; ++k) {
+        ab_[k]->setChecked(ab_[k] == loaded);
+        mi_[k]->setChecked(ab_[k] == loaded);
+    }
+}
+
+void TMForm::LoadUnits(const QString& name) {
     cb1_->clear();
     cb2_->clear();
     factorList_.clear();
@@ -551,14 +573,17 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
         errorHint_.ShowErrorHint(pnOut_, QString::fromStdString(refusal.what()));
         return;
     }
-    if (!result)
-        return;
+    if (result)
+        ShowConversion(*result);
+}
+
+void TMForm::ShowConversion(const ConversionResult& result) {
     try {
-        SetCurrentValue(result->value);
+        SetCurrentValue(result.value);
     } catch (const EConvertError&) {
         return; // a value the display cannot take back converts nothing
     }
-    const QString line = Q(result->line);
+    const QString line = Q(result.line);
     lineLabel_->SetFullText(line);
     statusBar()->setToolTip(line);
     if (report_)

@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window: 23 group buttons, the value being converted, the two unit pickers with the
-// arrow buttons that convert between them, and the status bar with the last conversion.
+// arrow buttons that convert between them, the status bar with the last conversion, and the
+// field that finds units and runs typed conversions (ui/UnitSearch.h).
 
 #include "core/unitsdatabase.h"
 
@@ -28,6 +29,8 @@ class TErrorHintWindow;
 class TGroupButton;
 class TElidedLabel;
 class TQZCalcIndicator;
+class TUnitSearch;
+struct ConversionResult;
 enum class Picture;
 
 // The windows the main window opens. The program's owner provides those that exist; the
@@ -75,6 +78,11 @@ public:
     void ab1Click(TGroupButton* sender);
     // Menu item k acts as group button k.
     void mi1Click(QAction* sender);
+    // Loads a group by name as its button does; a group past the 23rd slot, which has no
+    // button, loads too.
+    void LoadGroup(const QString& name);
+    // Shows a conversion as the arrows show theirs: the value, the status bar, the report.
+    void ShowConversion(const ConversionResult& result);
     void bbUpClick();
     void bbDownClick();
     void miCopyClick();
@@ -107,6 +115,9 @@ private:
     void ShowDatabaseMissing(const EFileError& error);
     // The loaded group's name, in the status bar too.
     void ShowGroupName(const QString& name);
+    void MarkLoadedSlot(TGroupButton* loaded);
+    // Fills the pickers, the factors and the units list from the group's files.
+    void LoadUnits(const QString& name);
     // The value's colour, from the palette: navy, or a lighter navy on a dark panel.
     void ApplyColours();
     void Convert(QComboBox* source, QComboBox* target);
@@ -125,6 +136,7 @@ private:
     int listTarget_ = 1;
     bool shown_ = false;
 
+    TUnitSearch* search_ = nullptr;
     std::array<TGroupButton*, GroupSlotCount> ab_{};
     std::array<QAction*, GroupSlotCount> mi_{};
     QScrollArea* groupPanel_ = nullptr;

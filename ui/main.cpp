@@ -1,8 +1,12 @@
 #include "ui/Application.h"
+#include "ui/CommandLine.h"
 #include "ui/Program.h"
 #include "widgets/icons.h"
 
 int main(int argc, char* argv[]) {
+    // The command line decides first: what it prints needs no GUI application and no display.
+    if (const std::optional<int> status = quorvel::RunCommandLine(argc, argv))
+        return *status;
     quorvel::TQuorvelApplication application(argc, argv);
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName("org.quorvel.Quorvel");

@@ -46,3 +46,21 @@ echo "second start: $second"
 [[ $second == "groups=23 named=23 first-unit=my own metre folder=$work" ]] ||
     fail "the user's edit did not survive"
 cmp "$tmp/moved/share/quorvel/Help.qch" "$work/Help.qch" || fail "the manual was not renewed"
+
+# The manual page is installed, compressed.
+gzip -t "$tmp/moved/share/man/man1/quorvel.1.gz" || fail "no manual page"
+
+# The command line, started in another folder: the user's own database by default, a relative
+# --database taken from that folder, and no manual copied for it.
+mkdir -p "$tmp/elsewhere/mine"
+cp -R "$delivered" "$tmp/elsewhere/mine/Files"
+cli() {
+    (cd "$tmp/elsewhere" && env -i HOME="$tmp/home" PATH=/usr/bin:/bin LC_ALL=C \
+        "$tmp/moved/bin/quorvel" "$@")
+}
+rm "$work/Help.qch"
+[[ $(cli --list Length | sed -n 1p) == "my own metre" ]] || fail "not the user's database"
+[[ $(cli --database mine/Files --list Length | sed -n 1p | cut -f1) == metre ]] ||
+    fail "a relative --database was not taken from the folder the user is in"
+[[ $(cli -c 12 in cm) == "12 inch = 30.48 centimetre" ]] || fail "no conversion line"
+[ ! -e "$work/Help.qch" ] || fail "the command line copied the manual"

@@ -18,6 +18,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextDocumentLayout>
 #include <QPushButton>
 #include <QScrollArea>
@@ -87,6 +89,11 @@ private slots:
     void darkPaletteKeepsTheValueReadable();
     void unitListScrollsAfterTwentyRows();
     void screenReadersHearLabelsValuesAndAlerts();
+    void typedConversionIsTheArrowsConversion_data();
+    void typedConversionIsTheArrowsConversion();
+    void searchChoosesAUnitOfAnyGroup_data();
+    void searchChoosesAUnitOfAnyGroup();
+    void searchFieldKeys();
 
 private:
     TMForm& Open();
@@ -108,6 +115,13 @@ private:
     void Paste(const QString& text) {
         QGuiApplication::clipboard()->setText(text);
         form_->miPasteClick();
+    }
+    // Types into the search field, as after Ctrl+F.
+    QLineEdit* Search(const QString& text) {
+        auto* field = Find<QLineEdit>("edSearch");
+        QTest::keyClick(form_.get(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClicks(field, text);
+        return field;
     }
 
     std::optional<QTemporaryDir> dir_;
@@ -414,7 +428,7 @@ void TestMainForm::tabReachesEveryControl() {
             reached.insert(focus->objectName());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    for (const char* name : {"cb1", "cb2", "bbUp", "bbDown", "ab1", "ab23"})
+    for (const char* name : {"cb1", "cb2", "bbUp", "bbDown", "ab1", "ab23", "edSearch"})
         QVERIFY2(reached.contains(name), name);
     QVERIFY(!reached.contains("pnGroups")); // the column's frame is no stop of its own
 }
@@ -583,6 +597,127 @@ void TestMainForm::screenReadersHearLabelsValuesAndAlerts() {
     form.bbDownClick();
     QCOMPARE(accessible(hint_.get())->role(), QAccessible::AlertMessage);
     QCOMPARE(accessible(hint_.get())->text(QAccessible::Name), hint_->windowTitle());
+}
+
+void TestMainForm::typedConversionIsTheArrowsConversion_data() {
+    QTest::addColumn<QString>("value"); // the value at hand before
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line"); // "" when nothing converts
+    QTest::addColumn<QString>("hint");
+    QTest::addRow("symbols") << "0"
+                             << "12 in ft"
+                             << "12 inch = 1 foot"
+                             << "";
+    QTest::addRow("names of another group")
+        << "0"
+        << "100 Fahrenheit's degree to Celsius' degree"
+        << "100 Fahrenheit's degree = 37.7777777777778 Celsius' degree"
+        << "";
+    QTest::addRow("no number: the value at hand") << "2"
+                                                  << "foot inch"
+                                                  << "2 foot = 24 inch"
+                                                  << "";
+    QTest::addRow("a sum") << "0"
+                           << "5 foot 10 inch to metre"
+                           << "5 foot 10 inch = 1.778 metre"
+                           << "";
+    QTest::addRow("below absolute zero")
+        << "0"
+        << "-300 Celsius' degree to Kelvin's degree"
+        << ""
+        << "The temperature in Celsius' degrees cannot be lower than  -273.15 !";
+    QTest::addRow("not understood") << "7"
+                                    << "12 cubits to metre"
+                                    << ""
+                                    << "'cubits' is not a unit of Length";
+}
+
+// The sentence runs the down arrow: the same line as the arrow with the same pickers and value.
+void TestMainForm::typedConversionIsTheArrowsConversion() {
+    QFETCH(QString, value);
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    QFETCH(QString, hint);
+    WriteStandardGroups();
+    WriteGroup("Length", {"metre", "inch", "foot"}, {"1", "0.0254", "0.3048"});
+    TMForm& form = Open();
+    Paste(value);
+    QTest::keyClick(Search(text), Qt::Key_Return);
+    QCOMPARE(Line(), line);
+    QCOMPARE(report_->toPlainText(), line);
+    QCOMPARE(hint_->isVisible() ? hint_->windowTitle() : QString(), hint);
+    if (line.isEmpty() || text.contains(" to metre"))
+        return; // nothing converted, or a sum, which no arrow makes
+    QCOMPARE(Display(), QString::fromStdString(GeneralNumberText(form.CurrentValue())));
+    const QString typedNumber = text.section(' ', 0, 0);
+    Paste(typedNumber.front().isDigit() ? typedNumber : value);
+    form.bbDownClick();
+    QCOMPARE(report_->toPlainText(), line + "\n" + line);
+}
+
+void TestMainForm::searchChoosesAUnitOfAnyGroup_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("keys"); // Enter, Shift+Enter, or Down then Enter
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("lower");
+    const int down = -1;
+    QTest::addRow("name start, upper") << "pound" << int(Qt::NoModifier) << "Mass"
+                                       << "pound (avoirdupois)"
+                                       << "kilogram";
+    QTest::addRow("symbol, lower") << "in" << int(Qt::ShiftModifier) << "Length"
+                                   << "metre"
+                                   << "inch";
+    QTest::addRow("any case") << "KELVIN" << int(Qt::NoModifier) << "Temperature"
+                              << "Kelvin's degree"
+                              << "Celsius' degree";
+    QTest::addRow("past the 23rd slot") << "inch" << down << "Far away"
+                                        << "inch of water"
+                                        << "inch of water";
+}
+
+void TestMainForm::searchChoosesAUnitOfAnyGroup() {
+    QFETCH(QString, text);
+    QFETCH(int, keys);
+    QFETCH(QString, group);
+    QFETCH(QString, upper);
+    QFETCH(QString, lower);
+    WriteStandardGroups();
+    QStringList groups{"Length", "Temperature", "Mass"};
+    groups << Numbered("G", 20) << "Far away";
+    WriteLines(Dir("Groups.ung"), groups);
+    WriteGroup("Far away", {"inch of water"}, {"249.08891"});
+    TMForm& form = Open();
+    hint_->hide();
+    QLineEdit* field = Search(text);
+    if (keys < 0)
+        QTest::keyClick(field, Qt::Key_Down);
+    QTest::keyClick(field, Qt::Key_Return, Qt::KeyboardModifier(std::max(keys, 0)));
+    QCOMPARE(form.GroupName(), group);
+    QCOMPARE(Find<QLabel>("stGroup")->text(), group);
+    QCOMPARE(Find<QComboBox>("cb1")->currentText(), upper);
+    QCOMPARE(Find<QComboBox>("cb2")->currentText(), lower);
+    QCOMPARE(Find<QPushButton>("ab1")->isChecked(), group == "Length");
+    QCOMPARE(Line(), QString()); // choosing converts nothing
+}
+
+void TestMainForm::searchFieldKeys() {
+    WriteStandardGroups();
+    TMForm& form = Open();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* cb2 = Find<QComboBox>("cb2");
+    cb2->setFocus();
+    QLineEdit* field = Search("12 in ft");
+    QVERIFY(field->hasFocus());
+    QVERIFY(!field->accessibleName().isEmpty());
+    QCOMPARE(Find<QLabel>("stAnswer")->text(), QString("= 1 ft")); // before Enter
+    QVERIFY(Find<QWidget>("pnFound")->isVisible());
+    QCOMPARE(Display(), QString("0"));
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(cb2->hasFocus());
+    QVERIFY(!Find<QWidget>("pnFound")->isVisible());
+    QCOMPARE(Line(), QString());
 }
 
 QTEST_MAIN(TestMainForm)

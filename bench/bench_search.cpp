@@ -1,0 +1,111 @@
+// Finding units and typed conversions over the whole delivered database. Every search and every
+// conversion is timed on its own; the median is reported as the counter median_us.
+//   - what the search field does per keystroke: try the text as a sentence, then find units;
+//   - a typed conversion in the core, from text to conversion line;
+//   - a typed conversion in the main window, offscreen: Enter in the field to the status line;
+//   - reading the index, which the field does after it takes the focus.
+
+#include "core/sentence.h"
+#include "core/unitsearch.h"
+#include "ui/Hints.h"
+#include "ui/MainForm.h"
+#include "windowbenchmark.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextDocumentLayout>
+#include <QTextDocument>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <functional>
+
+using namespace quorvel;
+
+namespace {
+
+const UnitsDatabase Delivered(QUORVEL_DATA_DIR "/Files");
+
+// What users type, a keystroke at a time: every prefix of these texts.
+std::vector<std::string> Keystrokes() {
+    std::vector<std::string> typed;
+    for (const std::string word : {"yard", "meter", "psi", "°F", "kWh", "m²", "kilogram",
+                                   "pound-force per square inch", "Fahrenheit", "12 in cm"}) {
+        for (size_t k = 1; k <= word.size(); ++k) {
+            if ((static_cast<unsigned char>(word[k - 1]) & 0xC0) != 0xC0) // whole characters
+                typed.push_back(word.substr(0, k));
+        }
+    }
+    return typed;
+}
+
+// Runs `step` once per iteration and reports the median of the times it took.
+void TimeEach(benchmark::State& state, const std::function<void(size_t)>& step) {
+    std::vector<double> micros;
+    micros.reserve(state.max_iterations);
+    size_t k = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        step(k++);
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::nth_element(micros.begin(), micros.begin() + micros.size() / 2, micros.end());
+    state.counters["median_us"] = micros[micros.size() / 2];
+}
+
+void BM_SearchPerKeystroke(benchmark::State& state) {
+    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    const std::vector<std::string> typed = Keystrokes();
+    TimeEach(state, [&](size_t k) {
+        const std::string& text = typed[k % typed.size()];
+        try {
+            benchmark::DoNotOptimize(ReadSentence(index, text));
+        } catch (const ESentenceError&) {
+            benchmark::DoNotOptimize(index.Find(text));
+        }
+    });
+}
+BENCHMARK(BM_SearchPerKeystroke)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+
+void BM_TypedConversion(benchmark::State& state) {
+    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    const std::string sentences[] = {"12 in to cm", "100 °F → °C", "5 ft 10 in to cm"};
+    TimeEach(state, [&](size_t k) {
+        benchmark::DoNotOptimize(ConvertSentence(ReadSentence(index, sentences[k % 3]), 1));
+    });
+}
+BENCHMARK(BM_TypedConversion)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+
+void BM_TypedConversionInWindow(benchmark::State& state) {
+    TErrorHintWindow hint;
+    QTextDocument report;
+    report.setDocumentLayout(new QPlainTextDocumentLayout(&report));
+    TMForm form(Delivered, &report, hint);
+    form.show();
+    QCoreApplication::processEvents();
+    auto* field = form.findChild<QLineEdit*>("edSearch");
+    auto* line = form.findChild<QLabel*>("stLine");
+    field->setFocus();
+    field->setText("12 in cm");
+    TimeEach(state, [&](size_t) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QCoreApplication::sendEvent(field, &press);
+        benchmark::DoNotOptimize(line->text().size());
+    });
+    report.clear(); // the report grows by a line per conversion
+}
+BENCHMARK(BM_TypedConversionInWindow)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadIndex(benchmark::State& state) {
+    TimeEach(state, [](size_t) {
+        benchmark::DoNotOptimize(UnitIndex::Read(Delivered, DeliveredAliases()));
+    });
+}
+BENCHMARK(BM_ReadIndex)->Iterations(200)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+QUORVEL_WINDOW_BENCHMARK_MAIN()

@@ -1,0 +1,19 @@
+#pragma once
+
+// The main() of a benchmark of windows: offscreen unless a platform is set, with the program's
+// own application object.
+
+#include "ui/Application.h"
+
+#include <benchmark/benchmark.h>
+
+#define QUORVEL_WINDOW_BENCHMARK_MAIN()                                                            \
+    int main(int argc, char* argv[]) {                                                             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        quorvel::TQuorvelApplication application(argc, argv);                                      \
+        benchmark::Initialize(&argc, argv);                                                        \
+        benchmark::RunSpecifiedBenchmarks();                                                       \
+        benchmark::Shutdown();                                                                     \
+        return 0;                                                                                  \
+    }

@@ -1,0 +1,64 @@
+#pragma once
+
+// Typed conversions: a sentence such as "12 in to cm", "100 °F → °C", "3,5 kWh = ? J" or
+// "5 ft 10 in to cm" read into a group, the units and values to convert from and the unit to
+// convert to. The conversion itself is Convert's, part by part.
+
+#include "calc/errors.h"
+#include "core/conversion.h"
+#include "core/unitsearch.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+// A sentence that cannot be read; the message names the part that was not understood.
+class ESentenceError : public Error {
+public:
+    using Error::Error;
+};
+
+struct SentenceUnit {
+    size_t position = 0; // the unit's line in its group's files
+    std::string name;
+    std::string factor;
+};
+
+struct SentencePart {
+    std::optional<long double> value; // none: the value at hand
+    SentenceUnit unit;
+};
+
+struct Sentence {
+    std::string group;
+    std::vector<SentencePart> parts; // one, or several to add up ("5 ft 10 in")
+    SentenceUnit target;
+    std::string sourceText; // the source as typed: "5 ft 10 in"
+    std::string targetText; // the target as typed: "cm"
+
+    bool IsSum() const { return parts.size() > 1; }
+};
+
+// Reads a sentence: an optional number, a unit, optionally further numbers with units to add,
+// optionally "to", "in", "into", "as", "=", "→" or "->" (and "?"), then the target unit. Both
+// units must be of one group; where the names fit several groups, the closest spelling
+// decides, then `preferredGroup` (the loaded one), else the sentence is ambiguous. A symbol
+// typed in another case counts only when it names one unit of that group. Throws
+// ESentenceError.
+Sentence ReadSentence(const UnitIndex& index, std::string_view text,
+                      std::optional<size_t> preferredGroup = std::nullopt);
+
+// A number as typed in a sentence: the locale's decimal separator, its thousands separator in
+// groups of three, and "." for "," (or "," for ".") where the text has no other reading.
+std::optional<long double> ReadTypedNumber(std::string_view text);
+
+// The sentence converted by Convert: for one part its result and line; for a sum each part
+// converted to the target and added, with the line "<source as typed> = <sum> <target>". A
+// missing number is `valueAtHand`. Nothing when a conversion converts nothing or the sum
+// overflows; throws ETemperatureBound as Convert does.
+std::optional<ConversionResult> ConvertSentence(const Sentence& sentence, long double valueAtHand);
+
+} // namespace quorvel

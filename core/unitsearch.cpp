@@ -1,0 +1,272 @@
+#include "core/unitsearch.h"
+
+#include "core/textfile.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace quorvel {
+
+namespace {
+
+// One code point of a UTF-8 text and its length in bytes; a byte that starts no valid sequence
+// stands for itself.
+std::pair<char32_t, size_t> DecodeAt(std::string_view text, size_t i) {
+    char32_t code;
+    const size_t length = DecodeUtf8(text, i, code);
+    return length == 0 ? std::pair{char32_t(static_cast<unsigned char>(text[i])), size_t(1)}
+                       : std::pair{code, length};
+}
+
+bool IsSpace(char32_t c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x2007 ||
+           c == 0x2009 || c == 0x202F;
+}
+
+bool IsDegree(char32_t c) {
+    return c == 0xB0 || c == 0xBA; // the degree sign, and the ordinal sign typed for it
+}
+
+// The character as the index compares it; 0 drops it.
+char32_t Folded(char32_t c, bool ignoreCase) {
+    switch (c) {
+    case 0xB5:
+    case 0x3BC: return 'u'; // micro sign, Greek mu
+    case 0xB9: return '1';
+    case 0xB2: return '2';
+    case 0xB3: return '3';
+    case 0x207B: return '-'; // superscript minus
+    case '^': return 0;
+    case 0x2103: return ignoreCase ? 'c' : 'C';     // ℃ (the degree sign is optional anyway)
+    case 0x2109: return ignoreCase ? 'f' : 'F';     // ℉
+    case 0x2126: return ignoreCase ? 0x3C9 : 0x3A9; // the ohm sign is omega
+    case 0x212A: return ignoreCase ? 'k' : 'K';     // the Kelvin sign
+    case 0x212B: return ignoreCase ? 0xE5 : 0xC5;   // the angstrom sign is A with ring
+    case 0x2018:
+    case 0x2019: return '\'';
+    case 0xB7:
+    case 0x22C5:
+    case 0x2219: return '*'; // products: N·m as N*m
+    case 0x2010:
+    case 0x2011:
+    case 0x2212: return '-';
+    default: break;
+    }
+    if (c >= 0x2070 && c <= 0x2079 && c != 0x2071 && c != 0x2072 && c != 0x2073)
+        return '0' + (c - 0x2070); // superscript digits 0 and 4 to 9
+    if (!ignoreCase)
+        return c;
+    if (c >= 'A' && c <= 'Z')
+        return c + 32;
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2))
+        return c + 32; // Latin-1 and Greek capitals
+    return c;
+}
+
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c & 0x80) != 0;
+}
+
+bool HasDegree(std::string_view text) {
+    return text.find("°") != std::string_view::npos || text.find("º") != std::string_view::npos;
+}
+
+std::string FoldText(std::string_view text, bool ignoreCase, bool dropDegrees) {
+    std::string out;
+    out.reserve(text.size());
+    bool blank = false;
+    for (size_t i = 0; i < text.size();) {
+        const auto [code, length] = DecodeAt(text, i);
+        i += length;
+        if (IsSpace(code)) {
+            blank = !out.empty();
+            continue;
+        }
+        const char32_t folded = dropDegrees && IsDegree(code) ? 0 : Folded(code, ignoreCase);
+        if (folded == 0)
+            continue;
+        if (blank)
+            out.push_back(' ');
+        blank = false;
+        AppendUtf8(out, folded);
+    }
+    for (size_t i = 1; i + 1 < out.size(); ++i) {
+        if (out[i] == '-' && IsLetter(out[i - 1]) && IsLetter(out[i + 1]))
+            out[i] = ' '; // pound-force as pound force
+    }
+    return out;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+bool StartsWord(std::string_view text, size_t pos) {
+    const char before = text[pos - 1];
+    return !IsLetter(before) && !(before >= '0' && before <= '9');
+}
+
+// Tiers of a match, best first.
+enum Tier { Exact, NameStart, WordStart, Anywhere };
+
+} // namespace
+
+std::string FoldUnitText(std::string_view text, bool ignoreCase) {
+    std::string folded = FoldText(text, ignoreCase, true);
+    return folded.empty() ? FoldText(text, ignoreCase, false) : folded;
+}
+
+UnitIndex::UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias> aliases)
+    : groups_(std::move(groups)) {
+    // The aliases of each unit, found by group and unit name.
+    std::unordered_map<std::string, std::vector<const UnitAlias*>> aliasesOf;
+    for (const UnitAlias& alias : aliases) {
+        std::string key(alias.group);
+        key.append(1, '\0').append(alias.unit);
+        aliasesOf[key].push_back(&alias);
+    }
+    for (size_t g = 0; g < groups_.size(); ++g) {
+        for (size_t u = 0; u < groups_[g].units.size(); ++u) {
+            const size_t unit = units_.size();
+            units_.push_back({g, u});
+            const std::string& name = groups_[g].units[u].name;
+            AddKey(unit, name, false, true);
+            std::string key = groups_[g].name;
+            key.append(1, '\0').append(name);
+            if (const auto found = aliasesOf.find(key); found != aliasesOf.end()) {
+                for (const UnitAlias* alias : found->second)
+                    AddKey(unit, alias->alias, alias->kind == AliasKind::Symbol, false);
+            }
+        }
+    }
+}
+
+void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own) {
+    Key key{unit,
+            symbol,
+            own,
+            HasDegree(text),
+            std::string(Trimmed(text)),
+            FoldUnitText(text, false),
+            FoldUnitText(text, true)};
+    if (key.folded.empty())
+        return; // a unit without a name is found by none
+    byFolded_[key.folded].push_back(keys_.size());
+    keys_.push_back(std::move(key));
+}
+
+UnitIndex UnitIndex::Read(const UnitsDatabase& database, std::span<const UnitAlias> aliases) {
+    std::vector<IndexedGroup> groups;
+    for (std::string& name : database.ReadGroupList()) {
+        const bool repeated = std::any_of(groups.begin(), groups.end(),
+                                          [&](const IndexedGroup& g) { return g.name == name; });
+        if (name.empty() || repeated)
+            continue;
+        std::vector<Unit> units;
+        try {
+            units = database.LoadGroup(name);
+        } catch (const EFileError&) {
+            // A group whose files cannot be read offers no units; its button says why.
+        }
+        groups.push_back({std::move(name), std::move(units)});
+    }
+    return UnitIndex(std::move(groups), aliases);
+}
+
+std::vector<std::string> UnitIndex::Symbols(UnitRef ref) const {
+    std::vector<std::string> symbols;
+    for (const Key& key : keys_) {
+        if (key.symbol && units_[key.unit] == ref)
+            symbols.push_back(key.literal);
+    }
+    return symbols;
+}
+
+int UnitIndex::Rank(const Key& key, std::string_view text, std::string_view loose,
+                    std::string_view folded, bool degree) {
+    size_t pos = key.folded.find(folded);
+    if (pos == std::string::npos)
+        return -1;
+    int tier = pos == 0 ? (key.folded.size() == folded.size() ? Exact : NameStart) : Anywhere;
+    for (; tier == Anywhere && pos != std::string::npos; pos = key.folded.find(folded, pos + 1)) {
+        if (StartsWord(key.folded, pos))
+            tier = WordStart;
+    }
+    if (key.symbol && tier > NameStart)
+        return -1; // a symbol is matched whole or by its start: "m" is in too many
+    if (degree && !key.degree)
+        return -1; // "°F" is Fahrenheit: neither farad nor every name with an "f"
+    auto level = [&](std::string_view keyText, std::string_view part) {
+        switch (tier) {
+        case Exact: return keyText == part;
+        case NameStart: return keyText.starts_with(part);
+        default: return keyText.find(part) != std::string_view::npos;
+        }
+    };
+    const MatchLevel spelling = level(key.literal, text)  ? MatchLevel::Literal
+                                : level(key.loose, loose) ? MatchLevel::Loose
+                                                          : MatchLevel::IgnoreCase;
+    return (tier * 3 + static_cast<int>(spelling)) * 2 + (key.own ? 0 : 1);
+}
+
+std::vector<UnitRef> UnitIndex::Find(std::string_view text) const {
+    const std::string folded = FoldUnitText(text, true);
+    if (folded.empty())
+        return {};
+    const std::string loose = FoldUnitText(text, false);
+    const std::string_view literal = Trimmed(text);
+    const bool degree = HasDegree(text);
+    std::vector<std::pair<int, size_t>> ranked; // rank, unit
+    for (size_t k = 0; k < keys_.size();) {
+        const size_t unit = keys_[k].unit;
+        int best = INT_MAX;
+        for (; k < keys_.size() && keys_[k].unit == unit; ++k) {
+            const int rank = Rank(keys_[k], literal, loose, folded, degree);
+            if (rank >= 0)
+                best = std::min(best, rank);
+        }
+        if (best != INT_MAX)
+            ranked.emplace_back(best, unit);
+    }
+    std::sort(ranked.begin(), ranked.end());
+    std::vector<UnitRef> found;
+    found.reserve(ranked.size());
+    for (const auto& [rank, unit] : ranked)
+        found.push_back(units_[unit]);
+    return found;
+}
+
+std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const {
+    const auto keys = byFolded_.find(FoldUnitText(text, true));
+    if (keys == byFolded_.end())
+        return {};
+    const std::string loose = FoldUnitText(text, false);
+    const std::string_view literal = Trimmed(text);
+    const bool degree = HasDegree(text);
+    std::vector<Candidate> candidates;
+    for (const size_t k : keys->second) {
+        const Key& key = keys_[k];
+        if (degree && !key.degree)
+            continue;
+        const MatchLevel level = key.literal == literal ? MatchLevel::Literal
+                                 : key.loose == loose   ? MatchLevel::Loose
+                                                        : MatchLevel::IgnoreCase;
+        const UnitRef unit = units_[key.unit];
+        const auto same = std::find_if(candidates.begin(), candidates.end(),
+                                       [&](const Candidate& c) { return c.unit == unit; });
+        if (same == candidates.end())
+            candidates.push_back({unit, level});
+        else
+            same->level = std::min(same->level, level);
+    }
+    return candidates;
+}
+
+std::string MatchText(const UnitIndex& index, UnitRef ref) {
+    return index.UnitOf(ref).name + " — " + index.GroupOf(ref).name;
+}
+
+} // namespace quorvel

@@ -1,0 +1,101 @@
+#pragma once
+
+// Finding units over every group of the database: by a unit's name, or by the symbols and other
+// names of the table of aliases (cm, °F, inches, meter). Matching ignores case, reads "u" for
+// "µ", "2" and "^2" for "²", and takes "°" as optional ("F" finds "°F"; a text with "°" finds
+// only names and symbols that have one); an exact match of case and spelling ranks before one
+// that needed any of that.
+
+#include "core/deliveredaliases.h"
+#include "core/unitsdatabase.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace quorvel {
+
+// A unit of the index: its group's place in the group list's order (groups that repeat a name
+// count once) and its line in the group's files.
+struct UnitRef {
+    size_t group = 0;
+    size_t unit = 0;
+
+    bool operator==(const UnitRef&) const = default;
+};
+
+struct IndexedGroup {
+    std::string name;
+    std::vector<Unit> units;
+};
+
+// How closely a text matches a name or symbol, best first.
+enum class MatchLevel {
+    Literal,    // the very same text
+    Loose,      // the same but for µ/u, ²/2/^2, ° and spacing
+    IgnoreCase, // the same but for case as well
+};
+
+class UnitIndex {
+public:
+    // The groups in list order with their units. An alias belongs to the unit of the same group
+    // and unit name; aliases of units the groups do not hold are left out.
+    UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias> aliases);
+
+    // Every group of the database's list (past the 23rd slot too) with its units; a group whose
+    // files cannot be read has none. Throws EFileError when the group list cannot be read.
+    static UnitIndex Read(const UnitsDatabase& database, std::span<const UnitAlias> aliases);
+
+    const std::vector<IndexedGroup>& Groups() const { return groups_; }
+    const IndexedGroup& GroupOf(UnitRef ref) const { return groups_[ref.group]; }
+    const Unit& UnitOf(UnitRef ref) const { return groups_[ref.group].units[ref.unit]; }
+    // The unit's symbols, in the table's order.
+    std::vector<std::string> Symbols(UnitRef ref) const;
+
+    // The units that match the text, best first: an exact symbol or name, then a name that
+    // starts with it, then one with a word that starts with it, then one that holds it
+    // anywhere; within each, closer spelling first, then a unit's own name before its other
+    // names, then the database's order.
+    std::vector<UnitRef> Find(std::string_view text) const;
+
+    struct Candidate {
+        UnitRef unit;
+        MatchLevel level;
+    };
+    // The units whose whole name or symbol is the text, each with its closest level.
+    std::vector<Candidate> Named(std::string_view text) const;
+
+private:
+    struct Key {
+        size_t unit; // index into units_
+        bool symbol;
+        bool own;            // the unit's own name, not one of its aliases
+        bool degree;         // holds a degree sign
+        std::string literal; // trimmed
+        std::string loose;
+        std::string folded;
+    };
+
+    void AddKey(size_t unit, std::string_view text, bool symbol, bool own);
+    // The key's rank for the text: by tier, then spelling level, then the unit's own name before
+    // an alias; -1 when it does not match.
+    static int Rank(const Key& key, std::string_view text, std::string_view loose,
+                    std::string_view folded, bool degree);
+
+    std::vector<IndexedGroup> groups_;
+    std::vector<UnitRef> units_; // every unit, in the database's order
+    std::vector<Key> keys_;      // grouped by unit, in the order of units_
+    std::unordered_map<std::string, std::vector<size_t>> byFolded_; // folded text to keys
+};
+
+// "inch — Length": how a match is listed.
+std::string MatchText(const UnitIndex& index, UnitRef ref);
+
+// A text in the form the index compares: spacing folded to single blanks, µ as u, superscript
+// digits as digits, "^" and "°" dropped (a text of nothing but "°" keeps it), a hyphen between
+// letters as a blank; with `ignoreCase`, letters in small form.
+std::string FoldUnitText(std::string_view text, bool ignoreCase);
+
+} // namespace quorvel

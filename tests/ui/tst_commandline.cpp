@@ -1,0 +1,121 @@
+// The command line, run as a process without a display: what it prints, where, and its exit
+// status, on a units database of the test's own in the working folder.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void printsAndExits_data();
+    void printsAndExits();
+
+private:
+    void WriteFile(const QString& name, const QByteArray& lines) {
+        QFile file(dir_.filePath("Files/" + name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(lines), lines.size());
+    }
+
+    QTemporaryDir dir_;
+};
+
+void TestCommandLine::initTestCase() {
+    QVERIFY(QDir(dir_.path()).mkdir("Files"));
+    WriteFile("Groups.ung", "Length\r\nTemperature\r\n");
+    WriteFile("Length.uns", "metre\r\ncentimetre\r\ninch\r\nfoot\r\ncubit\r\n");
+    WriteFile("Length.unf", "1\r\n0.01\r\n0.0254\r\n0.3048\r\n0.4572\r\n");
+    WriteFile("Temperature.uns", "Celsius' degree\r\nFahrenheit's degree\r\n");
+    WriteFile("Temperature.unf", "1\r\n0.5555555555555555555556\r\n");
+}
+
+void TestCommandLine::printsAndExits_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("out"); // patterns
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<int>("status");
+    const QString c = "C.UTF-8";
+    QTest::addRow("words after -c")
+        << QStringList{"-c", "12", "in", "cm"} << c << "^12 inch = 30\\.48 centimetre\n$"
+        << "^$" << 0;
+    QTest::addRow("comma locale") << QStringList{"--convert", "12 in to cm"} << "de_DE.UTF-8"
+                                  << "^12 inch = 30,48 centimetre\n$"
+                                  << "^$" << 0;
+    QTest::addRow("negative number") << QStringList{"-c", "-40", "°F", "°C"} << c
+                                     << "^-40 Fahrenheit's degree = -40 Celsius' degree\n$"
+                                     << "^$" << 0;
+    QTest::addRow("value only, a sum")
+        << QStringList{"--value", "-c", "5 ft 10 in to cm"} << c << "^177\\.8\n$"
+        << "^$" << 0;
+    QTest::addRow("no number is 1")
+        << QStringList{"-c", "cubit", "foot"} << c << "^1 cubit = 1\\.5 foot\n$"
+        << "^$" << 0;
+    QTest::addRow("not understood") << QStringList{"-c", "12 cubits to cm"} << c << "^$"
+                                    << "^quorvel: 'cubits' is not a unit of Length\n$" << 1;
+    QTest::addRow("refused") << QStringList{"-c", "-300 °C to °F"} << c << "^$"
+                             << "^quorvel: The temperature in Celsius' degrees cannot be lower "
+                                "than  -273\\.15 !\n$"
+                             << 1;
+    QTest::addRow("groups") << QStringList{"--list"} << c << "^Length\nTemperature\n$"
+                            << "^$" << 0;
+    QTest::addRow("units with symbols")
+        << QStringList{"--list", "length"} << c << "\ncentimetre\tcm(, [^\n]*)?\n.*\ncubit\n$"
+        << "^$" << 0;
+    QTest::addRow("no such group") << QStringList{"--list", "Lenght"} << c << "^$"
+                                   << "^quorvel: 'Lenght' is not a group" << 1;
+    QTest::addRow("find") << QStringList{"--find", "CUB"} << c << "^cubit — Length\n$"
+                          << "^$" << 0;
+    QTest::addRow("nothing found") << QStringList{"--find", "furlong"} << c << "^$"
+                                   << "^quorvel: No unit matches 'furlong'\n$" << 1;
+    QTest::addRow("unknown option") << QStringList{"--frob"} << c << "^$"
+                                    << "^quorvel: Unknown option 'frob'" << 2;
+    QTest::addRow("two commands") << QStringList{"--list", "--find", "x"} << c << "^$"
+                                  << "^quorvel: Give one of" << 2;
+    QTest::addRow("no database") << QStringList{"--database", "nowhere", "-c", "1 in cm"} << c
+                                 << "^$"
+                                 << "^quorvel: No units database: .*/nowhere/Groups\\.ung was "
+                                    "not found\n$"
+                                 << 2;
+    QTest::addRow("help") << QStringList{"--help"} << c << "^Usage: quorvel .*--convert"
+                          << "^$" << 0;
+    QTest::addRow("version") << QStringList{"--version"} << c << "^quorvel " QUORVEL_VERSION "\n$"
+                             << "^$" << 0;
+}
+
+void TestCommandLine::printsAndExits() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, locale);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(int, status);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(display); // a GUI application would fail to start without them
+    environment.insert("LC_ALL", locale);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir_.path());
+    program.start(QUORVEL_PROGRAM, arguments);
+    QVERIFY(program.waitForFinished(20000));
+    const QString printed = QString::fromUtf8(program.readAllStandardOutput());
+    const QString reason = QString::fromUtf8(program.readAllStandardError());
+    const auto matches = [](const QString& pattern, const QString& text) {
+        return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+            .match(text)
+            .hasMatch();
+    };
+    QVERIFY2(matches(out, printed), qPrintable(printed));
+    QVERIFY2(matches(err, reason), qPrintable(reason));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,288 @@
+#include "ui/UnitSearch.h"
+
+#include "calc/numbertext.h"
+#include "ui/Hints.h"
+#include "ui/MainForm.h"
+#include "widgets/groupbutton.h"
+#include "widgets/qzcalcindicator.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int MostListed = 100; // a short text matches hundreds of units: the best are enough
+constexpr int VisibleRows = 8;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+TUnitSearch::TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint,
+                         std::span<const UnitAlias> aliases)
+    : form_(form), database_(std::move(database)), errorHint_(errorHint), aliases_(aliases) {
+    setObjectName("edSearch");
+    setPlaceholderText("Find or convert");
+    const QString use = "Find a unit by its name or symbol, or type a conversion such as "
+                        "12 in to cm (Ctrl+F)";
+    setToolTip(use);
+    setAccessibleName("Find a unit or convert");
+    setAccessibleDescription(use);
+    setClearButtonEnabled(true);
+
+    pnFound_ = new QFrame(&form);
+    pnFound_->setObjectName("pnFound");
+    pnFound_->setFrameShape(QFrame::StyledPanel);
+    pnFound_->setAutoFillBackground(true);
+    pnFound_->hide();
+    stAnswer_ = new QLabel;
+    stAnswer_->setObjectName("stAnswer");
+    stAnswer_->setAccessibleName("Answer");
+    stAnswer_->setTextFormat(Qt::PlainText);
+    stAnswer_->setWordWrap(true);
+    QFont bold = stAnswer_->font();
+    bold.setBold(true);
+    stAnswer_->setFont(bold);
+    lbFound_ = new QListWidget;
+    lbFound_->setObjectName("lbFound");
+    lbFound_->setAccessibleName("Matching units");
+    lbFound_->setFocusPolicy(Qt::NoFocus); // the keys stay in the field, which moves the list
+    lbFound_->setFrameShape(QFrame::NoFrame);
+    lbFound_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names end in "..."
+    auto* layout = new QVBoxLayout(pnFound_);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(stAnswer_);
+    layout->addWidget(lbFound_);
+
+    connect(this, &QLineEdit::textChanged, this, &TUnitSearch::Update);
+    connect(lbFound_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const bool lower = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
+        Choose(found_.at(static_cast<size_t>(lbFound_->row(item))), lower ? 2 : 1);
+    });
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &form);
+    connect(find, &QShortcut::activated, this, &TUnitSearch::Focus);
+}
+
+const UnitIndex& TUnitSearch::Index() {
+    if (!index_) {
+        try {
+            index_.emplace(UnitIndex::Read(database_, aliases_));
+        } catch (const EFileError&) {
+            index_.emplace(std::vector<IndexedGroup>{}, aliases_); // no group list: no units
+        }
+    }
+    return *index_;
+}
+
+std::optional<size_t> TUnitSearch::LoadedGroup() {
+    const std::vector<IndexedGroup>& groups = Index().Groups();
+    const std::string loaded = form_.GroupName().toStdString();
+    const auto found = std::find_if(groups.begin(), groups.end(), [&](const IndexedGroup& group) {
+        return group.name == loaded;
+    });
+    if (found == groups.end())
+        return std::nullopt;
+    return static_cast<size_t>(found - groups.begin());
+}
+
+void TUnitSearch::Focus() {
+    if (QApplication::focusWidget() != this)
+        before_ = QApplication::focusWidget();
+    setFocus(Qt::ShortcutFocusReason);
+    selectAll();
+}
+
+void TUnitSearch::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    index_.reset();
+    Update();
+}
+
+void TUnitSearch::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    pnFound_->hide();
+}
+
+// A whole sentence shows its answer; any other text lists the units it finds.
+void TUnitSearch::Update() {
+    sentence_.reset();
+    found_.clear();
+    refusal_.clear();
+    const std::string typed = text().toStdString();
+    if (!typed.empty()) {
+        try {
+            sentence_ = ReadSentence(Index(), typed, LoadedGroup());
+        } catch (const ESentenceError& error) {
+            refusal_ = QString::fromUtf8(error.what());
+            found_ = Index().Find(typed);
+        }
+    }
+    ShowAnswer();
+    ShowFound();
+    pnFound_->setVisible(hasFocus() && (sentence_ || !found_.empty()));
+    if (pnFound_->isVisible())
+        Place();
+}
+
+void TUnitSearch::ShowAnswer() {
+    stAnswer_->setVisible(sentence_.has_value());
+    if (!sentence_)
+        return;
+    QString answer;
+    try {
+        const std::optional<ConversionResult> result =
+            ConvertSentence(*sentence_, form_.CurrentValue());
+        answer = result ? "= " + Q(GeneralNumberText(result->value)) + " " +
+                              OneLine(Q(sentence_->targetText))
+                        : "This conversion gives no number";
+    } catch (const ETemperatureBound& refusal) {
+        answer = Q(refusal.what());
+    }
+    stAnswer_->setText(answer);
+    stAnswer_->setToolTip(Q(sentence_->parts.front().unit.name) + " → " +
+                          Q(sentence_->target.name) + ", " + Q(sentence_->group) +
+                          ". Enter converts.");
+}
+
+void TUnitSearch::ShowFound() {
+    lbFound_->clear();
+    const int listed = std::min(static_cast<int>(found_.size()), MostListed);
+    found_.resize(static_cast<size_t>(listed));
+    for (const UnitRef unit : found_)
+        lbFound_->addItem(OneLine(Q(MatchText(Index(), unit))));
+    lbFound_->setVisible(listed > 0);
+    lbFound_->setCurrentRow(listed > 0 ? 0 : -1);
+}
+
+// Under the field, as wide as the value panel it covers.
+void TUnitSearch::Place() {
+    const QWidget* valuePanel = form_.MainInd()->parentWidget();
+    const int left = valuePanel->mapTo(&form_, QPoint(0, 0)).x();
+    const QPoint below = mapTo(&form_, QPoint(width(), height() + 1));
+    const int width = std::max(below.x() - left, this->width());
+    const QPoint corner(below.x() - width, below.y());
+    int height = 2 * 4;
+    if (stAnswer_->isVisible())
+        height += stAnswer_->heightForWidth(width - 8) + 2;
+    if (lbFound_->isVisible()) {
+        const int rows = std::min(lbFound_->count(), VisibleRows);
+        lbFound_->setFixedHeight(rows * lbFound_->sizeHintForRow(0) + 4);
+        height += lbFound_->height();
+    }
+    pnFound_->setGeometry(corner.x(), corner.y(), width, height);
+    pnFound_->raise();
+}
+
+void TUnitSearch::keyPressEvent(QKeyEvent* event) {
+    const int rows = lbFound_->count();
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (rows > 0) {
+            const int step = event->key() == Qt::Key_Down ? 1 : -1;
+            lbFound_->setCurrentRow(std::clamp(lbFound_->currentRow() + step, 0, rows - 1));
+        }
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Commit(event->modifiers() & Qt::ShiftModifier ? 2 : 1); return;
+    case Qt::Key_Escape: Leave(); return;
+    default: QLineEdit::keyPressEvent(event);
+    }
+}
+
+void TUnitSearch::Commit(int target) {
+    if (sentence_)
+        Convert(*sentence_);
+    else if (lbFound_->currentRow() >= 0)
+        Choose(found_.at(static_cast<size_t>(lbFound_->currentRow())), target);
+    else if (!refusal_.isEmpty())
+        Refuse(refusal_);
+}
+
+void TUnitSearch::Choose(UnitRef unit, int target) {
+    const IndexedGroup& group = Index().GroupOf(unit);
+    const Unit& chosen = group.units.at(unit.unit);
+    form_.LoadGroup(Q(group.name));
+    const int position = PositionOf({unit.unit, chosen.name, chosen.factor});
+    if (position < 0)
+        return;
+    form_.UnitPicker(target)->setCurrentIndex(position);
+    Finish();
+}
+
+// The same steps as a user's: the group, the pickers, the value, the down arrow. A sum has no
+// arrow: its parts are converted with the factors the group's files hold now.
+void TUnitSearch::Convert(const Sentence& sentence) {
+    form_.LoadGroup(Q(sentence.group));
+    Sentence loaded = sentence;
+    std::vector<SentenceUnit*> units{&loaded.target};
+    for (SentencePart& part : loaded.parts)
+        units.push_back(&part.unit);
+    for (SentenceUnit* unit : units) {
+        const int position = PositionOf(*unit);
+        if (position < 0)
+            return;
+        unit->factor = form_.FactorList().at(static_cast<size_t>(position));
+        unit->position = static_cast<size_t>(position);
+    }
+    form_.UnitPicker(1)->setCurrentIndex(static_cast<int>(loaded.parts.front().unit.position));
+    form_.UnitPicker(2)->setCurrentIndex(static_cast<int>(loaded.target.position));
+    if (loaded.IsSum()) {
+        if (const std::optional<ConversionResult> result =
+                ConvertSentence(loaded, form_.CurrentValue()))
+            form_.ShowConversion(*result);
+    } else {
+        const long double value = loaded.parts.front().value.value_or(form_.CurrentValue());
+        try {
+            form_.SetCurrentValue(value);
+        } catch (const EConvertError&) {
+            return; // a number the display cannot show is no value to convert
+        }
+        form_.bbDownClick();
+    }
+    Finish();
+}
+
+int TUnitSearch::PositionOf(const SentenceUnit& unit) {
+    const QComboBox* picker = form_.UnitPicker(1);
+    const QString name = OneLine(Q(unit.name));
+    const int position = static_cast<int>(unit.position);
+    if (position < picker->count() && picker->itemText(position) == name)
+        return position;
+    const int found = picker->findText(name, Qt::MatchExactly);
+    if (found < 0)
+        Refuse("'" + name + "' is no longer a unit of " + OneLine(form_.GroupName()));
+    return found;
+}
+
+void TUnitSearch::Refuse(const QString& reason) {
+    index_.reset(); // the files may have changed: the next search reads them anew
+    pnFound_->hide();
+    errorHint_.ShowErrorHint(this, reason);
+}
+
+void TUnitSearch::Finish() {
+    pnFound_->hide();
+    selectAll(); // the next text replaces this one
+}
+
+void TUnitSearch::Leave() {
+    pnFound_->hide();
+    QWidget* back = before_ ? before_.data() : form_.UnitPicker(1);
+    before_.clear();
+    back->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace quorvel

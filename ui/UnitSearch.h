@@ -1,0 +1,76 @@
+#pragma once
+
+// The main window's search field. As the user types, a list under it shows the matching units
+// of every group; Enter loads the unit's group and makes it the upper unit, Shift+Enter the
+// lower one. A typed conversion ("12 in to cm") shows its answer while it is typed and runs at
+// Enter as the down arrow does: group, pickers, value, then the arrow's own conversion.
+
+#include "core/sentence.h"
+#include "core/unitsearch.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <optional>
+#include <span>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+
+namespace quorvel {
+
+class TErrorHintWindow;
+class TMForm;
+
+class TUnitSearch : public QLineEdit {
+    Q_OBJECT
+
+public:
+    TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint,
+                std::span<const UnitAlias> aliases);
+
+    QListWidget* Found() const { return lbFound_; }
+    QLabel* Answer() const { return stAnswer_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // The index of the database, read when first needed after the field took the focus: the
+    // preferences window may have changed the files meanwhile.
+    const UnitIndex& Index();
+    std::optional<size_t> LoadedGroup();
+    void Focus();
+    void Update();
+    void ShowAnswer();
+    void ShowFound();
+    void Place();
+    void Commit(int target);
+    void Choose(UnitRef unit, int target);
+    void Convert(const Sentence& sentence);
+    // The unit's position in the loaded group, as its pickers hold it; -1 when the group's files
+    // no longer hold it there.
+    int PositionOf(const SentenceUnit& unit);
+    void Refuse(const QString& reason);
+    void Finish();
+    void Leave();
+
+    TMForm& form_;
+    UnitsDatabase database_;
+    TErrorHintWindow& errorHint_;
+    std::span<const UnitAlias> aliases_;
+    std::optional<UnitIndex> index_;
+    std::vector<UnitRef> found_;
+    std::optional<Sentence> sentence_;
+    QString refusal_;          // why the text is not a sentence
+    QPointer<QWidget> before_; // where Ctrl+F came from, where Esc goes back to
+
+    QFrame* pnFound_;  // under the field, over the window's other controls
+    QLabel* stAnswer_; // the typed conversion's answer
+    QListWidget* lbFound_;
+};
+
+} // namespace quorvel
