@@ -49,14 +49,6 @@ const TemperatureScale& ScaleOf(std::string_view unitName) {
     return std::end(Scales)[-1];
 }
 
-std::optional<long double> ParseFactor(std::string_view factor) {
-    try {
-        return ParseNumberText(NormalizeFactorText(factor));
-    } catch (const EConvertError&) {
-        return std::nullopt;
-    }
-}
-
 std::optional<long double> ConvertByFactors(const ConversionRequest& request) {
     const std::optional<long double> source = ParseFactor(request.sourceFactor);
     const std::optional<long double> target = ParseFactor(request.targetFactor);
@@ -99,6 +91,14 @@ std::string NormalizeFactorText(std::string_view factor) {
             text.push_back(c);
     }
     return text;
+}
+
+std::optional<long double> ParseFactor(std::string_view factor) {
+    try {
+        return ParseNumberText(NormalizeFactorText(factor));
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
 }
 
 long double ConvTemp1(std::string_view unitName, long double x) {

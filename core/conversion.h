@@ -22,6 +22,10 @@ bool IsTemperatureGroup(std::string_view groupName);
 // Replaces every "." and "," by the decimal separator, so a factor reads the same in any locale.
 std::string NormalizeFactorText(std::string_view factor);
 
+// A factor text read as a number, "." and "," both taken as the decimal separator; nothing when
+// it is not a number.
+std::optional<long double> ParseFactor(std::string_view factor);
+
 // A temperature in the named scale converted to Celsius. Throws ETemperatureBound for a value
 // below the scale's lowest value, EOverflow when the result leaves the extended range.
 long double ConvTemp1(std::string_view unitName, long double x);

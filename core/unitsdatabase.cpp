@@ -235,6 +235,14 @@ std::string CharacterRefusal(const std::u32string& characters) {
 
 } // namespace
 
+std::string OneLineRefusal(std::string_view text) {
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        return "hold a line break";
+    if (text.find('\x1A') != std::string_view::npos)
+        return "hold the end-of-file character (0x1A)";
+    return {};
+}
+
 std::string GroupNameRefusal(std::string_view name, size_t nameMax) {
     if (name.empty())
         return Refused("be empty");

@@ -42,6 +42,10 @@ struct Unit {
 
 using GroupSlots = std::array<std::string, GroupSlotCount>;
 
+// Why a text cannot stand as one line of a database file, as the end of a sentence ("hold a
+// line break"), or "" when it can.
+std::string OneLineRefusal(std::string_view text);
+
 // Why a group's files cannot take this name, or "" when they can: the name must be UTF-8 text,
 // usable as a file name on every common system, stay in the folder, fit in the group list, leave
 // room for ".uns" within `nameMax` bytes, and not pass for another name: no control characters,

@@ -1,7 +1,7 @@
 # Shared by the run and test commands: installs the Debian packages they need when any is missing.
 
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-                qt6-documentation-tools fonts-dejavu-core)
+                qt6-documentation-tools fonts-dejavu-core libcups2-dev)
 TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales desktop-file-utils appstream
                cups printer-driver-cups-pdf poppler-utils qt6-base-private-dev)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.

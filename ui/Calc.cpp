@@ -429,7 +429,6 @@ void TInCalc::pnOutClick() {
 
 void TInCalc::bbOKClick() {
     mainForm_.SetCurrentValue(ParseNumberText(calc_.Value()));
-    mainForm_.MainInd()->SetText(Q(GeneralNumberText(mainForm_.CurrentValue())));
     close();
     mainForm_.AnnounceValue();
 }

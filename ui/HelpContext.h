@@ -32,10 +32,14 @@ inline void SetHelpContext(QWidget* widget, int context) {
 }
 
 // The help topic of the nearest widget, from `widget` up through its parents to its window,
-// that has one; 0 when none has. A window never takes the topic of the window it belongs to: a
-// dialog without a topic of its own opens none.
+// that has one; 0 when none has. A popup (a menu, the list of a drop-down) is part of the
+// control that opened it and has its topic. Any other window never takes the topic of the
+// window it belongs to: a dialog without a topic of its own opens none.
 inline int HelpContextOf(const QWidget* widget) {
-    for (; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
+    const auto ownTopicsEnd = [](const QWidget* part) {
+        return part->isWindow() && part->windowType() != Qt::Popup;
+    };
+    for (; widget; widget = ownTopicsEnd(widget) ? nullptr : widget->parentWidget()) {
         const QVariant context = widget->property(HelpContextProperty);
         if (context.isValid())
             return context.toInt();

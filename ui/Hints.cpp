@@ -97,8 +97,48 @@ TCustomHintWindow::TPress TCustomHintWindow::PressOf(const QEvent* event) {
     return press;
 }
 
+namespace {
+
+bool IsEscape(const QEvent* event) {
+    const QEvent::Type type = event->type();
+    return (type == QEvent::ShortcutOverride || type == QEvent::KeyPress ||
+            type == QEvent::KeyRelease) &&
+           static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+}
+
+} // namespace
+
+void TCustomHintWindow::Close() {
+    watching_ = false;
+    hide();
+    Closed();
+}
+
+// The Esc that closed the balloon goes no further, in any of its events: the check for a
+// shortcut, the key press, and its auto-repeats until it is released.
+bool TCustomHintWindow::SwallowsEscape(QEvent* event) {
+    if (!escapeHeld_)
+        return false;
+    if (!IsEscape(event)) {
+        if (IsHintMsg(event))
+            escapeHeld_ = false; // another press: the release went elsewhere
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyRelease) {
+        escapeHeld_ = key->isAutoRepeat();
+        return false;
+    }
+    event->accept(); // an accepted shortcut check keeps Esc shortcuts from firing
+    return true;
+}
+
 bool TCustomHintWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (IsHintMsg(event)) {
+    if (SwallowsEscape(event))
+        return true;
+    if (watching_ && event->type() == QEvent::Hide && watched == shownFor_) {
+        Close();
+    } else if (IsHintMsg(event)) {
         const TPress press = PressOf(event);
         const auto* target = qobject_cast<QWidget*>(watched);
         const auto* lastTarget = qobject_cast<QWidget*>(lastTarget_.data());
@@ -107,9 +147,11 @@ bool TCustomHintWindow::eventFilter(QObject* watched, QEvent* event) {
         lastPress_ = press;
         lastTarget_ = watched;
         if (watching_ && !(passedOn && press == raisedBy_)) {
-            watching_ = false;
-            hide();
-            Closed();
+            Close();
+            if (IsEscape(event)) {
+                escapeHeld_ = true;
+                return SwallowsEscape(event);
+            }
         }
     }
     return QWidget::eventFilter(watched, event); // the event goes on to its target
@@ -167,6 +209,7 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THin
     // more pixels of height).
     const QPoint topLeft = control->mapToGlobal(QPoint(6, control->height() + 1));
     ActivateHint(QRect(topLeft, QSize(measured.width() + 6, measured.height() + 4)), text);
+    SetShownFor(control->window());
     // Qt tells screen readers of no tool tip window that shows; readers present an alert when it
     // starts showing.
     NotifyFaceChanged(this);

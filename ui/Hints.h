@@ -1,7 +1,8 @@
 #pragma once
 
 // Error hints: a small orange balloon just below the control a message concerns. It never takes
-// the focus and closes at the user's next key or mouse press, which still reaches its target.
+// the focus and closes at the user's next key or mouse press, which but for Esc still reaches its
+// target, or when its window hides.
 // One balloon serves the whole program.
 
 #include "calc/errors.h"
@@ -21,8 +22,10 @@ public:
 
 // A caption-less popup that stays on top without becoming active. It sees every event of the
 // application through an event filter on the application object, and while shown hides at the
-// first one that IsHintMsg accepts; the watch never consumes an event. The press that raised the
-// balloon never closes it, not even when its target leaves it to the target's parents.
+// first one that IsHintMsg accepts, or when the window it was shown for hides. The watch lets
+// every press go on to its target but Esc: Esc that closes a balloon closes nothing else, so a
+// dialog that Esc would close keeps what the user did in it. The press that raised the balloon
+// never closes it, not even when its target leaves it to the target's parents.
 class TCustomHintWindow : public QWidget {
     Q_OBJECT
 
@@ -40,10 +43,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    // The balloon has just been hidden by a closing press, before the press reaches its target.
+    // The window whose hiding closes the balloon shown now.
+    void SetShownFor(QWidget* window) { shownFor_ = window; }
+    // The balloon has just been hidden by a closing press, before the press reaches its target,
+    // or as its window hides.
     virtual void Closed() {}
 
 private:
+    void Close();
+    bool SwallowsEscape(QEvent* event);
+
     // What tells one press of a key or mouse button from another: a press that its target
     // leaves unaccepted goes on to the target's parents as the same press (a key as the same
     // event, a mouse press as a copy with the same time and place).
@@ -61,6 +70,8 @@ private:
     TPress lastPress_;
     QPointer<QObject> lastTarget_;
     TPress raisedBy_; // the press being handled when the balloon was shown
+    QPointer<QWidget> shownFor_;
+    bool escapeHeld_ = false; // the Esc that closed the balloon is not released yet
 };
 
 // Where the keyboard focus goes when a balloon closes.

@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -121,9 +122,17 @@ void TInputNumber::CreateEdits(const TDesignScale& scale) {
     meExponent_->setText("0");
     meExponent_->setGeometry(scale(QRect(236, 24, 64, 24)));
     meExponent_->installEventFilter(this);
+    meNumber_->installEventFilter(this);
 
     connect(meNumber_, &QLineEdit::textChanged, this, &TInputNumber::meNumberChange);
     connect(meExponent_, &QLineEdit::textChanged, this, &TInputNumber::meNumberChange);
+    // An edit changes the text before the selection: the state before it is the one kept here.
+    connect(meNumber_, &QLineEdit::selectionChanged, this, [this] {
+        mantissaAllSelected_ =
+            !meNumber_->text().isEmpty() && meNumber_->selectedText() == meNumber_->text();
+    });
+    connect(meNumber_, &QLineEdit::textEdited, this, &TInputNumber::meNumberEdited);
+    connect(meExponent_, &QLineEdit::textEdited, this, [this] { exponentFromOpening_ = false; });
 }
 
 void TInputNumber::CreateButtons(const TDesignScale& scale) {
@@ -169,6 +178,27 @@ void TInputNumber::FormShow() {
     meExponent_->setText(letter < 0 ? layout : layout.mid(letter + 1));
     meNumber_->setFocus();
     meNumber_->selectAll();
+    exponentFromOpening_ = true;
+}
+
+// Typing over the whole mantissa right after opening types a new number, and the exponent of
+// the old one goes with it: 12 typed over 4,046860000000 and +3 is 12, not 12 000. An edit
+// inside the mantissa keeps the exponent.
+void TInputNumber::meNumberEdited() {
+    const bool newNumber = exponentFromOpening_ && mantissaAllSelected_;
+    exponentFromOpening_ = false;
+    if (newNumber)
+        meExponent_->setText("+0");
+}
+
+// "." and "," both type the decimal separator, as in the calculator: the clean-up would drop
+// the other one, and 1.5 would silently become 15.
+bool TInputNumber::TypeDecimalSeparator(const QKeyEvent* key) {
+    const QString separator = Q(DecimalSeparator());
+    if ((key->text() != "." && key->text() != ",") || key->text() == separator)
+        return false;
+    meNumber_->insert(separator);
+    return true;
 }
 
 void TInputNumber::meNumberChange() {
@@ -186,6 +216,9 @@ void TInputNumber::meNumberChange() {
 }
 
 bool TInputNumber::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == meNumber_ && event->type() == QEvent::KeyPress &&
+        TypeDecimalSeparator(static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == meExponent_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         meNumberChange();
@@ -194,7 +227,6 @@ bool TInputNumber::eventFilter(QObject* watched, QEvent* event) {
 
 void TInputNumber::bbOkClick() {
     mainForm_.SetCurrentValue(inputValue_);
-    mainForm_.MainInd()->SetText(Q(GeneralNumberText(inputValue_)));
     close();
     mainForm_.AnnounceValue();
 }

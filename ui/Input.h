@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -44,10 +45,14 @@ private:
     void CreateEdits(const TDesignScale& scale);
     void CreateButtons(const TDesignScale& scale);
     void FormShow();
+    void meNumberEdited();
+    bool TypeDecimalSeparator(const QKeyEvent* key);
 
     TMForm& mainForm_;
     THelpLink help_;
     long double inputValue_ = 0;
+    bool exponentFromOpening_ = false; // neither edit has been edited since the dialog opened
+    bool mantissaAllSelected_ = false; // as it stood before the latest edit
 
     TQZCalcIndicator* previewInd_ = nullptr;
     QLineEdit* meNumber_ = nullptr;

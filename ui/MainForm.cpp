@@ -18,6 +18,7 @@
 #include "widgets/qzcalcindicator.h"
 #include "widgets/valuepanel.h"
 
+#include <QAbstractUndoItem>
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
@@ -38,6 +39,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace quorvel {
 
@@ -54,12 +56,40 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// An edit that a document's undo history never records: the document runs it while it undoes
+// this item, when it records nothing.
+class TUnrecordedEdit : public QAbstractUndoItem {
+public:
+    explicit TUnrecordedEdit(std::function<void()> edit) : edit_(std::move(edit)) {}
+    void undo() override {
+        if (edit_)
+            std::exchange(edit_, {})();
+    }
+    void redo() override {}
+
+private:
+    std::function<void()> edit_;
+};
+
+// A conversion line is no edit of the user's: Undo in the report never takes it back, and it
+// joins none of the user's typing, whose own steps stay undoable as they were. Switching the
+// history off around the append would lose those steps; so the append runs inside an undo of
+// an item of its own, which then goes with the redo steps (a new edit drops them anyway).
 void AppendLine(QTextDocument& document, const QString& line) {
-    QTextCursor cursor(&document);
-    cursor.movePosition(QTextCursor::End);
-    if (!document.isEmpty())
-        cursor.insertBlock();
-    cursor.insertText(line);
+    const auto append = [&document, &line] {
+        QTextCursor cursor(&document);
+        cursor.movePosition(QTextCursor::End);
+        if (!document.isEmpty())
+            cursor.insertBlock();
+        cursor.insertText(line);
+    };
+    if (!document.isUndoRedoEnabled()) {
+        append();
+        return;
+    }
+    document.appendUndoItem(new TUnrecordedEdit(append));
+    document.undo();
+    document.clearUndoRedoStacks(QTextDocument::RedoStack);
 }
 
 } // namespace
@@ -91,8 +121,7 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
     CreateStatusBar();
     SetTabOrder();
 
-    currentValue_ = 0;
-    ShowValue();
+    SetCurrentValue(0);
     ApplyColours();
     // The designed size, or larger when a large font needs more room; the user may make the
     // window larger still, so that a long conversion line shows whole.
@@ -119,7 +148,7 @@ void TMForm::CreateMenus() {
 
     QMenu* units = menuBar()->addMenu("&Units");
     units->setObjectName("miUnits");
-    units->setToolTipsVisible(true); // the whole name of a group whose name is cut short
+    units->setToolTipsVisible(true);       // the whole name of a group whose name is cut short
     auto* loaded = new QActionGroup(this); // the loaded group's item is checked
     for (int k = 0; k < GroupSlotCount; ++k) {
         const std::string name = "mi" + std::to_string(k + 1);
@@ -156,9 +185,9 @@ QWidget* TMForm::CreateGroupPanel() {
     groupPanel_->setFocusPolicy(Qt::NoFocus); // the buttons take the focus, not their frame
     const int buttonMargins = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 16;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    groupPanel_->setFixedWidth(std::max(
-        GroupPanelWidth,
-        fontMetrics().horizontalAdvance(WidestDeliveredGroup) + buttonMargins + scrollBar + 8));
+    groupPanel_->setFixedWidth(
+        std::max(GroupPanelWidth, fontMetrics().horizontalAdvance(WidestDeliveredGroup) +
+                                      buttonMargins + scrollBar + 8));
     groupPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     groupPanel_->setWidgetResizable(true);
     auto* column = new QWidget;
@@ -510,15 +539,19 @@ void TMForm::LoadUnits(const QString& name) {
         return;
     }
     QStringList names;
+    // The Temperature group converts by its units' names and never reads their factors.
+    const bool byFactors = !IsTemperatureGroup(name.toStdString());
     int withoutFactor = 0;
     for (const Unit& unit : units) {
         names.append(OneLine(Q(unit.name)));
         factorList_.push_back(unit.factor);
-        withoutFactor += unit.factor.empty() ? 1 : 0;
+        const std::optional<long double> factor = ParseFactor(unit.factor);
+        withoutFactor += byFactors && !(factor && *factor > 0) ? 1 : 0;
     }
     if (withoutFactor > 0) {
         errorHint_.ShowErrorHint(
-            cb1_, QString("%1 of the %2 units of '%3' have no factor and do not convert.")
+            cb1_, QString("%1 of the %2 units of '%3' have no positive number as factor and do "
+                          "not convert.")
                       .arg(withoutFactor)
                       .arg(units.size())
                       .arg(OneLine(name)));
@@ -565,11 +598,10 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
 
 void TMForm::ShowConversion(const ConversionResult& result) {
     try {
-        mainInd_->SetText(Q(GeneralNumberText(result.value)));
+        SetCurrentValue(result.value);
     } catch (const EConvertError&) {
         return; // a value the display cannot take back converts nothing
     }
-    currentValue_ = result.value;
     const QString line = Q(result.line);
     ShowStatusLine(line);
     if (report_)
@@ -582,6 +614,11 @@ void TMForm::ApplyColours() {
     QPalette colours = mainInd_->palette();
     colours.setColor(QPalette::WindowText, Readable(accent::Navy, palette().color(QPalette::Base)));
     mainInd_->setPalette(colours);
+}
+
+void TMForm::SetCurrentValue(long double value) {
+    mainInd_->SetText(Q(GeneralNumberText(value)));
+    currentValue_ = value;
 }
 
 void TMForm::ShowValue() {
@@ -601,11 +638,10 @@ void TMForm::miPasteClick() {
     if (!pasted)
         return; // no number on the clipboard: nothing changes
     try {
-        mainInd_->SetText(Q(GeneralNumberText(pasted->value)));
+        SetCurrentValue(pasted->value);
     } catch (const EConvertError&) {
-        return;
+        // A value the display cannot show is no value: nothing changes.
     }
-    currentValue_ = pasted->value;
 }
 
 void TMForm::AnnounceValue() {

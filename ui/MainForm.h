@@ -55,9 +55,10 @@ public:
            TMFormLinks links = {}, QWidget* parent = nullptr);
 
     long double CurrentValue() const { return currentValue_; }
-    // The input dialog and the calculator hand their results back here; the display is theirs
-    // to set.
-    void SetCurrentValue(long double value) { currentValue_ = value; }
+    // The one way to change the value: MainInd shows it at once, so the display never shows
+    // another value than the one the next conversion converts. Throws EConvertError, changing
+    // neither, for a value that has no number text.
+    void SetCurrentValue(long double value);
     TQZCalcIndicator* MainInd() const { return mainInd_; }
     const QString& GroupName() const { return groupName_; }
     const std::vector<std::string>& FactorList() const { return factorList_; }

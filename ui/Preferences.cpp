@@ -43,6 +43,16 @@ void AddKey(QWidget* page, const QKeySequence& key, QPushButton* button) {
                        ")");
 }
 
+// Enter on a row of a list acts as a double-click on it: the row is opened, and the window's
+// default button (Save) is not pressed.
+void OpenRowOnEnter(QWidget* view, const std::function<void()>& open) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(key, view);
+        shortcut->setContext(Qt::WidgetShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, view, open);
+    }
+}
+
 QVBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons) {
     auto* column = new QVBoxLayout;
     for (QPushButton* button : buttons)
@@ -156,6 +166,7 @@ QWidget* TFPref::CreateGroupsPage() {
     lbGroup_->setObjectName("lbGroup");
     lbGroup_->setAccessibleName("Group list");
     connect(lbGroup_, &QListWidget::itemDoubleClicked, this, &TFPref::bbEdit1Click);
+    OpenRowOnEnter(lbGroup_, [this] { bbEdit1Click(); });
 
     bbEdit1_ = MakeButton("bbEdit1", "&Edit", QStyle::SP_FileDialogDetailedView);
     bbUp1_ = MakeButton("bbUp1", "&Up", QStyle::SP_ArrowUp);
@@ -201,10 +212,12 @@ QWidget* TFPref::CreateUnitsPage() {
     sgUnits_->verticalHeader()->setDefaultSectionSize(sgUnits_->fontMetrics().height() + 6);
     sgUnits_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     sgUnits_->horizontalHeader()->setHighlightSections(false);
-    connect(sgUnits_, &QTableWidget::cellDoubleClicked, this, [this] {
+    const auto editRow = [this] {
         if (bbEdit2_->isEnabled()) // not for the Temperature group
             bbEdit2Click();
-    });
+    };
+    connect(sgUnits_, &QTableWidget::cellDoubleClicked, this, editRow);
+    OpenRowOnEnter(sgUnits_, editRow);
 
     bbEdit2_ = MakeButton("bbEdit2", "&Edit", QStyle::SP_FileDialogDetailedView);
     bbAdd2_ = MakeButton("bbAdd2", "&Add", QStyle::SP_FileDialogNewFolder);

@@ -38,7 +38,7 @@ TProgram::TProgram(TQuorvelApplication& application) {
     QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, listUnits_.get(),
                      &TListUnits::SetUnits);
     groupEdit_ = std::make_unique<TFGroupEdit>(database, *errorHint_, HelpLink());
-    unitsEdit_ = std::make_unique<TFUnitsEdit>(HelpLink());
+    unitsEdit_ = std::make_unique<TFUnitsEdit>(*errorHint_, HelpLink());
     pref_ = std::make_unique<TFPref>(
         database, *errorHint_, *groupEdit_, *unitsEdit_,
         TFPrefLinks{[this] { mainForm_->SetGroupButtons(); },

@@ -15,11 +15,14 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <cmath>
+#include <cups/cups.h>
+#include <memory>
 #include <vector>
 
 namespace quorvel {
@@ -73,6 +76,153 @@ std::vector<TPrintedLine> LayOut(const QString& line, const QFontMetricsF& metri
     }
     endRun();
     return printed;
+}
+
+// A queue of the CUPS scheduler, as the report is printed on it.
+struct TDestination {
+    std::string name;
+    std::string instance; // a set of options of the queue's own, which Qt names "name/instance"
+    std::string uri;
+};
+
+using TIppResponse = std::unique_ptr<ipp_t, decltype(&ippDelete)>;
+
+// The destination CUPS prints on when none is named. Throws EPrintError without one.
+TDestination DefaultDestination() {
+    cups_dest_t* found = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    if (!found)
+        throw EPrintError("No default printer is set up");
+    TDestination destination{found->name, found->instance ? found->instance : "", {}};
+    if (const char* given =
+            cupsGetOption("printer-uri-supported", found->num_options, found->options)) {
+        destination.uri = given;
+    } else {
+        char made[HTTP_MAX_URI];
+        httpAssembleURIf(HTTP_URI_CODING_ALL, made, sizeof made, "ipp", nullptr, "localhost",
+                         ippPort(), "/printers/%s", found->name);
+        destination.uri = made;
+    }
+    cupsFreeDests(1, found);
+    return destination;
+}
+
+QString QtName(const TDestination& destination) {
+    const QString name = QString::fromStdString(destination.name);
+    return destination.instance.empty() ? name
+                                        : name + '/' + QString::fromStdString(destination.instance);
+}
+
+// What the scheduler holds of the printer, or with a job id of one of its jobs: the attributes
+// asked for. Nothing when it cannot tell.
+TIppResponse Attributes(const TDestination& printer, int job, std::vector<const char*> names) {
+    ipp_t* request = ippNewRequest(job ? IPP_OP_GET_JOB_ATTRIBUTES : IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 printer.uri.c_str());
+    if (job)
+        ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  static_cast<int>(names.size()), nullptr, names.data());
+    TIppResponse response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"), &ippDelete);
+    if (cupsLastError() > IPP_STATUS_OK_CONFLICTING)
+        response.reset();
+    return response;
+}
+
+// An attribute's number; `otherwise` when the scheduler did not give it.
+int Number(ipp_t* response, const char* name, int otherwise) {
+    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    if (!attribute)
+        return otherwise;
+    return ippGetValueTag(attribute) == IPP_TAG_BOOLEAN ? ippGetBoolean(attribute, 0)
+                                                        : ippGetInteger(attribute, 0);
+}
+
+// Why the scheduler says a printer or a job is in its state: its message, else its reasons.
+std::string Reason(ipp_t* response, const char* message, const char* reasons) {
+    if (ipp_attribute_t* text = ippFindAttribute(response, message, IPP_TAG_TEXT)) {
+        if (const char* said = ippGetString(text, 0, nullptr); said && *said)
+            return said;
+    }
+    std::string why;
+    ipp_attribute_t* keywords = ippFindAttribute(response, reasons, IPP_TAG_KEYWORD);
+    for (int k = 0; k < ippGetCount(keywords); ++k) {
+        const std::string keyword = ippGetString(keywords, k, nullptr);
+        if (keyword != "none")
+            why += (why.empty() ? "" : ", ") + keyword;
+    }
+    return why.empty() ? "no reason given" : why;
+}
+
+// Qt's printing reports success for a printer that refuses jobs, and the report would be lost
+// without a word: the printer's state is asked first.
+void CheckAcceptsJobs(const TDestination& printer) {
+    const TIppResponse state = Attributes(printer, 0,
+                                          {"printer-is-accepting-jobs", "printer-state",
+                                           "printer-state-message", "printer-state-reasons"});
+    if (!state)
+        return; // the submission will tell
+    const std::string why = Reason(state.get(), "printer-state-message", "printer-state-reasons");
+    if (!Number(state.get(), "printer-is-accepting-jobs", true))
+        throw EPrintError("The printer " + printer.name + " refuses new jobs (" + why +
+                          "). Let it accept jobs again in the printer settings (cupsaccept " +
+                          printer.name + ") and print again");
+    if (Number(state.get(), "printer-state", IPP_PSTATE_IDLE) == IPP_PSTATE_STOPPED)
+        throw EPrintError("The printer " + printer.name + " is stopped (" + why +
+                          "). Resume it in the printer settings (cupsenable " + printer.name +
+                          ") and print again");
+}
+
+// The report laid out for the printer's page in a PDF file, as Qt's own printing on CUPS does
+// before it hands such a file to the scheduler.
+void WritePdf(const QPrinter& printer, const QString& path, const QStringList& lines) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setResolution(printer.resolution());
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setColorMode(printer.colorMode());
+    PrintLines(pdf, lines);
+}
+
+// The job options that Qt's own printing gives: the page size, and one or both sides as the
+// printer does by default.
+const char* Sides(const QPrinter& printer) {
+    switch (printer.duplex()) {
+    case QPrinter::DuplexNone: return "one-sided";
+    case QPrinter::DuplexShortSide: return "two-sided-short-edge";
+    default: // the report is printed upright
+        return "two-sided-long-edge";
+    }
+}
+
+// Hands the PDF file to the scheduler as one job without a title; its number. Throws
+// EPrintError with the scheduler's reason when it takes no job.
+int Submit(const TDestination& printer, const QString& pdf, const QPrinter& layout) {
+    cups_option_t* options = nullptr;
+    const QByteArray media = layout.pageLayout().pageSize().key().toLocal8Bit();
+    int count = cupsAddOption("media", media.constData(), 0, &options);
+    count = cupsAddOption("sides", Sides(layout), count, &options);
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printer.name.c_str(),
+                                   QFile::encodeName(pdf).constData(), "", count, options);
+    cupsFreeOptions(count, options);
+    if (job == 0)
+        throw EPrintError("The printer " + printer.name +
+                          " refused the print job: " + cupsLastErrorString());
+    return job;
+}
+
+// A job the scheduler cancelled or aborted at once is no printed report.
+void CheckJobFate(const TDestination& printer, int job) {
+    const TIppResponse fate =
+        Attributes(printer, job, {"job-state", "job-state-message", "job-state-reasons"});
+    if (!fate)
+        return; // a job it no longer knows was done and forgotten
+    const int state = Number(fate.get(), "job-state", IPP_JSTATE_PENDING);
+    if (state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED)
+        throw EPrintError("The print job " + std::to_string(job) + " on the printer " +
+                          printer.name + " was " +
+                          (state == IPP_JSTATE_CANCELED ? "cancelled" : "aborted") + " (" +
+                          Reason(fate.get(), "job-state-message", "job-state-reasons") + ")");
 }
 
 } // namespace
@@ -167,12 +317,19 @@ QStringList TFReport::Lines() const {
     return lines;
 }
 
+// The scheduler itself is asked whether the printer takes jobs and what became of the job:
+// Qt's printing reports success even when the job was refused.
 void TFReport::bbPrintClick() {
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull())
-        throw EPrintError("No default printer is set up");
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    PrintLines(printer, Lines());
+    const TDestination printer = DefaultDestination();
+    CheckAcceptsJobs(printer);
+    const QPrinter layout(QPrinterInfo::printerInfo(QtName(printer)), QPrinter::HighResolution);
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        throw EPrintError("No temporary folder for the print job: " +
+                          folder.errorString().toStdString());
+    const QString pdf = folder.filePath("report.pdf");
+    WritePdf(layout, pdf, Lines());
+    CheckJobFate(printer, Submit(printer, pdf, layout));
 }
 
 void TFReport::bbClearClick() {

@@ -17,7 +17,9 @@ namespace quorvel {
 
 class TErrorHintWindow;
 
-// Printing failed: no default printer, or the job could not be started or finished.
+// Printing failed: no default printer, a printer that refuses jobs or is stopped, or a job that
+// could not be made, or that the printer refused, cancelled or aborted. The message says what
+// happened and what to do.
 class EPrintError : public Error {
 public:
     using Error::Error;
@@ -41,8 +43,8 @@ public:
     // Shows the window modally, scrolled to the latest line.
     void Open();
 
-    // Prints the report on the default printer without a dialog. Throws EPrintError, which is
-    // left to the program's handler of unhandled errors.
+    // Prints the report on the default printer without a dialog, as one job of the CUPS
+    // scheduler. Throws EPrintError, which is left to the program's handler of unhandled errors.
     void bbPrintClick();
     void bbClearClick();
     // Asks for a file name and saves the report there.

@@ -246,11 +246,10 @@ void TUnitSearch::Convert(const Sentence& sentence) {
     } else {
         const long double value = loaded.parts.front().value.value_or(form_.CurrentValue());
         try {
-            form_.MainInd()->SetText(Q(GeneralNumberText(value)));
+            form_.SetCurrentValue(value);
         } catch (const EConvertError&) {
             return; // a number the display cannot show is no value to convert
         }
-        form_.SetCurrentValue(value);
         form_.bbDownClick();
     }
     Finish();

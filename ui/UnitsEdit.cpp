@@ -1,5 +1,7 @@
 #include "ui/UnitsEdit.h"
 
+#include "core/unitsdatabase.h"
+#include "ui/Hints.h"
 #include "ui/Preferences.h"
 
 #include <QGridLayout>
@@ -23,10 +25,25 @@ QString BaseUnit(const QTableWidget* table) {
     return {};
 }
 
+// A text copied from a spreadsheet cell or a line of a file ends in a line end, which a paste
+// would keep out of sight, and the unit would convert nothing: the line end goes wherever the
+// paste put it. A line break inside the pasted text stays, for Save to refuse.
+void DropPastedLineEnd(QLineEdit* field) {
+    const QString text = field->text();
+    const int end = field->cursorPosition();
+    int start = end;
+    while (start > 0 && (text[start - 1] == '\n' || text[start - 1] == '\r'))
+        --start;
+    if (start < end) {
+        field->setSelection(start, end - start);
+        field->del();
+    }
+}
+
 } // namespace
 
-TFUnitsEdit::TFUnitsEdit(THelpLink help, QWidget* parent)
-    : QDialog(parent), help_(std::move(help)) {
+TFUnitsEdit::TFUnitsEdit(TErrorHintWindow& errorHint, THelpLink help, QWidget* parent)
+    : QDialog(parent), errorHint_(errorHint), help_(std::move(help)) {
     setObjectName("FUnitsEdit");
     setWindowTitle("Edit Units");
     setWindowFlags(DialogFlags);
@@ -37,6 +54,7 @@ TFUnitsEdit::TFUnitsEdit(THelpLink help, QWidget* parent)
         edit->setObjectName(name);
         edit->setAccessibleName(accessible);
         edit->setMinimumWidth(150);
+        connect(edit, &QLineEdit::textEdited, edit, [edit] { DropPastedLineEnd(edit); });
         return edit;
     };
     edUnit_ = field("edUnit", "Unit's name");
@@ -100,7 +118,23 @@ void TFUnitsEdit::FormActivate() {
     edUnit_->setFocus();
 }
 
+// A line break or an end-of-file character would split or cut the group's files: the field that
+// holds one is refused, with the reason under it.
+bool TFUnitsEdit::RefusesLineBreaks() {
+    for (QLineEdit* field : {edUnit_, edFactor_}) {
+        const std::string why = OneLineRefusal(field->text().toStdString());
+        if (!why.empty()) {
+            const QString what = field == edUnit_ ? "A unit's name" : "A factor";
+            errorHint_.ShowErrorHint(field, what + " cannot " + QString::fromStdString(why));
+            return true;
+        }
+    }
+    return false;
+}
+
 void TFUnitsEdit::bbOKClick() {
+    if (RefusesLineBreaks())
+        return;
     QTableWidget* table = pref_->sgUnits();
     const int row = std::max(0, table->currentRow());
     if (pref_->AddMode())

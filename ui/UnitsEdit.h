@@ -2,6 +2,7 @@
 
 // The unit editor: a unit's name and factor, shown beside the base unit of the group. It edits
 // the preferences window's current row, or inserts a new unit there; nothing goes to disk here.
+// A field that would not stay one line of the group's files is refused with a message under it.
 
 #include "ui/HelpContext.h"
 
@@ -13,13 +14,14 @@ class QPushButton;
 
 namespace quorvel {
 
+class TErrorHintWindow;
 class TFPref;
 
 class TFUnitsEdit : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFUnitsEdit(THelpLink help, QWidget* parent = nullptr);
+    TFUnitsEdit(TErrorHintWindow& errorHint, THelpLink help, QWidget* parent = nullptr);
 
     // Opens modal over the preferences window, for its current row and its AddMode.
     void Open(TFPref& pref);
@@ -30,6 +32,9 @@ public:
     void bbHelpClick();
 
 private:
+    bool RefusesLineBreaks();
+
+    TErrorHintWindow& errorHint_;
     THelpLink help_;
     TFPref* pref_ = nullptr;
 

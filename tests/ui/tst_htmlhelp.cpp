@@ -13,10 +13,11 @@
 #include <QHelpLink>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QTreeView>
@@ -156,6 +157,12 @@ void TestHtmlHelp::helpKeyAndButtons_data() {
     QTest::addRow("main window, F1") << "main"
                                      << "F1"
                                      << "main.html";
+    QTest::addRow("main window, F1 in a menu") << "menu"
+                                               << "F1"
+                                               << "main.html";
+    QTest::addRow("main window, F1 in a picker's list") << "picker list"
+                                                        << "F1"
+                                                        << "main.html";
     QTest::addRow("main window, Help button") << "main"
                                               << "obHelp"
                                               << "index.html";
@@ -191,7 +198,9 @@ void TestHtmlHelp::helpKeyAndButtons() {
     QFETCH(QString, topic);
     fixture_.Start();
     QWidget* shown = &fixture_.Main();
-    if (window == "About1") {
+    if (window == "menu" || window == "picker list") {
+        // opened below, once the main window is active
+    } else if (window == "About1") {
         fixture_.Find<QAction>(&fixture_.Main(), "About1")->trigger();
         shown = QApplication::activeModalWidget();
     } else if (window != "main") {
@@ -209,9 +218,19 @@ void TestHtmlHelp::helpKeyAndButtons() {
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     shown->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(shown));
+    QWidget* keyTarget = QApplication::focusWidget() ? QApplication::focusWidget() : shown;
+    if (window == "menu") {
+        auto* menu = fixture_.Find<QMenu>(shown, "miEdit");
+        menu->popup(shown->mapToGlobal(QPoint(20, 20)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        keyTarget = menu;
+    } else if (window == "picker list") {
+        fixture_.Picker("cb1")->showPopup();
+        keyTarget = fixture_.Picker("cb1")->view();
+        QTRY_VERIFY(keyTarget->isVisible());
+    }
     if (action == "F1")
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : shown,
-                        Qt::Key_F1);
+        QTest::keyClick(keyTarget, Qt::Key_F1);
     else if (action == "Contents1")
         fixture_.Find<QAction>(shown, "Contents1")->trigger();
     else

@@ -33,8 +33,8 @@ private slots:
     void reopening_data();
     void reopening();
     void clickOnTheExponentRereadsBothEdits();
-    void typedIntoTheExponent_data();
-    void typedIntoTheExponent();
+    void typedKeys_data();
+    void typedKeys();
     void closeHandsNothingBack();
     void keyboardPlaceAndHelp();
 
@@ -119,7 +119,7 @@ void TestInputNumber::typing_data() {
     row("2,5 and 3", "2,5", "3", "2,5", "2 500");
     row("blank exponent counts as 0", "7", "", "7", "7");
     row("empty mantissa becomes 0", "", "3", "0", "0");
-    row("point dropped", "1.5", "0", "1.5", "15");
+    row("point in a text set, not typed, dropped", "1.5", "0", "1.5", "15");
     row("letters dropped", "12abc", "0", "12abc", "12");
     row("E in the mantissa", "1E2", "3", "1E2", "42");
     row("exponent 1-2", "5", "1-2", "5", "50");
@@ -173,26 +173,41 @@ void TestInputNumber::clickOnTheExponentRereadsBothEdits() {
     QCOMPARE(Preview(), QString("90"));
 }
 
-void TestInputNumber::typedIntoTheExponent_data() {
-    // Typed after Tab from the mantissa, in a dialog opened on 1 (+0 in the exponent).
-    QTest::addColumn<QString>("typed");
+void TestInputNumber::typedKeys_data() {
+    // Keys typed into the dialog right after it opened: characters, and keys in angle brackets.
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("mantissa");
     QTest::addColumn<QString>("exponent"); // the five positions, blanks as spaces
     QTest::addColumn<QString>("preview");
-    QTest::addRow("digits and signs only") << "-a1x2345"
-                                           << "-1234"
-                                           << "1,000000000000E-1234";
-    QTest::addRow("replaces the whole exponent") << "3"
-                                                 << "3    "
-                                                 << "1 000";
+    auto row = [](const char* name, const char* opened, const char* keys, const char* mantissa,
+                  const char* exponent, const char* preview) {
+        QTest::addRow("%s", name) << opened << keys << mantissa << exponent << preview;
+    };
+    row("exponent: digits and signs only", "1", "<Tab> -a1x2345", "1,000000000000", "-1234",
+        "1,000000000000E-1234");
+    row("exponent: typing replaces it", "1", "<Tab> 3", "1,000000000000", "3    ", "1 000");
+    row("mantissa typed over: a new number", "4046,86", "12", "12", "+0   ", "12");
+    row("mantissa edited inside: the exponent stays", "4046,86", "<End> 5", "4,0468600000005",
+        "+3   ", "4 046,8600000005");
+    row("exponent edited first: it stays", "4046,86", "<Tab> 2 <Shift+Tab> 7", "7", "2    ", "700");
+    row("point types the decimal separator", "1", "1.5", "1,5", "+0   ", "1,5");
 }
 
-void TestInputNumber::typedIntoTheExponent() {
-    QFETCH(QString, typed);
+void TestInputNumber::typedKeys() {
+    QFETCH(QString, opened);
+    QFETCH(QString, keys);
+    QFETCH(QString, mantissa);
     QFETCH(QString, exponent);
     QFETCH(QString, preview);
-    Open("1");
-    QTest::keyClick(Edit("meNumber"), Qt::Key_Tab);
-    QTest::keyClicks(Edit("meExponent"), typed);
+    Open(qPrintable(opened));
+    for (const QString& token : keys.split(' ')) {
+        if (token.startsWith('<'))
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(token.mid(1).chopped(1)));
+        else
+            QTest::keyClicks(QApplication::focusWidget(), token);
+    }
+    QCOMPARE(Edit("meNumber")->text(), mantissa);
     QCOMPARE(Edit("meExponent")->displayText(), exponent);
     QCOMPARE(Preview(), preview);
 }
@@ -203,7 +218,7 @@ void TestInputNumber::closeHandsNothingBack() {
     Press("bbClose");
     QVERIFY(!dialog_->isVisible());
     QCOMPARE(form_->CurrentValue(), 5.0L);
-    QCOMPARE(form_->MainInd()->DisplayedText(), QString("0")); // never set in this test
+    QCOMPARE(form_->MainInd()->DisplayedText(), QString("5"));
 }
 
 void TestInputNumber::keyboardPlaceAndHelp() {

@@ -10,8 +10,8 @@
 #include "widgets/groupbutton.h"
 #include "widgets/qzcalcindicator.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -225,8 +225,9 @@ void TestMainForm::loadsFirstGroupWhenShown() {
     QCOMPARE(cb2->currentIndex(), 0);
     QCOMPARE(form.FactorList().size(), size_t(5));
     QCOMPARE(form.FactorList()[2], std::string("0,3048"));
-    QCOMPARE(hint_->windowTitle(), QString("1 of the 5 units of 'Length' have no factor and do "
-                                           "not convert."));
+    // "nothing" has the factor 0, "empty" none.
+    QCOMPARE(hint_->windowTitle(), QString("2 of the 5 units of 'Length' have no positive "
+                                           "number as factor and do not convert."));
 }
 
 void TestMainForm::loadsGroupsByButtonAndMenu() {

@@ -13,6 +13,7 @@
 #include "widgets/groupbutton.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -40,11 +41,16 @@ QByteArray Lines(const QStringList& lines) {
     return bytes;
 }
 
-// Replaces the text of a field as a user does.
+// Replaces the text of a field as a user does: typed, or pasted when it begins with "^".
 void Type(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
+    if (text.startsWith('^')) {
+        QGuiApplication::clipboard()->setText(text.mid(1));
+        QTest::keySequence(field, QKeySequence::Paste);
+    } else {
+        QTest::keyClicks(field, text);
+    }
 }
 
 // Keys go to the window once it is active.
@@ -191,7 +197,7 @@ TFPref& TestPreferences::Open() {
     const THelpLink help = [this](int context) { helpAsked_.append(context); };
     form_ = std::make_unique<TMForm>(database, nullptr, *hint_);
     groupEdit_ = std::make_unique<TFGroupEdit>(database, *hint_, help);
-    unitsEdit_ = std::make_unique<TFUnitsEdit>(help);
+    unitsEdit_ = std::make_unique<TFUnitsEdit>(*hint_, help);
     TMForm* form = form_.get();
     pref_ = std::make_unique<TFPref>(
         database, *hint_, *groupEdit_, *unitsEdit_,
@@ -314,6 +320,12 @@ void TestPreferences::unitButtonsFollowTheGroup() {
     QTest::mouseDClick(Table()->viewport(), Qt::LeftButton, {}, cell);
     QCOMPARE(unitsEdit_->isVisible(), editable);
     unitsEdit_->hide();
+    QVERIFY(IsActive(pref_.get()));
+    Table()->setFocus();
+    QTest::keyClick(Table(), Qt::Key_Return); // as a double-click, never Save
+    QCOMPARE(unitsEdit_->isVisible(), editable);
+    QVERIFY(pref_->isVisible());
+    unitsEdit_->hide();
     QTest::keyClick(Table(), Qt::Key_Insert);
     QCOMPARE(unitsEdit_->isVisible(), editable);
 }
@@ -327,6 +339,7 @@ struct EditorRow {
     const char* typed;
     Qt::Key key; // Key_unknown: a click on Close instead
     const char* rows;
+    const char* refusal = ""; // the message that keeps the editor open; Esc twice then
 };
 const EditorRow EditorRows[] = {
     {"edit replaces its row", false, 1, "1|0.0254|0.3048", "inch=0.0254|metre", "zoll=2,54E-2",
@@ -343,6 +356,17 @@ const EditorRow EditorRows[] = {
      "metre=2|inch=1|foot=1"},
     {"1.0 and \" 1\" mark no base unit", false, 0, "1.0| 1|3", "metre=1.0|", "metre=1.0",
      Qt::Key_Return, "metre=1.0|inch= 1|foot=3"},
+    {"a line end pasted at the end goes", false, 1, "1|2|3", "inch=2|metre", "^inch\n=^0.0254\r\n",
+     Qt::Key_Return, "metre=1|inch=0.0254|foot=3"},
+    {"a line break inside is refused", false, 1, "1|2|3", "inch=2|metre", "inch=^1\n2",
+     Qt::Key_Return, "metre=1|inch=2|foot=3", "A factor cannot hold a line break"},
+    {"a carriage return is refused", true, 1, "1|2|3", "=|metre", "^a\rb=5", Qt::Key_Return,
+     "metre=1|inch=2|foot=3", "A unit's name cannot hold a line break"},
+    {"an end-of-file character is refused", true, 1, "1|2|3", "=|metre",
+     "^a\x1A"
+     "b=5",
+     Qt::Key_Return, "metre=1|inch=2|foot=3",
+     "A unit's name cannot hold the end-of-file character (0x1A)"},
 };
 
 void TestPreferences::unitEditor_data() {
@@ -372,6 +396,13 @@ void TestPreferences::unitEditor() {
         Click("bbClose", unitsEdit_.get());
     else
         QTest::keyClick(edFactor, row.key);
+    if (*row.refusal) {
+        QVERIFY(unitsEdit_->isVisible() && hint_->isVisible());
+        QCOMPARE(hint_->windowTitle(), QString(row.refusal));
+        QTest::keyClick(unitsEdit_->focusWidget(), Qt::Key_Escape); // closes the balloon only
+        QVERIFY(!hint_->isVisible() && unitsEdit_->isVisible());
+        QTest::keyClick(unitsEdit_->focusWidget(), Qt::Key_Escape);
+    }
     QVERIFY(!unitsEdit_->isVisible());
     QCOMPARE(Texts("sgUnits"), QString(row.rows).split('|'));
     QCOMPARE(Table()->currentRow(), row.current);
@@ -423,10 +454,11 @@ void TestPreferences::confirmDelete() {
 
 struct RenameRow {
     const char *row, *group, *name;
-    const char* reason; // what the refusal says; empty: renamed
+    const char* reason;          // what the refusal says; empty: renamed
+    Qt::Key opener = Qt::Key_F2; // on the group list
 };
 const RenameRow RenameRows[] = {
-    {"plain", "Length", "Distance", ""},
+    {"plain, opened by Enter", "Length", "Distance", "", Qt::Key_Return},
     {"unchanged", "Length", "Length", ""},
     {"out of the folder", "Length", "../x", "A group name cannot begin or end with a blank"},
     {"another group's name", "Length", "Mass", "A group named 'Mass' has files already"},
@@ -435,6 +467,7 @@ const RenameRow RenameRows[] = {
     {"listed name", "Length", "Ghost", "'Ghost' is in the group list already"},
     {"group without files", "Ghost", "Phantom", "Cannot rename '"},
     {"Temperature opens nothing", "Temperature", "", ""},
+    {"Temperature: Enter opens nothing", "Temperature", "", "", Qt::Key_Return},
 };
 
 void TestPreferences::renamesGroup_data() {
@@ -454,10 +487,12 @@ void TestPreferences::renamesGroup() {
     const QStringList files = QDir(File("")).entryList(QDir::Files | QDir::Hidden);
     auto* list = Find<QListWidget>("lbGroup");
     list->setCurrentRow(entries.indexOf(group));
-    QTest::keyClick(list, Qt::Key_F2);
+    QTest::keyClick(list, RenameRows[index].opener);
     if (group == "Temperature") {
         QVERIFY(!groupEdit_->isVisible() && hint_->isVisible());
         QCOMPARE(hint_->windowTitle(), QString("You must not edit 'Temperature' group!"));
+        QTest::keyClick(pref.focusWidget(), Qt::Key_Escape); // closes the balloon only
+        QVERIFY(!hint_->isVisible() && pref.isVisible());
         return;
     }
     QVERIFY(IsActive(groupEdit_.get()));
@@ -481,6 +516,9 @@ void TestPreferences::renamesGroup() {
     QCOMPARE(QDir(File("")).entryList(QDir::Files | QDir::Hidden), files);
     QVERIFY2(hint_->isVisible() && hint_->windowTitle().contains(reason),
              qPrintable(hint_->windowTitle()));
+    QCOMPARE(field->text(), name);
+    QTest::keyClick(field, Qt::Key_Escape); // closes the balloon only
+    QVERIFY(!hint_->isVisible() && groupEdit_->isVisible());
     QCOMPARE(field->text(), name);
     QTest::keyClick(field, Qt::Key_Escape);
     QVERIFY(!groupEdit_->isVisible() && pref.isVisible());
@@ -532,8 +570,9 @@ void TestPreferences::saveWritesAndReloadsMainWindow() {
     Click("bbDown2");
     Click("bbDown2"); // inch, foot, metre
     QCOMPARE(Table()->currentRow(), 2);
-    Table()->setFocus();
-    QTest::keyClick(Table(), Qt::Key_Return); // Enter saves
+    auto* chooser = Find<QComboBox>("cbGroup");
+    chooser->setFocus();
+    QTest::keyClick(chooser, Qt::Key_Return); // Enter saves, but on a row of a list
     QVERIFY(!pref.isVisible());
     QCOMPARE(ReadBytes(File("Groups.ung")), Lines({"Mass", "Length", "Temperature"}));
     QCOMPARE(ReadBytes(File("Length.uns")), Lines({"inch", "foot", "metre"}));
@@ -579,6 +618,8 @@ void TestPreferences::failedWriteKeepsEdits() {
     failing.reset();
     QTRY_VERIFY(hint_->isVisible());
     QCOMPARE(hint_->windowTitle(), said.arg(File("")));
+    QTest::keyClick(pref.focusWidget(), Qt::Key_Escape); // closes the balloon only
+    QVERIFY(!hint_->isVisible());
     QCOMPARE(Files(), before);
     QVERIFY(pref.isVisible());
     QCOMPARE(Texts("lbGroup"), (QStringList{"Temperature", "Length", "Mass"}));

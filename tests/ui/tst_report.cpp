@@ -1,6 +1,7 @@
-// The report window through the program's own wiring: lines collected across openings, Clear,
-// Save, and printing: the layout read back from a PDF, a job on the default printer (the test
-// command's own CUPS scheduler with a PDF printer), and the error without a default printer.
+// The report window through the program's own wiring: lines collected across openings, Undo,
+// Clear, Save, and printing: the layout read back from a PDF, a job on the default printer (the
+// test command's own CUPS scheduler with a PDF printer), and the errors without a default
+// printer and with a printer that refuses jobs or is stopped.
 
 #include "programfixture.h"
 #include "programmain.h"
@@ -12,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QToolButton>
@@ -36,6 +38,15 @@ QStringList PrintedLines(const QString& page) {
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+// The jobs the scheduler knows on a printer, done or not.
+int JobCount(const QString& printer) {
+    QProcess process;
+    process.start("lpstat", {"-W", "all", "-o", printer});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return -1;
+    return int(QString::fromUtf8(process.readAllStandardOutput()).count('\n'));
 }
 
 int PdfPageCount(const QString& pdf) {
@@ -67,7 +78,8 @@ private slots:
     void printWrapsLongLines();
     void printBreaksPages();
     void printsOnDefaultPrinter();
-    void printWithoutDefaultPrinterReachesErrorHandler();
+    void printFailureReachesErrorHandler_data();
+    void printFailureReachesErrorHandler();
 
 private:
     TFReport& Report() { return fixture_.Program().FReport(); }
@@ -99,13 +111,20 @@ void TestReport::collectsAcrossOpenings() {
     QTest::mouseClick(fixture_.Find<QToolButton>(&fixture_.Main(), "obReport"), Qt::LeftButton);
     QVERIFY(Report().isVisible());
     QCOMPARE(Text()->toPlainText(), "0 metre = 0 inch\n0 metre = 0 inch");
+    QTest::keyClicks(Text(), " ok"); // typed at the end
     Press("bbClose");
     QVERIFY(!Report().isVisible());
     fixture_.Picker("cb1")->setCurrentIndex(2);
     Convert();
     QTest::mouseClick(fixture_.Main().statusBar(), Qt::LeftButton);
     QVERIFY(Report().isVisible());
-    QCOMPARE(Text()->toPlainText(), "0 metre = 0 inch\n0 metre = 0 inch\n0 foot = 0 inch");
+    const QString lines = "0 metre = 0 inch\n0 metre = 0 inch%1\n0 foot = 0 inch";
+    QCOMPARE(Text()->toPlainText(), lines.arg(" ok"));
+    // Undo takes back what the user typed, and never a conversion line.
+    for (int undo = 0; undo < 2; ++undo) {
+        QTest::keySequence(Text(), QKeySequence::Undo);
+        QCOMPARE(Text()->toPlainText(), lines.arg(""));
+    }
     Press("bbOk");
     QVERIFY(!Report().isVisible());
 }
@@ -248,19 +267,61 @@ void TestReport::printsOnDefaultPrinter() {
     QCOMPARE(PdfPageCount(QDir(out).filePath(job)), expected);
 }
 
-void TestReport::printWithoutDefaultPrinterReachesErrorHandler() {
-    if (!QPrinterInfo::defaultPrinter().isNull())
+void TestReport::printFailureReachesErrorHandler_data() {
+    // Commands of the test command's CUPS scheduler that make its default printer fail, and
+    // that make it print again.
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QString>("restart");
+    QTest::addColumn<QString>("said"); // %1: the printer
+    QTest::addRow("no default printer") << ""
+                                        << ""
+                                        << "No default printer is set up";
+    QTest::addRow("refusing jobs") << "cupsreject"
+                                   << "cupsaccept"
+                                   << "The printer %1 refuses new jobs (Rejecting Jobs";
+    QTest::addRow("stopped") << "cupsdisable"
+                             << "cupsenable"
+                             << "The printer %1 is stopped (";
+}
+
+// The failure reaches the handler of unhandled errors, no job is made, and the report stays;
+// once the printer is back, printing works again.
+void TestReport::printFailureReachesErrorHandler() {
+    QFETCH(QString, stop);
+    QFETCH(QString, restart);
+    QFETCH(QString, said);
+    const QString printer = QPrinterInfo::defaultPrinterName();
+    if (stop.isEmpty() && !printer.isEmpty())
         QSKIP("A default printer is set up; ctest runs this case again without one");
+    if (!stop.isEmpty() &&
+        (printer.isEmpty() || qEnvironmentVariableIsEmpty("QUORVEL_TEST_PRINTS")))
+        QSKIP("No test printer: scripts/test.sh sets one up");
+    if (!stop.isEmpty())
+        QCOMPARE(QProcess::execute(stop, {printer}), 0);
+    auto restore = qScopeGuard([&] {
+        if (!restart.isEmpty())
+            QProcess::execute(restart, {printer});
+    });
+    const int jobs = JobCount(printer);
     QString reported;
     auto* application = qobject_cast<TQuorvelApplication*>(QCoreApplication::instance());
     QVERIFY(application);
     application->SetErrorHandler([&](const std::exception& error) { reported = error.what(); });
+    auto handler = qScopeGuard([application] { application->SetErrorHandler({}); });
     FillReport({"a line"});
     Report().Open();
     Press("bbPrint");
-    application->SetErrorHandler({});
-    QCOMPARE(reported, QString("No default printer is set up"));
+    QVERIFY2(reported.startsWith(said.arg(printer)), qPrintable(reported));
     QCOMPARE(Text()->toPlainText(), QString("a line"));
+    if (restart.isEmpty())
+        return;
+    QCOMPARE(JobCount(printer), jobs);
+    restore.dismiss();
+    QCOMPARE(QProcess::execute(restart, {printer}), 0);
+    reported.clear();
+    Press("bbPrint");
+    QCOMPARE(reported, QString());
+    QCOMPARE(JobCount(printer), jobs + 1);
 }
 
 QUORVEL_PROGRAM_TEST_MAIN(TestReport)
