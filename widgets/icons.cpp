@@ -11,7 +11,9 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QPalette>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace quorvel {
 
@@ -164,6 +166,15 @@ void Draw(QPainter& p, Picture picture) {
     case Picture::ArrowDown: DrawArrow(p, picture == Picture::ArrowUp); break;
     case Picture::MoreRight:
     case Picture::MoreDown: DrawChevrons(p, picture == Picture::MoreDown); break;
+    case Picture::Clear:
+        p.setPen(Qt::NoPen);
+        p.setBrush(Ink());
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.setPen(QPen(IsDark(QGuiApplication::palette()) ? Qt::black : Qt::white, 3, Qt::SolidLine,
+                      Qt::RoundCap));
+        p.drawLine(QPointF(11, 11), QPointF(21, 21));
+        p.drawLine(QPointF(21, 11), QPointF(11, 21));
+        break;
     case Picture::Emblem: DrawEmblem(p); break;
     case Picture::List:
         p.setPen(QPen(Ink(), 1));
@@ -182,7 +193,8 @@ void Draw(QPainter& p, Picture picture) {
 namespace {
 
 // Draws its picture at whatever size is asked for, when it is asked for: no pixmaps are made
-// for sizes nobody shows. A disabled icon is drawn faded in grey.
+// for sizes nobody shows. A disabled icon is drawn faded in grey. Each pixmap is drawn once for
+// the palette in use: every window shown asks for the program's icon in five sizes.
 class DrawnIconEngine : public QIconEngine {
 public:
     explicit DrawnIconEngine(Picture picture) : picture_(picture) {}
@@ -201,10 +213,15 @@ public:
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const Key key{size.width(), size.height(), mode, QGuiApplication::palette().cacheKey()};
+        if (const auto drawn = drawn_.find(key); drawn != drawn_.end())
+            return drawn->second;
         QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         paint(&painter, QRect(QPoint(), size), mode, state);
+        painter.end();
+        drawn_.emplace(key, pixmap);
         return pixmap;
     }
 
@@ -231,7 +248,9 @@ private:
         return grey;
     }
 
+    using Key = std::tuple<int, int, QIcon::Mode, qint64>; // width, height, mode, palette
     Picture picture_;
+    std::map<Key, QPixmap> drawn_;
 };
 
 } // namespace
