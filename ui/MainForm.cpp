@@ -290,6 +290,9 @@ QWidget* TMForm::CreateConversionPanel() {
         box->setMaxVisibleItems(20);
         // A list that scrolls after 20 rows, where some styles would show every unit at once.
         box->setStyleSheet("QComboBox { combobox-popup: 0; }");
+        // The window, not the longest unit name, sets the picker's width: a long name shows cut
+        // short, and laying the window out measures no name.
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         label = new QLabel(caption);
         label->setObjectName(QString(name) + "Label");
         label->setBuddy(box);
