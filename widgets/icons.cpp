@@ -1,6 +1,7 @@
 #include "widgets/icons.h"
 
 #include "widgets/colours.h"
+#include "widgets/designscale.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -305,10 +306,14 @@ QPixmap SplashPicture() {
     band.setColorAt(1, Accent);
     p.fillRect(QRect(0, 0, 303, 120), band);
 
-    p.setFont(Font(40, true));
+    // The main window's type: the name as large as its value, the rest as its text. Every font
+    // costs a search of the font configuration and a face to load, and the splash window is there
+    // while the main window loads its own.
+    const QFont text = QGuiApplication::font();
+    p.setFont(TDesignScale(text).PixelFont(text, 24, true));
     p.setPen(Qt::white);
     p.drawText(QRect(0, 18, 303, 56), Qt::AlignCenter, "Quorvel");
-    p.setFont(Font(13, false));
+    p.setFont(text);
     p.drawText(QRect(0, 72, 303, 24), Qt::AlignCenter, "Units converter and scientific calculator");
 
     // A ruler: centimetres above, inches below.
@@ -326,7 +331,6 @@ QPixmap SplashPicture() {
         const int length = sixteenth % 16 == 0 ? 12 : sixteenth % 4 == 0 ? 8 : 4;
         p.drawLine(QPointF(x, top + 44), QPointF(x, top + 44 - length));
     }
-    p.setFont(Font(11, false));
     p.setPen(InkOnLight);
     p.drawText(QRect(0, 192, 303, 20), Qt::AlignCenter, "1 inch = 0.0254 metre");
     return pixmap;
