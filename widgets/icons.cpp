@@ -29,15 +29,6 @@ QColor Ink() {
 const QColor Accent(0x2f, 0x6f, 0xd0);
 const QColor Paper(0xfb, 0xfb, 0xf8);
 
-// The application's font at a size: a family the font database has at hand, which is much
-// quicker to find than a generic name it has to resolve.
-QFont Font(int pixelSize, bool bold) {
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
 void DrawPage(QPainter& p, QRectF page) {
     p.setPen(QPen(Ink(), 1.5));
     p.setBrush(Paper);
@@ -157,10 +148,17 @@ void Draw(QPainter& p, Picture picture) {
         p.setPen(QPen(Ink(), 1.5));
         p.setBrush(Accent);
         p.drawEllipse(QRectF(3, 3, 26, 26));
-        QFont font = Font(19, true);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, "?");
+        // A question mark of strokes: a font of its own would be loaded for this one picture.
+        QPainterPath hook;
+        hook.moveTo(11.5, 12.5);
+        hook.cubicTo(11.5, 6.5, 20.5, 6.5, 20.5, 12);
+        hook.cubicTo(20.5, 15.5, 16, 15.5, 16, 19);
+        p.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(hook);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(16, 23.5), 2, 2);
         break;
     }
     case Picture::ArrowUp:
