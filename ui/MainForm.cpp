@@ -289,9 +289,6 @@ QWidget* TMForm::CreateConversionPanel() {
         box->setObjectName(name);
         box->setAccessibleName(caption);
         box->setMaxVisibleItems(20);
-        // The window, not the longest unit name, sets the picker's width: a long name shows cut
-        // short, and laying the window out measures no name.
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         label = new QLabel(caption);
         label->setObjectName(QString(name) + "Label");
         label->setBuddy(box);

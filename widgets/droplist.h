@@ -1,7 +1,8 @@
 #pragma once
 
 // A drop-down list whose open list scrolls after its most visible items, where some styles would
-// show every item at once, over the whole screen if need be.
+// show every item at once, over the whole screen if need be. Its width comes from the window it
+// stands in: a long item shows cut short, and laying the window out measures no item.
 
 #include <QComboBox>
 
@@ -13,6 +14,7 @@ class TDropList : public QComboBox {
 public:
     explicit TDropList(QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
     void showPopup() override;
 };
 
