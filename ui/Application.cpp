@@ -23,8 +23,9 @@ bool TQuorvelApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void TQuorvelApplication::HandleError(const std::exception& error) {
-    if (errorHandler_)
-        errorHandler_(error);
+    // A copy: the handler may install another one while it runs.
+    if (const ErrorHandler handler = errorHandler_)
+        handler(error);
     else
         qWarning() << "Unhandled error:" << error.what();
 }

@@ -12,6 +12,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/colours.h"
 #include "widgets/designscale.h"
+#include "widgets/droplist.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/groupbutton.h"
 #include "widgets/icons.h"
@@ -284,12 +285,10 @@ QWidget* TMForm::CreateConversionPanel() {
 
     // Each picker has a label, which screen readers announce with its value.
     auto picker = [&](const char* name, const QString& caption, QLabel*& label) {
-        auto* box = new QComboBox;
+        auto* box = new TDropList;
         box->setObjectName(name);
         box->setAccessibleName(caption);
         box->setMaxVisibleItems(20);
-        // A list that scrolls after 20 rows, where some styles would show every unit at once.
-        box->setStyleSheet("QComboBox { combobox-popup: 0; }");
         label = new QLabel(caption);
         label->setObjectName(QString(name) + "Label");
         label->setBuddy(box);

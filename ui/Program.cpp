@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-TProgram::TProgram(TQuorvelApplication& application) {
+TProgram::TProgram(TQuorvelApplication& application) : application_(application) {
     QApplication::setStyle(new TQuorvelStyle);
     TSplashForm splash;
     splash.show();
@@ -29,42 +29,83 @@ TProgram::TProgram(TQuorvelApplication& application) {
     htmlHelp_->SetHelpFile("Help.qch");
     htmlHelp_->InstallHelpHook(&application);
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
-    const UnitsDatabase database("Files");
-    mainForm_ = std::make_unique<TMForm>(database, &report_, *errorHint_, MainFormLinks());
-    inputNumber_ = std::make_unique<TInputNumber>(*mainForm_, HelpLink(), mainForm_.get());
-    listUnits_ = std::make_unique<TListUnits>(
-        *errorHint_, HelpLink(), [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); },
-        mainForm_.get());
-    QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, listUnits_.get(),
-                     &TListUnits::SetUnits);
-    groupEdit_ = std::make_unique<TFGroupEdit>(database, *errorHint_, HelpLink());
-    unitsEdit_ = std::make_unique<TFUnitsEdit>(*errorHint_, HelpLink());
-    pref_ = std::make_unique<TFPref>(
-        database, *errorHint_, *groupEdit_, *unitsEdit_,
-        TFPrefLinks{[this] { mainForm_->SetGroupButtons(); },
-                    [this] { mainForm_->ab1Click(mainForm_->GroupButton(0)); },
-                    [this](const QString& oldName, const QString& newName) {
-                        mainForm_->GroupRenamed(oldName, newName);
-                    },
-                    HelpLink()},
-        mainForm_.get());
-    fReport_ = std::make_unique<TFReport>(&report_, *errorHint_, HelpLink(), mainForm_.get());
-    calculator_ = std::make_unique<TInCalc>(*mainForm_, *inputNumber_, *errorHint_, HelpLink(),
-                                            application, mainForm_.get());
+    mainForm_ = std::make_unique<TMForm>(database_, &report_, *errorHint_, MainFormLinks());
+    QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, mainForm_.get(),
+                     [this](const QStringList& names) { SetUnits(names); });
+    // The calculator window, built for the first error if it was never opened, shows it as it
+    // would have shown it had it been there all along.
+    application.SetErrorHandler(
+        [this](const std::exception& error) { Calculator().ApplicationEventsException(error); });
     splash.close();
 }
 
-TProgram::~TProgram() = default;
+TProgram::~TProgram() {
+    application_.SetErrorHandler({});
+}
+
+TInputNumber& TProgram::InputNumber() {
+    if (!inputNumber_)
+        inputNumber_ = std::make_unique<TInputNumber>(*mainForm_, HelpLink(), mainForm_.get());
+    return *inputNumber_;
+}
+
+TInCalc& TProgram::Calculator() {
+    if (!calculator_) {
+        TInputNumber& inputNumber = InputNumber();
+        calculator_ = std::make_unique<TInCalc>(*mainForm_, inputNumber, *errorHint_, HelpLink(),
+                                                application_, mainForm_.get());
+    }
+    return *calculator_;
+}
+
+TListUnits& TProgram::ListUnits() {
+    if (!listUnits_) {
+        listUnits_ = std::make_unique<TListUnits>(
+            *errorHint_, HelpLink(),
+            [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); }, mainForm_.get());
+        listUnits_->SetUnits(units_);
+    }
+    return *listUnits_;
+}
+
+void TProgram::SetUnits(const QStringList& names) {
+    units_ = names;
+    if (listUnits_)
+        listUnits_->SetUnits(units_);
+}
+
+TFReport& TProgram::FReport() {
+    if (!fReport_)
+        fReport_ = std::make_unique<TFReport>(&report_, *errorHint_, HelpLink(), mainForm_.get());
+    return *fReport_;
+}
+
+TFPref& TProgram::Pref() {
+    if (!pref_) {
+        groupEdit_ = std::make_unique<TFGroupEdit>(database_, *errorHint_, HelpLink());
+        unitsEdit_ = std::make_unique<TFUnitsEdit>(*errorHint_, HelpLink());
+        pref_ = std::make_unique<TFPref>(
+            database_, *errorHint_, *groupEdit_, *unitsEdit_,
+            TFPrefLinks{[this] { mainForm_->SetGroupButtons(); },
+                        [this] { mainForm_->ab1Click(mainForm_->GroupButton(0)); },
+                        [this](const QString& oldName, const QString& newName) {
+                            mainForm_->GroupRenamed(oldName, newName);
+                        },
+                        HelpLink()},
+            mainForm_.get());
+    }
+    return *pref_;
+}
 
 TMFormLinks TProgram::MainFormLinks() {
     TMFormLinks links;
-    links.inputNumber = [this] { inputNumber_->Open(); };
-    links.calculator = [this] { calculator_->Open(); };
-    links.unitsList = [this] { listUnits_->Open(); };
-    links.report = [this] { fReport_->Open(); };
+    links.inputNumber = [this] { InputNumber().Open(); };
+    links.calculator = [this] { Calculator().Open(); };
+    links.unitsList = [this] { ListUnits().Open(); };
+    links.report = [this] { FReport().Open(); };
     links.helpContents = [this] { htmlHelp_->ShowContents(); };
     links.about = [this] { (new TFormAbout(mainForm_.get()))->Open(); };
-    links.preferences = [this] { pref_->Execute(); };
+    links.preferences = [this] { Pref().Execute(); };
     return links;
 }
 

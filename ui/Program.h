@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's owner: it shows the splash window while it creates the windows in their order,
-// keeps them for the whole run, and lets one window reach another.
+// The program's owner: it shows the splash window while it creates the main window, keeps every
+// window for the whole run, and lets one window reach another.
 
 #include "ui/Application.h"
 #include "ui/Calc.h"
@@ -16,6 +16,7 @@
 #include "ui/Report.h"
 #include "ui/UnitsEdit.h"
 
+#include <QStringList>
 #include <QTextDocument>
 #include <memory>
 
@@ -23,30 +24,38 @@ namespace quorvel {
 
 class TProgram {
 public:
-    // The calculator window gives `application` its handler for the errors nobody else caught.
+    // Errors that nobody else caught go to the calculator window's balloon from the start.
     explicit TProgram(TQuorvelApplication& application);
     ~TProgram();
 
     TMForm& MainForm() { return *mainForm_; }
-    TInputNumber& InputNumber() { return *inputNumber_; }
-    TInCalc& Calculator() { return *calculator_; }
     TErrorHintWindow& ErrorHint() { return *errorHint_; }
     THtmlHelp& HtmlHelp() { return *htmlHelp_; }
-    TListUnits& ListUnits() { return *listUnits_; }
-    TFReport& FReport() { return *fReport_; }
+    // The other windows are built the first time they are needed, in the state they would have
+    // had from the start: what they show before that (the conversion lines, the loaded group's
+    // units) is kept here. Once built, a window lives until the program ends.
+    TInputNumber& InputNumber();
+    TInCalc& Calculator();
+    TListUnits& ListUnits();
+    TFReport& FReport();
     // Shows the main window and runs the event loop.
     int Run();
 
 private:
+    TFPref& Pref(); // with its group and unit editors
     TMFormLinks MainFormLinks();
     // How a window opens its help topic.
     THelpLink HelpLink();
+    void SetUnits(const QStringList& names);
 
+    TQuorvelApplication& application_;
+    const UnitsDatabase database_{"Files"};
     std::unique_ptr<TErrorHintWindow> errorHint_;
     std::unique_ptr<THtmlHelp> htmlHelp_;
     QTextDocument report_; // the conversion lines, shown by the report window
+    QStringList units_;    // the loaded group's units, shown by the units list
     std::unique_ptr<TMForm> mainForm_;
-    // The other windows, in the order they are created.
+    // The other windows, each owned from its first use on.
     std::unique_ptr<TInputNumber> inputNumber_;
     std::unique_ptr<TListUnits> listUnits_;
     std::unique_ptr<TFGroupEdit> groupEdit_;

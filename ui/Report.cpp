@@ -1,6 +1,7 @@
 #include "ui/Report.h"
 
 #include "core/textfile.h"
+#include "ui/CupsClient.h"
 #include "ui/Hints.h"
 
 #include <QFile>
@@ -21,7 +22,6 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <cmath>
-#include <cups/cups.h>
 #include <memory>
 #include <vector>
 
@@ -89,20 +89,21 @@ using TIppResponse = std::unique_ptr<ipp_t, decltype(&ippDelete)>;
 
 // The destination CUPS prints on when none is named. Throws EPrintError without one.
 TDestination DefaultDestination() {
-    cups_dest_t* found = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    const TCupsClient& cups = CupsClient();
+    cups_dest_t* found = cups.cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     if (!found)
         throw EPrintError("No default printer is set up");
     TDestination destination{found->name, found->instance ? found->instance : "", {}};
     if (const char* given =
-            cupsGetOption("printer-uri-supported", found->num_options, found->options)) {
+            cups.cupsGetOption("printer-uri-supported", found->num_options, found->options)) {
         destination.uri = given;
     } else {
         char made[HTTP_MAX_URI];
-        httpAssembleURIf(HTTP_URI_CODING_ALL, made, sizeof made, "ipp", nullptr, "localhost",
-                         ippPort(), "/printers/%s", found->name);
+        cups.httpAssembleURIf(HTTP_URI_CODING_ALL, made, sizeof made, "ipp", nullptr, "localhost",
+                              cups.ippPort(), "/printers/%s", found->name);
         destination.uri = made;
     }
-    cupsFreeDests(1, found);
+    cups.cupsFreeDests(1, found);
     return destination;
 }
 
@@ -115,38 +116,42 @@ QString QtName(const TDestination& destination) {
 // What the scheduler holds of the printer, or with a job id of one of its jobs: the attributes
 // asked for. Nothing when it cannot tell.
 TIppResponse Attributes(const TDestination& printer, int job, std::vector<const char*> names) {
-    ipp_t* request = ippNewRequest(job ? IPP_OP_GET_JOB_ATTRIBUTES : IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 printer.uri.c_str());
+    const TCupsClient& cups = CupsClient();
+    ipp_t* request =
+        cups.ippNewRequest(job ? IPP_OP_GET_JOB_ATTRIBUTES : IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups.ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                      printer.uri.c_str());
     if (job)
-        ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  static_cast<int>(names.size()), nullptr, names.data());
-    TIppResponse response(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"), &ippDelete);
-    if (cupsLastError() > IPP_STATUS_OK_CONFLICTING)
+        cups.ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    cups.ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                       static_cast<int>(names.size()), nullptr, names.data());
+    TIppResponse response(cups.cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"), cups.ippDelete);
+    if (cups.cupsLastError() > IPP_STATUS_OK_CONFLICTING)
         response.reset();
     return response;
 }
 
 // An attribute's number; `otherwise` when the scheduler did not give it.
 int Number(ipp_t* response, const char* name, int otherwise) {
-    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    const TCupsClient& cups = CupsClient();
+    ipp_attribute_t* attribute = cups.ippFindAttribute(response, name, IPP_TAG_ZERO);
     if (!attribute)
         return otherwise;
-    return ippGetValueTag(attribute) == IPP_TAG_BOOLEAN ? ippGetBoolean(attribute, 0)
-                                                        : ippGetInteger(attribute, 0);
+    return cups.ippGetValueTag(attribute) == IPP_TAG_BOOLEAN ? cups.ippGetBoolean(attribute, 0)
+                                                             : cups.ippGetInteger(attribute, 0);
 }
 
 // Why the scheduler says a printer or a job is in its state: its message, else its reasons.
 std::string Reason(ipp_t* response, const char* message, const char* reasons) {
-    if (ipp_attribute_t* text = ippFindAttribute(response, message, IPP_TAG_TEXT)) {
-        if (const char* said = ippGetString(text, 0, nullptr); said && *said)
+    const TCupsClient& cups = CupsClient();
+    if (ipp_attribute_t* text = cups.ippFindAttribute(response, message, IPP_TAG_TEXT)) {
+        if (const char* said = cups.ippGetString(text, 0, nullptr); said && *said)
             return said;
     }
     std::string why;
-    ipp_attribute_t* keywords = ippFindAttribute(response, reasons, IPP_TAG_KEYWORD);
-    for (int k = 0; k < ippGetCount(keywords); ++k) {
-        const std::string keyword = ippGetString(keywords, k, nullptr);
+    ipp_attribute_t* keywords = cups.ippFindAttribute(response, reasons, IPP_TAG_KEYWORD);
+    for (int k = 0; k < cups.ippGetCount(keywords); ++k) {
+        const std::string keyword = cups.ippGetString(keywords, k, nullptr);
         if (keyword != "none")
             why += (why.empty() ? "" : ", ") + keyword;
     }
@@ -198,16 +203,17 @@ const char* Sides(const QPrinter& printer) {
 // Hands the PDF file to the scheduler as one job without a title; its number. Throws
 // EPrintError with the scheduler's reason when it takes no job.
 int Submit(const TDestination& printer, const QString& pdf, const QPrinter& layout) {
+    const TCupsClient& cups = CupsClient();
     cups_option_t* options = nullptr;
     const QByteArray media = layout.pageLayout().pageSize().key().toLocal8Bit();
-    int count = cupsAddOption("media", media.constData(), 0, &options);
-    count = cupsAddOption("sides", Sides(layout), count, &options);
-    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printer.name.c_str(),
-                                   QFile::encodeName(pdf).constData(), "", count, options);
-    cupsFreeOptions(count, options);
+    int count = cups.cupsAddOption("media", media.constData(), 0, &options);
+    count = cups.cupsAddOption("sides", Sides(layout), count, &options);
+    const int job = cups.cupsPrintFile2(CUPS_HTTP_DEFAULT, printer.name.c_str(),
+                                        QFile::encodeName(pdf).constData(), "", count, options);
+    cups.cupsFreeOptions(count, options);
     if (job == 0)
         throw EPrintError("The printer " + printer.name +
-                          " refused the print job: " + cupsLastErrorString());
+                          " refused the print job: " + cups.cupsLastErrorString());
     return job;
 }
 

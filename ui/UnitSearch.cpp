@@ -41,7 +41,14 @@ TUnitSearch::TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow&
     setAccessibleDescription(use);
     setClearButtonEnabled(true);
 
-    pnFound_ = new QFrame(&form);
+    connect(this, &QLineEdit::textChanged, this, &TUnitSearch::Update);
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &form);
+    connect(find, &QShortcut::activated, this, &TUnitSearch::Focus);
+}
+
+// The panel under the field, built when the field first has something to show in it.
+void TUnitSearch::CreateFound() {
+    pnFound_ = new QFrame(&form_);
     pnFound_->setObjectName("pnFound");
     pnFound_->setFrameShape(QFrame::StyledPanel);
     pnFound_->setAutoFillBackground(true);
@@ -65,14 +72,19 @@ TUnitSearch::TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow&
     layout->setSpacing(2);
     layout->addWidget(stAnswer_);
     layout->addWidget(lbFound_);
-
-    connect(this, &QLineEdit::textChanged, this, &TUnitSearch::Update);
     connect(lbFound_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const bool lower = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
         Choose(found_.at(static_cast<size_t>(lbFound_->row(item))), lower ? 2 : 1);
     });
-    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &form);
-    connect(find, &QShortcut::activated, this, &TUnitSearch::Focus);
+}
+
+void TUnitSearch::HideFound() {
+    if (pnFound_)
+        pnFound_->hide();
+}
+
+int TUnitSearch::FoundRow() const {
+    return lbFound_ ? lbFound_->currentRow() : -1;
 }
 
 const UnitIndex& TUnitSearch::Index() {
@@ -112,7 +124,7 @@ void TUnitSearch::focusInEvent(QFocusEvent* event) {
 
 void TUnitSearch::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    pnFound_->hide();
+    HideFound();
 }
 
 // A whole sentence shows its answer; any other text lists the units it finds.
@@ -128,6 +140,11 @@ void TUnitSearch::Update() {
             refusal_ = QString::fromUtf8(error.what());
             found_ = Index().Find(typed);
         }
+    }
+    if (!pnFound_) {
+        if (!sentence_ && found_.empty())
+            return; // nothing to show
+        CreateFound();
     }
     ShowAnswer();
     ShowFound();
@@ -186,7 +203,7 @@ void TUnitSearch::Place() {
 }
 
 void TUnitSearch::keyPressEvent(QKeyEvent* event) {
-    const int rows = lbFound_->count();
+    const int rows = lbFound_ ? lbFound_->count() : 0;
     switch (event->key()) {
     case Qt::Key_Down:
     case Qt::Key_Up:
@@ -205,8 +222,8 @@ void TUnitSearch::keyPressEvent(QKeyEvent* event) {
 void TUnitSearch::Commit(int target) {
     if (sentence_)
         Convert(*sentence_);
-    else if (lbFound_->currentRow() >= 0)
-        Choose(found_.at(static_cast<size_t>(lbFound_->currentRow())), target);
+    else if (FoundRow() >= 0)
+        Choose(found_.at(static_cast<size_t>(FoundRow())), target);
     else if (!refusal_.isEmpty())
         Refuse(refusal_);
 }
@@ -269,17 +286,17 @@ int TUnitSearch::PositionOf(const SentenceUnit& unit) {
 
 void TUnitSearch::Refuse(const QString& reason) {
     index_.reset(); // the files may have changed: the next search reads them anew
-    pnFound_->hide();
+    HideFound();
     errorHint_.ShowErrorHint(this, reason);
 }
 
 void TUnitSearch::Finish() {
-    pnFound_->hide();
+    HideFound();
     selectAll(); // the next text replaces this one
 }
 
 void TUnitSearch::Leave() {
-    pnFound_->hide();
+    HideFound();
     QWidget* back = before_ ? before_.data() : form_.UnitPicker(1);
     before_.clear();
     back->setFocus(Qt::OtherFocusReason);

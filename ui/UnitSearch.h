@@ -30,6 +30,8 @@ public:
     TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint,
                 std::span<const UnitAlias> aliases);
 
+    // The list of matching units and the typed conversion's answer; none before the field first
+    // has something to show.
     QListWidget* Found() const { return lbFound_; }
     QLabel* Answer() const { return stAnswer_; }
 
@@ -45,6 +47,10 @@ private:
     std::optional<size_t> LoadedGroup();
     void Focus();
     void Update();
+    void CreateFound();
+    void HideFound();
+    // The row chosen in the list; -1 for none.
+    int FoundRow() const;
     void ShowAnswer();
     void ShowFound();
     void Place();
@@ -68,9 +74,9 @@ private:
     QString refusal_;          // why the text is not a sentence
     QPointer<QWidget> before_; // where Ctrl+F came from, where Esc goes back to
 
-    QFrame* pnFound_;  // under the field, over the window's other controls
-    QLabel* stAnswer_; // the typed conversion's answer
-    QListWidget* lbFound_;
+    QFrame* pnFound_ = nullptr;  // under the field, over the window's other controls
+    QLabel* stAnswer_ = nullptr; // the typed conversion's answer
+    QListWidget* lbFound_ = nullptr;
 };
 
 } // namespace quorvel

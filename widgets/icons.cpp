@@ -1,6 +1,7 @@
 #include "widgets/icons.h"
 
 #include "widgets/colours.h"
+#include "widgets/designscale.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,7 +12,9 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QPalette>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace quorvel {
 
@@ -25,15 +28,6 @@ QColor Ink() {
 }
 const QColor Accent(0x2f, 0x6f, 0xd0);
 const QColor Paper(0xfb, 0xfb, 0xf8);
-
-// The application's font at a size: a family the font database has at hand, which is much
-// quicker to find than a generic name it has to resolve.
-QFont Font(int pixelSize, bool bold) {
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 void DrawPage(QPainter& p, QRectF page) {
     p.setPen(QPen(Ink(), 1.5));
@@ -154,16 +148,32 @@ void Draw(QPainter& p, Picture picture) {
         p.setPen(QPen(Ink(), 1.5));
         p.setBrush(Accent);
         p.drawEllipse(QRectF(3, 3, 26, 26));
-        QFont font = Font(19, true);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, "?");
+        // A question mark of strokes: a font of its own would be loaded for this one picture.
+        QPainterPath hook;
+        hook.moveTo(11.5, 12.5);
+        hook.cubicTo(11.5, 6.5, 20.5, 6.5, 20.5, 12);
+        hook.cubicTo(20.5, 15.5, 16, 15.5, 16, 19);
+        p.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(hook);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(16, 23.5), 2, 2);
         break;
     }
     case Picture::ArrowUp:
     case Picture::ArrowDown: DrawArrow(p, picture == Picture::ArrowUp); break;
     case Picture::MoreRight:
     case Picture::MoreDown: DrawChevrons(p, picture == Picture::MoreDown); break;
+    case Picture::Clear:
+        p.setPen(Qt::NoPen);
+        p.setBrush(Ink());
+        p.drawEllipse(QRectF(3, 3, 26, 26));
+        p.setPen(QPen(IsDark(QGuiApplication::palette()) ? Qt::black : Qt::white, 3, Qt::SolidLine,
+                      Qt::RoundCap));
+        p.drawLine(QPointF(11, 11), QPointF(21, 21));
+        p.drawLine(QPointF(21, 11), QPointF(11, 21));
+        break;
     case Picture::Emblem: DrawEmblem(p); break;
     case Picture::List:
         p.setPen(QPen(Ink(), 1));
@@ -182,7 +192,8 @@ void Draw(QPainter& p, Picture picture) {
 namespace {
 
 // Draws its picture at whatever size is asked for, when it is asked for: no pixmaps are made
-// for sizes nobody shows. A disabled icon is drawn faded in grey.
+// for sizes nobody shows. A disabled icon is drawn faded in grey. Each pixmap is drawn once for
+// the palette in use: every window shown asks for the program's icon in five sizes.
 class DrawnIconEngine : public QIconEngine {
 public:
     explicit DrawnIconEngine(Picture picture) : picture_(picture) {}
@@ -201,10 +212,15 @@ public:
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const Key key{size.width(), size.height(), mode, QGuiApplication::palette().cacheKey()};
+        if (const auto drawn = drawn_.find(key); drawn != drawn_.end())
+            return drawn->second;
         QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         paint(&painter, QRect(QPoint(), size), mode, state);
+        painter.end();
+        drawn_.emplace(key, pixmap);
         return pixmap;
     }
 
@@ -231,7 +247,9 @@ private:
         return grey;
     }
 
+    using Key = std::tuple<int, int, QIcon::Mode, qint64>; // width, height, mode, palette
     Picture picture_;
+    std::map<Key, QPixmap> drawn_;
 };
 
 } // namespace
@@ -286,10 +304,14 @@ QPixmap SplashPicture() {
     band.setColorAt(1, Accent);
     p.fillRect(QRect(0, 0, 303, 120), band);
 
-    p.setFont(Font(40, true));
+    // The main window's type: the name as large as its value, the rest as its text. Every font
+    // costs a search of the font configuration and a face to load, and the splash window is there
+    // while the main window loads its own.
+    const QFont text = QGuiApplication::font();
+    p.setFont(TDesignScale(text).PixelFont(text, 24, true));
     p.setPen(Qt::white);
     p.drawText(QRect(0, 18, 303, 56), Qt::AlignCenter, "Quorvel");
-    p.setFont(Font(13, false));
+    p.setFont(text);
     p.drawText(QRect(0, 72, 303, 24), Qt::AlignCenter, "Units converter and scientific calculator");
 
     // A ruler: centimetres above, inches below.
@@ -307,7 +329,6 @@ QPixmap SplashPicture() {
         const int length = sixteenth % 16 == 0 ? 12 : sixteenth % 4 == 0 ? 8 : 4;
         p.drawLine(QPointF(x, top + 44), QPointF(x, top + 44 - length));
     }
-    p.setFont(Font(11, false));
     p.setPen(InkOnLight);
     p.drawText(QRect(0, 192, 303, 20), Qt::AlignCenter, "1 inch = 0.0254 metre");
     return pixmap;

@@ -20,6 +20,7 @@ enum class Picture {
     List,
     MoreRight, // a bar's button for what does not fit
     MoreDown,
+    Clear,  // a field's button that empties it
     Emblem, // the program's own, as packaging/icons/org.quorvel.Quorvel.svg draws it
 };
 

@@ -6,10 +6,12 @@ namespace quorvel {
 
 QIcon TQuorvelStyle::standardIcon(StandardPixmap picture, const QStyleOption* option,
                                   const QWidget* widget) const {
-    // The tool bar and the menu bar each make one at creation, shown or not.
+    // The tool bar and the menu bar each make one at creation, shown or not, and so does a line
+    // edit with a clear button.
     switch (picture) {
     case SP_ToolBarHorizontalExtensionButton: return MakeIcon(Picture::MoreRight);
     case SP_ToolBarVerticalExtensionButton: return MakeIcon(Picture::MoreDown);
+    case SP_LineEditClearButton: return MakeIcon(Picture::Clear);
     default: return QProxyStyle::standardIcon(picture, option, widget);
     }
 }

@@ -44,6 +44,8 @@ private slots:
     void opensCentredThenBesideTheMainWindow();
     void everyPanelHasAnAccessibleName();
     void programOpensBothWindowsFromTheMainWindow();
+    void programShowsErrorsUnderTheCalculatorBuiltOnDemand_data();
+    void programShowsErrorsUnderTheCalculatorBuiltOnDemand();
 
 private:
     template <typename T = QWidget> T* Find(QWidget* window, const QString& name) {
@@ -346,6 +348,44 @@ void TestCalc::programOpensBothWindowsFromTheMainWindow() {
     }
     QTest::mouseClick(form.MainInd(), Qt::LeftButton);
     QVERIFY(program.InputNumber().isVisible());
+}
+
+void TestCalc::programShowsErrorsUnderTheCalculatorBuiltOnDemand_data() {
+    QTest::addColumn<bool>("openedBefore");
+    QTest::addColumn<QString>("memory"); // after the error, on the next opening
+    QTest::addRow("never opened") << false << "0";
+    QTest::addRow("opened, 7 in memory") << true << "7";
+}
+
+// The program builds the calculator window when it is first needed: an error before that shows
+// under its display as if it had been there from the start, and the window it builds is the one
+// every later opening shows, with its memory.
+void TestCalc::programShowsErrorsUnderTheCalculatorBuiltOnDemand() {
+    QFETCH(bool, openedBefore);
+    QFETCH(QString, memory);
+    TProgram program(quorvel::test::Application());
+    TMForm& form = program.MainForm();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    if (openedBefore) {
+        QTest::mouseClick(Find(&form, "obCalculator"), Qt::LeftButton);
+        program.Calculator().KeypadPress(ca7);
+        program.Calculator().KeypadPress(caMemPlus);
+        program.Calculator().close();
+    }
+    auto* button = new QPushButton("Throw", &form);
+    connect(button, &QPushButton::clicked, [] { throw EMathError("Overflow"); });
+    button->show();
+    QTest::mouseClick(button, Qt::LeftButton);
+
+    TErrorHintWindow& hint = program.ErrorHint();
+    QVERIFY(hint.isVisible());
+    QCOMPARE(hint.windowTitle(), QString("Overflow!"));
+    auto* pnOut = Find(&program.Calculator(), "pnOut");
+    QCOMPARE(hint.pos(), pnOut->mapToGlobal(QPoint(6, pnOut->height() + 1)));
+    QTest::mouseClick(Find(&form, "obCalculator"), Qt::LeftButton);
+    QVERIFY(program.Calculator().isVisible());
+    QCOMPARE(Find<TQZCalcIndicator>(&program.Calculator(), "MemInd")->DisplayedText(), memory);
 }
 
 QUORVEL_PROGRAM_TEST_MAIN(TestCalc)

@@ -650,6 +650,10 @@ void TestMainForm::typedConversionIsTheArrowsConversion_data() {
                                     << "12 cubits to metre"
                                     << ""
                                     << "'cubits' is not a unit of Length";
+    QTest::addRow("nothing matches") << "7"
+                                     << "#"
+                                     << ""
+                                     << "'#' is not a unit";
 }
 
 // The sentence runs the down arrow: the same line as the arrow with the same pickers and value.

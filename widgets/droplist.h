@@ -1,0 +1,21 @@
+#pragma once
+
+// A drop-down list whose open list scrolls after its most visible items, where some styles would
+// show every item at once, over the whole screen if need be. Its width comes from the window it
+// stands in: a long item shows cut short, and laying the window out measures no item.
+
+#include <QComboBox>
+
+namespace quorvel {
+
+class TDropList : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit TDropList(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    void showPopup() override;
+};
+
+} // namespace quorvel
