@@ -4,6 +4,7 @@
 // the program's owner.
 
 #include "calc/numbertext.h"
+#include "calc/qzmath.h"
 #include "programmain.h"
 #include "testsupport.h"
 #include "ui/Application.h"
@@ -294,7 +295,7 @@ void TestCalc::errorsOfOtherWindowsReachTheBalloon() {
     connect(button, &QPushButton::clicked, [&] {
         ++clicks;
         if (ourError)
-            throw EMathError("Overflow");
+            throw EMathError(QZMathConst::Overflow);
         throw 42;
     });
     other.show();
