@@ -304,6 +304,7 @@ void TInCalc::CreateButtons() {
     bbClose_ = button("bbClose", tr("&Close"), 343, &TInCalc::bbCloseClick);
     //: Do not mark R: Alt+R is the 1/x key.
     bbHelp_ = button("bbHelp", tr("&Help"), 423, &TInCalc::bbHelpClick);
+    FitButtonRow({bbOK_, bbClose_, bbHelp_}); // a longer translation takes room to the left
 }
 
 void TInCalc::SetTabOrder() {

@@ -155,6 +155,7 @@ void TInputNumber::CreateButtons(const TDesignScale& scale) {
     bbOk_ = button("bbOk", tr("&Submit"), 105, &TInputNumber::bbOkClick);
     bbClose_ = button("bbClose", tr("&Close"), 185, &TInputNumber::bbCloseClick);
     bbHelp_ = button("bbHelp", tr("&Help"), 265, &TInputNumber::bbHelpClick);
+    FitButtonRow({bbOk_, bbClose_, bbHelp_}); // a longer translation takes room to the left
 }
 
 void TInputNumber::Open() {

@@ -1,9 +1,10 @@
 // Every window as a screen reader, a dark palette and a large font meet it: what readers see of
 // each window, what they are told of results and errors, the contrast of every coloured text,
 // the keys that press buttons, and whether each caption fits its control at the font resolution
-// the test runs at (ctest runs this binary at 96, 120 and 144 dpi).
+// the test runs at (ctest runs this binary at 96, 120 and 144 dpi), in every language.
 
 #include "programfixture.h"
+#include "ui/Language.h"
 #include "widgets/buttonpanel.h"
 #include "widgets/colours.h"
 #include "widgets/creditspanel.h"
@@ -144,8 +145,9 @@ private slots:
     void everyCaptionFits();
 
 private:
-    void WindowsTable();
-    void Start(const QPalette& palette = QApplication::palette());
+    // Each window in English and in each translation.
+    void WindowsInLanguagesTable();
+    void Start(const QPalette& palette = QApplication::palette(), const QString& language = "en");
     // Opens a window of the program by a verb of the tables; returns it.
     QWidget* Open(const QString& window);
     void Do(const QString& action);
@@ -154,6 +156,7 @@ private:
     }
 
     ProgramFixture fixture_;
+    std::optional<TLanguage> language_;
     std::optional<SeparatorScope> separators_;
     QPalette saved_ = QApplication::palette();
 };
@@ -161,11 +164,13 @@ private:
 void TestAccessibility::cleanup() {
     QAccessible::installUpdateHandler(nullptr);
     fixture_.Stop();
+    language_.reset();
     separators_.reset();
     QApplication::setPalette(saved_);
 }
 
-void TestAccessibility::Start(const QPalette& palette) {
+void TestAccessibility::Start(const QPalette& palette, const QString& language) {
+    language_.emplace(language);
     separators_.emplace(".", ",");
     // As a screen reader on the bus does: Qt then tells readers, and the recorder, of changes.
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
@@ -230,16 +235,20 @@ QWidget* TestAccessibility::Open(const QString& window) {
     return fixture_.Find<QWidget>(pref, "FConfirmDel");
 }
 
-void TestAccessibility::WindowsTable() {
+void TestAccessibility::WindowsInLanguagesTable() {
     QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("language");
     for (const char* window :
          {"main window", "calculator", "number input", "units list", "find", "report",
-          "preferences", "group editor", "unit editor", "delete confirmation", "about", "help"})
-        QTest::newRow(window) << window;
+          "preferences", "group editor", "unit editor", "delete confirmation", "about", "help"}) {
+        QTest::newRow(window) << window << "en";
+        for (const QString& language : TranslatedLanguages())
+            QTest::addRow("%s, %s", window, qPrintable(language)) << window << language;
+    }
 }
 
 void TestAccessibility::census_data() {
-    WindowsTable();
+    WindowsInLanguagesTable();
 }
 
 // What a reader finds in each window: the window as a dialog or window, a name for every control
@@ -247,7 +256,8 @@ void TestAccessibility::census_data() {
 // every captioned push button (no two alike, none the calculator's keys use).
 void TestAccessibility::census() {
     QFETCH(QString, window);
-    Start();
+    QFETCH(QString, language);
+    Start(QApplication::palette(), language);
     QWidget* shown = Open(window);
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(shown);
@@ -517,13 +527,14 @@ void TestAccessibility::mnemonicsPressButtons() {
 }
 
 void TestAccessibility::everyCaptionFits_data() {
-    WindowsTable();
+    WindowsInLanguagesTable();
 }
 
-// Each caption fits its control whole at this font resolution.
+// Each caption fits its control whole at this font resolution, in each language.
 void TestAccessibility::everyCaptionFits() {
     QFETCH(QString, window);
-    Start();
+    QFETCH(QString, language);
+    Start(QApplication::palette(), language);
     QWidget* shown = Open(window);
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     Do("1 inch = 0.0254 metre");
