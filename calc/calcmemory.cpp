@@ -33,6 +33,7 @@ void TQZCalcMemory::SetCellsQuantity(int count) {
     if (count == cellsQuantity_)
         return;
     if (count < 1 || count < activeCell_)
+        //: %1 is a number of memory cells of the calculator.
         throw ERangeError(QUORVEL_MESSAGE("Memory", "The memory cannot have %1 cells"),
                           {std::to_string(count)});
     cellsQuantity_ = count;
@@ -43,6 +44,7 @@ void TQZCalcMemory::SetActiveCell(int cell) {
     if (cell == activeCell_)
         return;
     if (cell < 1 || cell > cellsQuantity_)
+        //: %1 is the number of a memory cell of the calculator.
         throw ERangeError(QUORVEL_MESSAGE("Memory", "There is no memory cell %1"),
                           {std::to_string(cell)});
     activeCell_ = cell;

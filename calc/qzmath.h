@@ -14,6 +14,8 @@ namespace quorvel {
 // The calculator shows these after its own "!"; "Negativ" is the calculator's old spelling, which
 // users' notes and scripts may quote.
 namespace QZMathConst {
+//: The calculator's message for a result too large (or too close to zero) to hold; it shows
+//: with "!" after it, as all the calculator's messages.
 inline constexpr MessageTemplate Overflow = QUORVEL_MESSAGE("Math", "Overflow");
 inline constexpr MessageTemplate DivisionByZero = QUORVEL_MESSAGE("Math", "Division by zero");
 inline constexpr MessageTemplate InvalidValue = QUORVEL_MESSAGE("Math", "Invalid value");

@@ -29,6 +29,7 @@ public:
 class EDatabaseBusy : public EFileError {
 public:
     EDatabaseBusy()
+        //: Another running Quorvel (a second window, or the command line) is saving its changes.
         : EFileError(QUORVEL_MESSAGE("Database",
                                      "Another copy of Quorvel is changing the units database")) {}
 };

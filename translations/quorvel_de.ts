@@ -92,50 +92,52 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
         <translation>Der Satz, die Gruppe oder der Text, wenn nicht in Anführungszeichen.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="105"/>
+        <location filename="../ui/CommandLine.cpp" line="106"/>
         <source>[words...]</source>
+        <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation>[Wörter...]</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="138"/>
+        <location filename="../ui/CommandLine.cpp" line="140"/>
         <source>Try &apos;quorvel --help&apos;.</source>
+        <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation>Versuchen Sie „quorvel --help“.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="155"/>
+        <location filename="../ui/CommandLine.cpp" line="157"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation>Geben Sie --convert, --list oder --find an (mit --database und Wörtern allein gibt es nichts zu tun).</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="157"/>
+        <location filename="../ui/CommandLine.cpp" line="159"/>
         <source>Give one of --convert, --list and --find.</source>
         <translation>Geben Sie nur eine der Optionen --convert, --list und --find an.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="159"/>
+        <location filename="../ui/CommandLine.cpp" line="161"/>
         <source>--value goes with --convert.</source>
         <translation>--value gehört zu --convert.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="170"/>
+        <location filename="../ui/CommandLine.cpp" line="172"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
         <translation>Keine Einheitendatenbank: %1 wurde nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="187"/>
+        <location filename="../ui/CommandLine.cpp" line="189"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>„%1“ ergibt keine Zahl: Ein Faktor fehlt, ist null oder keine Zahl, oder das Ergebnis liegt außerhalb des Wertebereichs</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="228"/>
+        <location filename="../ui/CommandLine.cpp" line="230"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation>„%1“ ist keine Gruppe; --list gibt die Gruppen aus</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="249"/>
+        <location filename="../ui/CommandLine.cpp" line="251"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation>Keine Einheit passt zu „%1“</translation>
@@ -144,8 +146,9 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
 <context>
     <name>Database</name>
     <message>
-        <location filename="../core/fileio.h" line="32"/>
+        <location filename="../core/fileio.h" line="33"/>
         <source>Another copy of Quorvel is changing the units database</source>
+        <extracomment>Another running Quorvel (a second window, or the command line) is saving its changes.</extracomment>
         <translation>Eine andere Instanz von Quorvel ändert gerade die Einheitendatenbank</translation>
     </message>
     <message>
@@ -291,61 +294,61 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
         <translation>„%1“ kann nicht in „%2“ umbenannt werden: %3</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="48"/>
+        <location filename="../core/fileio.h" line="49"/>
         <source>Cannot open &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file or folder of the units database, %2 the operating system&apos;s reason.</extracomment>
         <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="51"/>
+        <location filename="../core/fileio.h" line="52"/>
         <source>Cannot open the folder &apos;%1&apos;: %2</source>
         <extracomment>%1 is a folder, %2 the operating system&apos;s reason.</extracomment>
         <translation>Der Ordner „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="53"/>
+        <location filename="../core/fileio.h" line="54"/>
         <source>Cannot read &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
         <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="55"/>
+        <location filename="../core/fileio.h" line="56"/>
         <source>Cannot write &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="58"/>
+        <location filename="../core/fileio.h" line="59"/>
         <source>Cannot replace &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file that was to be replaced by its new version, %2 the operating system&apos;s reason.</extracomment>
         <translation>„%1“ kann nicht ersetzt werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="60"/>
+        <location filename="../core/fileio.h" line="61"/>
         <source>Cannot remove &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
         <translation>„%1“ kann nicht entfernt werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="62"/>
+        <location filename="../core/fileio.h" line="63"/>
         <source>Cannot rename &apos;%1&apos;: %2</source>
         <extracomment>%1 is the file to be renamed, %2 the operating system&apos;s reason.</extracomment>
         <translation>„%1“ kann nicht umbenannt werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="65"/>
+        <location filename="../core/fileio.h" line="66"/>
         <source>Cannot rename to &apos;%1&apos;: %2</source>
         <extracomment>%1 is the new name a file was to take, %2 the operating system&apos;s reason.</extracomment>
         <translation>Umbenennen in „%1“ nicht möglich: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="68"/>
+        <location filename="../core/fileio.h" line="69"/>
         <source>Cannot flush the folder &apos;%1&apos;: %2</source>
         <extracomment>Writing a folder&apos;s changes to the disk. %1 is a folder, %2 the operating system&apos;s reason.</extracomment>
         <translation>Der Ordner „%1“ kann nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="71"/>
+        <location filename="../core/fileio.h" line="72"/>
         <source>Cannot follow the link &apos;%1&apos;: %2</source>
         <extracomment>%1 is a symbolic link to a file of the units database, %2 the operating system&apos;s reason.</extracomment>
         <translation>Der Verknüpfung „%1“ kann nicht gefolgt werden: %2</translation>
@@ -375,28 +378,29 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
         <translation>Ungültige Gleitkommaoperation</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="17"/>
+        <location filename="../calc/qzmath.h" line="19"/>
         <source>Overflow</source>
+        <extracomment>The calculator&apos;s message for a result too large (or too close to zero) to hold; it shows with &quot;!&quot; after it, as all the calculator&apos;s messages.</extracomment>
         <translation>Überlauf</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="18"/>
+        <location filename="../calc/qzmath.h" line="20"/>
         <source>Division by zero</source>
         <translation>Division durch null</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="19"/>
+        <location filename="../calc/qzmath.h" line="21"/>
         <source>Invalid value</source>
         <translation>Ungültiger Wert</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="22"/>
+        <location filename="../calc/qzmath.h" line="24"/>
         <source>Negativ value</source>
         <extracomment>The calculator&apos;s message for the square root or logarithm of a number below zero (the English spelling without the final e is kept on purpose).</extracomment>
         <translation>Negativer Wert</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="25"/>
+        <location filename="../calc/qzmath.h" line="27"/>
         <source>Angle Magnitude too large</source>
         <extracomment>The tangent or cotangent of an angle too large to reduce to one turn.</extracomment>
         <translation>Winkel zu groß</translation>
@@ -405,13 +409,15 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
 <context>
     <name>Memory</name>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="36"/>
+        <location filename="../calc/calcmemory.cpp" line="37"/>
         <source>The memory cannot have %1 cells</source>
+        <extracomment>%1 is a number of memory cells of the calculator.</extracomment>
         <translation>Der Speicher kann nicht %1 Zellen haben</translation>
     </message>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="46"/>
+        <location filename="../calc/calcmemory.cpp" line="48"/>
         <source>There is no memory cell %1</source>
+        <extracomment>%1 is the number of a memory cell of the calculator.</extracomment>
         <translation>Es gibt keine Speicherzelle %1</translation>
     </message>
 </context>
@@ -1027,60 +1033,63 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="47"/>
         <source>A unit&apos;s name cannot hold a line break</source>
+        <extracomment>Refusal of a unit&apos;s name that holds a line break, which would split the file&apos;s line.</extracomment>
         <translation>Der Name einer Einheit darf keinen Zeilenumbruch enthalten</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="48"/>
+        <location filename="../ui/UnitsEdit.cpp" line="50"/>
         <source>A factor cannot hold a line break</source>
+        <extracomment>Refusal of a factor that holds a line break, which would split the file&apos;s line.</extracomment>
         <translation>Ein Faktor darf keinen Zeilenumbruch enthalten</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="51"/>
+        <location filename="../ui/UnitsEdit.cpp" line="53"/>
         <source>A unit&apos;s name cannot hold the end-of-file character (0x1A)</source>
-        <extracomment>The character 0x1A, which ends a text file on some systems.</extracomment>
+        <extracomment>The character 0x1A ends a text file on some systems.</extracomment>
         <translation>Der Name einer Einheit darf nicht das Dateiende-Zeichen (0x1A) enthalten</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="53"/>
+        <location filename="../ui/UnitsEdit.cpp" line="56"/>
         <source>A factor cannot hold the end-of-file character (0x1A)</source>
+        <extracomment>The character 0x1A ends a text file on some systems.</extracomment>
         <translation>Ein Faktor darf nicht das Dateiende-Zeichen (0x1A) enthalten</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="65"/>
+        <location filename="../ui/UnitsEdit.cpp" line="66"/>
         <source>Edit Units</source>
         <extracomment>Title of the dialog that edits or adds a unit with its factor.</extracomment>
         <translation>Einheiten bearbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="77"/>
+        <location filename="../ui/UnitsEdit.cpp" line="78"/>
         <source>Unit&apos;s name</source>
         <translation>Name der Einheit</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="79"/>
+        <location filename="../ui/UnitsEdit.cpp" line="80"/>
         <source>Factor</source>
         <extracomment>How many base units one unit makes.</extracomment>
         <translation>Faktor</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="83"/>
+        <location filename="../ui/UnitsEdit.cpp" line="84"/>
         <source>Base unit</source>
         <extracomment>The group&apos;s unit whose factor is 1.</extracomment>
         <translation>Basiseinheit</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="89"/>
+        <location filename="../ui/UnitsEdit.cpp" line="90"/>
         <source>&amp;Unit&apos;s name:</source>
         <translation>&amp;Name der Einheit:</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="92"/>
+        <location filename="../ui/UnitsEdit.cpp" line="93"/>
         <source>&amp;Factor:</source>
         <extracomment>How many base units one unit makes.</extracomment>
         <translation>&amp;Faktor:</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="112"/>
+        <location filename="../ui/UnitsEdit.cpp" line="113"/>
         <source>Base unit:</source>
         <extracomment>Label of the group&apos;s unit whose factor is 1.</extracomment>
         <translation>Basiseinheit:</translation>
@@ -1088,11 +1097,13 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="139"/>
         <source>Base unit: none</source>
+        <extracomment>What screen readers say when the group has no unit whose factor is 1.</extracomment>
         <translation>Basiseinheit: keine</translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="141"/>
+        <location filename="../ui/UnitsEdit.cpp" line="142"/>
         <source>Base unit: %1</source>
+        <extracomment>What screen readers say of the base unit: %1 is its name.</extracomment>
         <translation>Basiseinheit: %1</translation>
     </message>
 </context>
@@ -1372,455 +1383,464 @@ die uns noch fehlte</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="6"/>
+        <location filename="../ui/CalcKeys.cpp" line="7"/>
         <source>Zero</source>
+        <extracomment>Names of the calculator keys as screen readers say them: the 0 key.</extracomment>
         <translation>Null</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="7"/>
+        <location filename="../ui/CalcKeys.cpp" line="8"/>
         <source>One</source>
         <translation>Eins</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="8"/>
+        <location filename="../ui/CalcKeys.cpp" line="9"/>
         <source>Two</source>
         <translation>Zwei</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="9"/>
+        <location filename="../ui/CalcKeys.cpp" line="10"/>
         <source>Three</source>
         <translation>Drei</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="10"/>
+        <location filename="../ui/CalcKeys.cpp" line="11"/>
         <source>Four</source>
         <translation>Vier</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="11"/>
+        <location filename="../ui/CalcKeys.cpp" line="12"/>
         <source>Five</source>
         <translation>Fünf</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="12"/>
+        <location filename="../ui/CalcKeys.cpp" line="13"/>
         <source>Six</source>
         <translation>Sechs</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="13"/>
+        <location filename="../ui/CalcKeys.cpp" line="14"/>
         <source>Seven</source>
         <translation>Sieben</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="14"/>
+        <location filename="../ui/CalcKeys.cpp" line="15"/>
         <source>Eight</source>
         <translation>Acht</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="15"/>
+        <location filename="../ui/CalcKeys.cpp" line="16"/>
         <source>Nine</source>
         <translation>Neun</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="19"/>
+        <location filename="../ui/CalcKeys.cpp" line="20"/>
         <source>Decimal separator</source>
         <extracomment>The key that types the decimal comma or point, as screen readers name it.</extracomment>
         <translation>Dezimaltrennzeichen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="25"/>
+        <location filename="../ui/CalcKeys.cpp" line="26"/>
         <source>Plus</source>
         <translation>Plus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="28"/>
+        <location filename="../ui/CalcKeys.cpp" line="29"/>
         <source>Minus</source>
         <translation>Minus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="36"/>
+        <location filename="../ui/CalcKeys.cpp" line="38"/>
         <source>Multiply</source>
+        <extracomment>The × key, as screen readers name it.</extracomment>
         <translation>Mal</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="42"/>
+        <location filename="../ui/CalcKeys.cpp" line="45"/>
         <source>Divide</source>
+        <extracomment>The / key, as screen readers name it.</extracomment>
         <translation>Geteilt durch</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="45"/>
+        <location filename="../ui/CalcKeys.cpp" line="49"/>
         <source>Equals</source>
+        <extracomment>The = key, as screen readers name it.</extracomment>
         <translation>Gleich</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="53"/>
+        <location filename="../ui/CalcKeys.cpp" line="57"/>
         <source>Square root</source>
         <translation>Quadratwurzel</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="61"/>
+        <location filename="../ui/CalcKeys.cpp" line="66"/>
         <source>Percent</source>
+        <extracomment>The % key, as screen readers name it.</extracomment>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="68"/>
+        <location filename="../ui/CalcKeys.cpp" line="73"/>
         <source>Reciprocal</source>
         <extracomment>The 1/x key, as screen readers name it.</extracomment>
         <translation>Kehrwert</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="72"/>
+        <location filename="../ui/CalcKeys.cpp" line="77"/>
         <source>Change sign</source>
         <extracomment>The +/- key, as screen readers name it.</extracomment>
         <translation>Vorzeichen wechseln</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="79"/>
+        <location filename="../ui/CalcKeys.cpp" line="84"/>
         <source>Clear</source>
         <extracomment>The C key, which clears the calculation, as screen readers name it.</extracomment>
         <translation>Alles löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="83"/>
+        <location filename="../ui/CalcKeys.cpp" line="88"/>
         <source>Clear entry</source>
         <extracomment>The CE key, which clears the number being typed, as screen readers name it.</extracomment>
         <translation>Eingabe löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="92"/>
+        <location filename="../ui/CalcKeys.cpp" line="97"/>
         <source>BACK</source>
         <extracomment>Caption of the calculator key that deletes the last digit typed (at most 5 letters, in capitals like the other key captions).</extracomment>
         <translation>RÜCK</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="94"/>
+        <location filename="../ui/CalcKeys.cpp" line="99"/>
         <source>Backspace</source>
         <extracomment>The BACK key, which deletes the last digit typed, as screen readers name it.</extracomment>
         <translation>Letzte Ziffer löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="103"/>
+        <location filename="../ui/CalcKeys.cpp" line="108"/>
         <source>Memory add</source>
         <extracomment>The M+ key, which adds the display to the memory cell, as screen readers name it.</extracomment>
         <translation>Zum Speicher addieren</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="112"/>
+        <location filename="../ui/CalcKeys.cpp" line="117"/>
         <source>Memory subtract</source>
         <extracomment>The M- key, which subtracts the display from the memory cell, as screen readers name it.</extracomment>
         <translation>Vom Speicher abziehen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="121"/>
+        <location filename="../ui/CalcKeys.cpp" line="126"/>
         <source>Memory recall</source>
         <extracomment>The MR key, which shows the memory cell, as screen readers name it.</extracomment>
         <translation>Speicher abrufen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="130"/>
+        <location filename="../ui/CalcKeys.cpp" line="135"/>
         <source>Memory clear</source>
         <extracomment>The MC key, which clears the memory cell, as screen readers name it.</extracomment>
         <translation>Speicher löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="142"/>
+        <location filename="../ui/CalcKeys.cpp" line="147"/>
         <source>Sin</source>
         <extracomment>Caption of the sine function&apos;s key (keys are about 4 letters wide).</extracomment>
         <translation>sin</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="143"/>
+        <location filename="../ui/CalcKeys.cpp" line="149"/>
         <source>Sine</source>
+        <extracomment>Hints of the function keys name the function in full: the sine.</extracomment>
         <translation>Sinus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="145"/>
+        <location filename="../ui/CalcKeys.cpp" line="151"/>
         <source>Cos</source>
         <extracomment>Caption of the cosine function&apos;s key.</extracomment>
         <translation>cos</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="146"/>
+        <location filename="../ui/CalcKeys.cpp" line="152"/>
         <source>Cosine</source>
         <translation>Kosinus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="148"/>
+        <location filename="../ui/CalcKeys.cpp" line="154"/>
         <source>Tg</source>
         <extracomment>Caption of the tangent function&apos;s key (Tg is the Russian form of tan).</extracomment>
         <translation>tan</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="149"/>
+        <location filename="../ui/CalcKeys.cpp" line="155"/>
         <source>Tangent</source>
         <translation>Tangens</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="151"/>
+        <location filename="../ui/CalcKeys.cpp" line="157"/>
         <source>Ctg</source>
         <extracomment>Caption of the cotangent function&apos;s key (Ctg is the Russian form of cot).</extracomment>
         <translation>cot</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="152"/>
+        <location filename="../ui/CalcKeys.cpp" line="158"/>
         <source>Cotangent</source>
         <translation>Kotangens</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="154"/>
+        <location filename="../ui/CalcKeys.cpp" line="160"/>
         <source>Sec</source>
         <extracomment>Caption of the secant function&apos;s key.</extracomment>
         <translation>sec</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="155"/>
+        <location filename="../ui/CalcKeys.cpp" line="161"/>
         <source>Secant</source>
         <translation>Sekans</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="157"/>
+        <location filename="../ui/CalcKeys.cpp" line="163"/>
         <source>Cosec</source>
         <extracomment>Caption of the cosecant function&apos;s key (elsewhere written csc).</extracomment>
         <translation>csc</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="158"/>
+        <location filename="../ui/CalcKeys.cpp" line="164"/>
         <source>Cosecant</source>
         <translation>Kosekans</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="161"/>
+        <location filename="../ui/CalcKeys.cpp" line="167"/>
         <source>Sh</source>
         <extracomment>Caption of the hyperbolic sine&apos;s key (elsewhere written sinh).</extracomment>
         <translation>sinh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="162"/>
+        <location filename="../ui/CalcKeys.cpp" line="168"/>
         <source>Hyperbolic sine</source>
         <translation>Sinus hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="164"/>
+        <location filename="../ui/CalcKeys.cpp" line="170"/>
         <source>Ch</source>
         <extracomment>Caption of the hyperbolic cosine&apos;s key (elsewhere written cosh).</extracomment>
         <translation>cosh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="165"/>
+        <location filename="../ui/CalcKeys.cpp" line="171"/>
         <source>Hyperbolic cosine</source>
         <translation>Kosinus hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="167"/>
+        <location filename="../ui/CalcKeys.cpp" line="173"/>
         <source>Th</source>
         <extracomment>Caption of the hyperbolic tangent&apos;s key (elsewhere written tanh).</extracomment>
         <translation>tanh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="168"/>
+        <location filename="../ui/CalcKeys.cpp" line="174"/>
         <source>Hyperbolic tangent</source>
         <translation>Tangens hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="170"/>
+        <location filename="../ui/CalcKeys.cpp" line="176"/>
         <source>Cth</source>
         <extracomment>Caption of the hyperbolic cotangent&apos;s key (elsewhere written coth).</extracomment>
         <translation>coth</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="171"/>
+        <location filename="../ui/CalcKeys.cpp" line="177"/>
         <source>Hyperbolic cotangent</source>
         <translation>Kotangens hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="173"/>
+        <location filename="../ui/CalcKeys.cpp" line="179"/>
         <source>Sech</source>
         <extracomment>Caption of the hyperbolic secant&apos;s key.</extracomment>
         <translation>sech</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="174"/>
+        <location filename="../ui/CalcKeys.cpp" line="180"/>
         <source>Hyperbolic secant</source>
         <translation>Sekans hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="176"/>
+        <location filename="../ui/CalcKeys.cpp" line="182"/>
         <source>Cosech</source>
         <extracomment>Caption of the hyperbolic cosecant&apos;s key (elsewhere written csch).</extracomment>
         <translation>csch</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="177"/>
+        <location filename="../ui/CalcKeys.cpp" line="183"/>
         <source>Hyperbolic cosecant</source>
         <translation>Kosekans hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="180"/>
+        <location filename="../ui/CalcKeys.cpp" line="186"/>
         <source>ArcSin</source>
         <extracomment>Caption of the inverse sine&apos;s key (elsewhere written arcsin or asin).</extracomment>
         <translation>arcsin</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="181"/>
+        <location filename="../ui/CalcKeys.cpp" line="187"/>
         <source>Inverse sine</source>
         <translation>Arkussinus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="183"/>
+        <location filename="../ui/CalcKeys.cpp" line="189"/>
         <source>ArcCos</source>
         <extracomment>Caption of the inverse cosine&apos;s key.</extracomment>
         <translation>arccos</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="184"/>
+        <location filename="../ui/CalcKeys.cpp" line="190"/>
         <source>Inverse cosine</source>
         <translation>Arkuskosinus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="186"/>
+        <location filename="../ui/CalcKeys.cpp" line="192"/>
         <source>ArcTg</source>
         <extracomment>Caption of the inverse tangent&apos;s key (elsewhere written arctan).</extracomment>
         <translation>arctan</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="187"/>
+        <location filename="../ui/CalcKeys.cpp" line="193"/>
         <source>Inverse tangent</source>
         <translation>Arkustangens</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="189"/>
+        <location filename="../ui/CalcKeys.cpp" line="195"/>
         <source>ArcCtg</source>
         <extracomment>Caption of the inverse cotangent&apos;s key (elsewhere written arccot).</extracomment>
         <translation>arccot</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="190"/>
+        <location filename="../ui/CalcKeys.cpp" line="196"/>
         <source>Inverse cotangent</source>
         <translation>Arkuskotangens</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="191"/>
+        <location filename="../ui/CalcKeys.cpp" line="198"/>
         <source>Square</source>
+        <extracomment>Hint of the x² key: the number squared.</extracomment>
         <translation>Quadrat</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="192"/>
+        <location filename="../ui/CalcKeys.cpp" line="200"/>
         <source>Cube</source>
+        <extracomment>Hint of the x³ key: the number to the third power.</extracomment>
         <translation>Dritte Potenz</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="195"/>
+        <location filename="../ui/CalcKeys.cpp" line="203"/>
         <source>ArSh</source>
         <extracomment>Caption of the inverse hyperbolic sine&apos;s key (elsewhere written arsinh).</extracomment>
         <translation>arsinh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="196"/>
+        <location filename="../ui/CalcKeys.cpp" line="204"/>
         <source>Inverse hyperbolic sine</source>
         <translation>Areasinus hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="198"/>
+        <location filename="../ui/CalcKeys.cpp" line="206"/>
         <source>ArCh</source>
         <extracomment>Caption of the inverse hyperbolic cosine&apos;s key (elsewhere written arcosh).</extracomment>
         <translation>arcosh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="199"/>
+        <location filename="../ui/CalcKeys.cpp" line="207"/>
         <source>Inverse hyperbolic cosine</source>
         <translation>Areakosinus hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="201"/>
+        <location filename="../ui/CalcKeys.cpp" line="209"/>
         <source>ArTh</source>
         <extracomment>Caption of the inverse hyperbolic tangent&apos;s key (elsewhere written artanh).</extracomment>
         <translation>artanh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="202"/>
+        <location filename="../ui/CalcKeys.cpp" line="210"/>
         <source>Inverse hyperbolic tangent</source>
         <translation>Areatangens hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="204"/>
+        <location filename="../ui/CalcKeys.cpp" line="212"/>
         <source>ArCth</source>
         <extracomment>Caption of the inverse hyperbolic cotangent&apos;s key (elsewhere written arcoth).</extracomment>
         <translation>arcoth</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="205"/>
+        <location filename="../ui/CalcKeys.cpp" line="213"/>
         <source>Inverse hyperbolic cotangent</source>
         <translation>Areakotangens hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="206"/>
+        <location filename="../ui/CalcKeys.cpp" line="215"/>
         <source>Cube root</source>
+        <extracomment>Hint of the key of the cube root.</extracomment>
         <translation>Kubikwurzel</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="208"/>
+        <location filename="../ui/CalcKeys.cpp" line="217"/>
         <source>Custom base power</source>
         <extracomment>The key of x to the power y.</extracomment>
         <translation>Potenz x hoch y</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="211"/>
+        <location filename="../ui/CalcKeys.cpp" line="220"/>
         <source>ln</source>
         <extracomment>Caption of the natural logarithm&apos;s key.</extracomment>
         <translation>ln</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="212"/>
+        <location filename="../ui/CalcKeys.cpp" line="221"/>
         <source>Natural logarithm</source>
         <translation>Natürlicher Logarithmus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="214"/>
+        <location filename="../ui/CalcKeys.cpp" line="223"/>
         <source>lg</source>
         <extracomment>Caption of the common (base 10) logarithm&apos;s key.</extracomment>
         <translation>lg</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="215"/>
+        <location filename="../ui/CalcKeys.cpp" line="224"/>
         <source>Common logarithm</source>
         <translation>Dekadischer Logarithmus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="217"/>
+        <location filename="../ui/CalcKeys.cpp" line="226"/>
         <source>Custom base logarithm</source>
         <extracomment>The key of the logarithm of x to the base y.</extracomment>
         <translation>Logarithmus zur Basis y</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="220"/>
+        <location filename="../ui/CalcKeys.cpp" line="229"/>
         <source>N!</source>
         <extracomment>Caption of the factorial&apos;s key.</extracomment>
         <translation>n!</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="221"/>
+        <location filename="../ui/CalcKeys.cpp" line="230"/>
         <source>Factorial</source>
         <translation>Fakultät</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="223"/>
+        <location filename="../ui/CalcKeys.cpp" line="232"/>
         <source>PI</source>
         <extracomment>Caption of the key that gives the number pi (3.14159...).</extracomment>
         <translation>π</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="224"/>
+        <location filename="../ui/CalcKeys.cpp" line="233"/>
         <source>PI number</source>
         <translation>Kreiszahl π</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="226"/>
+        <location filename="../ui/CalcKeys.cpp" line="235"/>
         <source>Exp</source>
         <extracomment>Caption of the key of the exponential function, e to the power x.</extracomment>
         <translation>exp</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="227"/>
+        <location filename="../ui/CalcKeys.cpp" line="236"/>
         <source>Exponential</source>
         <translation>Exponentialfunktion</translation>
     </message>
@@ -2166,7 +2186,7 @@ die uns noch fehlte</translation>
         <location filename="../ui/UnitSearch.cpp" line="42"/>
         <source>Find or convert</source>
         <extracomment>Grey text in the empty search field of the main window.</extracomment>
-        <translation>Suchen oder umrechnen</translation>
+        <translation>Suchen, umrechnen</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="45"/>
@@ -2193,19 +2213,19 @@ die uns noch fehlte</translation>
         <translation>Passende Einheiten</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="163"/>
+        <location filename="../ui/UnitSearch.cpp" line="172"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Diese Umrechnung ergibt keine Zahl</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="170"/>
+        <location filename="../ui/UnitSearch.cpp" line="179"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Eingabe rechnet um.</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="283"/>
+        <location filename="../ui/UnitSearch.cpp" line="292"/>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation>„%1“ ist keine Einheit der Gruppe %2 mehr</translation>

@@ -83,50 +83,52 @@ options or no units database.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="105"/>
+        <location filename="../ui/CommandLine.cpp" line="106"/>
         <source>[words...]</source>
+        <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="138"/>
+        <location filename="../ui/CommandLine.cpp" line="140"/>
         <source>Try &apos;quorvel --help&apos;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/CommandLine.cpp" line="155"/>
-        <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
+        <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="157"/>
-        <source>Give one of --convert, --list and --find.</source>
+        <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="159"/>
+        <source>Give one of --convert, --list and --find.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CommandLine.cpp" line="161"/>
         <source>--value goes with --convert.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="170"/>
+        <location filename="../ui/CommandLine.cpp" line="172"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="187"/>
+        <location filename="../ui/CommandLine.cpp" line="189"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="228"/>
+        <location filename="../ui/CommandLine.cpp" line="230"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="249"/>
+        <location filename="../ui/CommandLine.cpp" line="251"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation type="unfinished"></translation>
@@ -135,8 +137,9 @@ options or no units database.</source>
 <context>
     <name>Database</name>
     <message>
-        <location filename="../core/fileio.h" line="32"/>
+        <location filename="../core/fileio.h" line="33"/>
         <source>Another copy of Quorvel is changing the units database</source>
+        <extracomment>Another running Quorvel (a second window, or the command line) is saving its changes.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -282,61 +285,61 @@ options or no units database.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="48"/>
+        <location filename="../core/fileio.h" line="49"/>
         <source>Cannot open &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file or folder of the units database, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="51"/>
+        <location filename="../core/fileio.h" line="52"/>
         <source>Cannot open the folder &apos;%1&apos;: %2</source>
         <extracomment>%1 is a folder, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="53"/>
+        <location filename="../core/fileio.h" line="54"/>
         <source>Cannot read &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="55"/>
+        <location filename="../core/fileio.h" line="56"/>
         <source>Cannot write &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="58"/>
+        <location filename="../core/fileio.h" line="59"/>
         <source>Cannot replace &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file that was to be replaced by its new version, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="60"/>
+        <location filename="../core/fileio.h" line="61"/>
         <source>Cannot remove &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="62"/>
+        <location filename="../core/fileio.h" line="63"/>
         <source>Cannot rename &apos;%1&apos;: %2</source>
         <extracomment>%1 is the file to be renamed, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="65"/>
+        <location filename="../core/fileio.h" line="66"/>
         <source>Cannot rename to &apos;%1&apos;: %2</source>
         <extracomment>%1 is the new name a file was to take, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="68"/>
+        <location filename="../core/fileio.h" line="69"/>
         <source>Cannot flush the folder &apos;%1&apos;: %2</source>
         <extracomment>Writing a folder&apos;s changes to the disk. %1 is a folder, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../core/fileio.h" line="71"/>
+        <location filename="../core/fileio.h" line="72"/>
         <source>Cannot follow the link &apos;%1&apos;: %2</source>
         <extracomment>%1 is a symbolic link to a file of the units database, %2 the operating system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
@@ -366,28 +369,29 @@ options or no units database.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="17"/>
+        <location filename="../calc/qzmath.h" line="19"/>
         <source>Overflow</source>
+        <extracomment>The calculator&apos;s message for a result too large (or too close to zero) to hold; it shows with &quot;!&quot; after it, as all the calculator&apos;s messages.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="18"/>
+        <location filename="../calc/qzmath.h" line="20"/>
         <source>Division by zero</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="19"/>
+        <location filename="../calc/qzmath.h" line="21"/>
         <source>Invalid value</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="22"/>
+        <location filename="../calc/qzmath.h" line="24"/>
         <source>Negativ value</source>
         <extracomment>The calculator&apos;s message for the square root or logarithm of a number below zero (the English spelling without the final e is kept on purpose).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="25"/>
+        <location filename="../calc/qzmath.h" line="27"/>
         <source>Angle Magnitude too large</source>
         <extracomment>The tangent or cotangent of an angle too large to reduce to one turn.</extracomment>
         <translation type="unfinished"></translation>
@@ -396,13 +400,15 @@ options or no units database.</source>
 <context>
     <name>Memory</name>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="36"/>
+        <location filename="../calc/calcmemory.cpp" line="37"/>
         <source>The memory cannot have %1 cells</source>
+        <extracomment>%1 is a number of memory cells of the calculator.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="46"/>
+        <location filename="../calc/calcmemory.cpp" line="48"/>
         <source>There is no memory cell %1</source>
+        <extracomment>%1 is the number of a memory cell of the calculator.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1018,60 +1024,63 @@ options or no units database.</source>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="47"/>
         <source>A unit&apos;s name cannot hold a line break</source>
+        <extracomment>Refusal of a unit&apos;s name that holds a line break, which would split the file&apos;s line.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="48"/>
+        <location filename="../ui/UnitsEdit.cpp" line="50"/>
         <source>A factor cannot hold a line break</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/UnitsEdit.cpp" line="51"/>
-        <source>A unit&apos;s name cannot hold the end-of-file character (0x1A)</source>
-        <extracomment>The character 0x1A, which ends a text file on some systems.</extracomment>
+        <extracomment>Refusal of a factor that holds a line break, which would split the file&apos;s line.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="53"/>
-        <source>A factor cannot hold the end-of-file character (0x1A)</source>
+        <source>A unit&apos;s name cannot hold the end-of-file character (0x1A)</source>
+        <extracomment>The character 0x1A ends a text file on some systems.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="65"/>
+        <location filename="../ui/UnitsEdit.cpp" line="56"/>
+        <source>A factor cannot hold the end-of-file character (0x1A)</source>
+        <extracomment>The character 0x1A ends a text file on some systems.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/UnitsEdit.cpp" line="66"/>
         <source>Edit Units</source>
         <extracomment>Title of the dialog that edits or adds a unit with its factor.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="77"/>
+        <location filename="../ui/UnitsEdit.cpp" line="78"/>
         <source>Unit&apos;s name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="79"/>
+        <location filename="../ui/UnitsEdit.cpp" line="80"/>
         <source>Factor</source>
         <extracomment>How many base units one unit makes.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="83"/>
+        <location filename="../ui/UnitsEdit.cpp" line="84"/>
         <source>Base unit</source>
         <extracomment>The group&apos;s unit whose factor is 1.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="89"/>
+        <location filename="../ui/UnitsEdit.cpp" line="90"/>
         <source>&amp;Unit&apos;s name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="92"/>
+        <location filename="../ui/UnitsEdit.cpp" line="93"/>
         <source>&amp;Factor:</source>
         <extracomment>How many base units one unit makes.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="112"/>
+        <location filename="../ui/UnitsEdit.cpp" line="113"/>
         <source>Base unit:</source>
         <extracomment>Label of the group&apos;s unit whose factor is 1.</extracomment>
         <translation type="unfinished"></translation>
@@ -1079,11 +1088,13 @@ options or no units database.</source>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="139"/>
         <source>Base unit: none</source>
+        <extracomment>What screen readers say when the group has no unit whose factor is 1.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitsEdit.cpp" line="141"/>
+        <location filename="../ui/UnitsEdit.cpp" line="142"/>
         <source>Base unit: %1</source>
+        <extracomment>What screen readers say of the base unit: %1 is its name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1356,455 +1367,464 @@ a unit we did not have yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="6"/>
-        <source>Zero</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../ui/CalcKeys.cpp" line="7"/>
-        <source>One</source>
+        <source>Zero</source>
+        <extracomment>Names of the calculator keys as screen readers say them: the 0 key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="8"/>
-        <source>Two</source>
+        <source>One</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="9"/>
-        <source>Three</source>
+        <source>Two</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="10"/>
-        <source>Four</source>
+        <source>Three</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="11"/>
-        <source>Five</source>
+        <source>Four</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="12"/>
-        <source>Six</source>
+        <source>Five</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="13"/>
-        <source>Seven</source>
+        <source>Six</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="14"/>
-        <source>Eight</source>
+        <source>Seven</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="15"/>
+        <source>Eight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CalcKeys.cpp" line="16"/>
         <source>Nine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="19"/>
+        <location filename="../ui/CalcKeys.cpp" line="20"/>
         <source>Decimal separator</source>
         <extracomment>The key that types the decimal comma or point, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="25"/>
+        <location filename="../ui/CalcKeys.cpp" line="26"/>
         <source>Plus</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="28"/>
+        <location filename="../ui/CalcKeys.cpp" line="29"/>
         <source>Minus</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="36"/>
+        <location filename="../ui/CalcKeys.cpp" line="38"/>
         <source>Multiply</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/CalcKeys.cpp" line="42"/>
-        <source>Divide</source>
+        <extracomment>The × key, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="45"/>
-        <source>Equals</source>
+        <source>Divide</source>
+        <extracomment>The / key, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="53"/>
+        <location filename="../ui/CalcKeys.cpp" line="49"/>
+        <source>Equals</source>
+        <extracomment>The = key, as screen readers name it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CalcKeys.cpp" line="57"/>
         <source>Square root</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="61"/>
+        <location filename="../ui/CalcKeys.cpp" line="66"/>
         <source>Percent</source>
+        <extracomment>The % key, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="68"/>
+        <location filename="../ui/CalcKeys.cpp" line="73"/>
         <source>Reciprocal</source>
         <extracomment>The 1/x key, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="72"/>
+        <location filename="../ui/CalcKeys.cpp" line="77"/>
         <source>Change sign</source>
         <extracomment>The +/- key, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="79"/>
+        <location filename="../ui/CalcKeys.cpp" line="84"/>
         <source>Clear</source>
         <extracomment>The C key, which clears the calculation, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="83"/>
+        <location filename="../ui/CalcKeys.cpp" line="88"/>
         <source>Clear entry</source>
         <extracomment>The CE key, which clears the number being typed, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="92"/>
+        <location filename="../ui/CalcKeys.cpp" line="97"/>
         <source>BACK</source>
         <extracomment>Caption of the calculator key that deletes the last digit typed (at most 5 letters, in capitals like the other key captions).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="94"/>
+        <location filename="../ui/CalcKeys.cpp" line="99"/>
         <source>Backspace</source>
         <extracomment>The BACK key, which deletes the last digit typed, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="103"/>
+        <location filename="../ui/CalcKeys.cpp" line="108"/>
         <source>Memory add</source>
         <extracomment>The M+ key, which adds the display to the memory cell, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="112"/>
+        <location filename="../ui/CalcKeys.cpp" line="117"/>
         <source>Memory subtract</source>
         <extracomment>The M- key, which subtracts the display from the memory cell, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="121"/>
+        <location filename="../ui/CalcKeys.cpp" line="126"/>
         <source>Memory recall</source>
         <extracomment>The MR key, which shows the memory cell, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="130"/>
+        <location filename="../ui/CalcKeys.cpp" line="135"/>
         <source>Memory clear</source>
         <extracomment>The MC key, which clears the memory cell, as screen readers name it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="142"/>
+        <location filename="../ui/CalcKeys.cpp" line="147"/>
         <source>Sin</source>
         <extracomment>Caption of the sine function&apos;s key (keys are about 4 letters wide).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="143"/>
+        <location filename="../ui/CalcKeys.cpp" line="149"/>
         <source>Sine</source>
+        <extracomment>Hints of the function keys name the function in full: the sine.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="145"/>
+        <location filename="../ui/CalcKeys.cpp" line="151"/>
         <source>Cos</source>
         <extracomment>Caption of the cosine function&apos;s key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="146"/>
+        <location filename="../ui/CalcKeys.cpp" line="152"/>
         <source>Cosine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="148"/>
+        <location filename="../ui/CalcKeys.cpp" line="154"/>
         <source>Tg</source>
         <extracomment>Caption of the tangent function&apos;s key (Tg is the Russian form of tan).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="149"/>
+        <location filename="../ui/CalcKeys.cpp" line="155"/>
         <source>Tangent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="151"/>
+        <location filename="../ui/CalcKeys.cpp" line="157"/>
         <source>Ctg</source>
         <extracomment>Caption of the cotangent function&apos;s key (Ctg is the Russian form of cot).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="152"/>
+        <location filename="../ui/CalcKeys.cpp" line="158"/>
         <source>Cotangent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="154"/>
+        <location filename="../ui/CalcKeys.cpp" line="160"/>
         <source>Sec</source>
         <extracomment>Caption of the secant function&apos;s key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="155"/>
+        <location filename="../ui/CalcKeys.cpp" line="161"/>
         <source>Secant</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="157"/>
+        <location filename="../ui/CalcKeys.cpp" line="163"/>
         <source>Cosec</source>
         <extracomment>Caption of the cosecant function&apos;s key (elsewhere written csc).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="158"/>
+        <location filename="../ui/CalcKeys.cpp" line="164"/>
         <source>Cosecant</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="161"/>
+        <location filename="../ui/CalcKeys.cpp" line="167"/>
         <source>Sh</source>
         <extracomment>Caption of the hyperbolic sine&apos;s key (elsewhere written sinh).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="162"/>
+        <location filename="../ui/CalcKeys.cpp" line="168"/>
         <source>Hyperbolic sine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="164"/>
+        <location filename="../ui/CalcKeys.cpp" line="170"/>
         <source>Ch</source>
         <extracomment>Caption of the hyperbolic cosine&apos;s key (elsewhere written cosh).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="165"/>
+        <location filename="../ui/CalcKeys.cpp" line="171"/>
         <source>Hyperbolic cosine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="167"/>
+        <location filename="../ui/CalcKeys.cpp" line="173"/>
         <source>Th</source>
         <extracomment>Caption of the hyperbolic tangent&apos;s key (elsewhere written tanh).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="168"/>
+        <location filename="../ui/CalcKeys.cpp" line="174"/>
         <source>Hyperbolic tangent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="170"/>
+        <location filename="../ui/CalcKeys.cpp" line="176"/>
         <source>Cth</source>
         <extracomment>Caption of the hyperbolic cotangent&apos;s key (elsewhere written coth).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="171"/>
+        <location filename="../ui/CalcKeys.cpp" line="177"/>
         <source>Hyperbolic cotangent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="173"/>
+        <location filename="../ui/CalcKeys.cpp" line="179"/>
         <source>Sech</source>
         <extracomment>Caption of the hyperbolic secant&apos;s key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="174"/>
+        <location filename="../ui/CalcKeys.cpp" line="180"/>
         <source>Hyperbolic secant</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="176"/>
+        <location filename="../ui/CalcKeys.cpp" line="182"/>
         <source>Cosech</source>
         <extracomment>Caption of the hyperbolic cosecant&apos;s key (elsewhere written csch).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="177"/>
+        <location filename="../ui/CalcKeys.cpp" line="183"/>
         <source>Hyperbolic cosecant</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="180"/>
+        <location filename="../ui/CalcKeys.cpp" line="186"/>
         <source>ArcSin</source>
         <extracomment>Caption of the inverse sine&apos;s key (elsewhere written arcsin or asin).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="181"/>
+        <location filename="../ui/CalcKeys.cpp" line="187"/>
         <source>Inverse sine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="183"/>
+        <location filename="../ui/CalcKeys.cpp" line="189"/>
         <source>ArcCos</source>
         <extracomment>Caption of the inverse cosine&apos;s key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="184"/>
+        <location filename="../ui/CalcKeys.cpp" line="190"/>
         <source>Inverse cosine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="186"/>
+        <location filename="../ui/CalcKeys.cpp" line="192"/>
         <source>ArcTg</source>
         <extracomment>Caption of the inverse tangent&apos;s key (elsewhere written arctan).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="187"/>
+        <location filename="../ui/CalcKeys.cpp" line="193"/>
         <source>Inverse tangent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="189"/>
+        <location filename="../ui/CalcKeys.cpp" line="195"/>
         <source>ArcCtg</source>
         <extracomment>Caption of the inverse cotangent&apos;s key (elsewhere written arccot).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="190"/>
+        <location filename="../ui/CalcKeys.cpp" line="196"/>
         <source>Inverse cotangent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="191"/>
+        <location filename="../ui/CalcKeys.cpp" line="198"/>
         <source>Square</source>
+        <extracomment>Hint of the x² key: the number squared.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="192"/>
+        <location filename="../ui/CalcKeys.cpp" line="200"/>
         <source>Cube</source>
+        <extracomment>Hint of the x³ key: the number to the third power.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="195"/>
+        <location filename="../ui/CalcKeys.cpp" line="203"/>
         <source>ArSh</source>
         <extracomment>Caption of the inverse hyperbolic sine&apos;s key (elsewhere written arsinh).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="196"/>
+        <location filename="../ui/CalcKeys.cpp" line="204"/>
         <source>Inverse hyperbolic sine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="198"/>
+        <location filename="../ui/CalcKeys.cpp" line="206"/>
         <source>ArCh</source>
         <extracomment>Caption of the inverse hyperbolic cosine&apos;s key (elsewhere written arcosh).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="199"/>
+        <location filename="../ui/CalcKeys.cpp" line="207"/>
         <source>Inverse hyperbolic cosine</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="201"/>
+        <location filename="../ui/CalcKeys.cpp" line="209"/>
         <source>ArTh</source>
         <extracomment>Caption of the inverse hyperbolic tangent&apos;s key (elsewhere written artanh).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="202"/>
+        <location filename="../ui/CalcKeys.cpp" line="210"/>
         <source>Inverse hyperbolic tangent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="204"/>
+        <location filename="../ui/CalcKeys.cpp" line="212"/>
         <source>ArCth</source>
         <extracomment>Caption of the inverse hyperbolic cotangent&apos;s key (elsewhere written arcoth).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="205"/>
+        <location filename="../ui/CalcKeys.cpp" line="213"/>
         <source>Inverse hyperbolic cotangent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="206"/>
+        <location filename="../ui/CalcKeys.cpp" line="215"/>
         <source>Cube root</source>
+        <extracomment>Hint of the key of the cube root.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="208"/>
+        <location filename="../ui/CalcKeys.cpp" line="217"/>
         <source>Custom base power</source>
         <extracomment>The key of x to the power y.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="211"/>
+        <location filename="../ui/CalcKeys.cpp" line="220"/>
         <source>ln</source>
         <extracomment>Caption of the natural logarithm&apos;s key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="212"/>
+        <location filename="../ui/CalcKeys.cpp" line="221"/>
         <source>Natural logarithm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="214"/>
+        <location filename="../ui/CalcKeys.cpp" line="223"/>
         <source>lg</source>
         <extracomment>Caption of the common (base 10) logarithm&apos;s key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="215"/>
+        <location filename="../ui/CalcKeys.cpp" line="224"/>
         <source>Common logarithm</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="217"/>
+        <location filename="../ui/CalcKeys.cpp" line="226"/>
         <source>Custom base logarithm</source>
         <extracomment>The key of the logarithm of x to the base y.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="220"/>
+        <location filename="../ui/CalcKeys.cpp" line="229"/>
         <source>N!</source>
         <extracomment>Caption of the factorial&apos;s key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="221"/>
+        <location filename="../ui/CalcKeys.cpp" line="230"/>
         <source>Factorial</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="223"/>
+        <location filename="../ui/CalcKeys.cpp" line="232"/>
         <source>PI</source>
         <extracomment>Caption of the key that gives the number pi (3.14159...).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="224"/>
+        <location filename="../ui/CalcKeys.cpp" line="233"/>
         <source>PI number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="226"/>
+        <location filename="../ui/CalcKeys.cpp" line="235"/>
         <source>Exp</source>
         <extracomment>Caption of the key of the exponential function, e to the power x.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="227"/>
+        <location filename="../ui/CalcKeys.cpp" line="236"/>
         <source>Exponential</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2177,19 +2197,19 @@ a unit we did not have yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="163"/>
+        <location filename="../ui/UnitSearch.cpp" line="172"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="170"/>
+        <location filename="../ui/UnitSearch.cpp" line="179"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="283"/>
+        <location filename="../ui/UnitSearch.cpp" line="292"/>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation type="unfinished"></translation>

@@ -3,6 +3,7 @@
 namespace quorvel {
 
 const std::array<TKeypadKey, KeypadCount> KeypadKeys = {{
+    //: Names of the calculator keys as screen readers say them: the 0 key.
     {"pn0", "0", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Zero"), {Qt::Key_0}, 4, 2, 1, 2},
     {"pn1", "1", QT_TRANSLATE_NOOP("quorvel::TInCalc", "One"), {Qt::Key_1}, 3, 2, 1, 1},
     {"pn2", "2", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Two"), {Qt::Key_2}, 3, 3, 1, 1},
@@ -33,15 +34,18 @@ const std::array<TKeypadKey, KeypadCount> KeypadKeys = {{
      1},
     {"pnMulty",
      "\u00d7",
+     //: The × key, as screen readers name it.
      QT_TRANSLATE_NOOP("quorvel::TInCalc", "Multiply"),
      {Qt::Key_Asterisk},
      0,
      4,
      1,
      1},
+    //: The / key, as screen readers name it.
     {"pnDivide", "/", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Divide"), {Qt::Key_Slash}, 0, 3, 1, 1},
     {"pnEq",
      "=",
+     //: The = key, as screen readers name it.
      QT_TRANSLATE_NOOP("quorvel::TInCalc", "Equals"),
      {Qt::Key_Equal, Qt::Key_Enter},
      3,
@@ -58,6 +62,7 @@ const std::array<TKeypadKey, KeypadCount> KeypadKeys = {{
      1},
     {"pnPerCent",
      "%",
+     //: The % key, as screen readers name it.
      QT_TRANSLATE_NOOP("quorvel::TInCalc", "Percent"),
      {Qt::Key_Percent},
      2,
@@ -140,6 +145,7 @@ const std::array<TKeypadKey, KeypadCount> KeypadKeys = {{
 const std::array<TFunctionKey, FunctionColumns* FunctionRows> FunctionKeys = {{
     //: Caption of the sine function's key (keys are about 4 letters wide).
     {"bpSin", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sin"),
+     //: Hints of the function keys name the function in full: the sine.
      QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sine"), caSin},
     //: Caption of the cosine function's key.
     {"bpCos", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cos"),
@@ -188,7 +194,9 @@ const std::array<TFunctionKey, FunctionColumns* FunctionRows> FunctionKeys = {{
     //: Caption of the inverse cotangent's key (elsewhere written arccot).
     {"bpArcctg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcCtg"),
      QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse cotangent"), caArcCtg},
+    //: Hint of the x² key: the number squared.
     {"bpX2", "x<sup>2</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Square"), caSqr},
+    //: Hint of the x³ key: the number to the third power.
     {"bpX3", "x<sup>3</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cube"), caX3},
 
     //: Caption of the inverse hyperbolic sine's key (elsewhere written arsinh).
@@ -203,6 +211,7 @@ const std::array<TFunctionKey, FunctionColumns* FunctionRows> FunctionKeys = {{
     //: Caption of the inverse hyperbolic cotangent's key (elsewhere written arcoth).
     {"bpArcth", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArCth"),
      QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic cotangent"), caArCth},
+    //: Hint of the key of the cube root.
     {"bp3Root", "<sup>3</sup>\u221a", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cube root"), ca3root},
     //: The key of x to the power y.
     {"bpXY", "x<sup>y</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Custom base power"), caXY},

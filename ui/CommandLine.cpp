@@ -102,6 +102,7 @@ CommandLine::CommandLine(const QStringList& arguments) {
     parser_.addOptions({convert_, value_, list_, find_, folder_, help_, version_});
     //: The name of the command's free arguments in its help: "words" in "[words...]" below.
     parser_.addPositionalArgument(tr("words"), tr("The sentence, group or text, when not quoted."),
+                                  //: How the help writes the free arguments: any number of words.
                                   tr("[words...]"));
     for (const char* name : ToolkitOptionsWithValue) {
         QCommandLineOption option(name, "", "value");
@@ -135,6 +136,7 @@ QString CommandLine::Words(const QCommandLineOption& option) const {
 
 int CommandLine::Usage(const QString& reason) const {
     Print(stderr, "quorvel: " + reason);
+    //: quorvel --help is a command and stays as it is.
     Print(stderr, tr("Try 'quorvel --help'."));
     return ExitUsage;
 }

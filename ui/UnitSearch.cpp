@@ -87,6 +87,15 @@ TUnitSearch::TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow&
     connect(find, &QShortcut::activated, this, &TUnitSearch::Focus);
 }
 
+QSize TUnitSearch::minimumSizeHint() const {
+    const QSize least = QLineEdit::minimumSizeHint();
+    if (!text().isEmpty())
+        return least; // the hint shows only in the empty field
+    // Qt's typical size holds 17 x's besides the frame and the margins.
+    const int around = sizeHint().width() - 17 * fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    return least.expandedTo(QSize(around + fontMetrics().horizontalAdvance(placeholderText()), 0));
+}
+
 const UnitIndex& TUnitSearch::Index() {
     if (!index_) {
         try {

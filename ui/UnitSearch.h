@@ -32,6 +32,8 @@ public:
 
     QListWidget* Found() const { return lbFound_; }
     QLabel* Answer() const { return stAnswer_; }
+    // Room for the whole grey hint in the empty field, in any language and at any font size.
+    QSize minimumSizeHint() const override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -42,17 +42,18 @@ void DropPastedLineEnd(QLineEdit* field) {
 
 // Why the unit's name or its factor cannot be saved as typed; empty when it can.
 QString LineFaultText(bool name, LineFault fault) {
-    switch (fault) {
-    case LineFault::LineBreak:
-        return name ? TFUnitsEdit::tr("A unit's name cannot hold a line break")
-                    : TFUnitsEdit::tr("A factor cannot hold a line break");
-    case LineFault::EndOfFile:
-        //: The character 0x1A, which ends a text file on some systems.
-        return name ? TFUnitsEdit::tr("A unit's name cannot hold the end-of-file character (0x1A)")
-                    //: The character 0x1A, which ends a text file on some systems.
-                    : TFUnitsEdit::tr("A factor cannot hold the end-of-file character (0x1A)");
-    case LineFault::None: break;
-    }
+    if (fault == LineFault::LineBreak && name)
+        //: Refusal of a unit's name that holds a line break, which would split the file's line.
+        return TFUnitsEdit::tr("A unit's name cannot hold a line break");
+    if (fault == LineFault::LineBreak)
+        //: Refusal of a factor that holds a line break, which would split the file's line.
+        return TFUnitsEdit::tr("A factor cannot hold a line break");
+    if (fault == LineFault::EndOfFile && name)
+        //: The character 0x1A ends a text file on some systems.
+        return TFUnitsEdit::tr("A unit's name cannot hold the end-of-file character (0x1A)");
+    if (fault == LineFault::EndOfFile)
+        //: The character 0x1A ends a text file on some systems.
+        return TFUnitsEdit::tr("A factor cannot hold the end-of-file character (0x1A)");
     return {};
 }
 
@@ -133,12 +134,12 @@ void TFUnitsEdit::FormActivate() {
     edFactor_->setText(pref_->AddMode() ? QString() : CellText(table, row, 1));
     stBaseUnit_->setText(BaseUnit(table));
     // A reader hears the base unit with its label; a label's name would otherwise hide its text.
-    stBaseUnit_->setAccessibleName(stBaseUnit_->text().isEmpty()
-                                       //: What screen readers say when the group has no unit
-                                       //: whose factor is 1.
-                                       ? tr("Base unit: none")
-                                       //: What screen readers say of the base unit: %1 is its name.
-                                       : tr("Base unit: %1").arg(stBaseUnit_->text()));
+    if (stBaseUnit_->text().isEmpty())
+        //: What screen readers say when the group has no unit whose factor is 1.
+        stBaseUnit_->setAccessibleName(tr("Base unit: none"));
+    else
+        //: What screen readers say of the base unit: %1 is its name.
+        stBaseUnit_->setAccessibleName(tr("Base unit: %1").arg(stBaseUnit_->text()));
     edUnit_->selectAll();
     edUnit_->setFocus();
 }

@@ -26,6 +26,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QToolButton>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -122,6 +123,23 @@ double LowestContrast(const QTextBrowser* browser) {
         }
     }
     return lowest;
+}
+
+// The width a line edit shows its grey placeholder text in: its contents without the text
+// margins, the buttons shown at its ends and two pixels at each side.
+int PlaceholderRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents = edit->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                               .marginsRemoved(edit->textMargins());
+    int right = contents.right() + 1;
+    for (const QToolButton* button : edit->findChildren<QToolButton*>()) {
+        if (button->isVisibleTo(edit))
+            right = std::min(right, button->x());
+    }
+    return right - contents.left() - 2 * 2;
 }
 
 } // namespace
@@ -570,6 +588,10 @@ void TestAccessibility::everyCaptionFits() {
                    label && !label->text().isEmpty() && !label->wordWrap() &&
                    label->textFormat() != Qt::RichText && !label->text().contains('<')) {
             needed = metrics.size(Qt::TextShowMnemonic, label->text());
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control);
+                   edit && !edit->placeholderText().isEmpty()) {
+            needed = QSize(metrics.horizontalAdvance(edit->placeholderText()), 0);
+            room = QSize(PlaceholderRoom(edit), 0);
         } else {
             continue;
         }
