@@ -331,7 +331,8 @@ void TestCalc::everyPanelHasAnAccessibleName() {
     for (const auto* panel : panels)
         names.insert(panel->accessibleName());
     QCOMPARE(names.size(), panels.size());
-    for (const char* name : {"Seven", "Plus", "Memory recall", "Sine", "Memory cell 10"})
+    for (const char* name :
+         {"Seven", "Plus", "Memory recall", "Sine", "Secant", "Inverse sine", "Memory cell 10"})
         QVERIFY2(names.contains(name), name);
 }
 
