@@ -33,7 +33,9 @@ void TQZCalcMemory::SetCellsQuantity(int count) {
     if (count == cellsQuantity_)
         return;
     if (count < 1 || count < activeCell_)
-        throw ERangeError("The memory cannot have " + std::to_string(count) + " cells");
+        //: %1 is a number of memory cells of the calculator.
+        throw ERangeError(QUORVEL_MESSAGE("Memory", "The memory cannot have %1 cells"),
+                          {std::to_string(count)});
     cellsQuantity_ = count;
     cells_.assign(count, "0");
 }
@@ -42,7 +44,9 @@ void TQZCalcMemory::SetActiveCell(int cell) {
     if (cell == activeCell_)
         return;
     if (cell < 1 || cell > cellsQuantity_)
-        throw ERangeError("There is no memory cell " + std::to_string(cell));
+        //: %1 is the number of a memory cell of the calculator.
+        throw ERangeError(QUORVEL_MESSAGE("Memory", "There is no memory cell %1"),
+                          {std::to_string(cell)});
     activeCell_ = cell;
     valueText_ = cells_[cell - 1];
     m_ = ParseNumberText(valueText_);

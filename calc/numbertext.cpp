@@ -46,7 +46,9 @@ std::string Quotable(std::string_view text) {
 }
 
 [[noreturn]] void ThrowNotANumber(std::string_view text) {
-    throw EConvertError("'" + Quotable(text) + "' is not a valid floating point value");
+    //: %1 is the text as it was typed, pasted or read from a factor file.
+    throw EConvertError(QUORVEL_MESSAGE("NumberText", "'%1' is not a valid floating point value"),
+                        {Quotable(text)});
 }
 
 // The grammar's pieces: the significant digits (separator removed) and the power of ten that

@@ -10,7 +10,7 @@ namespace {
 
 using namespace QZConst;
 
-[[noreturn]] void Fail(const char* message) {
+[[noreturn]] void Fail(MessageTemplate message) {
     throw EMathError(message);
 }
 

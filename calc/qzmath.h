@@ -4,17 +4,27 @@
 // one of the QZMathConst messages; steps without a guard report the floating-point errors
 // EOverflow, EZeroDivide and EInvalidOp, found by explicit checks (no traps).
 
+#include "calc/message.h"
+
 #include <bit>
 #include <cstdint>
 
 namespace quorvel {
 
+// The calculator shows these after its own "!"; "Negativ" is the calculator's old spelling, which
+// users' notes and scripts may quote.
 namespace QZMathConst {
-inline constexpr const char* Overflow = "Overflow";
-inline constexpr const char* DivisionByZero = "Division by zero";
-inline constexpr const char* InvalidValue = "Invalid value";
-inline constexpr const char* NegativeValue = "Negativ value";
-inline constexpr const char* AngleTooLarge = "Angle Magnitude too large";
+//: The calculator's message for a result too large (or too close to zero) to hold; it shows
+//: with "!" after it, as all the calculator's messages.
+inline constexpr MessageTemplate Overflow = QUORVEL_MESSAGE("Math", "Overflow");
+inline constexpr MessageTemplate DivisionByZero = QUORVEL_MESSAGE("Math", "Division by zero");
+inline constexpr MessageTemplate InvalidValue = QUORVEL_MESSAGE("Math", "Invalid value");
+//: The calculator's message for the square root or logarithm of a number below zero (the
+//: English spelling without the final e is kept on purpose).
+inline constexpr MessageTemplate NegativeValue = QUORVEL_MESSAGE("Math", "Negativ value");
+//: The tangent or cotangent of an angle too large to reduce to one turn.
+inline constexpr MessageTemplate AngleTooLarge =
+    QUORVEL_MESSAGE("Math", "Angle Magnitude too large");
 } // namespace QZMathConst
 
 // The 80-bit extended format as it lies in memory: the 64-bit mantissa with its explicit integer

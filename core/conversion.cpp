@@ -14,9 +14,9 @@ namespace {
 constexpr long double CelsiusZeroInKelvin = 273.15L;
 
 struct TemperatureScale {
-    const char* unitName; // the unit name that selects the scale; nullptr for Celsius
-    const char* degrees;  // how the bound message names the scale's degrees
-    long double lowest;   // the lowest value ConvTemp1 accepts
+    const char* unitName;  // the unit name that selects the scale; nullptr for Celsius
+    MessageTemplate bound; // the refusal of a value below the lowest, which fills in lowestText
+    long double lowest;    // the lowest value ConvTemp1 accepts
     const char* lowestText;
     long double (*toCelsius)(long double x);
     long double (*fromCelsius)(long double t);
@@ -24,20 +24,39 @@ struct TemperatureScale {
 
 // Searched in this order; the first exact match wins, and every other name is Celsius.
 // Reaumur's degree is 1.25 Celsius degrees with the same zero.
+// The bound messages keep their two blanks before the number: users' scripts match them.
 const TemperatureScale Scales[] = {
-    {"Kelvin's degree", "Kelvin's", 0.0L, "0",
-     [](long double x) { return x - CelsiusZeroInKelvin; },
+    //: %1 is the lowest temperature of the scale, 0 here. The two blanks before it and the blank
+    //: before the "!" are the English message's own; use your language's usual spacing.
+    {"Kelvin's degree",
+     QUORVEL_MESSAGE("Temperature",
+                     "The temperature in Kelvin's degrees cannot be lower than  %1 !"),
+     0.0L, "0", [](long double x) { return x - CelsiusZeroInKelvin; },
      [](long double t) { return t + CelsiusZeroInKelvin; }},
-    {"Fahrenheit's degree", "Fahrenheit's", -459.67L, "-459.67",
-     [](long double x) { return ((x - 32) * 5) / 9; },
+    //: %1 is the lowest temperature of the scale, -459.67. See the Kelvin message for the blanks.
+    {"Fahrenheit's degree",
+     QUORVEL_MESSAGE("Temperature",
+                     "The temperature in Fahrenheit's degrees cannot be lower than  %1 !"),
+     -459.67L, "-459.67", [](long double x) { return ((x - 32) * 5) / 9; },
      [](long double t) { return ((t * 9) / 5) + 32; }},
-    {"Reaumur's degree", "Reaumur's", -218.52L, "-218.52",
-     [](long double x) { return (x * 5) / 4; }, //
+    //: %1 is the lowest temperature of the scale, -218.52. See the Kelvin message for the blanks.
+    {"Reaumur's degree",
+     QUORVEL_MESSAGE("Temperature",
+                     "The temperature in Reaumur's degrees cannot be lower than  %1 !"),
+     -218.52L, "-218.52", [](long double x) { return (x * 5) / 4; }, //
      [](long double t) { return (t * 4) / 5; }},
-    {"Rankin's degree", "Rankin's", 0.0L, "0",
-     [](long double x) { return ((x * 5) / 9) - CelsiusZeroInKelvin; },
+    //: The Rankine scale (spelt Rankin in the unit's name). %1 is its lowest temperature, 0. See
+    //: the Kelvin message for the blanks.
+    {"Rankin's degree",
+     QUORVEL_MESSAGE("Temperature",
+                     "The temperature in Rankin's degrees cannot be lower than  %1 !"),
+     0.0L, "0", [](long double x) { return ((x * 5) / 9) - CelsiusZeroInKelvin; },
      [](long double t) { return ((t + CelsiusZeroInKelvin) * 9) / 5; }},
-    {nullptr, "Celsius'", -273.15L, "-273.15", //
+    //: %1 is the lowest temperature of the scale, -273.15. See the Kelvin message for the blanks.
+    {nullptr,
+     QUORVEL_MESSAGE("Temperature",
+                     "The temperature in Celsius' degrees cannot be lower than  %1 !"),
+     -273.15L, "-273.15", //
      [](long double x) { return x; }, [](long double t) { return t; }},
 };
 
@@ -104,8 +123,7 @@ std::optional<long double> ParseFactor(std::string_view factor) {
 long double ConvTemp1(std::string_view unitName, long double x) {
     const TemperatureScale& scale = ScaleOf(unitName);
     if (x < scale.lowest)
-        throw ETemperatureBound(std::string("The temperature in ") + scale.degrees +
-                                " degrees cannot be lower than  " + scale.lowestText + " !");
+        throw ETemperatureBound(scale.bound, {scale.lowestText});
     return CheckOverflow(scale.toCelsius(x));
 }
 

@@ -71,12 +71,12 @@ void WriteAll(int fd, std::string_view name, std::string_view bytes, const std::
         if (fault == ShortWrite)
             chunk = (chunk + 1) / 2;
         else if (fault > 0)
-            ThrowFileError("Cannot write", shown, fault);
+            ThrowFileError(CannotWrite, shown, fault);
         const ssize_t written = ::write(fd, bytes.data(), chunk);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            ThrowFileError("Cannot write", shown, errno);
+            ThrowFileError(CannotWrite, shown, errno);
         }
         bytes.remove_prefix(static_cast<size_t>(written));
     }
@@ -88,7 +88,7 @@ std::string ReadAll(int fd, std::string_view name, const std::string& shown) {
     for (;;) {
         // Also a file that grows while it is read stays within the limit.
         if (bytes.size() > static_cast<size_t>(MaxFileBytes))
-            ThrowFileError("Cannot read", shown, EFBIG);
+            ThrowFileError(CannotRead, shown, EFBIG);
         const ssize_t got =
             Checked(Call::Read, name, [&] { return ::read(fd, buffer, sizeof buffer); });
         if (got == 0)
@@ -96,7 +96,7 @@ std::string ReadAll(int fd, std::string_view name, const std::string& shown) {
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            ThrowFileError("Cannot read", shown, errno);
+            ThrowFileError(CannotRead, shown, errno);
         }
         bytes.append(buffer, static_cast<size_t>(got));
     }
@@ -129,10 +129,43 @@ std::string PrefixFor(std::string_view file) {
     return "." + std::string(file) + std::string(TemporaryPrefix);
 }
 
+//: %1 is a path that names a folder, a device or another special file instead of a file.
+constexpr MessageTemplate NotARegularFile = QUORVEL_MESSAGE("Files", "'%1' is not a regular file");
+
+// The reasons a user of the units database meets, in the words of the C library, which the
+// English message keeps.
+const std::pair<int, MessageTemplate> SystemReasons[] = {
+    {ENOENT, QUORVEL_MESSAGE("SystemError", "No such file or directory")},
+    {EACCES, QUORVEL_MESSAGE("SystemError", "Permission denied")},
+    {EPERM, QUORVEL_MESSAGE("SystemError", "Operation not permitted")},
+    {EEXIST, QUORVEL_MESSAGE("SystemError", "File exists")},
+    {ENOTDIR, QUORVEL_MESSAGE("SystemError", "Not a directory")},
+    {EISDIR, QUORVEL_MESSAGE("SystemError", "Is a directory")},
+    {ENOSPC, QUORVEL_MESSAGE("SystemError", "No space left on device")},
+    {EDQUOT, QUORVEL_MESSAGE("SystemError", "Disk quota exceeded")},
+    {EROFS, QUORVEL_MESSAGE("SystemError", "Read-only file system")},
+    {EFBIG, QUORVEL_MESSAGE("SystemError", "File too large")},
+    {ENAMETOOLONG, QUORVEL_MESSAGE("SystemError", "File name too long")},
+    {EIO, QUORVEL_MESSAGE("SystemError", "Input/output error")},
+    //: A symbolic link that leads to itself, or through too many others.
+    {ELOOP, QUORVEL_MESSAGE("SystemError", "Too many levels of symbolic links")},
+    {EBUSY, QUORVEL_MESSAGE("SystemError", "Device or resource busy")},
+    //: A file cannot be moved to another disk by a rename.
+    {EXDEV, QUORVEL_MESSAGE("SystemError", "Invalid cross-device link")},
+};
+
 } // namespace
 
-void ThrowFileError(const std::string& what, const std::string& shown, int error) {
-    throw EFileError(what + " '" + shown + "': " + std::strerror(error));
+Message SystemErrorMessage(int error) {
+    for (const auto& [number, reason] : SystemReasons) {
+        if (number == error)
+            return reason;
+    }
+    return std::string(std::strerror(error));
+}
+
+void ThrowFileError(MessageTemplate what, const std::string& shown, int error) {
+    throw EFileError(what, {shown, SystemErrorMessage(error)});
 }
 
 bool SameFile(const struct stat& a, const struct stat& b) {
@@ -171,7 +204,7 @@ Folder::Folder(std::filesystem::path path) : path_(std::move(path)) {
     fd_ = Checked(Call::Open, path_.string(),
                   [&] { return ::open(opened.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
     if (fd_ < 0)
-        ThrowFileError("Cannot open the folder", path_.string(), errno);
+        ThrowFileError(CannotOpenFolder, path_.string(), errno);
 }
 
 Folder::~Folder() {
@@ -236,7 +269,7 @@ int Folder::Status(const std::string& name, struct stat& info) const {
 
 void Folder::Sync() const {
     if (Checked(Call::Sync, path_.string(), [&] { return ::fsync(fd_); }) != 0)
-        ThrowFileError("Cannot flush the folder", path_.string(), errno);
+        ThrowFileError(CannotFlushFolder, path_.string(), errno);
 }
 
 int Folder::Remove(const std::string& name) const {
@@ -249,13 +282,14 @@ void Folder::Rename(const std::string& from, const std::string& to,
                     const std::string& shownAs) const {
     if (Checked(Call::Rename, to, [&] { return ::renameat(fd_, from.c_str(), fd_, to.c_str()); }) !=
         0)
-        ThrowFileError("Cannot replace", shownAs, errno);
+        ThrowFileError(CannotReplace, shownAs, errno);
 }
 
 void Folder::RenameNoReplace(const std::string& from, const std::string& to) const {
     const auto fail = [&](int error) {
-        throw EFileError("Cannot rename '" + Shown(from) + "' to '" + Shown(to) +
-                         "': " + std::strerror(error));
+        //: %1 is the file, %2 its new name, %3 the operating system's reason.
+        throw EFileError(QUORVEL_MESSAGE("Files", "Cannot rename '%1' to '%2': %3"),
+                         {Shown(from), Shown(to), SystemErrorMessage(error)});
     };
     const int renamed = Checked(Call::RenameNoReplace, to, [&] {
         return ::renameat2(fd_, from.c_str(), fd_, to.c_str(), RENAME_NOREPLACE);
@@ -308,17 +342,17 @@ std::string Folder::Read(const std::string& name, const std::string& shownAs) co
                             }),
                     name);
     if (file.Get() < 0)
-        ThrowFileError("Cannot open", shown, errno);
+        ThrowFileError(CannotOpen, shown, errno);
     struct stat info;
     if (Checked(Call::Stat, name, [&] { return ::fstat(file.Get(), &info); }) != 0)
-        ThrowFileError("Cannot open", shown, errno);
+        ThrowFileError(CannotOpen, shown, errno);
     if (!S_ISREG(info.st_mode))
-        throw EFileError("'" + shown + "' is not a regular file");
+        throw EFileError(NotARegularFile, {shown});
     if (info.st_size > MaxFileBytes)
-        ThrowFileError("Cannot read", shown, EFBIG);
+        ThrowFileError(CannotRead, shown, EFBIG);
     std::string bytes = ReadAll(file.Get(), name, shown);
     if (const int error = file.Close(); error != 0)
-        ThrowFileError("Cannot read", shown, error);
+        ThrowFileError(CannotRead, shown, error);
     return bytes;
 }
 
@@ -339,15 +373,15 @@ std::string Folder::WriteTemporary(std::string_view bytes, mode_t mode, const st
         });
     } while (fd < 0 && errno == EEXIST);
     if (fd < 0)
-        ThrowFileError("Cannot write", shownAs, errno);
+        ThrowFileError(CannotWrite, shownAs, errno);
     Descriptor file(fd, name);
     try {
         ::fchmod(fd, mode & 07777); // the new file keeps the old one's permissions
         WriteAll(fd, name, bytes, shownAs);
         if (Checked(Call::Sync, name, [&] { return ::fsync(fd); }) != 0)
-            ThrowFileError("Cannot write", shownAs, errno);
+            ThrowFileError(CannotWrite, shownAs, errno);
         if (const int error = file.Close(); error != 0)
-            ThrowFileError("Cannot write", shownAs, error);
+            ThrowFileError(CannotWrite, shownAs, error);
     } catch (const EFileError&) {
         Remove(name);
         throw;
@@ -382,7 +416,7 @@ ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name) {
     struct stat info;
     if (const int error = folder.Status(name, info); error != 0) {
         if (error != ENOENT)
-            ThrowFileError("Cannot open", target.shown, error);
+            ThrowFileError(CannotOpen, target.shown, error);
         const mode_t mask = ::umask(0);
         ::umask(mask);
         target.mode = 0666 & ~mask;
@@ -392,7 +426,7 @@ ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name) {
         char* resolved =
             Checked(Call::Stat, name, [&] { return ::realpath(target.shown.c_str(), nullptr); });
         if (!resolved)
-            ThrowFileError("Cannot follow the link", target.shown, errno);
+            ThrowFileError(CannotFollowLink, target.shown, errno);
         const std::filesystem::path linked = resolved;
         std::free(resolved);
         target.linkedFolder = std::make_unique<Folder>(linked.parent_path());
@@ -400,10 +434,10 @@ ReplaceTarget FindReplaceTarget(const Folder& folder, const std::string& name) {
         target.name = linked.filename().string();
         target.unguarded = true;
         if (const int error = target.folder->Status(target.name, info); error != 0)
-            ThrowFileError("Cannot open", target.shown, error);
+            ThrowFileError(CannotOpen, target.shown, error);
     }
     if (!S_ISREG(info.st_mode))
-        throw EFileError("'" + target.shown + "' is not a regular file");
+        throw EFileError(NotARegularFile, {target.shown});
     target.mode = info.st_mode;
     target.exists = true;
     return target;

@@ -28,7 +28,10 @@ public:
 // The message is for the user, who may try again.
 class EDatabaseBusy : public EFileError {
 public:
-    EDatabaseBusy() : EFileError("Another copy of Quorvel is changing the units database") {}
+    EDatabaseBusy()
+        //: Another running Quorvel (a second window, or the command line) is saving its changes.
+        : EFileError(QUORVEL_MESSAGE("Database",
+                                     "Another copy of Quorvel is changing the units database")) {}
 };
 
 namespace fileio {
@@ -40,8 +43,39 @@ inline constexpr off_t MaxFileBytes = 64 << 20;
 // How long Lock waits for another copy of the program to finish its change.
 inline constexpr std::chrono::milliseconds LockPatience{1000};
 
-// Throws EFileError "<what> '<shown>': <the error's text>".
-[[noreturn]] void ThrowFileError(const std::string& what, const std::string& shown, int error);
+// What a file error says it could not do: %1 is the file as messages name it, %2 the system's
+// reason.
+//: %1 is a file or folder of the units database, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotOpen = QUORVEL_MESSAGE("Files", "Cannot open '%1': %2");
+//: %1 is a folder, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotOpenFolder =
+    QUORVEL_MESSAGE("Files", "Cannot open the folder '%1': %2");
+//: %1 is a file, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotRead = QUORVEL_MESSAGE("Files", "Cannot read '%1': %2");
+//: %1 is a file, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotWrite = QUORVEL_MESSAGE("Files", "Cannot write '%1': %2");
+//: %1 is a file that was to be replaced by its new version, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotReplace =
+    QUORVEL_MESSAGE("Files", "Cannot replace '%1': %2");
+//: %1 is a file, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotRemove = QUORVEL_MESSAGE("Files", "Cannot remove '%1': %2");
+//: %1 is the file to be renamed, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotRename = QUORVEL_MESSAGE("Files", "Cannot rename '%1': %2");
+//: %1 is the new name a file was to take, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotRenameTo =
+    QUORVEL_MESSAGE("Files", "Cannot rename to '%1': %2");
+//: Writing a folder's changes to the disk. %1 is a folder, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotFlushFolder =
+    QUORVEL_MESSAGE("Files", "Cannot flush the folder '%1': %2");
+//: %1 is a symbolic link to a file of the units database, %2 the operating system's reason.
+inline constexpr MessageTemplate CannotFollowLink =
+    QUORVEL_MESSAGE("Files", "Cannot follow the link '%1': %2");
+
+// The system's reason for an error number, in words a translation knows where it is a common one.
+Message SystemErrorMessage(int error);
+
+// Throws EFileError with `what` for the file `shown` and the reason for `error`.
+[[noreturn]] void ThrowFileError(MessageTemplate what, const std::string& shown, int error);
 
 bool SameFile(const struct stat& a, const struct stat& b);
 

@@ -42,7 +42,7 @@ bool Exists(const fileio::Folder& folder, const std::string& name, const std::st
     struct stat info;
     const int error = folder.Status(name, info);
     if (error != 0 && error != ENOENT)
-        fileio::ThrowFileError("Cannot open", shown, error);
+        fileio::ThrowFileError(fileio::CannotOpen, shown, error);
     return error == 0;
 }
 
@@ -63,7 +63,7 @@ void Perform(const fileio::Folder& folder, const ChangeStep& step, LinkedFolders
         break;
     case ChangeStep::Remove:
         if (const int error = folder.Remove(step.target); error != 0 && error != ENOENT)
-            fileio::ThrowFileError("Cannot remove", folder.Shown(step.target), error);
+            fileio::ThrowFileError(fileio::CannotRemove, folder.Shown(step.target), error);
         break;
     }
 }
@@ -134,8 +134,11 @@ std::string EncodeChange(const ChangeSteps& steps) {
 }
 
 ChangeSteps DecodeChange(std::string_view bytes, const std::string& shown) {
-    const EFileError damaged("The unfinished change recorded in the folder '" + shown +
-                             "' cannot be read; its files are left as they are");
+    //: %1 is the folder of the units database.
+    const EFileError damaged(QUORVEL_MESSAGE("Database",
+                                             "The unfinished change recorded in the folder '%1' "
+                                             "cannot be read; its files are left as they are"),
+                             {shown});
     if (!bytes.starts_with(RecordHeader))
         throw damaged;
     bytes.remove_prefix(RecordHeader.size());
@@ -204,7 +207,7 @@ void CompletePendingChange(const fileio::Folder& folder) {
     if (const int error = folder.Status(PendingChangeName, info); error != 0) {
         if (error == ENOENT)
             return;
-        fileio::ThrowFileError("Cannot open", shown, error);
+        fileio::ThrowFileError(fileio::CannotOpen, shown, error);
     }
     if (!S_ISREG(info.st_mode) || info.st_size > fileio::MaxFileBytes)
         return SetAside(folder);
@@ -218,29 +221,49 @@ void CompletePendingChange(const fileio::Folder& folder) {
     try {
         PerformAll(folder, steps);
     } catch (const EFileError& error) {
-        throw EFileError("The last change of the units database was stopped halfway and cannot "
-                         "be completed now (" +
-                         std::string(error.what()) + "). No change can be saved until it is.");
+        //: %1 is the file error that stops it, such as "Cannot write '...': Permission denied".
+        throw EFileError(QUORVEL_MESSAGE("Database",
+                                         "The last change of the units database was stopped "
+                                         "halfway and cannot be completed now (%1). No change can "
+                                         "be saved until it is."),
+                         {error.UserMessage()});
     }
 }
 
-std::string SetAsideNotice(const fileio::Folder& folder) {
+Message SetAsideNotice(const fileio::Folder& folder) {
     std::vector<std::string> names;
     for (const std::string& name : folder.Names()) {
         if (name.starts_with(SetAsideName))
-            names.push_back("'" + folder.Shown(name) + "'");
+            names.push_back(folder.Shown(name));
     }
     if (names.empty())
         return {};
     std::sort(names.begin(), names.end());
-    std::string list = names.front();
-    for (size_t k = 1; k < names.size(); ++k)
-        list += (k + 1 == names.size() ? " and " : ", ") + names[k];
-    return "The record of an interrupted change of the units database could not be read and was "
-           "set aside as " +
-           list +
-           ". Groups that change touched may be half written: check their units, then delete " +
-           (names.size() == 1 ? "that file." : "those files.");
+    if (names.size() == 1) {
+        //: %1 is the file the record was moved to.
+        return Message(QUORVEL_MESSAGE("Database",
+                                       "The record of an interrupted change of the units database "
+                                       "could not be read and was set aside as '%1'. Groups that "
+                                       "change touched may be half written: check their units, "
+                                       "then delete that file."),
+                       {names.front()});
+    }
+    //: The end of a list of files, each between quotes, as in 'a', 'b' and 'c': %1 and %2 are its
+    //: last two files.
+    const MessageTemplate last = QUORVEL_MESSAGE("Database", "'%1' and '%2'");
+    //: The beginning of a list of files, each between quotes: %1 is the first file, %2 the list
+    //: of the files after it.
+    const MessageTemplate more = QUORVEL_MESSAGE("Database", "'%1', %2");
+    Message list = Message(last, {names[names.size() - 2], names.back()});
+    for (size_t k = names.size() - 2; k-- > 0;)
+        list = Message(more, {names[k], list});
+    //: %1 is a list of two or more files, such as 'a', 'b' and 'c'.
+    return Message(QUORVEL_MESSAGE("Database",
+                                   "The record of an interrupted change of the units database "
+                                   "could not be read and was set aside as %1. Groups that change "
+                                   "touched may be half written: check their units, then delete "
+                                   "those files."),
+                   {list});
 }
 
 } // namespace quorvel

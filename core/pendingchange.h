@@ -44,8 +44,8 @@ void ChangeAtomically(const fileio::Folder& folder, const ChangeSteps& steps,
 // keeping the record for the next try: no other change may be made before.
 void CompletePendingChange(const fileio::Folder& folder);
 
-// For the user, when records have been set aside: their names, and what to do. "" when none.
-std::string SetAsideNotice(const fileio::Folder& folder);
+// For the user, when records have been set aside: their names, and what to do. Empty when none.
+Message SetAsideNotice(const fileio::Folder& folder);
 
 // The record's bytes, and back. Decoding refuses (EFileError naming the folder `shown`) anything
 // that is not a record of ours, and every name that could reach a file other than a database file

@@ -14,6 +14,10 @@ namespace {
 // Longer sentences than this are not read: the reader tries every split of the words.
 constexpr size_t MostChunks = 40;
 const char* const Example = "12 in to cm";
+const char* const SumExample = "5 ft 10 in to cm";
+//: %1 is what the user typed as a unit, %2 the group or groups of units it was looked for in,
+//: such as Length or Length or Area.
+constexpr MessageTemplate NotAUnitOf = QUORVEL_MESSAGE("Sentence", "'%1' is not a unit of %2");
 
 char32_t CodeAt(std::string_view text, size_t i, size_t& length) {
     char32_t code;
@@ -188,12 +192,12 @@ private:
         const size_t begin = chunks_[phrase.begin].begin;
         return text_.substr(begin, chunks_[phrase.end - 1].end - begin);
     }
-    std::string Quoted(Phrase phrase) const { return "'" + std::string(Text(phrase)) + "'"; }
+    std::string Typed(Phrase phrase) const { return std::string(Text(phrase)); }
     bool IsWord(size_t k) const { return k < chunks_.size() && chunks_[k].kind == ChunkKind::Word; }
     bool IsConnector(size_t k) const;
     const std::vector<UnitIndex::Candidate>& Candidates(Phrase phrase);
     std::vector<size_t> GroupsOf(Phrase phrase);
-    std::string GroupNames(const std::vector<size_t>& groups) const;
+    Message GroupNames(const std::vector<size_t>& groups) const;
     size_t LongestKnown(size_t begin);
     size_t WordsUpToConnector(size_t begin) const;
     size_t EndBeforeQuestionMarks() const;
@@ -207,7 +211,7 @@ private:
         return {ref.unit, unit.name, unit.factor};
     }
     [[noreturn]] void Refuse();
-    std::string Unread();
+    Message Unread();
 
     const UnitIndex& index_;
     std::string_view text_;
@@ -215,7 +219,7 @@ private:
     std::vector<std::vector<std::optional<std::vector<UnitIndex::Candidate>>>> candidates_;
     std::vector<Structure> structures_;
     std::vector<Reading> readings_;
-    std::string ambiguity_; // why a phrase could not be told apart, for the message
+    Message ambiguity_; // why a phrase could not be told apart, for the message
     bool temperatureSum_ = false;
 };
 
@@ -295,10 +299,13 @@ std::vector<size_t> SentenceReader::GroupsOf(Phrase phrase) {
     return groups;
 }
 
-std::string SentenceReader::GroupNames(const std::vector<size_t>& groups) const {
-    std::string names;
-    for (const size_t group : groups)
-        names += (names.empty() ? "" : " or ") + index_.Groups()[group].name;
+// "Length or Area or Volume".
+Message SentenceReader::GroupNames(const std::vector<size_t>& groups) const {
+    Message names = index_.Groups()[groups.front()].name;
+    for (size_t k = 1; k < groups.size(); ++k)
+        //: Two or more names of groups of units, one of which is meant: "Length or Area".
+        names = Message(QUORVEL_MESSAGE("Sentence", "%1 or %2"),
+                        {names, index_.Groups()[groups[k]].name});
     return names;
 }
 
@@ -379,8 +386,12 @@ void SentenceReader::ReadInGroups(const Structure& structure) {
             if (closest.empty())
                 break;
             if (closest.size() > 1) {
-                ambiguity_ = Quoted(phrase) + " may mean " + index_.UnitOf(closest[0].unit).name +
-                             " or " + index_.UnitOf(closest[1].unit).name + ": mind the capitals";
+                //: %1 is what the user typed, %2 and %3 the names of two units it may mean,
+                //: which differ in capital letters only (as mA and MA).
+                ambiguity_ = Message(
+                    QUORVEL_MESSAGE("Sentence", "'%1' may mean %2 or %3: mind the capitals"),
+                    {Typed(phrase), index_.UnitOf(closest[0].unit).name,
+                     index_.UnitOf(closest[1].unit).name});
                 break;
             }
             reading.cost += static_cast<int>(closest.front().level);
@@ -427,9 +438,16 @@ Sentence SentenceReader::Read(std::optional<size_t> preferredGroup) {
                 groups.push_back(r.group);
             std::sort(groups.begin(), groups.end());
             groups.erase(std::unique(groups.begin(), groups.end()), groups.end());
-            throw ESentenceError("'" + std::string(Text({0, chunks_.size()})) + "' fits " +
-                                 (groups.size() > 1 ? GroupNames(groups) : "several units") +
-                                 ": write the units in full");
+            const std::string typed = Typed({0, chunks_.size()});
+            if (groups.size() > 1)
+                //: %1 is the sentence the user typed, %2 the groups of units it fits.
+                throw ESentenceError(
+                    QUORVEL_MESSAGE("Sentence", "'%1' fits %2: write the units in full"),
+                    {typed, GroupNames(groups)});
+            //: %1 is the sentence the user typed.
+            throw ESentenceError(
+                QUORVEL_MESSAGE("Sentence", "'%1' fits several units: write the units in full"),
+                {typed});
         }
     }
     return Chosen(readings_.front());
@@ -448,47 +466,61 @@ Sentence SentenceReader::Chosen(const Reading& reading) const {
 }
 
 void SentenceReader::Refuse() {
-    if (!ambiguity_.empty() && readings_.empty())
+    if (!ambiguity_.IsEmpty() && readings_.empty())
         throw ESentenceError(ambiguity_);
     if (temperatureSum_ && readings_.empty())
-        throw ESentenceError("Temperatures do not add up: convert one at a time");
+        //: The user typed a sum of temperatures, as in 20 °C 5 K to °F.
+        throw ESentenceError(
+            QUORVEL_MESSAGE("Sentence", "Temperatures do not add up: convert one at a time"));
     throw ESentenceError(Unread());
 }
 
 // What a sentence that has no reading lacks: the first part that names no unit (of the
-// source's group), or the target.
-std::string SentenceReader::Unread() {
-    const std::string missingTarget = std::string("Add the unit to convert to, as in ") + Example;
+// source's group), or the target. The example sentences are typed as they are in any language.
+Message SentenceReader::Unread() {
+    //: %1 is an example of a conversion as the user types it: 12 in to cm. It stays as it is,
+    //: since conversions are typed with English words.
+    const Message missingTarget(QUORVEL_MESSAGE("Sentence", "Add the unit to convert to, as in %1"),
+                                {Example});
     if (chunks_.empty())
-        return std::string("Type a unit, or a conversion such as ") + Example;
+        //: %1 is an example of a conversion as the user types it (12 in to cm), kept as it is.
+        return Message(QUORVEL_MESSAGE("Sentence", "Type a unit, or a conversion such as %1"),
+                       {Example});
     if (chunks_.size() > MostChunks)
-        return "The sentence is too long";
+        return QUORVEL_MESSAGE("Sentence", "The sentence is too long");
     for (size_t k = 0; k < chunks_.size(); ++k) {
         if (chunks_[k].kind == ChunkKind::BadNumber)
-            return Quoted({k, k + 1}) + " is not a number";
+            //: %1 is what the user typed where a number was expected.
+            return Message(QUORVEL_MESSAGE("Sentence", "'%1' is not a number"),
+                           {Typed({k, k + 1})});
     }
     const size_t begin = chunks_[0].kind == ChunkKind::Number ? 1 : 0;
     const size_t end = EndBeforeQuestionMarks();
     if (begin >= end)
-        return std::string("Add the units, as in ") + Example;
+        //: %1 is an example of a conversion as the user types it (12 in to cm), kept as it is.
+        return Message(QUORVEL_MESSAGE("Sentence", "Add the units, as in %1"), {Example});
     size_t known = LongestKnown(begin);
     if (known == 0) {
         size_t source = WordsUpToConnector(begin);
         if (source == end && source - begin > 1)
             --source; // "12 cubits cm": the last word is the target
         if (source == begin)
-            return std::string("Add the unit to convert from, as in ") + Example;
+            //: %1 is an example of a conversion as the user types it (12 in to cm), kept as is.
+            return Message(QUORVEL_MESSAGE("Sentence", "Add the unit to convert from, as in %1"),
+                           {Example});
         size_t target = source;
         while (IsConnector(target))
             ++target;
         const std::vector<size_t> groups = target < end && LongestKnown(target) == end
                                                ? GroupsOf({target, end})
                                                : std::vector<size_t>{};
-        return Quoted({begin, source}) + " is not a unit" +
-               (groups.empty() ? "" : " of " + GroupNames(groups));
+        if (groups.empty())
+            //: %1 is what the user typed as a unit.
+            return Message(QUORVEL_MESSAGE("Sentence", "'%1' is not a unit"),
+                           {Typed({begin, source})});
+        return Message(NotAUnitOf, {Typed({begin, source}), GroupNames(groups)});
     }
     const std::vector<size_t> groups = GroupsOf({begin, known});
-    const std::string notOfSource = " is not a unit of " + GroupNames(groups);
     auto inSource = [&](Phrase phrase) {
         const std::vector<size_t> its = GroupsOf(phrase);
         return std::any_of(its.begin(), its.end(), [&](size_t g) {
@@ -500,11 +532,15 @@ std::string SentenceReader::Unread() {
         known = LongestKnown(part);
         const size_t unit = std::max(known, WordsUpToConnector(part));
         if (unit == part)
-            return Quoted({part - 1, part}) + " needs a unit";
+            //: %1 is a number the user typed without a unit after it.
+            return Message(QUORVEL_MESSAGE("Sentence", "'%1' needs a unit"),
+                           {Typed({part - 1, part})});
         if (known == 0 || !inSource({part, known}))
-            return Quoted({part, unit}) + notOfSource;
+            return Message(NotAUnitOf, {Typed({part, unit}), GroupNames(groups)});
         if (begin == 0)
-            return std::string("Give each unit its number, as in 5 ft 10 in to cm");
+            //: %1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.
+            return Message(QUORVEL_MESSAGE("Sentence", "Give each unit its number, as in %1"),
+                           {SumExample});
     }
     size_t target = known;
     while (IsConnector(target))
@@ -513,11 +549,16 @@ std::string SentenceReader::Unread() {
         return missingTarget;
     for (size_t k = target; k < end; ++k) {
         if (!IsWord(k))
-            return Quoted({target, end}) + " is not understood";
+            //: %1 is what the user typed as the unit to convert to.
+            return Message(QUORVEL_MESSAGE("Sentence", "'%1' is not understood"),
+                           {Typed({target, end})});
     }
     if (!inSource({target, end}) || LongestKnown(target) != end)
-        return Quoted({target, end}) + notOfSource;
-    return Quoted({0, chunks_.size()}) + " is not understood: type, for example, " + Example;
+        return Message(NotAUnitOf, {Typed({target, end}), GroupNames(groups)});
+    //: %1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as
+    //: it is.
+    return Message(QUORVEL_MESSAGE("Sentence", "'%1' is not understood: type, for example, %2"),
+                   {Typed({0, chunks_.size()}), Example});
 }
 
 } // namespace

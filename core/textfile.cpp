@@ -168,7 +168,8 @@ std::string EncodeLines(const std::vector<std::string>& lines,
     std::string bytes;
     for (const std::string& line : lines) {
         if (line.find_first_of("\r\x1A") != std::string::npos)
-            throw EFileError("A line for '" + shown + "' holds a line end");
+            //: %1 is a file of the units database.
+            throw EFileError(QUORVEL_MESSAGE("Files", "A line for '%1' holds a line end"), {shown});
         bytes += line;
         bytes += "\r\n";
     }

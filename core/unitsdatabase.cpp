@@ -83,7 +83,7 @@ private:
 struct stat ExistingFile(const fileio::Folder& folder, const std::string& name) {
     struct stat info;
     if (const int error = folder.Status(name, info); error != 0)
-        fileio::ThrowFileError("Cannot rename", folder.Shown(name), error);
+        fileio::ThrowFileError(fileio::CannotRename, folder.Shown(name), error);
     return info;
 }
 
@@ -95,7 +95,7 @@ bool IsFreeFor(const fileio::Folder& folder, const std::string& name, const stru
     if (error == ENOENT)
         return true;
     if (error != 0)
-        fileio::ThrowFileError("Cannot rename to", folder.Shown(name), error);
+        fileio::ThrowFileError(fileio::CannotRenameTo, folder.Shown(name), error);
     return fileio::SameFile(info, old);
 }
 
@@ -161,10 +161,6 @@ void WriteTogether(const std::filesystem::path& path, const std::vector<FileLine
     }
 }
 
-std::string Refused(std::string_view what) {
-    return "A group name cannot " + std::string(what);
-}
-
 bool IsBlank(char32_t c) {
     return c == U' ' || c == U'\t' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
            c == 0x202F || c == 0x205F || c == 0x3000;
@@ -208,60 +204,73 @@ bool IsDeviceName(std::string_view name) {
            number == "\xC2\xB2" || number == "\xC2\xB3"; // also the superscripts 1, 2 and 3
 }
 
-// Why these characters cannot make a name, or "".
-std::string CharacterRefusal(const std::u32string& characters) {
+// Why these characters cannot make a name, or nothing.
+Message CharacterRefusal(const std::u32string& characters) {
     const auto any = [&](bool (*test)(char32_t)) {
         return std::any_of(characters.begin(), characters.end(), test);
     };
     if (characters.front() == U'.' || characters.back() == U'.' || IsBlank(characters.front()) ||
         IsBlank(characters.back()))
-        return Refused("begin or end with a blank or a dot");
+        return QUORVEL_MESSAGE("Database",
+                               "A group name cannot begin or end with a blank or a dot");
     if (any(IsLineBreak))
-        return Refused("hold a line break");
+        return QUORVEL_MESSAGE("Database", "A group name cannot hold a line break");
     if (characters.find(U'\x1A') != std::u32string::npos)
-        return Refused("hold the end-of-file character (0x1A)");
+        return QUORVEL_MESSAGE("Database",
+                               "A group name cannot hold the end-of-file character (0x1A)");
     if (characters.find(U'\0') != std::u32string::npos)
-        return Refused("hold a NUL character");
+        return QUORVEL_MESSAGE("Database", "A group name cannot hold a NUL character");
     if (any(IsControl))
-        return Refused("hold a control character");
+        return QUORVEL_MESSAGE("Database", "A group name cannot hold a control character");
     if (any(IsDirectionControl))
-        return Refused("hold a mark that changes the direction of text");
+        //: Such as the marks that turn Arabic or Hebrew text from right to left.
+        return QUORVEL_MESSAGE(
+            "Database", "A group name cannot hold a mark that changes the direction of text");
     if (any(IsInvisible))
-        return Refused("hold an invisible character");
+        return QUORVEL_MESSAGE("Database", "A group name cannot hold an invisible character");
     if (any([](char32_t c) { return c != U' ' && IsBlank(c); }))
-        return Refused("hold a blank other than the ordinary space");
+        //: Such as a no-break space or a tab.
+        return QUORVEL_MESSAGE("Database",
+                               "A group name cannot hold a blank other than the ordinary space");
     return {};
 }
 
 } // namespace
 
-std::string OneLineRefusal(std::string_view text) {
+LineFault OneLineFault(std::string_view text) {
     if (text.find_first_of("\r\n") != std::string_view::npos)
-        return "hold a line break";
+        return LineFault::LineBreak;
     if (text.find('\x1A') != std::string_view::npos)
-        return "hold the end-of-file character (0x1A)";
-    return {};
+        return LineFault::EndOfFile;
+    return LineFault::None;
 }
 
-std::string GroupNameRefusal(std::string_view name, size_t nameMax) {
+Message GroupNameRefusal(std::string_view name, size_t nameMax) {
     if (name.empty())
-        return Refused("be empty");
+        return QUORVEL_MESSAGE("Database", "A group name cannot be empty");
     const std::optional<std::u32string> characters = CodePoints(name);
     if (!characters)
-        return Refused("hold bytes that are not UTF-8 text");
-    if (std::string refusal = CharacterRefusal(*characters); !refusal.empty())
+        return QUORVEL_MESSAGE("Database",
+                               "A group name cannot hold bytes that are not UTF-8 text");
+    if (Message refusal = CharacterRefusal(*characters); !refusal.IsEmpty())
         return refusal;
     constexpr std::string_view notInFileNames = "/\\:*?\"<>|";
     if (const size_t bad = name.find_first_of(notInFileNames); bad != std::string_view::npos)
-        return Refused("hold the character " + std::string(1, name[bad]));
+        //: %1 is a character that file names cannot hold, such as / or :.
+        return Message(QUORVEL_MESSAGE("Database", "A group name cannot hold the character %1"),
+                       {std::string(1, name[bad])});
     if (IsDeviceName(name))
-        return Refused("be a name Windows keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, "
-                       "LPT1 to LPT9)");
+        return QUORVEL_MESSAGE("Database",
+                               "A group name cannot be a name Windows keeps for a device (CON, "
+                               "PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9)");
     // The group's files need the name and ".uns"; our temporaries have short names of their own.
     const size_t longest = std::max(nameMax, fileio::TemporaryNameMax) - 4;
     if (name.size() > longest)
-        return "A group name can be at most " + std::to_string(longest) +
-               " bytes long (its files' names would be too long)";
+        //: %1 is a number of bytes (a letter of the Latin alphabet takes one, most others two
+        //: or more).
+        return Message(QUORVEL_MESSAGE("Database", "A group name can be at most %1 bytes long "
+                                                   "(its files' names would be too long)"),
+                       {std::to_string(longest)});
     return {};
 }
 
@@ -288,7 +297,8 @@ std::string UnitsDatabase::GroupFileName(const std::string& group, const char* e
     // The name is the stem of a file in the folder: a separator or a NUL would address a file
     // elsewhere, or none at all.
     if (group.find_first_of(std::string("/\0", 2)) != std::string::npos)
-        throw EFileError("'" + group + "' cannot name a file");
+        //: %1 is a group's name that holds a / or a NUL character.
+        throw EFileError(QUORVEL_MESSAGE("Database", "'%1' cannot name a file"), {group});
     return group + extension;
 }
 
@@ -296,9 +306,11 @@ void ReadSnapshot::Check(const fileio::Folder& folder) const {
     for (const auto& [name, lines] : lines_) {
         struct stat info;
         if (folder.Status(name, info) == ENOENT || ReadTextLines(folder, name) != lines)
-            throw EDatabaseChanged("'" + folder.Shown(name) +
-                                   "' has changed since it was read (another copy of Quorvel, or "
-                                   "another program, saved it)");
+            //: %1 is a file of the units database.
+            throw EDatabaseChanged(
+                QUORVEL_MESSAGE("Database", "'%1' has changed since it was read (another "
+                                            "copy of Quorvel, or another program, saved it)"),
+                {folder.Shown(name)});
     }
 }
 
@@ -385,8 +397,8 @@ void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& n
     const std::string oldFactors = GroupFileName(oldName, ".unf");
     const Session session(folder_, Session::Writing);
     const fileio::Folder& folder = session.Folder();
-    if (const std::string refusal = GroupNameRefusal(newName, folder.NameMax()); !refusal.empty())
-        throw EGroupNameError(refusal);
+    if (Message refusal = GroupNameRefusal(newName, folder.NameMax()); !refusal.IsEmpty())
+        throw EGroupNameError(std::move(refusal));
     if (seen)
         seen->Check(folder);
     const std::string newNames = GroupFileName(newName, ".uns");
@@ -397,7 +409,8 @@ void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& n
     const struct stat names = ExistingFile(folder, oldNames);
     const struct stat factors = ExistingFile(folder, oldFactors);
     if (!IsFreeFor(folder, newNames, names) || !IsFreeFor(folder, newFactors, factors))
-        throw EFileError("A group named '" + newName + "' has files already");
+        throw EFileError(QUORVEL_MESSAGE("Database", "A group named '%1' has files already"),
+                         {newName});
 
     ChangeSteps steps = {{ChangeStep::Move, newNames, oldNames},
                          {ChangeStep::Move, newFactors, oldFactors}};
@@ -409,7 +422,9 @@ void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& n
     if (list.oldBytes) {
         groups = DecodeLines(*list.oldBytes);
         if (std::find(groups->begin(), groups->end(), newName) != groups->end())
-            throw EGroupNameError("A group named '" + newName + "' is in the group list already");
+            throw EGroupNameError(
+                QUORVEL_MESSAGE("Database", "A group named '%1' is in the group list already"),
+                {newName});
         if (std::find(groups->begin(), groups->end(), oldName) != groups->end()) {
             std::replace(groups->begin(), groups->end(), oldName, newName);
             steps.push_back(
@@ -426,13 +441,13 @@ void UnitsDatabase::RenameGroup(const std::string& oldName, const std::string& n
         seen->Renamed(groups, {{oldNames, newNames}, {oldFactors, newFactors}});
 }
 
-std::string UnitsDatabase::PendingChangeNotice() const {
+Message UnitsDatabase::PendingChangeNotice() const {
     fileio::Folder folder(folder_);
     folder.Lock();
     try {
         CompletePendingChange(folder);
     } catch (const EFileError& error) {
-        return error.what();
+        return error.UserMessage();
     }
     return SetAsideNotice(folder);
 }

@@ -42,15 +42,15 @@ struct Unit {
 
 using GroupSlots = std::array<std::string, GroupSlotCount>;
 
-// Why a text cannot stand as one line of a database file, as the end of a sentence ("hold a
-// line break"), or "" when it can.
-std::string OneLineRefusal(std::string_view text);
+// What keeps a text from standing as one line of a database file.
+enum class LineFault { None, LineBreak, EndOfFile };
+LineFault OneLineFault(std::string_view text);
 
-// Why a group's files cannot take this name, or "" when they can: the name must be UTF-8 text,
+// Why a group's files cannot take this name, or nothing when they can: the name must be UTF-8 text,
 // usable as a file name on every common system, stay in the folder, fit in the group list, leave
 // room for ".uns" within `nameMax` bytes, and not pass for another name: no control characters,
 // no direction controls or invisible characters, no blanks but the space, none at its ends.
-std::string GroupNameRefusal(std::string_view name, size_t nameMax);
+Message GroupNameRefusal(std::string_view name, size_t nameMax);
 
 // What an editor read of the database files (the group list and the files of the group it
 // shows), as lines. Reads given the snapshot add what they read. Writes given it first make sure
@@ -122,8 +122,8 @@ public:
 
     // What the user should know of a change that a stopped copy of the program left: one that
     // cannot be completed now (no change can be saved then), or records of changes that could
-    // not be read and were set aside. "" when there is nothing to say.
-    std::string PendingChangeNotice() const;
+    // not be read and were set aside. Empty when there is nothing to say.
+    Message PendingChangeNotice() const;
 
 private:
     std::filesystem::path GroupFile(const std::string& group, const char* extension) const;

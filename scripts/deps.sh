@@ -1,7 +1,9 @@
 # Shared by the run and test commands: installs the Debian packages they need when any is missing.
 
+# qt6-l10n-tools: lupdate and lrelease; qt6-translations-l10n: Qt's own texts in the user's language.
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
-                qt6-documentation-tools fonts-dejavu-core libcups2-dev)
+                qt6-documentation-tools qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core
+                libcups2-dev)
 TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales desktop-file-utils appstream
                cups printer-driver-cups-pdf poppler-utils qt6-base-private-dev)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.

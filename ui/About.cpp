@@ -77,31 +77,32 @@ private:
     bool settingColour_ = false;
 };
 
+// The credits, a line at a time; a translation breaks its sentences into lines of its own.
 QStringList Credits() {
-    return {"Quorvel",
-            "version " QUORVEL_VERSION,
-            "",
-            "Units converter",
-            "and scientific calculator",
-            "",
-            HomePageAddress,
-            "",
-            "Units data from the SI Brochure,",
-            "NIST SP 811, CODATA 2022",
-            "and the 1959 yard and pound agreement",
-            "",
-            "Built with Qt",
-            "",
-            "Thanks to everyone who sent us",
-            "a unit we did not have yet",
-            ""};
+    QStringList lines = {"Quorvel",
+                         //: A line of the scrolling credits: %1 is the version number.
+                         TFormAbout::tr("version %1").arg(QUORVEL_VERSION), ""};
+    for (const QString& paragraph :
+         //: Lines of the scrolling credits, about 30 characters each, broken with \n.
+         {TFormAbout::tr("Units converter\nand scientific calculator"), QString(HomePageAddress),
+          //: Lines of the scrolling credits, about 30 characters each, broken with \n. The
+          //: names of the sources stay as they are.
+          TFormAbout::tr("Units data from the SI Brochure,\nNIST SP 811, CODATA 2022\nand the 1959 "
+                         "yard and pound agreement"),
+          //: A line of the scrolling credits; Qt is the name of the toolkit.
+          TFormAbout::tr("Built with Qt"),
+          //: Lines of the scrolling credits, about 30 characters each, broken with \n.
+          TFormAbout::tr("Thanks to everyone who sent us\na unit we did not have yet")})
+        lines << paragraph.split('\n') << "";
+    return lines;
 }
 
 } // namespace
 
 TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("FormAbout");
-    setWindowTitle("About");
+    //: Title of the About box.
+    setWindowTitle(tr("About"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* image = new QLabel;
@@ -112,15 +113,20 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
 
     spAbout_ = new TCreditsPanel;
     spAbout_->setObjectName("spAbout");
-    spAbout_->setAccessibleName("Credits");
+    //: The panel of scrolling credits, as screen readers name it.
+    spAbout_->setAccessibleName(tr("Credits"));
     spAbout_->setFixedSize(240, 145);
     spAbout_->SetLines(Credits());
 
     auto* url = new TLinkLabel("RxlbURL", HomePageAddress, [this] { RxlbURLClick(); });
     auto* mail = new TLinkLabel("RxlbMail", MailAddress, [this] { RxlbMailClick(); });
-    auto* ok = new QPushButton("&OK");
+    //: Closes the About box.
+    auto* ok = new QPushButton(tr("&OK"));
     ok->setObjectName("obOK");
-    ok->setAccessibleName("OK");
+    ok->setAccessibleName(QString(ok->text()).remove('&'));
+    //: Tells that the manual (Help) is written in English only. Shown in every language.
+    auto* manual = new QLabel(tr("The manual is in English."));
+    manual->setObjectName("lbManual");
     connect(ok, &QPushButton::clicked, this, &TFormAbout::hbOKClick);
 
     auto* top = new QHBoxLayout;
@@ -131,6 +137,7 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     links->addStretch();
     links->addWidget(mail);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(manual);
     bottom->addStretch();
     bottom->addWidget(ok);
     auto* layout = new QVBoxLayout(this);

@@ -1,9 +1,9 @@
 #include "ui/Application.h"
 
+#include "calc/errors.h"
 #include "calc/numbertext.h"
 
 #include <QDebug>
-#include <stdexcept>
 
 namespace quorvel {
 
@@ -17,7 +17,8 @@ bool TQuorvelApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         HandleError(error);
     } catch (...) {
-        HandleError(std::runtime_error("Unknown error"));
+        //: An error of no known kind reached the calculator's error balloon.
+        HandleError(Error(QUORVEL_MESSAGE("quorvel::TQuorvelApplication", "Unknown error")));
     }
     return false;
 }

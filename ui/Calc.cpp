@@ -6,6 +6,7 @@
 #include "ui/Hints.h"
 #include "ui/Input.h"
 #include "ui/MainForm.h"
+#include "ui/Translated.h"
 #include "widgets/accessibility.h"
 #include "widgets/buttonpanel.h"
 #include "widgets/colours.h"
@@ -20,7 +21,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
-#include <cstring>
 
 namespace quorvel {
 
@@ -38,6 +38,18 @@ constexpr TCalcAction RaisedOnError[] = {caEqual,   caMinus,    caPlus, caMulty,
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The keys that press a keypad panel, as screen readers hear them: "Key: = or Enter".
+QString KeysText(const TKeypadKey& key) {
+    const auto name = [](QKeyCombination combination) {
+        return QKeySequence(combination).toString(QKeySequence::NativeText);
+    };
+    if (key.keys[1].key() == Qt::Key_unknown)
+        //: What screen readers say of the key that presses a calculator button: %1 is the key.
+        return TInCalc::tr("Key: %1").arg(name(key.keys[0]));
+    //: What screen readers say of the two keys that press a calculator button, as "= or Enter".
+    return TInCalc::tr("Key: %1 or %2").arg(name(key.keys[0]), name(key.keys[1]));
 }
 
 QWidget* Container(QWidget* parent, const char* name, const QRect& geometry) {
@@ -58,7 +70,8 @@ TInCalc::TInCalc(TMForm& mainForm, TInputNumber& inputNumber, TErrorHintWindow& 
       application_(application), scale_(font()) {
     SetAccessibleFace(this, {QAccessible::Dialog, {}, {}, {}, {}});
     setObjectName("InCalc");
-    setWindowTitle("Scientific Calculator");
+    //: Title of the calculator window.
+    setWindowTitle(tr("Scientific Calculator"));
     setWindowModality(Qt::ApplicationModal);
     SetHelpContext(this, hcCalculator);
     // Fixed places rather than layouts: nothing is measured or laid out until it is shown. They
@@ -107,17 +120,28 @@ QWidget* TInCalc::CreateFrame() {
 void TInCalc::CreateAngleButtons(QWidget* frame) {
     QWidget* panel = Container(frame, "Panel2", scale_(QRect(6, 6, 218, 22)));
     panel->setFont(scale_.PixelFont(font(), 11, false));
+    // Short captions on a narrow row; the hint and screen readers say the unit in full.
     const struct {
         const char* name;
-        const char* caption;
+        QString caption;
+        QString unit;
         TAngularMeasure measure;
-    } buttons[] = {{"rbRad", "Rad", amRad},
-                   {"rbDegr", "Deg", amDeg},
-                   {"rbGrad", "Grad", amGrad},
-                   {"rbCycle", "Cycle", amCycle}};
+    } buttons[] = {
+        //: Angle unit radian, as the caption of a radio button in a narrow row (55 pixels).
+        {"rbRad", tr("Rad"), tr("Angles in radians"), amRad},
+        //: Angle unit degree (a quarter turn is 90), caption of a radio button in a narrow row.
+        {"rbDegr", tr("Deg"), tr("Angles in degrees"), amDeg},
+        //: Angle unit gradian or gon (a quarter turn is 100), caption of a radio button in a
+        //: narrow row.
+        {"rbGrad", tr("Grad"), tr("Angles in gradians"), amGrad},
+        //: Angle unit of whole turns (a quarter turn is 0.25), caption of a radio button in a
+        //: narrow row.
+        {"rbCycle", tr("Cycle"), tr("Angles in turns"), amCycle}};
     for (size_t k = 0; k < angleButtons_.size(); ++k) {
         auto* button = angleButtons_[k] = new QRadioButton(buttons[k].caption, panel);
         button->setObjectName(buttons[k].name);
+        button->setToolTip(buttons[k].unit);
+        button->setAccessibleName(buttons[k].unit);
         button->setGeometry(scale_(QRect(static_cast<int>(k) * 55, 0, 55, 22)));
         const TAngularMeasure measure = buttons[k].measure;
         connect(button, &QRadioButton::toggled, this, [this, measure](bool selected) {
@@ -154,10 +178,10 @@ void TInCalc::CreateFunctionPanels(QWidget* frame) {
     for (size_t k = 0; k < FunctionKeys.size(); ++k) {
         const TFunctionKey& key = FunctionKeys[k];
         auto* panel = functions_[k] =
-            new TButtonPanel(key.caption, TButtonPanel::Trigger::Click, pnScience);
+            new TButtonPanel(tr(key.caption), TButtonPanel::Trigger::Click, pnScience);
         panel->setObjectName(key.name);
-        panel->setToolTip(key.hint);
-        panel->setAccessibleName(key.hint);
+        panel->setToolTip(tr(key.hint));
+        panel->setAccessibleName(tr(key.hint));
         panel->setFocusPolicy(Qt::TabFocus);
         panel->SetCaptionColour(accent::Function);
         const int column = static_cast<int>(k) / FunctionRows;
@@ -173,8 +197,10 @@ void TInCalc::CreateDisplay(QWidget* frame) {
     auto* pnOut = new TValuePanel(pnInd);
     pnOut_ = pnOut;
     pnOut_->setObjectName("pnOut");
-    pnOut_->setAccessibleName("Display");
-    pnOut_->setToolTip("Digital display");
+    //: The calculator's display, as screen readers name it.
+    pnOut_->setAccessibleName(tr("Display"));
+    //: Hint of the calculator's display.
+    pnOut_->setToolTip(tr("Digital display"));
     pnOut_->setFocusPolicy(Qt::TabFocus);
     pnOut_->setGeometry(scale_(QRect(0, 0, 257, 40)));
 
@@ -182,19 +208,25 @@ void TInCalc::CreateDisplay(QWidget* frame) {
     pnSSS_->setObjectName("pnSSS");
     // Readers hear the sign with what it is; a label's name would otherwise hide its text.
     SetAccessibleFace(pnSSS_, {QAccessible::StaticText,
-                               [this] { return "Operation sign " + pnSSS_->text(); },
+                               [this] {
+                                   //: What screen readers say of the small panel at the left of
+                                   //: the display: %1 is the sign of the last operation (+, ×).
+                                   return tr("Operation sign %1").arg(pnSSS_->text());
+                               },
                                {},
                                {},
                                {}});
-    pnSSS_->setAccessibleName("Operation sign");
-    pnSSS_->setToolTip("Sign of the current operation");
+    //: The small panel at the left of the display that shows the last operation's sign.
+    pnSSS_->setAccessibleName(tr("Operation sign"));
+    //: Hint of the small panel at the left of the display that shows the last operation's sign.
+    pnSSS_->setToolTip(tr("Sign of the current operation"));
     pnSSS_->setFont(scale_.PixelFont(font(), 17, true));
     pnSSS_->setAlignment(Qt::AlignCenter);
     pnSSS_->setGeometry(scale_(QRect(3, 3, 20, 34)));
 
     ind_ = new TQZCalcIndicator(pnOut_);
     ind_->setObjectName("Ind");
-    ind_->setAccessibleName("Display");
+    ind_->setAccessibleName(tr("Display"));
     pnOut->ShowsNumberOf(ind_);
     ind_->setFont(scale_.PixelFont(font(), 20, true));
     ind_->setGeometry(scale_(QRect(24, 2, 227, 36)));
@@ -205,14 +237,15 @@ void TInCalc::CreateKeypad(QWidget* frame) {
     pnSimple->setFont(scale_.PixelFont(font(), 14, true));
     for (int action = 0; action < KeypadCount; ++action) {
         const TKeypadKey& key = KeypadKeys[action];
+        const QString caption = tr(key.caption);
         auto* panel = keypad_[action] =
-            new TButtonPanel(key.caption, TButtonPanel::Trigger::Press, pnSimple);
+            new TButtonPanel(caption, TButtonPanel::Trigger::Press, pnSimple);
         panel->setObjectName(key.name);
-        panel->setAccessibleName(key.accessibleName);
-        panel->setAccessibleDescription(QString("Key: ") + key.keys);
+        panel->setAccessibleName(tr(key.accessibleName));
+        panel->setAccessibleDescription(KeysText(key));
         panel->setFocusPolicy(Qt::NoFocus); // every keypad panel has its keys
         panel->SetCaptionColour(action <= ca9 ? accent::Digit : accent::Operation);
-        if (std::strlen(key.caption) > 3)
+        if (caption.size() > 3)
             panel->setFont(scale_.PixelFont(font(), 11, true)); // BACK
         panel->setGeometry(scale_(
             QRect(key.column * 43, key.row * 30, 43 * key.columnSpan - 2, 30 * key.rowSpan - 3)));
@@ -227,24 +260,27 @@ void TInCalc::CreateMemoryRow(QWidget* frame) {
         auto* panel = memoryCells_[cell - 1] =
             new TButtonPanel(QString::number(cell), TButtonPanel::Trigger::Click, panel3);
         panel->setObjectName(QString("pnM%1").arg(cell));
-        panel->setAccessibleName(QString("Memory cell %1").arg(cell));
+        //: A memory cell's button, as screen readers name it: %1 is its number, 1 to 10.
+        panel->setAccessibleName(tr("Memory cell %1").arg(cell));
         panel->setFocusPolicy(Qt::TabFocus);
         panel->SetLatched(true); // the lowered cell is the active one
         panel->setGeometry(scale_(QRect(2 + (cell - 1) * 24, 4, 22, 22)));
         panel->SetAction([this, cell] { pnM1Click(cell); });
     }
     SetAccessibleFace(panel3, {QAccessible::Grouping, {}, {}, {}, {}});
-    panel3->setAccessibleName("Memory");
+    //: The row of memory cells, as screen readers name it.
+    panel3->setAccessibleName(tr("Memory"));
     auto* pnMHist = new TValuePanel(panel3);
     pnMHist->setObjectName("pnMHist");
-    pnMHist->setAccessibleName("Memory cell value");
+    //: The display of the memory cell's value, as screen readers name it.
+    pnMHist->setAccessibleName(tr("Memory cell value"));
     pnMHist->setGeometry(scale_(QRect(250, 2, 229, 26)));
     pnMemNum_ = new QLabel("M1=", pnMHist);
     pnMemNum_->setObjectName("pnMemNum");
     pnMemNum_->setGeometry(scale_(QRect(4, 2, 40, 22)));
     memInd_ = new TQZCalcIndicator(pnMHist);
     memInd_->setObjectName("MemInd");
-    memInd_->setAccessibleName("Memory");
+    memInd_->setAccessibleName(tr("Memory"));
     pnMHist->ShowsNumberOf(memInd_);
     memInd_->setFont(scale_.PixelFont(font(), 13, false));
     memInd_->setGeometry(scale_(QRect(44, 1, 179, 24)));
@@ -262,9 +298,13 @@ void TInCalc::CreateButtons() {
         return pushButton;
     };
     // Alt and the marked letter press a button; R is no mark here, as Alt+R gives 1/x.
-    bbOK_ = button("bbOK", "&Submit", 263, &TInCalc::bbOKClick);
-    bbClose_ = button("bbClose", "&Close", 343, &TInCalc::bbCloseClick);
-    bbHelp_ = button("bbHelp", "&Help", 423, &TInCalc::bbHelpClick);
+    //: Hands the result to the main window and closes. Do not mark R: Alt+R is the 1/x key.
+    bbOK_ = button("bbOK", tr("&Submit"), 263, &TInCalc::bbOKClick);
+    //: Do not mark R: Alt+R is the 1/x key.
+    bbClose_ = button("bbClose", tr("&Close"), 343, &TInCalc::bbCloseClick);
+    //: Do not mark R: Alt+R is the 1/x key.
+    bbHelp_ = button("bbHelp", tr("&Help"), 423, &TInCalc::bbHelpClick);
+    FitButtonRow({bbOK_, bbClose_, bbHelp_}); // a longer translation takes room to the left
 }
 
 void TInCalc::SetTabOrder() {
@@ -456,8 +496,7 @@ void TInCalc::ErrorButUp() {
 
 void TInCalc::ApplicationEventsException(const std::exception& error) {
     // The focus stays on the display, where Enter gives "=" (every other key acts from anywhere).
-    errorHint_.ShowErrorHint(pnOut_, QString::fromUtf8(error.what()) + "!",
-                             THintFocus::StayOnControl);
+    errorHint_.ShowErrorHint(pnOut_, Translated(error) + "!", THintFocus::StayOnControl);
     ErrorButUp();
 }
 

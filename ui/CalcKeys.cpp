@@ -3,70 +3,237 @@
 namespace quorvel {
 
 const std::array<TKeypadKey, KeypadCount> KeypadKeys = {{
-    {"pn0", "0", "Zero", "0", 4, 2, 1, 2},
-    {"pn1", "1", "One", "1", 3, 2, 1, 1},
-    {"pn2", "2", "Two", "2", 3, 3, 1, 1},
-    {"pn3", "3", "Three", "3", 3, 4, 1, 1},
-    {"pn4", "4", "Four", "4", 2, 2, 1, 1},
-    {"pn5", "5", "Five", "5", 2, 3, 1, 1},
-    {"pn6", "6", "Six", "6", 2, 4, 1, 1},
-    {"pn7", "7", "Seven", "7", 1, 2, 1, 1},
-    {"pn8", "8", "Eight", "8", 1, 3, 1, 1},
-    {"pn9", "9", "Nine", "9", 1, 4, 1, 1},
-    {"pnComma", ",", "Decimal separator", ", or .", 4, 4, 1, 1},
-    {"pnPlus", "+", "Plus", "+", 1, 5, 2, 1},
-    {"pnMinus", "\u2212", "Minus", "-", 0, 5, 1, 1},
-    {"pnMulty", "\u00d7", "Multiply", "*", 0, 4, 1, 1},
-    {"pnDivide", "/", "Divide", "/", 0, 3, 1, 1},
-    {"pnEq", "=", "Equals", "= or Enter", 3, 5, 2, 1},
-    {"pnSqrt", "\u221a", "Square root", "@", 4, 1, 1, 1},
-    {"pnPerCent", "%", "Percent", "%", 2, 1, 1, 1},
-    {"pnInv", "1/x", "Reciprocal", "R", 3, 1, 1, 1},
-    {"pnSign", "+/-", "Change sign", "S", 0, 2, 1, 1},
-    {"pnC", "C", "Clear", "Esc", 0, 0, 1, 1},
-    {"pnCE", "CE", "Clear entry", "Del", 0, 1, 1, 1},
-    {"pnBack", "BACK", "Backspace", "Backspace", 1, 1, 1, 1},
-    {"pnMPlus", "M+", "Memory add", "Ctrl+P", 4, 0, 1, 1},
-    {"pnMMinus", "M-", "Memory subtract", "Ctrl+M", 3, 0, 1, 1},
-    {"pnMR", "MR", "Memory recall", "Ctrl+R", 2, 0, 1, 1},
-    {"pnMC", "MC", "Memory clear", "Ctrl+C", 1, 0, 1, 1},
+    //: Names of the calculator keys as screen readers say them: the 0 key.
+    {"pn0", "0", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Zero"), {Qt::Key_0}, 4, 2, 1, 2},
+    {"pn1", "1", QT_TRANSLATE_NOOP("quorvel::TInCalc", "One"), {Qt::Key_1}, 3, 2, 1, 1},
+    {"pn2", "2", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Two"), {Qt::Key_2}, 3, 3, 1, 1},
+    {"pn3", "3", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Three"), {Qt::Key_3}, 3, 4, 1, 1},
+    {"pn4", "4", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Four"), {Qt::Key_4}, 2, 2, 1, 1},
+    {"pn5", "5", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Five"), {Qt::Key_5}, 2, 3, 1, 1},
+    {"pn6", "6", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Six"), {Qt::Key_6}, 2, 4, 1, 1},
+    {"pn7", "7", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Seven"), {Qt::Key_7}, 1, 2, 1, 1},
+    {"pn8", "8", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Eight"), {Qt::Key_8}, 1, 3, 1, 1},
+    {"pn9", "9", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Nine"), {Qt::Key_9}, 1, 4, 1, 1},
+    //: The key that types the decimal comma or point, as screen readers name it.
+    {"pnComma",
+     ",",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Decimal separator"),
+     {Qt::Key_Comma, Qt::Key_Period},
+     4,
+     4,
+     1,
+     1},
+    {"pnPlus", "+", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Plus"), {Qt::Key_Plus}, 1, 5, 2, 1},
+    {"pnMinus",
+     "\u2212",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Minus"),
+     {Qt::Key_Minus},
+     0,
+     5,
+     1,
+     1},
+    {"pnMulty",
+     "\u00d7",
+     //: The × key, as screen readers name it.
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Multiply"),
+     {Qt::Key_Asterisk},
+     0,
+     4,
+     1,
+     1},
+    //: The / key, as screen readers name it.
+    {"pnDivide", "/", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Divide"), {Qt::Key_Slash}, 0, 3, 1, 1},
+    {"pnEq",
+     "=",
+     //: The = key, as screen readers name it.
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Equals"),
+     {Qt::Key_Equal, Qt::Key_Enter},
+     3,
+     5,
+     2,
+     1},
+    {"pnSqrt",
+     "\u221a",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Square root"),
+     {Qt::Key_At},
+     4,
+     1,
+     1,
+     1},
+    {"pnPerCent",
+     "%",
+     //: The % key, as screen readers name it.
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Percent"),
+     {Qt::Key_Percent},
+     2,
+     1,
+     1,
+     1},
+    //: The 1/x key, as screen readers name it.
+    {"pnInv", "1/x", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Reciprocal"), {Qt::Key_R}, 3, 1, 1, 1},
+    //: The +/- key, as screen readers name it.
+    {"pnSign",
+     "+/-",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Change sign"),
+     {Qt::Key_S},
+     0,
+     2,
+     1,
+     1},
+    //: The C key, which clears the calculation, as screen readers name it.
+    {"pnC", "C", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Clear"), {Qt::Key_Escape}, 0, 0, 1, 1},
+    //: The CE key, which clears the number being typed, as screen readers name it.
+    {"pnCE",
+     "CE",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Clear entry"),
+     {Qt::Key_Delete},
+     0,
+     1,
+     1,
+     1},
+    //: Caption of the calculator key that deletes the last digit typed (at most 5 letters, in
+    //: capitals like the other key captions).
+    {"pnBack",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "BACK"),
+     //: The BACK key, which deletes the last digit typed, as screen readers name it.
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Backspace"),
+     {Qt::Key_Backspace},
+     1,
+     1,
+     1,
+     1},
+    //: The M+ key, which adds the display to the memory cell, as screen readers name it.
+    {"pnMPlus",
+     "M+",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Memory add"),
+     {Qt::CTRL | Qt::Key_P},
+     4,
+     0,
+     1,
+     1},
+    //: The M- key, which subtracts the display from the memory cell, as screen readers name it.
+    {"pnMMinus",
+     "M-",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Memory subtract"),
+     {Qt::CTRL | Qt::Key_M},
+     3,
+     0,
+     1,
+     1},
+    //: The MR key, which shows the memory cell, as screen readers name it.
+    {"pnMR",
+     "MR",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Memory recall"),
+     {Qt::CTRL | Qt::Key_R},
+     2,
+     0,
+     1,
+     1},
+    //: The MC key, which clears the memory cell, as screen readers name it.
+    {"pnMC",
+     "MC",
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Memory clear"),
+     {Qt::CTRL | Qt::Key_C},
+     1,
+     0,
+     1,
+     1},
 }};
 
+// The captions are the conventional abbreviations of the functions; a translation writes them
+// as the calculators of its language do.
 const std::array<TFunctionKey, FunctionColumns* FunctionRows> FunctionKeys = {{
-    {"bpSin", "Sin", "Sine", caSin},
-    {"bpCos", "Cos", "Cosine", caCos},
-    {"bpTg", "Tg", "Tangent", caTg},
-    {"bpCtg", "Ctg", "Cotangent", caCtg},
-    {"bpSec", "Sec", "Secans", caSec},
-    {"bpCosec", "Cosec", "Cosecans", caCosec},
+    //: Caption of the sine function's key (keys are about 4 letters wide).
+    {"bpSin", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sin"),
+     //: Hints of the function keys name the function in full: the sine.
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sine"), caSin},
+    //: Caption of the cosine function's key.
+    {"bpCos", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cos"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosine"), caCos},
+    //: Caption of the tangent function's key (Tg is the Russian form of tan).
+    {"bpTg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Tg"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Tangent"), caTg},
+    //: Caption of the cotangent function's key (Ctg is the Russian form of cot).
+    {"bpCtg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Ctg"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cotangent"), caCtg},
+    //: Caption of the secant function's key.
+    {"bpSec", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sec"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Secant"), caSec},
+    //: Caption of the cosecant function's key (elsewhere written csc).
+    {"bpCosec", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosec"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosecant"), caCosec},
 
-    {"bpSh", "Sh", "Hyperbolic sine", caSh},
-    {"bpCh", "Ch", "Hyperbolic cosine", caCh},
-    {"bpTh", "Th", "Hyperbolic tangent", caTh},
-    {"bpCth", "Cth", "Hyperbolic cotangent", caCth},
-    {"bpSech", "Sech", "Hyperbolic secans", caSech},
-    {"bpCosech", "Cosech", "Hyperbolic cosecans", caCosech},
+    //: Caption of the hyperbolic sine's key (elsewhere written sinh).
+    {"bpSh", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sh"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic sine"), caSh},
+    //: Caption of the hyperbolic cosine's key (elsewhere written cosh).
+    {"bpCh", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Ch"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cosine"), caCh},
+    //: Caption of the hyperbolic tangent's key (elsewhere written tanh).
+    {"bpTh", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Th"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic tangent"), caTh},
+    //: Caption of the hyperbolic cotangent's key (elsewhere written coth).
+    {"bpCth", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cth"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cotangent"), caCth},
+    //: Caption of the hyperbolic secant's key.
+    {"bpSech", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sech"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic secant"), caSech},
+    //: Caption of the hyperbolic cosecant's key (elsewhere written csch).
+    {"bpCosech", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosech"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cosecant"), caCosech},
 
-    {"bpArcsin", "ArcSin", "Invers sine", caArcSin},
-    {"bpArccos", "ArcCos", "Invers cosine", caArcCos},
-    {"bpArctg", "ArcTg", "Invers tangent", caArcTg},
-    {"bpArcctg", "ArcCtg", "Invers cotangent", caArcCtg},
-    {"bpX2", "x<sup>2</sup>", "Square", caSqr},
-    {"bpX3", "x<sup>3</sup>", "Cube", caX3},
+    //: Caption of the inverse sine's key (elsewhere written arcsin or asin).
+    {"bpArcsin", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcSin"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse sine"), caArcSin},
+    //: Caption of the inverse cosine's key.
+    {"bpArccos", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcCos"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse cosine"), caArcCos},
+    //: Caption of the inverse tangent's key (elsewhere written arctan).
+    {"bpArctg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcTg"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse tangent"), caArcTg},
+    //: Caption of the inverse cotangent's key (elsewhere written arccot).
+    {"bpArcctg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcCtg"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse cotangent"), caArcCtg},
+    //: Hint of the x² key: the number squared.
+    {"bpX2", "x<sup>2</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Square"), caSqr},
+    //: Hint of the x³ key: the number to the third power.
+    {"bpX3", "x<sup>3</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cube"), caX3},
 
-    {"bpArsh", "ArSh", "Invers hyperbolic sine", caArSh},
-    {"bpArch", "ArCh", "Invers hyperbolic cosine", caArCh},
-    {"bpArth", "ArTh", "Invers hyperbolic tangent", caArTh},
-    {"bpArcth", "ArCth", "Invers hyperbolic cotangent", caArCth},
-    {"bp3Root", "<sup>3</sup>\u221a", "Cube root", ca3root},
-    {"bpXY", "x<sup>y</sup>", "Custom base power", caXY},
+    //: Caption of the inverse hyperbolic sine's key (elsewhere written arsinh).
+    {"bpArsh", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArSh"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic sine"), caArSh},
+    //: Caption of the inverse hyperbolic cosine's key (elsewhere written arcosh).
+    {"bpArch", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArCh"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic cosine"), caArCh},
+    //: Caption of the inverse hyperbolic tangent's key (elsewhere written artanh).
+    {"bpArth", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArTh"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic tangent"), caArTh},
+    //: Caption of the inverse hyperbolic cotangent's key (elsewhere written arcoth).
+    {"bpArcth", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArCth"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic cotangent"), caArCth},
+    //: Hint of the key of the cube root.
+    {"bp3Root", "<sup>3</sup>\u221a", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cube root"), ca3root},
+    //: The key of x to the power y.
+    {"bpXY", "x<sup>y</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Custom base power"), caXY},
 
-    {"bpLn", "ln", "Natural logarithm", caLn},
-    {"bpLog", "lg", "Common logarithm", caLg},
-    {"bpLogXY", "log<sub>y</sub>x", "Custom base  logarithm", caLog},
-    {"bpFactorial", "N!", "Factorial", caFactorial},
-    {"bpPI", "PI", "PI number", caPI},
-    {"bpExp", "Exp", "Exponenta", caExp},
+    //: Caption of the natural logarithm's key.
+    {"bpLn", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ln"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Natural logarithm"), caLn},
+    //: Caption of the common (base 10) logarithm's key.
+    {"bpLog", QT_TRANSLATE_NOOP("quorvel::TInCalc", "lg"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Common logarithm"), caLg},
+    //: The key of the logarithm of x to the base y.
+    {"bpLogXY", "log<sub>y</sub>x", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Custom base logarithm"),
+     caLog},
+    //: Caption of the factorial's key.
+    {"bpFactorial", QT_TRANSLATE_NOOP("quorvel::TInCalc", "N!"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Factorial"), caFactorial},
+    //: Caption of the key that gives the number pi (3.14159...).
+    {"bpPI", QT_TRANSLATE_NOOP("quorvel::TInCalc", "PI"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "PI number"), caPI},
+    //: Caption of the key of the exponential function, e to the power x.
+    {"bpExp", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Exp"),
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Exponential"), caExp},
 }};
 
 namespace {

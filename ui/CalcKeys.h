@@ -5,6 +5,7 @@
 
 #include "calc/calculator.h"
 
+#include <QKeyCombination>
 #include <QString>
 #include <Qt>
 #include <array>
@@ -12,11 +13,14 @@
 
 namespace quorvel {
 
+// The texts are English, marked for translation in the calculator window's context: the window
+// shows them translated.
 struct TKeypadKey {
     const char* name;
-    const char* caption;
+    const char* caption; // a symbol, but for BACK
     const char* accessibleName;
-    const char* keys; // the keys that press it, told to screen readers
+    // The keys that press it, told to screen readers: one, or two (the second not Key_unknown).
+    std::array<QKeyCombination, 2> keys;
     int row, column, rowSpan, columnSpan;
 };
 

@@ -5,6 +5,8 @@
 #include "core/sentence.h"
 #include "core/unitsearch.h"
 #include "ui/Application.h"
+#include "ui/Language.h"
+#include "ui/Translated.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,16 +26,6 @@ const char* const ToolkitOptionsWithValue[] = {
     "display",     "geometry",           "title",         "name",   "qmljsdebugger"};
 const char* const ToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-const QString Description = R"(Converts physical units. Without options, opens the window.
-The options below print to the terminal and need no display.
-
-A sentence is an optional number, a unit, optionally "to", "in", "=" or "->", and the unit to
-convert to: "12 in to cm", "100 °F -> °C", "5 ft 10 in to cm", "-40 F C". Without a number, 1
-is converted. Numbers are written as the locale writes them (LC_ALL=C: a decimal point).
-
-Exit status: 0 done; 1 a sentence, group or unit not understood, or a value refused; 2 wrong
-options or no units database.)";
-
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toUtf8().append('\n').constData(), stream);
 }
@@ -43,6 +35,8 @@ QString Q(const std::string& text) {
 }
 
 class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     explicit CommandLine(const QStringList& arguments);
 
@@ -63,28 +57,53 @@ private:
 
     QCommandLineParser parser_;
     bool parsed_ = false;
-    QCommandLineOption convert_{
-        {"c", "convert"}, "Print the conversion line of a sentence.", "sentence"};
-    QCommandLineOption value_{"value", "With --convert, print only the converted number."};
-    QCommandLineOption list_{"list", "Print the groups, or the units of the group named after "
-                                     "it with their symbols."};
-    QCommandLineOption find_{"find", "Print the units that match the text, with their groups.",
-                             "text"};
+    QCommandLineOption convert_{{"c", "convert"},
+                                tr("Print the conversion line of a sentence."),
+                                //: The name of the value of the option --convert in the help.
+                                tr("sentence")};
+    QCommandLineOption value_{"value", tr("With --convert, print only the converted number.")};
+    QCommandLineOption list_{"list", tr("Print the groups, or the units of the group named after "
+                                        "it with their symbols.")};
+    QCommandLineOption find_{"find", tr("Print the units that match the text, with their groups."),
+                             //: The name of the value of the option --find in the help.
+                             tr("text")};
     QCommandLineOption folder_{"database",
-                               "Read the units database in this folder (default: Files in the "
-                               "working folder; the launcher gives your own).",
-                               "folder"};
-    QCommandLineOption help_{{"h", "help"}, "Print this help."};
-    QCommandLineOption version_{{"v", "version"}, "Print the version."};
+                               //: Help of the option --database. Files is the name of a folder
+                               //: and stays as it is; the launcher is the command quorvel, which
+                               //: starts the program in the user's own folder.
+                               tr("Read the units database in this folder (default: Files in the "
+                                  "working folder; the launcher gives your own)."),
+                               //: The name of the value of the option --database in the help.
+                               tr("folder")};
+    QCommandLineOption help_{{"h", "help"}, tr("Print this help.")};
+    QCommandLineOption version_{{"v", "version"}, tr("Print the version.")};
     UnitsDatabase database_{"Files"};
 };
 
 CommandLine::CommandLine(const QStringList& arguments) {
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser_.setApplicationDescription(Description);
+    //: The beginning of the command line's help. The example sentences ("12 in to cm", ...)
+    //: and the words "to" and "in" stay as they are: sentences are typed in English. LC_ALL=C is
+    //: a setting of the terminal and stays too. Keep the lines under 80 characters.
+    parser_.setApplicationDescription(
+        tr("Converts physical units. Without options, opens the window.\n"
+           "The options below print to the terminal and need no display.\n"
+           "\n"
+           "A sentence is an optional number, a unit, optionally \"to\", \"in\", \"=\" or \"->\", "
+           "and the unit to\n"
+           "convert to: \"12 in to cm\", \"100 °F -> °C\", \"5 ft 10 in to cm\", \"-40 F C\". "
+           "Without a number, 1\n"
+           "is converted. Numbers are written as the locale writes them (LC_ALL=C: a decimal "
+           "point).\n"
+           "\n"
+           "Exit status: 0 done; 1 a sentence, group or unit not understood, or a value refused; "
+           "2 wrong\n"
+           "options or no units database."));
     parser_.addOptions({convert_, value_, list_, find_, folder_, help_, version_});
-    parser_.addPositionalArgument("words", "The sentence, group or text, when not quoted.",
-                                  "[words...]");
+    //: The name of the command's free arguments in its help: "words" in "[words...]" below.
+    parser_.addPositionalArgument(tr("words"), tr("The sentence, group or text, when not quoted."),
+                                  //: How the help writes the free arguments: any number of words.
+                                  tr("[words...]"));
     for (const char* name : ToolkitOptionsWithValue) {
         QCommandLineOption option(name, "", "value");
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -117,7 +136,8 @@ QString CommandLine::Words(const QCommandLineOption& option) const {
 
 int CommandLine::Usage(const QString& reason) const {
     Print(stderr, "quorvel: " + reason);
-    Print(stderr, "Try 'quorvel --help'.");
+    //: quorvel --help is a command and stays as it is.
+    Print(stderr, tr("Try 'quorvel --help'."));
     return ExitUsage;
 }
 
@@ -134,11 +154,11 @@ int CommandLine::Run() {
     }
     const int commands = IsSet(convert_) + IsSet(list_) + IsSet(find_);
     if (commands != 1)
-        return Usage(commands == 0 ? "Give --convert, --list or --find (with --database and "
-                                     "words alone there is nothing to do)."
-                                   : "Give one of --convert, --list and --find.");
+        return Usage(commands == 0 ? tr("Give --convert, --list or --find (with --database and "
+                                        "words alone there is nothing to do).")
+                                   : tr("Give one of --convert, --list and --find."));
     if (IsSet(value_) && !IsSet(convert_))
-        return Usage("--value goes with --convert.");
+        return Usage(tr("--value goes with --convert."));
     ApplyLocaleSeparators();
     if (IsSet(folder_))
         database_ = UnitsDatabase(parser_.values(folder_).constLast().toStdString());
@@ -146,9 +166,10 @@ int CommandLine::Run() {
         return IsSet(convert_) ? Convert() : IsSet(list_) ? List() : Find();
     } catch (const EFileError& error) {
         const QString list = QFileInfo(Q(database_.GroupListFile().string())).absoluteFilePath();
-        Print(stderr, QFile::exists(list)
-                          ? "quorvel: " + QString::fromUtf8(error.what())
-                          : "quorvel: No units database: " + list + " was not found");
+        //: %1 is the group list file, with its whole path.
+        Print(stderr, "quorvel: " + (QFile::exists(list)
+                                         ? Translated(error)
+                                         : tr("No units database: %1 was not found").arg(list)));
         return ExitUsage;
     }
 }
@@ -164,17 +185,18 @@ int CommandLine::Convert() {
         const std::optional<ConversionResult> result =
             ConvertSentence(ReadSentence(index, text.toStdString()), 1);
         if (!result) {
-            Print(stderr, "quorvel: '" + text +
-                              "' gives no number: a factor is missing, zero or "
-                              "not a number, or the result is out of range");
+            //: %1 is the sentence the user typed.
+            Print(stderr, "quorvel: " + tr("'%1' gives no number: a factor is missing, zero or "
+                                           "not a number, or the result is out of range")
+                                            .arg(text));
             return ExitNotUnderstood;
         }
         Print(stdout, Q(IsSet(value_) ? GeneralNumberText(result->value) : result->line));
         return ExitDone;
     } catch (const ESentenceError& error) {
-        Print(stderr, "quorvel: " + QString::fromUtf8(error.what()));
+        Print(stderr, "quorvel: " + Translated(error));
     } catch (const ETemperatureBound& refusal) {
-        Print(stderr, "quorvel: " + QString::fromUtf8(refusal.what()));
+        Print(stderr, "quorvel: " + Translated(refusal));
     }
     return ExitNotUnderstood;
 }
@@ -203,7 +225,9 @@ int CommandLine::List() {
     if (found.empty())
         found = named(true);
     if (found.size() != 1) {
-        Print(stderr, "quorvel: '" + wanted + "' is not a group; --list prints the groups");
+        //: %1 is what the user gave as the name of a group.
+        Print(stderr,
+              "quorvel: " + tr("'%1' is not a group; --list prints the groups").arg(wanted));
         return ExitNotUnderstood;
     }
     const size_t g = found.front();
@@ -223,7 +247,8 @@ int CommandLine::Find() {
     const QString text = Words(find_);
     const std::vector<UnitRef> found = index.Find(text.toStdString());
     if (found.empty()) {
-        Print(stderr, "quorvel: No unit matches '" + text + "'");
+        //: %1 is the text the user looked for.
+        Print(stderr, "quorvel: " + tr("No unit matches '%1'").arg(text));
         return ExitNotUnderstood;
     }
     for (const UnitRef unit : found)
@@ -239,15 +264,17 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
     QStringList arguments;
     for (int k = 0; k < argc; ++k)
         arguments << QString::fromLocal8Bit(argv[k]);
-    CommandLine commandLine(arguments);
-    if (commandLine.WantsWindow())
+    if (CommandLine(arguments).WantsWindow())
         return std::nullopt;
     // The help text names the program as users call it, not by the installed file's path.
     char name[] = "quorvel";
     char* programOnly[] = {name, nullptr};
     int count = 1;
     const QCoreApplication application(count, programOnly);
-    return commandLine.Run();
+    // Read again with the translations in place: the help and the reasons speak the user's
+    // language, while the conversions and lists, which scripts read, stay as they are.
+    const TLanguage language(DesktopLanguage());
+    return CommandLine(arguments).Run();
 }
 
 } // namespace quorvel

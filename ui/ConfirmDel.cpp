@@ -15,7 +15,8 @@ namespace quorvel {
 
 TFConfirmDel::TFConfirmDel(TFPref* owner) : QDialog(owner), owner_(owner) {
     setObjectName("FConfirmDel");
-    setWindowTitle("Confirm Deleting");
+    //: Title of the dialog that asks before a unit is deleted.
+    setWindowTitle(tr("Confirm Deleting"));
     setWindowFlags(DialogFlags);
     setAttribute(Qt::WA_DeleteOnClose);
     SetHelpContext(this, 0); // no help topic of its own
@@ -23,7 +24,7 @@ TFConfirmDel::TFConfirmDel(TFPref* owner) : QDialog(owner), owner_(owner) {
     auto* picture = new QLabel;
     picture->setObjectName("imWarning");
     picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    auto* question = new QLabel("Do you really want to delete this item?");
+    auto* question = new QLabel(tr("Do you really want to delete this item?"));
     question->setObjectName("lbQuestion");
     QPalette red = question->palette();
     red.setColor(QPalette::WindowText, Readable(accent::Warning, red.color(QPalette::Window)));
@@ -46,8 +47,8 @@ TFConfirmDel::TFConfirmDel(TFPref* owner) : QDialog(owner), owner_(owner) {
     message->addSpacing(8);
     message->addLayout(text, 1);
 
-    bbYes_ = MakeButton("bbYes", "&Yes", QStyle::SP_DialogYesButton);
-    bbNo_ = MakeButton("bbNo", "&No", QStyle::SP_DialogNoButton);
+    bbYes_ = MakeButton("bbYes", tr("&Yes"), QStyle::SP_DialogYesButton);
+    bbNo_ = MakeButton("bbNo", tr("&No"), QStyle::SP_DialogNoButton);
     bbYes_->setAccessibleDescription(question->text() + " " + item->text());
     setAccessibleDescription(bbYes_->accessibleDescription());
     bbYes_->setDefault(true); // Enter answers Yes

@@ -2,6 +2,7 @@
 
 #include "ui/Hints.h"
 #include "ui/Preferences.h"
+#include "ui/Translated.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -16,15 +17,16 @@ TFGroupEdit::TFGroupEdit(UnitsDatabase database, TErrorHintWindow& errorHint, TH
     : QDialog(parent), database_(std::move(database)), errorHint_(errorHint),
       help_(std::move(help)) {
     setObjectName("FGroupEdit");
-    setWindowTitle("Edit Group");
+    //: Title of the dialog that renames a group.
+    setWindowTitle(tr("Edit Group"));
     setWindowFlags(DialogFlags);
     SetHelpContext(this, hcPreferencesGroups);
 
     edGroupEdit_ = new QLineEdit;
     edGroupEdit_->setObjectName("edGroupEdit");
-    edGroupEdit_->setAccessibleName("Name of the group");
+    edGroupEdit_->setAccessibleName(tr("Name of the group"));
     edGroupEdit_->setMinimumWidth(280);
-    auto* frame = new QGroupBox("Edit the name of the group");
+    auto* frame = new QGroupBox(tr("Edit the name of the group"));
     frame->setObjectName("gbGroupEdit");
     auto* inFrame = new QVBoxLayout(frame);
     inFrame->addWidget(edGroupEdit_);
@@ -67,7 +69,7 @@ void TFGroupEdit::bbOkClick() {
         return;
     } catch (const EFileError& error) {
         // Nothing changed; the user's typing stays, with the reason beneath it.
-        errorHint_.ShowErrorHint(edGroupEdit_, QString::fromUtf8(error.what()));
+        errorHint_.ShowErrorHint(edGroupEdit_, Translated(error));
         return;
     }
     pref_->GroupRenamed(oldName_, newName);

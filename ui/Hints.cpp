@@ -185,7 +185,8 @@ void TErrorHintWindow::paintEvent(QPaintEvent* event) {
 
 void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THintFocus focus) {
     if (!control)
-        throw EHintError("An error hint needs a control");
+        throw EHintError(
+            QUORVEL_MESSAGE("quorvel::TErrorHintWindow", "An error hint needs a control"));
     // The control carries the message while the balloon shows: a reader speaks it with the
     // control as the control takes the focus. Where the focus stays elsewhere (another window
     // is active), the control that has it carries the message.

@@ -92,13 +92,14 @@ public:
     THelpWindow(QHelpEngine& engine, QWidget* parent) : QWidget(parent, Qt::Window) {
         SetAccessibleFace(this, {QAccessible::Window, {}, {}, {}, {}});
         setObjectName("HelpWindow");
-        setWindowTitle("Quorvel Help");
+        //: Title of the window of the manual. The manual itself is in English.
+        setWindowTitle(tr("Quorvel Help"));
         resize(820, 560);
 
         browser_ = new THelpBrowser(engine, this);
         contents_ = new QTreeView;
         contents_->setObjectName("HelpContents");
-        contents_->setAccessibleName("Table of contents");
+        contents_->setAccessibleName(tr("Table of contents"));
         contents_->setHeaderHidden(true);
         contents_->setModel(engine.contentModel());
         model_ = engine.contentModel();
@@ -119,13 +120,15 @@ public:
         contents_->expandAll();
 
         auto* bar = new QHBoxLayout;
-        bar->addWidget(Button("btBack", "Back", QStyle::SP_ArrowBack,
+        //: Goes back to the page shown before.
+        bar->addWidget(Button("btBack", tr("Back"), QStyle::SP_ArrowBack,
                               QKeySequence(Qt::ALT | Qt::Key_Left), &QTextBrowser::backward,
                               &QTextBrowser::backwardAvailable));
-        bar->addWidget(Button("btForward", "Forward", QStyle::SP_ArrowForward,
+        bar->addWidget(Button("btForward", tr("Forward"), QStyle::SP_ArrowForward,
                               QKeySequence(Qt::ALT | Qt::Key_Right), &QTextBrowser::forward,
                               &QTextBrowser::forwardAvailable));
-        bar->addWidget(Button("btHome", "Contents", QStyle::SP_DirHomeIcon,
+        //: Goes to the manual's first page, its table of contents.
+        bar->addWidget(Button("btHome", tr("Contents"), QStyle::SP_DirHomeIcon,
                               QKeySequence(Qt::ALT | Qt::Key_Home), &QTextBrowser::home));
         bar->addStretch();
         auto* layout = new QVBoxLayout(this);
@@ -155,7 +158,8 @@ private:
         auto* button = new QToolButton;
         button->setObjectName(name);
         button->setText(text);
-        button->setToolTip(text + " (" + key.toString(QKeySequence::NativeText) + ")");
+        //: Hint of a button: %1 is what it does, %2 its shortcut key, as in "Back (Alt+Left)".
+        button->setToolTip(tr("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
         button->setAccessibleName(text);
         button->setIcon(StandardIcon(icon));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

@@ -56,7 +56,8 @@ TInputNumber::TInputNumber(TMForm& mainForm, THelpLink help, QWidget* parent)
       mainForm_(mainForm), help_(std::move(help)) {
     SetAccessibleFace(this, {QAccessible::Dialog, {}, {}, {}, {}});
     setObjectName("InputNumber");
-    setWindowTitle("Input Number");
+    //: Title of the dialog where the user types the value as a mantissa and a power of ten.
+    setWindowTitle(tr("Input Number"));
     setWindowModality(Qt::ApplicationModal);
     SetHelpContext(this, hcInputNumber);
     // Fixed places rather than layouts: nothing is measured or laid out until it is shown. They
@@ -75,7 +76,8 @@ TInputNumber::TInputNumber(TMForm& mainForm, THelpLink help, QWidget* parent)
 }
 
 void TInputNumber::CreatePreview(const TDesignScale& scale) {
-    auto* gbPreview = new QGroupBox("Preview in natural style", this);
+    //: Frame around the number as it will be handed back, written out in full.
+    auto* gbPreview = new QGroupBox(tr("Preview in natural style"), this);
     gbPreview->setObjectName("gbPreview");
     gbPreview->setGeometry(scale(QRect(8, 4, 332, 64)));
     auto* pnPreview = new QFrame(gbPreview);
@@ -87,19 +89,21 @@ void TInputNumber::CreatePreview(const TDesignScale& scale) {
     pnPreview->setGeometry(scale(QRect(10, 22, 312, 34)));
     previewInd_ = new TQZCalcIndicator(pnPreview);
     previewInd_->setObjectName("PreviewInd");
-    previewInd_->setAccessibleName("Preview");
+    //: The number as it will be handed back, as screen readers name it.
+    previewInd_->setAccessibleName(tr("Preview"));
     previewInd_->setFont(scale.PixelFont(previewInd_->font(), 17, true));
     previewInd_->setGeometry(scale(QRect(4, 3, 302, 28)));
 }
 
 void TInputNumber::CreateEdits(const TDesignScale& scale) {
-    auto* gbInput = new QGroupBox("Input mantissa and exponent separately", this);
+    //: Frame around the mantissa edit, "× 10" and the exponent edit.
+    auto* gbInput = new QGroupBox(tr("Input mantissa and exponent separately"), this);
     gbInput->setObjectName("gbInput");
     gbInput->setGeometry(scale(QRect(8, 74, 332, 74)));
 
     meNumber_ = new QLineEdit("0", gbInput);
     meNumber_->setObjectName("meNumber");
-    meNumber_->setAccessibleName("Mantissa");
+    meNumber_->setAccessibleName(tr("Mantissa"));
     meNumber_->setMaxLength(std::numeric_limits<int>::max());
     meNumber_->setGeometry(scale(QRect(12, 38, 180, 24)));
 
@@ -117,7 +121,8 @@ void TInputNumber::CreateEdits(const TDesignScale& scale) {
     // Five positions, each a digit, "+", "-" or blank, set higher like a written exponent.
     meExponent_ = new TExponentEdit(gbInput);
     meExponent_->setObjectName("meExponent");
-    meExponent_->setAccessibleName("Exponent");
+    //: The power of ten, as screen readers name its edit.
+    meExponent_->setAccessibleName(tr("Exponent"));
     meExponent_->setInputMask("#####");
     meExponent_->setText("0");
     meExponent_->setGeometry(scale(QRect(236, 24, 64, 24)));
@@ -146,9 +151,11 @@ void TInputNumber::CreateButtons(const TDesignScale& scale) {
         connect(pushButton, &QPushButton::clicked, this, handler);
         return pushButton;
     };
-    bbOk_ = button("bbOk", "&Submit", 105, &TInputNumber::bbOkClick);
-    bbClose_ = button("bbClose", "&Close", 185, &TInputNumber::bbCloseClick);
-    bbHelp_ = button("bbHelp", "&Help", 265, &TInputNumber::bbHelpClick);
+    //: Hands the number to the main window and closes.
+    bbOk_ = button("bbOk", tr("&Submit"), 105, &TInputNumber::bbOkClick);
+    bbClose_ = button("bbClose", tr("&Close"), 185, &TInputNumber::bbCloseClick);
+    bbHelp_ = button("bbHelp", tr("&Help"), 265, &TInputNumber::bbHelpClick);
+    FitButtonRow({bbOk_, bbClose_, bbHelp_}); // a longer translation takes room to the left
 }
 
 void TInputNumber::Open() {

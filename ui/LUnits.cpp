@@ -26,19 +26,21 @@ QPushButton* Button(const char* name, const QString& caption) {
 
 TFindDialog::TFindDialog(THelpLink helpLink, QWidget* parent) : QDialog(parent) {
     setObjectName("fdFind");
-    setWindowTitle("Find");
+    //: Title of the small window that finds a unit in the units list by the beginning of its name.
+    setWindowTitle(tr("Find"));
     SetHelpContext(this, hcUnitsList);
     setModal(false);
-    auto* label = new QLabel("Fi&nd what:");
+    auto* label = new QLabel(tr("Fi&nd what:"));
     edFind_ = new QLineEdit;
     edFind_->setObjectName("edFind");
-    edFind_->setAccessibleName("Find what");
+    //: The search text's edit, as screen readers name it.
+    edFind_->setAccessibleName(tr("Find what"));
     edFind_->setMinimumWidth(180);
     label->setBuddy(edFind_);
 
-    QPushButton* findNext = Button("bbFindNext", "&Find Next");
-    QPushButton* cancel = Button("bbCancel", "&Cancel");
-    QPushButton* help = Button("bbHelp", "&Help");
+    QPushButton* findNext = Button("bbFindNext", tr("&Find Next"));
+    QPushButton* cancel = Button("bbCancel", tr("&Cancel"));
+    QPushButton* help = Button("bbHelp", tr("&Help"));
     findNext->setDefault(true);
     connect(findNext, &QPushButton::clicked, this, &TFindDialog::Find);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -67,23 +69,30 @@ TListUnits::TListUnits(TErrorHintWindow& errorHint, THelpLink helpLink,
     : QDialog(parent), errorHint_(errorHint), helpLink_(std::move(helpLink)),
       targetPicker_(std::move(targetPicker)) {
     setObjectName("ListUnits");
-    setWindowTitle("Units List");
+    //: Title of the window that lists the loaded group's units for a unit picker.
+    setWindowTitle(tr("Units List"));
     setWindowModality(Qt::ApplicationModal);
     SetHelpContext(this, hcUnitsList);
 
     lbUnits_ = new QListWidget;
     lbUnits_->setObjectName("lbUnits");
-    lbUnits_->setAccessibleName("Units");
+    //: The list of the group's units, as screen readers name it.
+    lbUnits_->setAccessibleName(tr("Units"));
     lbUnits_->setSelectionMode(QAbstractItemView::SingleSelection);
     lbUnits_->setUniformItemSizes(true);
     connect(lbUnits_, &QListWidget::itemDoubleClicked, this, &TListUnits::bbOkClick);
 
-    QPushButton* bbOk = Button("bbOk", "&Choose");
-    QPushButton* bbFind = Button("bbFind", "&Find");
-    QPushButton* bbClose = Button("bbClose", "C&lose");
-    QPushButton* bbHelp = Button("bbHelp", "&Help");
+    //: Puts the selected unit into the unit picker and closes the list.
+    QPushButton* bbOk = Button("bbOk", tr("&Choose"));
+    //: Opens the small window that finds a unit by the beginning of its name.
+    QPushButton* bbFind = Button("bbFind", tr("&Find"));
+    QPushButton* bbClose = Button("bbClose", tr("C&lose"));
+    QPushButton* bbHelp = Button("bbHelp", tr("&Help"));
     bbOk->setDefault(true);
-    bbFind->setToolTip("Find a unit by the beginning of its name (Ctrl+F)");
+    //: %1 is the shortcut key.
+    bbFind->setToolTip(
+        tr("Find a unit by the beginning of its name (%1)")
+            .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
     connect(bbOk, &QPushButton::clicked, this, &TListUnits::bbOkClick);
     connect(bbFind, &QPushButton::clicked, this, &TListUnits::bbFindClick);
     connect(bbClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -158,7 +167,8 @@ void TListUnits::fdFindFind() {
             return;
         }
     }
-    errorHint_.ShowErrorHint(lbUnits_, "Search string " + text + " not found!");
+    //: %1 is the text the user looked for, as typed (without quotes).
+    errorHint_.ShowErrorHint(lbUnits_, tr("Search string %1 not found!").arg(text));
 }
 
 } // namespace quorvel

@@ -8,6 +8,7 @@
 #include "ui/Clipboard.h"
 #include "ui/HelpContext.h"
 #include "ui/Hints.h"
+#include "ui/Translated.h"
 #include "ui/UnitSearch.h"
 #include "widgets/accessibility.h"
 #include "widgets/colours.h"
@@ -93,6 +94,12 @@ void AppendLine(QTextDocument& document, const QString& line) {
     document.clearUndoRedoStacks(QTextDocument::RedoStack);
 }
 
+// A group button's name while its slot has no group: "Group 3".
+QString NumberedGroup(int k) {
+    //: A group button without a group, as screen readers name it: %1 is its place, 1 to 23.
+    return TMForm::tr("Group %1").arg(k + 1);
+}
+
 } // namespace
 
 TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& errorHint,
@@ -133,21 +140,28 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
 }
 
 void TMForm::CreateMenus() {
-    QMenu* edit = menuBar()->addMenu("&Edit");
+    //: Menu of the main window.
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("miEdit");
-    QAction* copy = MenuAction(edit, "miCopy", "&Copy", [this] { miCopyClick(); });
+    //: Copies the value to the clipboard.
+    QAction* copy = MenuAction(edit, "miCopy", tr("&Copy"), [this] { miCopyClick(); });
     copy->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence::Copy});
-    QAction* paste = MenuAction(edit, "miPaste", "&Paste", [this] { miPasteClick(); });
+    //: Takes a value from the number on the clipboard.
+    QAction* paste = MenuAction(edit, "miPaste", tr("&Paste"), [this] { miPasteClick(); });
     paste->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Insert), QKeySequence::Paste});
     edit->addSeparator();
-    MenuAction(edit, "miPreferences", "P&references", links_.preferences);
+    //: Opens the window where the user edits the groups and units.
+    MenuAction(edit, "miPreferences", tr("P&references"), links_.preferences);
 
-    QMenu* tools = menuBar()->addMenu("&Tools");
+    //: Menu of the main window.
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName("miTools");
-    MenuAction(tools, "Calculator1", "&Calculator", links_.calculator);
-    MenuAction(tools, "Report1", "&Report", links_.report);
+    MenuAction(tools, "Calculator1", tr("&Calculator"), links_.calculator);
+    //: Opens the report of the conversions made.
+    MenuAction(tools, "Report1", tr("&Report"), links_.report);
 
-    QMenu* units = menuBar()->addMenu("&Units");
+    //: Menu of the main window; its items are the groups of units (Length, Mass, ...).
+    QMenu* units = menuBar()->addMenu(tr("&Units"));
     units->setObjectName("miUnits");
     units->setToolTipsVisible(true);       // the whole name of a group whose name is cut short
     auto* loaded = new QActionGroup(this); // the loaded group's item is checked
@@ -159,13 +173,17 @@ void TMForm::CreateMenus() {
         loaded->addAction(mi_[k]);
     }
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    //: Menu of the main window.
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("miHelp");
-    MenuAction(help, "Contents1", "&Contents", links_.helpContents);
+    //: Opens the manual at its table of contents.
+    MenuAction(help, "Contents1", tr("&Contents"), links_.helpContents);
     help->addSeparator();
-    MenuAction(help, "HomePage1", "&Home Page", [this] { HomePage1Click(); });
+    //: Opens the program's web site.
+    MenuAction(help, "HomePage1", tr("&Home Page"), [this] { HomePage1Click(); });
     help->addSeparator();
-    MenuAction(help, "About1", "&About", links_.about);
+    //: Opens the About box of the program.
+    MenuAction(help, "About1", tr("&About"), links_.about);
 }
 
 QAction* TMForm::MenuAction(QMenu* menu, const char* name, const QString& text,
@@ -182,7 +200,8 @@ QWidget* TMForm::CreateGroupPanel() {
     groupPanel_ = new QScrollArea;
     groupPanel_->setObjectName("pnGroups");
     SetAccessibleFace(groupPanel_, {QAccessible::Grouping, {}, {}, {}, {}});
-    groupPanel_->setAccessibleName("Groups");
+    //: The column of group buttons, as screen readers name it.
+    groupPanel_->setAccessibleName(tr("Groups"));
     groupPanel_->setFocusPolicy(Qt::NoFocus); // the buttons take the focus, not their frame
     const int buttonMargins = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 16;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -198,7 +217,7 @@ QWidget* TMForm::CreateGroupPanel() {
     for (int k = 0; k < GroupSlotCount; ++k) {
         TGroupButton* button = ab_[k] = new TGroupButton;
         button->setObjectName(QString("ab%1").arg(k + 1));
-        button->setAccessibleName(QString("Group %1").arg(k + 1));
+        button->setAccessibleName(NumberedGroup(k));
         button->setFixedHeight(std::max(23, button->QPushButton::sizeHint().height()));
         button->installEventFilter(this); // keeps the focused button scrolled into view
         connect(button, &QPushButton::clicked, this, [this, button] { ab1Click(button); });
@@ -231,15 +250,22 @@ QWidget* TMForm::CreateToolBar() {
                    const std::function<void()>& action) {
         bar->addWidget(ToolButton(name, hint, picture, action));
     };
-    add("obCopy", "Copy", Picture::Copy, [this] { miCopyClick(); });
-    add("obPaste", "Paste", Picture::Paste, [this] { miPasteClick(); });
-    add("obPreferences", "Preferences", Picture::Preferences, links_.preferences);
+    //: Hint of a tool button.
+    add("obCopy", tr("Copy"), Picture::Copy, [this] { miCopyClick(); });
+    //: Hint of a tool button.
+    add("obPaste", tr("Paste"), Picture::Paste, [this] { miPasteClick(); });
+    //: Hint of a tool button.
+    add("obPreferences", tr("Preferences"), Picture::Preferences, links_.preferences);
     bar->addSeparator();
-    add("obCalculator", "Calculator", Picture::Calculator, links_.calculator);
-    bar->widgetForAction(bar->actions().constLast())->setAccessibleName("Open calculator");
-    add("obReport", "Report", Picture::Report, links_.report);
+    //: Hint of a tool button.
+    add("obCalculator", tr("Calculator"), Picture::Calculator, links_.calculator);
+    //: The calculator tool button, as screen readers name it.
+    bar->widgetForAction(bar->actions().constLast())->setAccessibleName(tr("Open calculator"));
+    //: Hint of a tool button that opens the report of the conversions made.
+    add("obReport", tr("Report"), Picture::Report, links_.report);
     bar->addSeparator();
-    add("obHelp", "Help", Picture::Help, links_.helpContents);
+    //: Hint of a tool button.
+    add("obHelp", tr("Help"), Picture::Help, links_.helpContents);
     return bar;
 }
 
@@ -248,14 +274,15 @@ QWidget* TMForm::CreateValuePanel() {
     auto* pnOut = new TValuePanel;
     pnOut_ = pnOut;
     pnOut_->setObjectName("pnOut");
-    pnOut_->setAccessibleName("Value");
+    //: The value being converted, as screen readers name it.
+    pnOut_->setAccessibleName(tr("Value"));
     pnOut_->setFixedHeight(scale(58));
     pnOut_->setFocusPolicy(links_.inputNumber ? Qt::StrongFocus : Qt::NoFocus);
     pnOut_->installEventFilter(this);
 
     mainInd_ = new TQZCalcIndicator;
     mainInd_->setObjectName("MainInd");
-    mainInd_->setAccessibleName("Value");
+    mainInd_->setAccessibleName(tr("Value"));
     const QFont bold = scale.PixelFont(mainInd_->font(), 24, true);
     mainInd_->setFont(bold);
     pnOut->ShowsNumberOf(mainInd_);
@@ -264,8 +291,9 @@ QWidget* TMForm::CreateValuePanel() {
     // A press on the value reaches pnOut's filter, which opens the input dialog: the display
     // takes no part of its own, so one click opens the dialog once.
 
-    bbCalc_ = ToolButton("bbCalc", "Calculator", Picture::Calculator, links_.calculator);
-    bbCalc_->setAccessibleName("Calculate with the value");
+    bbCalc_ = ToolButton("bbCalc", tr("Calculator"), Picture::Calculator, links_.calculator);
+    //: The small calculator button beside the value, as screen readers name it.
+    bbCalc_->setAccessibleName(tr("Calculate with the value"));
     bbCalc_->setIconSize(scale(QSize(16, 16)));
 
     auto* layout = new QHBoxLayout(pnOut_);
@@ -296,19 +324,24 @@ QWidget* TMForm::CreateConversionPanel() {
     };
     QLabel* upperLabel = nullptr;
     QLabel* lowerLabel = nullptr;
-    cb1_ = picker("cb1", "Upper unit", upperLabel);
-    cb2_ = picker("cb2", "Lower unit", lowerLabel);
+    //: Label of the unit picker above the arrow buttons.
+    cb1_ = picker("cb1", tr("Upper unit"), upperLabel);
+    //: Label of the unit picker below the arrow buttons.
+    cb2_ = picker("cb2", tr("Lower unit"), lowerLabel);
     const bool listExists = static_cast<bool>(links_.unitsList);
     auto listButton = [&](const char* name, int target, const QString& accessible) {
         QToolButton* button =
-            ToolButton(name, "List of units", Picture::List,
+            //: Hint of the button beside a unit picker that opens the list of the group's units.
+            ToolButton(name, tr("List of units"), Picture::List,
                        listExists ? std::function<void()>([this, target] { OpenUnitsList(target); })
                                   : std::function<void()>());
         button->setAccessibleName(accessible);
         return button;
     };
-    speedButton2_ = listButton("SpeedButton2", 1, "Upper unit list");
-    speedButton3_ = listButton("SpeedButton3", 2, "Lower unit list");
+    //: The button that opens the units list for the upper picker, as screen readers name it.
+    speedButton2_ = listButton("SpeedButton2", 1, tr("Upper unit list"));
+    //: The button that opens the units list for the lower picker, as screen readers name it.
+    speedButton3_ = listButton("SpeedButton3", 2, tr("Lower unit list"));
 
     auto arrow = [&](const char* name, Picture picture, const QString& accessible,
                      QKeySequence key) {
@@ -324,9 +357,11 @@ QWidget* TMForm::CreateConversionPanel() {
         connect(shortcut, &QShortcut::activated, button, [button] { button->animateClick(); });
         return button;
     };
-    bbUp_ = arrow("bbUp", Picture::ArrowUp, "Convert to the upper unit",
+    //: The up arrow button, as screen readers name it.
+    bbUp_ = arrow("bbUp", Picture::ArrowUp, tr("Convert to the upper unit"),
                   QKeySequence(Qt::CTRL | Qt::Key_Up));
-    bbDown_ = arrow("bbDown", Picture::ArrowDown, "Convert to the lower unit",
+    //: The down arrow button, as screen readers name it.
+    bbDown_ = arrow("bbDown", Picture::ArrowDown, tr("Convert to the lower unit"),
                     QKeySequence(Qt::CTRL | Qt::Key_Down));
     connect(bbUp_, &QPushButton::clicked, this, &TMForm::bbUpClick);
     connect(bbDown_, &QPushButton::clicked, this, &TMForm::bbDownClick);
@@ -355,7 +390,8 @@ void TMForm::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("stStatus");
     bar->setSizeGripEnabled(false);
-    bar->setAccessibleName("Status");
+    //: The status bar, as screen readers name it.
+    bar->setAccessibleName(tr("Status"));
     QFont bold = bar->font();
     bold.setBold(true);
     bar->setFont(bold);
@@ -378,7 +414,8 @@ void TMForm::CreateStatusBar() {
     // The last panel runs to the window's edge; a line too long for it shows cut short, whole in
     // its tool tip and the bar's.
     lineLabel_ = panel("stLine", 160, Qt::AlignLeft, 1);
-    groupLabel_->SetFullText("Group");
+    //: The status bar's first panel before a group is loaded; it shows the group's name then.
+    groupLabel_->SetFullText(tr("Group"));
     bar->installEventFilter(this);
 }
 
@@ -446,7 +483,7 @@ void TMForm::SetGroupButtons() {
     for (int k = 0; k < GroupSlotCount; ++k) {
         const QString name = OneLine(Q(groupSlots[k]));
         ab_[k]->SetGroupName(Q(groupSlots[k]));
-        ab_[k]->setAccessibleName(name.isEmpty() ? QString("Group %1").arg(k + 1) : name);
+        ab_[k]->setAccessibleName(name.isEmpty() ? NumberedGroup(k) : name);
         const QString item = fontMetrics().elidedText(
             name, Qt::ElideRight, fontMetrics().averageCharWidth() * MenuItemChars);
         mi_[k]->setText(AsCaption(item));
@@ -470,9 +507,9 @@ void TMForm::ShowGroupName(const QString& name) {
 void TMForm::ShowDatabaseMissing(const EFileError& error) {
     const QString list =
         QFileInfo(QString::fromStdString(database_.GroupListFile().string())).absoluteFilePath();
-    const QString text = QFile::exists(list)
-                             ? QString::fromStdString(error.what())
-                             : QString("No units database: %1 was not found").arg(list);
+    //: %1 is the group list file, with its whole path.
+    const QString text = QFile::exists(list) ? Translated(error)
+                                             : tr("No units database: %1 was not found").arg(list);
     ShowStatusLine(text);
 }
 
@@ -481,9 +518,9 @@ void TMForm::ShowDatabaseMissing(const EFileError& error) {
 void TMForm::ShowDatabaseNotice() {
     QString notice;
     try {
-        notice = Q(database_.PendingChangeNotice());
+        notice = Translated(database_.PendingChangeNotice());
     } catch (const EFileError& error) {
-        notice = Q(error.what());
+        notice = Translated(error);
     }
     if (!notice.isEmpty())
         ShowStatusLine(notice);
@@ -532,8 +569,10 @@ void TMForm::LoadUnits(const QString& name) {
         emit UnitsLoaded({});
         // The group stays empty and conversions do nothing; the user learns why.
         if (!name.isEmpty()) {
-            errorHint_.ShowErrorHint(cb1_, QString("The units of '%1' cannot be read. %2")
-                                               .arg(OneLine(name), Q(error.what())));
+            //: %1 is the name of a group, %2 the reason, such as a file that cannot be read.
+            errorHint_.ShowErrorHint(
+                cb1_,
+                tr("The units of '%1' cannot be read. %2").arg(OneLine(name), Translated(error)));
         }
         return;
     }
@@ -548,12 +587,13 @@ void TMForm::LoadUnits(const QString& name) {
         withoutFactor += byFactors && !(factor && *factor > 0) ? 1 : 0;
     }
     if (withoutFactor > 0) {
-        errorHint_.ShowErrorHint(
-            cb1_, QString("%1 of the %2 units of '%3' have no positive number as factor and do "
-                          "not convert.")
-                      .arg(withoutFactor)
-                      .arg(units.size())
-                      .arg(OneLine(name)));
+        //: %n is the number of units that do not convert, %1 the number of all the group's
+        //: units, %2 the group's name.
+        errorHint_.ShowErrorHint(cb1_, tr("%n of the %1 units of '%2' have no positive number as "
+                                          "factor and do not convert.",
+                                          nullptr, withoutFactor)
+                                           .arg(units.size())
+                                           .arg(OneLine(name)));
     }
     cb1_->addItems(names);
     cb2_->addItems(names);
@@ -588,7 +628,7 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
         result = quorvel::Convert({currentValue_, factorList_[from], factorList_[to], sourceName,
                                    targetName, IsTemperatureGroup(groupName_.toStdString())});
     } catch (const ETemperatureBound& refusal) {
-        errorHint_.ShowErrorHint(pnOut_, QString::fromStdString(refusal.what()));
+        errorHint_.ShowErrorHint(pnOut_, Translated(refusal));
         return;
     }
     if (result)
@@ -644,7 +684,8 @@ void TMForm::miPasteClick() {
 }
 
 void TMForm::AnnounceValue() {
-    Announce(AnnouncingControl(this), "Value " + mainInd_->ReadableText());
+    //: What screen readers say of a new value: %1 is the number.
+    Announce(AnnouncingControl(this), tr("Value %1").arg(mainInd_->ReadableText()));
 }
 
 void TMForm::OpenUnitsList(int target) {

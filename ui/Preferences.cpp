@@ -4,6 +4,7 @@
 #include "ui/ConfirmDel.h"
 #include "ui/GroupEdit.h"
 #include "ui/Hints.h"
+#include "ui/Translated.h"
 #include "ui/UnitsEdit.h"
 #include "widgets/accessibility.h"
 #include "widgets/icons.h"
@@ -39,8 +40,9 @@ void AddKey(QWidget* page, const QKeySequence& key, QPushButton* button) {
     auto* shortcut = new QShortcut(key, page);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
-    button->setToolTip(button->accessibleName() + " (" + key.toString(QKeySequence::NativeText) +
-                       ")");
+    //: Hint of a button: %1 is what it does, %2 its shortcut key, as in "Add a unit (Ins)".
+    button->setToolTip(TFPref::tr("%1 (%2)").arg(button->accessibleName(),
+                                                 key.toString(QKeySequence::NativeText)));
 }
 
 // Enter on a row of a list acts as a double-click on it: the row is opened, and the window's
@@ -73,10 +75,10 @@ QPushButton* MakeButton(const char* name, const QString& caption, QStyle::Standa
 }
 
 TEditorButtons MakeEditorButtons(const char* saveName) {
-    TEditorButtons buttons{MakeButton(saveName, "&Save", QStyle::SP_DialogSaveButton),
-                           MakeButton("bbClose", "&Close", QStyle::SP_DialogCloseButton),
-                           MakeButton("bbHelp", "&Help", QStyle::SP_DialogHelpButton),
-                           new QHBoxLayout};
+    TEditorButtons buttons{
+        MakeButton(saveName, TFPref::tr("&Save"), QStyle::SP_DialogSaveButton),
+        MakeButton("bbClose", TFPref::tr("&Close"), QStyle::SP_DialogCloseButton),
+        MakeButton("bbHelp", TFPref::tr("&Help"), QStyle::SP_DialogHelpButton), new QHBoxLayout};
     buttons.save->setDefault(true);
     buttons.row->addStretch();
     for (QPushButton* button : {buttons.save, buttons.close, buttons.help})
@@ -126,18 +128,22 @@ TFPref::TFPref(UnitsDatabase database, TErrorHintWindow& errorHint, TFGroupEdit&
     : QDialog(parent), database_(std::move(database)), errorHint_(errorHint), groupEdit_(groupEdit),
       unitsEdit_(unitsEdit), links_(std::move(links)) {
     setObjectName("FPref");
-    setWindowTitle("Preferences");
+    //: Title of the window where the user edits the groups and units.
+    setWindowTitle(tr("Preferences"));
     setWindowFlags(DialogFlags);
     setWindowModality(Qt::ApplicationModal);
 
     pgPreferences_ = new QTabWidget;
     pgPreferences_->setObjectName("pgPreferences");
     SetAccessibleFace(pgPreferences_, {QAccessible::Grouping, {}, {}, {}, {}});
-    pgPreferences_->setAccessibleName("Pages");
+    //: The two pages of the preferences window, as screen readers name them.
+    pgPreferences_->setAccessibleName(tr("Pages"));
     tsGroup_ = CreateGroupsPage();
     tsUnits_ = CreateUnitsPage();
-    pgPreferences_->addTab(tsGroup_, "&Groups");
-    pgPreferences_->addTab(tsUnits_, "U&nits");
+    //: The page where the groups are renamed and reordered.
+    pgPreferences_->addTab(tsGroup_, tr("&Groups"));
+    //: The page where a group's units and their factors are edited.
+    pgPreferences_->addTab(tsUnits_, tr("U&nits"));
     connect(pgPreferences_, &QTabWidget::currentChanged, this,
             [this](int page) { page == 0 ? tsGroupShow() : tsUnitsShow(); });
 
@@ -160,20 +166,23 @@ QWidget* TFPref::CreateGroupsPage() {
     auto* page = new QWidget;
     page->setObjectName("tsGroup");
     SetAccessibleFace(page, {QAccessible::PropertyPage, {}, {}, {}, {}});
-    page->setAccessibleName("Groups");
+    page->setAccessibleName(tr("Groups"));
     SetHelpContext(page, hcPreferencesGroups);
     lbGroup_ = new QListWidget;
     lbGroup_->setObjectName("lbGroup");
-    lbGroup_->setAccessibleName("Group list");
+    lbGroup_->setAccessibleName(tr("Group list"));
     connect(lbGroup_, &QListWidget::itemDoubleClicked, this, &TFPref::bbEdit1Click);
     OpenRowOnEnter(lbGroup_, [this] { bbEdit1Click(); });
 
-    bbEdit1_ = MakeButton("bbEdit1", "&Edit", QStyle::SP_FileDialogDetailedView);
-    bbUp1_ = MakeButton("bbUp1", "&Up", QStyle::SP_ArrowUp);
-    bbDown1_ = MakeButton("bbDown1", "&Down", QStyle::SP_ArrowDown);
-    bbEdit1_->setAccessibleName("Edit the group's name");
-    bbUp1_->setAccessibleName("Move the group up");
-    bbDown1_->setAccessibleName("Move the group down");
+    //: Renames the selected group.
+    bbEdit1_ = MakeButton("bbEdit1", tr("&Edit"), QStyle::SP_FileDialogDetailedView);
+    //: Moves the selected item one place up.
+    bbUp1_ = MakeButton("bbUp1", tr("&Up"), QStyle::SP_ArrowUp);
+    //: Moves the selected item one place down.
+    bbDown1_ = MakeButton("bbDown1", tr("&Down"), QStyle::SP_ArrowDown);
+    bbEdit1_->setAccessibleName(tr("Edit the group's name"));
+    bbUp1_->setAccessibleName(tr("Move the group up"));
+    bbDown1_->setAccessibleName(tr("Move the group down"));
     connect(bbEdit1_, &QPushButton::clicked, this, &TFPref::bbEdit1Click);
     connect(bbUp1_, &QPushButton::clicked, this, &TFPref::bbUp1Click);
     connect(bbDown1_, &QPushButton::clicked, this, &TFPref::bbDown1Click);
@@ -191,18 +200,23 @@ QWidget* TFPref::CreateUnitsPage() {
     auto* page = new QWidget;
     page->setObjectName("tsUnits");
     SetAccessibleFace(page, {QAccessible::PropertyPage, {}, {}, {}, {}});
-    page->setAccessibleName("Units");
+    page->setAccessibleName(tr("Units"));
     SetHelpContext(page, hcPreferencesUnits);
     cbGroup_ = new QComboBox;
     cbGroup_->setObjectName("cbGroup");
-    cbGroup_->setAccessibleName("Group");
+    //: The picker of the group whose units are shown, as screen readers name it.
+    cbGroup_->setAccessibleName(tr("Group"));
     cbGroup_->setMaxVisibleItems(20);
     connect(cbGroup_, &QComboBox::activated, this, &TFPref::cbGroupClick);
 
     sgUnits_ = new QTableWidget(0, 2);
     sgUnits_->setObjectName("sgUnits");
-    sgUnits_->setAccessibleName("Units and their factors");
-    sgUnits_->setHorizontalHeaderLabels({"Units", "Factors"});
+    sgUnits_->setAccessibleName(tr("Units and their factors"));
+    //: Heading of the table's column of unit names.
+    const QString units = tr("Units");
+    //: Heading of the table's column of factors (how many base units one unit makes).
+    const QString factors = tr("Factors");
+    sgUnits_->setHorizontalHeaderLabels({units, factors});
     sgUnits_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgUnits_->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgUnits_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -219,16 +233,16 @@ QWidget* TFPref::CreateUnitsPage() {
     connect(sgUnits_, &QTableWidget::cellDoubleClicked, this, editRow);
     OpenRowOnEnter(sgUnits_, editRow);
 
-    bbEdit2_ = MakeButton("bbEdit2", "&Edit", QStyle::SP_FileDialogDetailedView);
-    bbAdd2_ = MakeButton("bbAdd2", "&Add", QStyle::SP_FileDialogNewFolder);
-    bbDel2_ = MakeButton("bbDel2", "De&lete", QStyle::SP_TrashIcon);
-    bbUp2_ = MakeButton("bbUp2", "&Up", QStyle::SP_ArrowUp);
-    bbDown2_ = MakeButton("bbDown2", "&Down", QStyle::SP_ArrowDown);
-    bbEdit2_->setAccessibleName("Edit the unit");
-    bbAdd2_->setAccessibleName("Add a unit");
-    bbDel2_->setAccessibleName("Delete the unit");
-    bbUp2_->setAccessibleName("Move the unit up");
-    bbDown2_->setAccessibleName("Move the unit down");
+    bbEdit2_ = MakeButton("bbEdit2", tr("&Edit"), QStyle::SP_FileDialogDetailedView);
+    bbAdd2_ = MakeButton("bbAdd2", tr("&Add"), QStyle::SP_FileDialogNewFolder);
+    bbDel2_ = MakeButton("bbDel2", tr("De&lete"), QStyle::SP_TrashIcon);
+    bbUp2_ = MakeButton("bbUp2", tr("&Up"), QStyle::SP_ArrowUp);
+    bbDown2_ = MakeButton("bbDown2", tr("&Down"), QStyle::SP_ArrowDown);
+    bbEdit2_->setAccessibleName(tr("Edit the unit"));
+    bbAdd2_->setAccessibleName(tr("Add a unit"));
+    bbDel2_->setAccessibleName(tr("Delete the unit"));
+    bbUp2_->setAccessibleName(tr("Move the unit up"));
+    bbDown2_->setAccessibleName(tr("Move the unit down"));
     connect(bbEdit2_, &QPushButton::clicked, this, &TFPref::bbEdit2Click);
     connect(bbAdd2_, &QPushButton::clicked, this, &TFPref::bbAdd2Click);
     connect(bbDel2_, &QPushButton::clicked, this, &TFPref::bbDel2Click);
@@ -240,7 +254,8 @@ QWidget* TFPref::CreateUnitsPage() {
     AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Up), bbUp2_);
     AddKey(page, QKeySequence(Qt::CTRL | Qt::Key_Down), bbDown2_);
 
-    auto* chooserLabel = new QLabel("G&roup:");
+    //: Label of the picker of the group whose units are shown.
+    auto* chooserLabel = new QLabel(tr("G&roup:"));
     chooserLabel->setObjectName("lbChooser");
     chooserLabel->setBuddy(cbGroup_);
     auto* chooser = new QHBoxLayout;
@@ -279,8 +294,9 @@ void TFPref::FormShow() {
         }
         groupListRead_ = true;
     } catch (const EFileError& error) {
-        TellOnce(lbGroup_, "The group list could not be read and is left as it is on disk. " +
-                               QString::fromUtf8(error.what()));
+        //: %1 is the reason, such as a file that cannot be read.
+        TellOnce(lbGroup_, tr("The group list could not be read and is left as it is on disk. %1")
+                               .arg(Translated(error)));
     }
     cbGroup_->setCurrentIndex(cbGroup_->count() > 0 ? 0 : -1);
     shownGroup_ = -1;
@@ -301,8 +317,9 @@ void TFPref::cbGroupClick() {
         // The edits would be lost with the table: it stays on their group.
         const QString shown = Q(ShownGroupName());
         cbGroup_->setCurrentIndex(shownGroup_);
-        TellOnce(cbGroup_, "The units of '" + shown + "' were not saved and are still shown. " +
-                               QString::fromUtf8(error.what()));
+        //: %1 is the name of a group, %2 the reason, such as a file that cannot be written.
+        TellOnce(cbGroup_, tr("The units of '%1' were not saved and are still shown. %2")
+                               .arg(shown, Translated(error)));
         return;
     }
     LoadChosenGroup();
@@ -318,9 +335,10 @@ void TFPref::LoadChosenGroup() {
             units = database_.LoadGroup(name, &seen_);
             shownGroupRead_ = true;
         } catch (const EFileError& error) {
-            TellOnce(sgUnits_, "The group '" + Q(name) +
-                                   "' could not be read and is left as it is on disk. " +
-                                   QString::fromUtf8(error.what()));
+            //: %1 is the name of a group, %2 the reason, such as a file that cannot be read.
+            TellOnce(sgUnits_,
+                     tr("The group '%1' could not be read and is left as it is on disk. %2")
+                         .arg(Q(name), Translated(error)));
         }
     }
     ShowUnits(units);
@@ -396,9 +414,10 @@ void TFPref::ReloadChanged(QWidget* control, const EDatabaseChanged& error) {
     }
     if (links_.setGroupButtons)
         links_.setGroupButtons(); // the main window shows the list as it is now, too
-    TellOnce(control, "Nothing was saved: " + QString::fromUtf8(error.what()) +
-                          ". The window now shows the units database as it is; make your "
-                          "changes again.");
+    //: %1 is the reason, such as "'Files/Length.uns' has changed since it was read (...)".
+    TellOnce(control, tr("Nothing was saved: %1. The window now shows the units database as it "
+                         "is; make your changes again.")
+                          .arg(Translated(error)));
 }
 
 void TFPref::GroupRenamed(const QString& oldName, const QString& newName) {
@@ -420,7 +439,8 @@ void TFPref::bbEdit1Click() {
     if (!item)
         return;
     if (IsTemperatureGroup(item->text().toStdString())) {
-        errorHint_.ShowErrorHint(bbEdit1_, "You must not edit 'Temperature' group!");
+        //: Temperature is the name of the group, which stays as it is in the group list.
+        errorHint_.ShowErrorHint(bbEdit1_, tr("You must not edit 'Temperature' group!"));
         return;
     }
     groupEdit_.Open(*this);
@@ -489,10 +509,11 @@ void TFPref::bbOkClick() {
         ReloadChanged(bbOk_, error);
         return;
     } catch (const EDatabaseBusy& error) {
-        errorHint_.ShowErrorHint(bbOk_, error.what()); // the edits stay, for Save again
+        errorHint_.ShowErrorHint(bbOk_, Translated(error)); // the edits stay, for Save again
         return;
     } catch (const EFileError& error) {
-        errorHint_.ShowErrorHint(bbOk_, "Nothing was saved. " + QString::fromUtf8(error.what()));
+        //: %1 is the reason, such as a file that cannot be written.
+        errorHint_.ShowErrorHint(bbOk_, tr("Nothing was saved. %1").arg(Translated(error)));
         return;
     }
     if (links_.loadFirstGroup)

@@ -3,6 +3,7 @@
 #include "core/textfile.h"
 #include "ui/CupsClient.h"
 #include "ui/Hints.h"
+#include "ui/Translated.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -92,7 +93,7 @@ TDestination DefaultDestination() {
     const TCupsClient& cups = CupsClient();
     cups_dest_t* found = cups.cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     if (!found)
-        throw EPrintError("No default printer is set up");
+        throw EPrintError(QUORVEL_MESSAGE("quorvel::TFReport", "No default printer is set up"));
     TDestination destination{found->name, found->instance ? found->instance : "", {}};
     if (const char* given =
             cups.cupsGetOption("printer-uri-supported", found->num_options, found->options)) {
@@ -141,8 +142,9 @@ int Number(ipp_t* response, const char* name, int otherwise) {
                                                              : cups.ippGetInteger(attribute, 0);
 }
 
-// Why the scheduler says a printer or a job is in its state: its message, else its reasons.
-std::string Reason(ipp_t* response, const char* message, const char* reasons) {
+// Why the scheduler says a printer or a job is in its state: its message, else its reasons, else
+// that it gives none.
+Message Reason(ipp_t* response, const char* message, const char* reasons) {
     const TCupsClient& cups = CupsClient();
     if (ipp_attribute_t* text = cups.ippFindAttribute(response, message, IPP_TAG_TEXT)) {
         if (const char* said = cups.ippGetString(text, 0, nullptr); said && *said)
@@ -155,7 +157,10 @@ std::string Reason(ipp_t* response, const char* message, const char* reasons) {
         if (keyword != "none")
             why += (why.empty() ? "" : ", ") + keyword;
     }
-    return why.empty() ? "no reason given" : why;
+    if (why.empty())
+        //: What the message of a printing failure says when the printing system gives no reason.
+        return QUORVEL_MESSAGE("quorvel::TFReport", "no reason given");
+    return why;
 }
 
 // Qt's printing reports success for a printer that refuses jobs, and the report would be lost
@@ -166,15 +171,22 @@ void CheckAcceptsJobs(const TDestination& printer) {
                                            "printer-state-message", "printer-state-reasons"});
     if (!state)
         return; // the submission will tell
-    const std::string why = Reason(state.get(), "printer-state-message", "printer-state-reasons");
+    const Message why = Reason(state.get(), "printer-state-message", "printer-state-reasons");
     if (!Number(state.get(), "printer-is-accepting-jobs", true))
-        throw EPrintError("The printer " + printer.name + " refuses new jobs (" + why +
-                          "). Let it accept jobs again in the printer settings (cupsaccept " +
-                          printer.name + ") and print again");
+        //: %1 is the printer's name, %2 the reason the printing system gives; cupsaccept is a
+        //: command and stays as it is.
+        throw EPrintError(QUORVEL_MESSAGE("quorvel::TFReport",
+                                          "The printer %1 refuses new jobs (%2). Let it accept "
+                                          "jobs again in the printer settings (cupsaccept %1) and "
+                                          "print again"),
+                          {printer.name, why});
     if (Number(state.get(), "printer-state", IPP_PSTATE_IDLE) == IPP_PSTATE_STOPPED)
-        throw EPrintError("The printer " + printer.name + " is stopped (" + why +
-                          "). Resume it in the printer settings (cupsenable " + printer.name +
-                          ") and print again");
+        //: %1 is the printer's name, %2 the reason the printing system gives; cupsenable is a
+        //: command and stays as it is.
+        throw EPrintError(QUORVEL_MESSAGE("quorvel::TFReport",
+                                          "The printer %1 is stopped (%2). Resume it in the "
+                                          "printer settings (cupsenable %1) and print again"),
+                          {printer.name, why});
 }
 
 // The report laid out for the printer's page in a PDF file, as Qt's own printing on CUPS does
@@ -212,8 +224,10 @@ int Submit(const TDestination& printer, const QString& pdf, const QPrinter& layo
                                         QFile::encodeName(pdf).constData(), "", count, options);
     cups.cupsFreeOptions(count, options);
     if (job == 0)
-        throw EPrintError("The printer " + printer.name +
-                          " refused the print job: " + cups.cupsLastErrorString());
+        //: %1 is the printer's name, %2 the reason the printing system gives.
+        throw EPrintError(
+            QUORVEL_MESSAGE("quorvel::TFReport", "The printer %1 refused the print job: %2"),
+            {printer.name, std::string(cups.cupsLastErrorString())});
     return job;
 }
 
@@ -224,11 +238,19 @@ void CheckJobFate(const TDestination& printer, int job) {
     if (!fate)
         return; // a job it no longer knows was done and forgotten
     const int state = Number(fate.get(), "job-state", IPP_JSTATE_PENDING);
-    if (state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED)
-        throw EPrintError("The print job " + std::to_string(job) + " on the printer " +
-                          printer.name + " was " +
-                          (state == IPP_JSTATE_CANCELED ? "cancelled" : "aborted") + " (" +
-                          Reason(fate.get(), "job-state-message", "job-state-reasons") + ")");
+    if (state != IPP_JSTATE_CANCELED && state != IPP_JSTATE_ABORTED)
+        return;
+    const Message why = Reason(fate.get(), "job-state-message", "job-state-reasons");
+    if (state == IPP_JSTATE_CANCELED)
+        //: %1 is the job's number, %2 the printer's name, %3 the reason the printing system
+        //: gives.
+        throw EPrintError(QUORVEL_MESSAGE("quorvel::TFReport",
+                                          "The print job %1 on the printer %2 was cancelled (%3)"),
+                          {std::to_string(job), printer.name, why});
+    //: %1 is the job's number, %2 the printer's name, %3 the reason the printing system gives.
+    throw EPrintError(
+        QUORVEL_MESSAGE("quorvel::TFReport", "The print job %1 on the printer %2 was aborted (%3)"),
+        {std::to_string(job), printer.name, why});
 }
 
 } // namespace
@@ -236,8 +258,10 @@ void CheckJobFate(const TDestination& printer, int job) {
 int PrintLines(QPrinter& printer, const QStringList& lines) {
     QPainter painter;
     if (!painter.begin(&printer))
-        throw EPrintError("The printer " + printer.printerName().toStdString() +
-                          " could not start the print job");
+        //: %1 is the printer's name.
+        throw EPrintError(
+            QUORVEL_MESSAGE("quorvel::TFReport", "The printer %1 could not start the print job"),
+            {printer.printerName().toStdString()});
     painter.setFont(QFont(PlainTextFont(), &printer));
     const QFontMetricsF metrics(painter.font(), &printer);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel);
@@ -260,8 +284,10 @@ int PrintLines(QPrinter& printer, const QStringList& lines) {
         }
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw EPrintError("The print job on the printer " + printer.printerName().toStdString() +
-                          " failed");
+        //: %1 is the printer's name.
+        throw EPrintError(
+            QUORVEL_MESSAGE("quorvel::TFReport", "The print job on the printer %1 failed"),
+            {printer.printerName().toStdString()});
     return pages;
 }
 
@@ -269,13 +295,14 @@ TFReport::TFReport(QTextDocument* report, TErrorHintWindow& errorHint, THelpLink
                    QWidget* parent)
     : QDialog(parent), report_(report), errorHint_(errorHint), helpLink_(std::move(helpLink)) {
     setObjectName("FReport");
-    setWindowTitle("Report");
+    //: Title of the window that holds the record of the conversions made.
+    setWindowTitle(tr("Report"));
     setWindowModality(Qt::ApplicationModal);
     SetHelpContext(this, hcReport);
 
     reReport_ = new QPlainTextEdit;
     reReport_->setObjectName("reReport");
-    reReport_->setAccessibleName("Report");
+    reReport_->setAccessibleName(tr("Report"));
     reReport_->setDocument(report_);
     reReport_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reReport_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -289,18 +316,24 @@ TFReport::TFReport(QTextDocument* report, TErrorHintWindow& errorHint, THelpLink
         return pushButton;
     };
     // Alt and the marked letter press a button rather than typing into the report.
-    QPushButton* bbSave = button("bbSave", "&Save...", &TFReport::bbSaveClick);
-    bbSave->setToolTip("Save the report as a text file (Ctrl+S)");
+    //: Saves the report as a text file; asks for the file first.
+    QPushButton* bbSave = button("bbSave", tr("&Save..."), &TFReport::bbSaveClick);
+    //: %1 is the shortcut key.
+    bbSave->setToolTip(
+        tr("Save the report as a text file (%1)")
+            .arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, &TFReport::bbSaveClick);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button("bbOk", "&OK", &QDialog::accept));
-    buttons->addWidget(button("bbPrint", "&Print", &TFReport::bbPrintClick));
+    buttons->addWidget(button("bbOk", tr("&OK"), &QDialog::accept));
+    //: Prints the report on the default printer at once, without a dialog.
+    buttons->addWidget(button("bbPrint", tr("&Print"), &TFReport::bbPrintClick));
     buttons->addWidget(bbSave);
-    buttons->addWidget(button("bbClear", "C&lear", &TFReport::bbClearClick));
-    buttons->addWidget(button("bbClose", "&Close", &QDialog::reject));
-    buttons->addWidget(button("bbHelp", "&Help", [this] { helpLink_(hcReport); }));
+    //: Empties the report.
+    buttons->addWidget(button("bbClear", tr("C&lear"), &TFReport::bbClearClick));
+    buttons->addWidget(button("bbClose", tr("&Close"), &QDialog::reject));
+    buttons->addWidget(button("bbHelp", tr("&Help"), [this] { helpLink_(hcReport); }));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(reReport_, 1);
     layout->addLayout(buttons);
@@ -331,8 +364,10 @@ void TFReport::bbPrintClick() {
     const QPrinter layout(QPrinterInfo::printerInfo(QtName(printer)), QPrinter::HighResolution);
     const QTemporaryDir folder;
     if (!folder.isValid())
-        throw EPrintError("No temporary folder for the print job: " +
-                          folder.errorString().toStdString());
+        //: %1 is the reason the system gives.
+        throw EPrintError(
+            QUORVEL_MESSAGE("quorvel::TFReport", "No temporary folder for the print job: %1"),
+            {folder.errorString().toStdString()});
     const QString pdf = folder.filePath("report.pdf");
     WritePdf(layout, pdf, Lines());
     CheckJobFate(printer, Submit(printer, pdf, layout));
@@ -344,8 +379,12 @@ void TFReport::bbClearClick() {
 
 void TFReport::bbSaveClick() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(this, "Save Report", folder + "/Report.txt",
-                                                      "Text files (*.txt);;All files (*)");
+    // The file's name stays English, as the program's own files do.
+    //: Title of the dialog that asks where to save the report.
+    const QString title = tr("Save Report");
+    //: The kinds of file the dialog offers.
+    const QString kinds = tr("Text files (*.txt);;All files (*)");
+    const QString path = QFileDialog::getSaveFileName(this, title, folder + "/Report.txt", kinds);
     if (!path.isEmpty())
         SaveReport(path);
 }
@@ -355,8 +394,9 @@ bool TFReport::SaveReport(const QString& path) {
     try {
         WriteFileAtomically(QFile::encodeName(path).toStdString(), text.toStdString());
     } catch (const EFileError& error) {
-        errorHint_.ShowErrorHint(reReport_, QString("The report could not be saved. ") +
-                                                QString::fromStdString(error.what()));
+        //: %1 is the reason, such as a file that cannot be written.
+        errorHint_.ShowErrorHint(reReport_,
+                                 tr("The report could not be saved. %1").arg(Translated(error)));
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "calc/numbertext.h"
 #include "ui/Hints.h"
 #include "ui/MainForm.h"
+#include "ui/Translated.h"
 #include "widgets/groupbutton.h"
 #include "widgets/qzcalcindicator.h"
 
@@ -27,22 +28,31 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QKeySequence FindKey() {
+    return QKeySequence(Qt::CTRL | Qt::Key_F);
+}
+
 } // namespace
 
 TUnitSearch::TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint,
                          std::span<const UnitAlias> aliases)
     : form_(form), database_(std::move(database)), errorHint_(errorHint), aliases_(aliases) {
     setObjectName("edSearch");
-    setPlaceholderText("Find or convert");
-    const QString use = "Find a unit by its name or symbol, or type a conversion such as "
-                        "12 in to cm (Ctrl+F)";
+    //: Grey text in the empty search field of the main window.
+    setPlaceholderText(tr("Find or convert"));
+    //: Hint of the search field. %1 is an example of a typed conversion (12 in to cm), which
+    //: stays as it is: conversions are typed with English words. %2 is its shortcut key.
+    const QString use = tr("Find a unit by its name or symbol, or type a conversion such as %1 "
+                           "(%2)")
+                            .arg("12 in to cm", FindKey().toString(QKeySequence::NativeText));
     setToolTip(use);
-    setAccessibleName("Find a unit or convert");
+    //: The search field, as screen readers name it.
+    setAccessibleName(tr("Find a unit or convert"));
     setAccessibleDescription(use);
     setClearButtonEnabled(true);
 
     connect(this, &QLineEdit::textChanged, this, &TUnitSearch::Update);
-    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &form);
+    auto* find = new QShortcut(FindKey(), &form);
     connect(find, &QShortcut::activated, this, &TUnitSearch::Focus);
 }
 
@@ -55,7 +65,8 @@ void TUnitSearch::CreateFound() {
     pnFound_->hide();
     stAnswer_ = new QLabel;
     stAnswer_->setObjectName("stAnswer");
-    stAnswer_->setAccessibleName("Answer");
+    //: The line under the search field that shows the result of a typed conversion.
+    stAnswer_->setAccessibleName(tr("Answer"));
     stAnswer_->setTextFormat(Qt::PlainText);
     stAnswer_->setWordWrap(true);
     QFont bold = stAnswer_->font();
@@ -63,7 +74,8 @@ void TUnitSearch::CreateFound() {
     stAnswer_->setFont(bold);
     lbFound_ = new QListWidget;
     lbFound_->setObjectName("lbFound");
-    lbFound_->setAccessibleName("Matching units");
+    //: The list of units the search field found, as screen readers name it.
+    lbFound_->setAccessibleName(tr("Matching units"));
     lbFound_->setFocusPolicy(Qt::NoFocus); // the keys stay in the field, which moves the list
     lbFound_->setFrameShape(QFrame::NoFrame);
     lbFound_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names end in "..."
@@ -85,6 +97,15 @@ void TUnitSearch::HideFound() {
 
 int TUnitSearch::FoundRow() const {
     return lbFound_ ? lbFound_->currentRow() : -1;
+}
+
+QSize TUnitSearch::minimumSizeHint() const {
+    const QSize least = QLineEdit::minimumSizeHint();
+    if (!text().isEmpty())
+        return least; // the hint shows only in the empty field
+    // Qt's typical size holds 17 x's besides the frame and the margins.
+    const int around = sizeHint().width() - 17 * fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    return least.expandedTo(QSize(around + fontMetrics().horizontalAdvance(placeholderText()), 0));
 }
 
 const UnitIndex& TUnitSearch::Index() {
@@ -137,7 +158,7 @@ void TUnitSearch::Update() {
         try {
             sentence_ = ReadSentence(Index(), typed, LoadedGroup());
         } catch (const ESentenceError& error) {
-            refusal_ = QString::fromUtf8(error.what());
+            refusal_ = Translated(error);
             found_ = Index().Find(typed);
         }
     }
@@ -161,16 +182,20 @@ void TUnitSearch::ShowAnswer() {
     try {
         const std::optional<ConversionResult> result =
             ConvertSentence(*sentence_, form_.CurrentValue());
+        //: The answer of a typed conversion when a factor is missing or the result is out of
+        //: range.
         answer = result ? "= " + Q(GeneralNumberText(result->value)) + " " +
                               OneLine(Q(sentence_->targetText))
-                        : "This conversion gives no number";
+                        : tr("This conversion gives no number");
     } catch (const ETemperatureBound& refusal) {
-        answer = Q(refusal.what());
+        answer = Translated(refusal);
     }
     stAnswer_->setText(answer);
-    stAnswer_->setToolTip(Q(sentence_->parts.front().unit.name) + " → " +
-                          Q(sentence_->target.name) + ", " + Q(sentence_->group) +
-                          ". Enter converts.");
+    //: Hint of a typed conversion's answer: %1 is the unit converted from, %2 the unit converted
+    //: to, %3 their group, as in "inch → centimetre, Length. Enter converts."
+    stAnswer_->setToolTip(tr("%1 → %2, %3. Enter converts.")
+                              .arg(Q(sentence_->parts.front().unit.name), Q(sentence_->target.name),
+                                   Q(sentence_->group)));
 }
 
 void TUnitSearch::ShowFound() {
@@ -280,7 +305,8 @@ int TUnitSearch::PositionOf(const SentenceUnit& unit) {
         return position;
     const int found = picker->findText(name, Qt::MatchExactly);
     if (found < 0)
-        Refuse("'" + name + "' is no longer a unit of " + OneLine(form_.GroupName()));
+        //: %1 is a unit's name, %2 its group: the group's files changed after the search read them.
+        Refuse(tr("'%1' is no longer a unit of %2").arg(name, OneLine(form_.GroupName())));
     return found;
 }
 

@@ -34,6 +34,8 @@ public:
     // has something to show.
     QListWidget* Found() const { return lbFound_; }
     QLabel* Answer() const { return stAnswer_; }
+    // Room for the whole grey hint in the empty field, in any language and at any font size.
+    QSize minimumSizeHint() const override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

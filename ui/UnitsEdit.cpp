@@ -40,12 +40,30 @@ void DropPastedLineEnd(QLineEdit* field) {
     }
 }
 
+// Why the unit's name or its factor cannot be saved as typed; empty when it can.
+QString LineFaultText(bool name, LineFault fault) {
+    if (fault == LineFault::LineBreak && name)
+        //: Refusal of a unit's name that holds a line break, which would split the file's line.
+        return TFUnitsEdit::tr("A unit's name cannot hold a line break");
+    if (fault == LineFault::LineBreak)
+        //: Refusal of a factor that holds a line break, which would split the file's line.
+        return TFUnitsEdit::tr("A factor cannot hold a line break");
+    if (fault == LineFault::EndOfFile && name)
+        //: The character 0x1A ends a text file on some systems.
+        return TFUnitsEdit::tr("A unit's name cannot hold the end-of-file character (0x1A)");
+    if (fault == LineFault::EndOfFile)
+        //: The character 0x1A ends a text file on some systems.
+        return TFUnitsEdit::tr("A factor cannot hold the end-of-file character (0x1A)");
+    return {};
+}
+
 } // namespace
 
 TFUnitsEdit::TFUnitsEdit(TErrorHintWindow& errorHint, THelpLink help, QWidget* parent)
     : QDialog(parent), errorHint_(errorHint), help_(std::move(help)) {
     setObjectName("FUnitsEdit");
-    setWindowTitle("Edit Units");
+    //: Title of the dialog that edits or adds a unit with its factor.
+    setWindowTitle(tr("Edit Units"));
     setWindowFlags(DialogFlags);
     SetHelpContext(this, hcUnitEditor);
 
@@ -57,19 +75,22 @@ TFUnitsEdit::TFUnitsEdit(TErrorHintWindow& errorHint, THelpLink help, QWidget* p
         connect(edit, &QLineEdit::textEdited, edit, [edit] { DropPastedLineEnd(edit); });
         return edit;
     };
-    edUnit_ = field("edUnit", "Unit's name");
-    edFactor_ = field("edFactor", "Factor");
+    edUnit_ = field("edUnit", tr("Unit's name"));
+    //: How many base units one unit makes.
+    edFactor_ = field("edFactor", tr("Factor"));
     stBaseUnit_ = new QLabel;
     stBaseUnit_->setObjectName("stBaseUnit");
-    stBaseUnit_->setAccessibleName("Base unit");
+    //: The group's unit whose factor is 1.
+    stBaseUnit_->setAccessibleName(tr("Base unit"));
     stBaseUnit_->setFrameShape(QFrame::StyledPanel);
     stBaseUnit_->setFrameShadow(QFrame::Sunken);
     stBaseUnit_->setMinimumWidth(120);
     stBaseUnit_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* unitLabel = new QLabel("&Unit's name:");
+    auto* unitLabel = new QLabel(tr("&Unit's name:"));
     unitLabel->setBuddy(edUnit_);
-    auto* factorLabel = new QLabel("&Factor:");
+    //: How many base units one unit makes.
+    auto* factorLabel = new QLabel(tr("&Factor:"));
     factorLabel->setBuddy(edFactor_);
     auto* equals = new QLabel("=");
     QFont bold = equals->font();
@@ -88,7 +109,8 @@ TFUnitsEdit::TFUnitsEdit(TErrorHintWindow& errorHint, THelpLink help, QWidget* p
     auto* grid = new QGridLayout(this);
     grid->addWidget(unitLabel, 0, 0);
     grid->addWidget(factorLabel, 0, 2);
-    grid->addWidget(new QLabel("Base unit:"), 0, 3);
+    //: Label of the group's unit whose factor is 1.
+    grid->addWidget(new QLabel(tr("Base unit:")), 0, 3);
     grid->addWidget(edUnit_, 1, 0);
     grid->addWidget(equals, 1, 1);
     grid->addWidget(edFactor_, 1, 2);
@@ -112,8 +134,12 @@ void TFUnitsEdit::FormActivate() {
     edFactor_->setText(pref_->AddMode() ? QString() : CellText(table, row, 1));
     stBaseUnit_->setText(BaseUnit(table));
     // A reader hears the base unit with its label; a label's name would otherwise hide its text.
-    stBaseUnit_->setAccessibleName("Base unit: " +
-                                   (stBaseUnit_->text().isEmpty() ? "none" : stBaseUnit_->text()));
+    if (stBaseUnit_->text().isEmpty())
+        //: What screen readers say when the group has no unit whose factor is 1.
+        stBaseUnit_->setAccessibleName(tr("Base unit: none"));
+    else
+        //: What screen readers say of the base unit: %1 is its name.
+        stBaseUnit_->setAccessibleName(tr("Base unit: %1").arg(stBaseUnit_->text()));
     edUnit_->selectAll();
     edUnit_->setFocus();
 }
@@ -122,10 +148,10 @@ void TFUnitsEdit::FormActivate() {
 // holds one is refused, with the reason under it.
 bool TFUnitsEdit::RefusesLineBreaks() {
     for (QLineEdit* field : {edUnit_, edFactor_}) {
-        const std::string why = OneLineRefusal(field->text().toStdString());
-        if (!why.empty()) {
-            const QString what = field == edUnit_ ? "A unit's name" : "A factor";
-            errorHint_.ShowErrorHint(field, what + " cannot " + QString::fromStdString(why));
+        const QString why =
+            LineFaultText(field == edUnit_, OneLineFault(field->text().toStdString()));
+        if (!why.isEmpty()) {
+            errorHint_.ShowErrorHint(field, why);
             return true;
         }
     }

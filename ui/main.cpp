@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 #include "ui/CommandLine.h"
+#include "ui/Language.h"
 #include "ui/Program.h"
 #include "widgets/icons.h"
 
@@ -8,6 +9,8 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = quorvel::RunCommandLine(argc, argv))
         return *status;
     quorvel::TQuorvelApplication application(argc, argv);
+    // Before the first window, which takes its texts in the desktop's language as it is built.
+    const quorvel::TLanguage language(quorvel::DesktopLanguage());
     // Lets the desktop match the windows to the menu entry and its icon.
     QGuiApplication::setDesktopFileName("org.quorvel.Quorvel");
     // Drawn in code: neither an icon theme search nor an image file at start-up.

@@ -1,14 +1,30 @@
 #include "widgets/designscale.h"
 
 #include <QFontMetricsF>
+#include <QPushButton>
+#include <QStyleOptionButton>
 #include <algorithm>
 #include <cmath>
 
 namespace quorvel {
 
 namespace {
+
 constexpr qreal DesignedLineSpacing = 14;
+
+// How much wider the button must be to show its caption and icon whole.
+int MissingWidth(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const int room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    const int needed =
+        button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + icon;
+    return std::max(0, needed - room);
 }
+
+} // namespace
 
 TDesignScale::TDesignScale(const QFont& font)
     : factor_(std::max<qreal>(1, QFontMetricsF(font).lineSpacing() / DesignedLineSpacing)) {}
@@ -32,6 +48,22 @@ QFont TDesignScale::PixelFont(const QFont& base, int designedPixels, bool bold) 
     font.setPixelSize((*this)(designedPixels));
     font.setBold(bold);
     return font;
+}
+
+void FitButtonRow(const QList<QPushButton*>& row) {
+    if (row.isEmpty())
+        return;
+    QList<int> gaps; // between each button and the next
+    for (qsizetype k = 0; k + 1 < row.size(); ++k)
+        gaps << row[k + 1]->x() - (row[k]->x() + row[k]->width());
+    int right = row.last()->x() + row.last()->width();
+    for (qsizetype k = row.size() - 1; k >= 0; --k) {
+        QPushButton* button = row[k];
+        const int width = button->width() + MissingWidth(button);
+        button->setGeometry(right - width, button->y(), width, button->height());
+        if (k > 0)
+            right = button->x() - gaps[k - 1];
+    }
 }
 
 } // namespace quorvel

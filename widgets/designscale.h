@@ -6,8 +6,11 @@
 // are. A smaller font never shrinks the design.
 
 #include <QFont>
+#include <QList>
 #include <QRect>
 #include <QSize>
+
+class QPushButton;
 
 namespace quorvel {
 
@@ -26,5 +29,10 @@ public:
 private:
     qreal factor_;
 };
+
+// A row of push buttons at their designed places, from left to right: a button whose caption
+// needs more room than its design gives (a longer translation) grows to the left, and the
+// buttons before it move left with it, so that the row keeps its right end and its gaps.
+void FitButtonRow(const QList<QPushButton*>& row);
 
 } // namespace quorvel

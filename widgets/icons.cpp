@@ -4,14 +4,16 @@
 #include "widgets/designscale.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
 #include <QPalette>
+#include <QPolygonF>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -86,8 +88,10 @@ void DrawEmblem(QPainter& p) {
     p.setBrush(tile);
     p.drawRoundedRect(QRectF(6, 6, 116, 116), 24, 24);
     p.setBrush(QColor(0xee, 0xf4, 0xfd));
-    p.drawPolygon(QPolygonF({{42, 14}, {62, 38}, {50, 38}, {50, 66}, {34, 66}, {34, 38}, {22, 38}}));
-    p.drawPolygon(QPolygonF({{86, 66}, {106, 42}, {94, 42}, {94, 14}, {78, 14}, {78, 42}, {66, 42}}));
+    p.drawPolygon(
+        QPolygonF({{42, 14}, {62, 38}, {50, 38}, {50, 66}, {34, 66}, {34, 38}, {22, 38}}));
+    p.drawPolygon(
+        QPolygonF({{86, 66}, {106, 42}, {94, 42}, {94, 14}, {78, 14}, {78, 42}, {66, 42}}));
     p.setPen(QPen(InkOnLight, 2));
     p.setBrush(QColor(0xf4, 0xe3, 0xb5));
     p.drawRoundedRect(QRectF(16, 76, 96, 32), 3, 3);
@@ -311,8 +315,15 @@ QPixmap SplashPicture() {
     p.setFont(TDesignScale(text).PixelFont(text, 24, true));
     p.setPen(Qt::white);
     p.drawText(QRect(0, 18, 303, 56), Qt::AlignCenter, "Quorvel");
-    p.setFont(text);
-    p.drawText(QRect(0, 72, 303, 24), Qt::AlignCenter, "Units converter and scientific calculator");
+    //: The line under the program's name on the splash picture (303 pixels wide; a longer line
+    //: is drawn smaller).
+    const QString line = QCoreApplication::translate("quorvel::SplashPicture",
+                                                     "Units converter and scientific calculator");
+    QFont lineFont = text;
+    while (lineFont.pointSizeF() > 6 && QFontMetrics(lineFont).horizontalAdvance(line) > 303 - 12)
+        lineFont.setPointSizeF(lineFont.pointSizeF() - 0.5);
+    p.setFont(lineFont);
+    p.drawText(QRect(0, 72, 303, 24), Qt::AlignCenter, line);
 
     // A ruler: centimetres above, inches below.
     const int left = 20, right = 283, top = 140;

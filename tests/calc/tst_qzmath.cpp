@@ -282,10 +282,10 @@ void TestQZMath::failures_data() {
     auto add = [](const char* name, Call call, const char* message) {
         QTest::addRow("%s", name) << call << QString(message);
     };
-    const char* overflow = QZMathConst::Overflow;
-    const char* byZero = QZMathConst::DivisionByZero;
-    const char* invalid = QZMathConst::InvalidValue;
-    const char* negative = QZMathConst::NegativeValue;
+    const char* overflow = QZMathConst::Overflow.text;
+    const char* byZero = QZMathConst::DivisionByZero.text;
+    const char* invalid = QZMathConst::InvalidValue.text;
+    const char* negative = QZMathConst::NegativeValue.text;
     add(
         "SafeDiv 5 by 0", [] { return SafeDiv(5, 0); }, byZero);
     add(
@@ -349,9 +349,9 @@ void TestQZMath::failures_data() {
     add(
         "ArcCot 0", [] { return ArcCot(0); }, byZero);
     add(
-        "Tan 2^63", [] { return Tan(0x1p63L); }, QZMathConst::AngleTooLarge);
+        "Tan 2^63", [] { return Tan(0x1p63L); }, QZMathConst::AngleTooLarge.text);
     add(
-        "Cot -2^63", [] { return Cot(-0x1p63L); }, QZMathConst::AngleTooLarge);
+        "Cot -2^63", [] { return Cot(-0x1p63L); }, QZMathConst::AngleTooLarge.text);
     add(
         "Cot 0", [] { return Cot(0); }, "Floating point division by zero");
     add(

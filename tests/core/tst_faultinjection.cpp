@@ -126,6 +126,8 @@ private slots:
     void writeBeyondFileSizeLimitKeepsOldFile();
     void flushesInOrder_data();
     void flushesInOrder();
+    void systemReasonsKeepTheLibrarysWords_data();
+    void systemReasonsKeepTheLibrarysWords();
 
 private:
     void Prepare(Operation operation);
@@ -403,6 +405,30 @@ void TestFaultInjection::flushesInOrder() {
     }
     fileio::SetFaultHook(nullptr);
     QCOMPARE(made.join(", "), calls);
+}
+
+void TestFaultInjection::systemReasonsKeepTheLibrarysWords_data() {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("translated");
+    for (const auto& [name, error] : {std::pair{"ENOENT", ENOENT},
+                                      {"EACCES", EACCES},
+                                      {"ENOSPC", ENOSPC},
+                                      {"EROFS", EROFS},
+                                      {"EDQUOT", EDQUOT},
+                                      {"EISDIR", EISDIR},
+                                      {"EXDEV", EXDEV}})
+        QTest::addRow("%s", name) << error << true;
+    QTest::addRow("EAGAIN, a rare one") << EAGAIN << false;
+}
+
+// A file error's reason reads in English as the C library words it, and the reasons users meet
+// are there for the translations.
+void TestFaultInjection::systemReasonsKeepTheLibrarysWords() {
+    QFETCH(int, error);
+    QFETCH(bool, translated);
+    const Message reason = fileio::SystemErrorMessage(error);
+    QCOMPARE(reason.English(), std::string(std::strerror(error)));
+    QCOMPARE(!reason.IsVerbatim(), translated);
 }
 
 QTEST_APPLESS_MAIN(TestFaultInjection)

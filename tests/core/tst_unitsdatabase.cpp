@@ -537,14 +537,14 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads() {
 
     QCOMPARE(db_->ReadGroupList(), (std::vector<std::string>{"A", "Z"}));
     QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"old", "1"}}));
-    const QString notice = QString::fromStdString(db_->PendingChangeNotice());
+    const QString notice = QString::fromStdString(db_->PendingChangeNotice().English());
     if (setAside.isEmpty()) {
         QVERIFY2(notice.contains("cannot be completed now (Cannot replace '" + File("A.uns")),
                  qPrintable(notice));
         QVERIFY_THROWS_EXCEPTION(EFileError, db_->WriteGroupUnits("Z", {{"y", "2"}}));
         QCOMPARE(ReadBytes(File("Z.uns")), QByteArray("z\r\n"));
         readOnly.reset();
-        QVERIFY(db_->PendingChangeNotice().empty());
+        QVERIFY(db_->PendingChangeNotice().IsEmpty());
         QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"new", "1"}}));
         QVERIFY(!QFile::exists(pending));
         return;

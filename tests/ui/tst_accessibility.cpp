@@ -1,9 +1,10 @@
 // Every window as a screen reader, a dark palette and a large font meet it: what readers see of
 // each window, what they are told of results and errors, the contrast of every coloured text,
 // the keys that press buttons, and whether each caption fits its control at the font resolution
-// the test runs at (ctest runs this binary at 96, 120 and 144 dpi).
+// the test runs at (ctest runs this binary at 96, 120 and 144 dpi), in every language.
 
 #include "programfixture.h"
+#include "ui/Language.h"
 #include "widgets/buttonpanel.h"
 #include "widgets/colours.h"
 #include "widgets/creditspanel.h"
@@ -25,6 +26,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QToolButton>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -123,6 +125,23 @@ double LowestContrast(const QTextBrowser* browser) {
     return lowest;
 }
 
+// The width a line edit shows its grey placeholder text in: its contents without the text
+// margins, the buttons shown at its ends and two pixels at each side.
+int PlaceholderRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents = edit->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                               .marginsRemoved(edit->textMargins());
+    int right = contents.right() + 1;
+    for (const QToolButton* button : edit->findChildren<QToolButton*>()) {
+        if (button->isVisibleTo(edit))
+            right = std::min(right, button->x());
+    }
+    return right - contents.left() - 2 * 2;
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -144,8 +163,9 @@ private slots:
     void everyCaptionFits();
 
 private:
-    void WindowsTable();
-    void Start(const QPalette& palette = QApplication::palette());
+    // Each window in English and in each translation.
+    void WindowsInLanguagesTable();
+    void Start(const QPalette& palette = QApplication::palette(), const QString& language = "en");
     // Opens a window of the program by a verb of the tables; returns it.
     QWidget* Open(const QString& window);
     void Do(const QString& action);
@@ -154,6 +174,7 @@ private:
     }
 
     ProgramFixture fixture_;
+    std::optional<TLanguage> language_;
     std::optional<SeparatorScope> separators_;
     QPalette saved_ = QApplication::palette();
 };
@@ -161,11 +182,13 @@ private:
 void TestAccessibility::cleanup() {
     QAccessible::installUpdateHandler(nullptr);
     fixture_.Stop();
+    language_.reset();
     separators_.reset();
     QApplication::setPalette(saved_);
 }
 
-void TestAccessibility::Start(const QPalette& palette) {
+void TestAccessibility::Start(const QPalette& palette, const QString& language) {
+    language_.emplace(language);
     separators_.emplace(".", ",");
     // As a screen reader on the bus does: Qt then tells readers, and the recorder, of changes.
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
@@ -230,16 +253,20 @@ QWidget* TestAccessibility::Open(const QString& window) {
     return fixture_.Find<QWidget>(pref, "FConfirmDel");
 }
 
-void TestAccessibility::WindowsTable() {
+void TestAccessibility::WindowsInLanguagesTable() {
     QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("language");
     for (const char* window :
          {"main window", "calculator", "number input", "units list", "find", "report",
-          "preferences", "group editor", "unit editor", "delete confirmation", "about", "help"})
-        QTest::newRow(window) << window;
+          "preferences", "group editor", "unit editor", "delete confirmation", "about", "help"}) {
+        QTest::newRow(window) << window << "en";
+        for (const QString& language : TranslatedLanguages())
+            QTest::addRow("%s, %s", window, qPrintable(language)) << window << language;
+    }
 }
 
 void TestAccessibility::census_data() {
-    WindowsTable();
+    WindowsInLanguagesTable();
 }
 
 // What a reader finds in each window: the window as a dialog or window, a name for every control
@@ -247,7 +274,8 @@ void TestAccessibility::census_data() {
 // every captioned push button (no two alike, none the calculator's keys use).
 void TestAccessibility::census() {
     QFETCH(QString, window);
-    Start();
+    QFETCH(QString, language);
+    Start(QApplication::palette(), language);
     QWidget* shown = Open(window);
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(shown);
@@ -517,13 +545,14 @@ void TestAccessibility::mnemonicsPressButtons() {
 }
 
 void TestAccessibility::everyCaptionFits_data() {
-    WindowsTable();
+    WindowsInLanguagesTable();
 }
 
-// Each caption fits its control whole at this font resolution.
+// Each caption fits its control whole at this font resolution, in each language.
 void TestAccessibility::everyCaptionFits() {
     QFETCH(QString, window);
-    Start();
+    QFETCH(QString, language);
+    Start(QApplication::palette(), language);
     QWidget* shown = Open(window);
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     Do("1 inch = 0.0254 metre");
@@ -559,6 +588,10 @@ void TestAccessibility::everyCaptionFits() {
                    label && !label->text().isEmpty() && !label->wordWrap() &&
                    label->textFormat() != Qt::RichText && !label->text().contains('<')) {
             needed = metrics.size(Qt::TextShowMnemonic, label->text());
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control);
+                   edit && !edit->placeholderText().isEmpty()) {
+            needed = QSize(metrics.horizontalAdvance(edit->placeholderText()), 0);
+            room = QSize(PlaceholderRoom(edit), 0);
         } else {
             continue;
         }

@@ -4,6 +4,7 @@
 // the program's owner.
 
 #include "calc/numbertext.h"
+#include "calc/qzmath.h"
 #include "programmain.h"
 #include "testsupport.h"
 #include "ui/Application.h"
@@ -296,7 +297,7 @@ void TestCalc::errorsOfOtherWindowsReachTheBalloon() {
     connect(button, &QPushButton::clicked, [&] {
         ++clicks;
         if (ourError)
-            throw EMathError("Overflow");
+            throw EMathError(QZMathConst::Overflow);
         throw 42;
     });
     other.show();
@@ -332,7 +333,8 @@ void TestCalc::everyPanelHasAnAccessibleName() {
     for (const auto* panel : panels)
         names.insert(panel->accessibleName());
     QCOMPARE(names.size(), panels.size());
-    for (const char* name : {"Seven", "Plus", "Memory recall", "Sine", "Memory cell 10"})
+    for (const char* name :
+         {"Seven", "Plus", "Memory recall", "Sine", "Secant", "Inverse sine", "Memory cell 10"})
         QVERIFY2(names.contains(name), name);
 }
 

@@ -1,5 +1,6 @@
 // The command line, run as a process without a display: what it prints, where, and its exit
-// status, on a units database of the test's own in the working folder.
+// status, on a units database of the test's own in the working folder; and the language of its
+// help and reasons.
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +16,18 @@ private slots:
     void initTestCase();
     void printsAndExits_data();
     void printsAndExits();
+    void speaksTheDesktopsLanguage_data();
+    void speaksTheDesktopsLanguage();
 
 private:
+    struct TRun {
+        QString out, err;
+        int status = -1;
+    };
+    // The program run with the arguments, in the environment's language and locale variables
+    // alone ("LC_ALL=C.UTF-8").
+    TRun Run(const QStringList& arguments, const QStringList& variables);
+
     void WriteFile(const QString& name, const QByteArray& lines) {
         QFile file(dir_.filePath("Files/" + name));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -89,32 +100,79 @@ void TestCommandLine::printsAndExits_data() {
                              << "^$" << 0;
 }
 
+namespace {
+
+bool Matches(const QString& pattern, const QString& text) {
+    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+        .match(text)
+        .hasMatch();
+}
+
+} // namespace
+
+TestCommandLine::TRun TestCommandLine::Run(const QStringList& arguments,
+                                           const QStringList& variables) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(display); // a GUI application would fail to start without them
+    for (const char* language : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(language);
+    for (const QString& variable : variables)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir_.path());
+    program.start(QUORVEL_PROGRAM, arguments);
+    if (!program.waitForFinished(20000) || program.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError()), program.exitCode()};
+}
+
 void TestCommandLine::printsAndExits() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, locale);
     QFETCH(QString, out);
     QFETCH(QString, err);
     QFETCH(int, status);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(display); // a GUI application would fail to start without them
-    environment.insert("LC_ALL", locale);
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.setWorkingDirectory(dir_.path());
-    program.start(QUORVEL_PROGRAM, arguments);
-    QVERIFY(program.waitForFinished(20000));
-    const QString printed = QString::fromUtf8(program.readAllStandardOutput());
-    const QString reason = QString::fromUtf8(program.readAllStandardError());
-    const auto matches = [](const QString& pattern, const QString& text) {
-        return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
-            .match(text)
-            .hasMatch();
-    };
-    QVERIFY2(matches(out, printed), qPrintable(printed));
-    QVERIFY2(matches(err, reason), qPrintable(reason));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), status);
+    const TRun run = Run(arguments, {"LC_ALL=" + locale});
+    QVERIFY2(Matches(out, run.out), qPrintable(run.out));
+    QVERIFY2(Matches(err, run.err), qPrintable(run.err));
+    QCOMPARE(run.status, status);
+}
+
+void TestCommandLine::speaksTheDesktopsLanguage_data() {
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("err"); // a pattern
+    const QStringList cubits = {"-c", "12 cubits to cm"};
+    const QString german = "^quorvel: „cubits“ ist keine Einheit der Gruppe Length\n$";
+    const QString english = "^quorvel: 'cubits' is not a unit of Length\n$";
+    QTest::addRow("LANGUAGE before LANG")
+        << QStringList{"LANGUAGE=de", "LANG=en_US.UTF-8"} << cubits << german;
+    QTest::addRow("LANGUAGE: the first language spoken")
+        << QStringList{"LANGUAGE=pt:de_AT:fr", "LANG=pt_BR.UTF-8"} << cubits << german;
+    QTest::addRow("LANGUAGE: English spoken first")
+        << QStringList{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"} << cubits << english;
+    QTest::addRow("LC_MESSAGES before LANG")
+        << QStringList{"LC_MESSAGES=de_DE.UTF-8", "LANG=C.UTF-8"} << cubits << german;
+    QTest::addRow("LC_ALL before LC_MESSAGES")
+        << QStringList{"LC_ALL=C", "LC_MESSAGES=de_DE.UTF-8"} << cubits << english;
+    QTest::addRow("C locale asks for English, whatever LANGUAGE says")
+        << QStringList{"LANGUAGE=de", "LANG=C"} << cubits << english;
+    QTest::addRow("Qt's own reason in German")
+        << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"--frob"}
+        << "^quorvel: Unbekannte Option 'frob'\\.\nVersuchen Sie „quorvel --help“\\.\n$";
+}
+
+// The help and the reasons speak the desktop's language, as gettext programs choose it.
+void TestCommandLine::speaksTheDesktopsLanguage() {
+    QFETCH(QStringList, variables);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, err);
+    const TRun run = Run(arguments, variables);
+    QVERIFY2(Matches(err, run.err), qPrintable(run.err));
+    QVERIFY(run.status > 0);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -1,0 +1,24 @@
+#include "ui/Translated.h"
+
+#include <QCoreApplication>
+
+namespace quorvel {
+
+QString Translated(const Message& message) {
+    if (message.IsVerbatim())
+        return QString::fromStdString(message.Verbatim());
+    std::vector<std::string> texts;
+    for (const Message& text : message.Texts())
+        texts.push_back(Translated(text).toStdString());
+    const MessageTemplate& form = message.Template();
+    const QString translated = QCoreApplication::translate(form.context, form.text);
+    return QString::fromStdString(FillIn(translated.toStdString(), texts));
+}
+
+QString Translated(const std::exception& error) {
+    if (const auto* ours = dynamic_cast<const Error*>(&error))
+        return Translated(ours->UserMessage());
+    return QString::fromUtf8(error.what());
+}
+
+} // namespace quorvel
