@@ -11,14 +11,18 @@ namespace {
 template <typename Function> void Resolve(QLibrary& library, const char* name, Function& function) {
     function = reinterpret_cast<Function>(library.resolve(name));
     if (!function)
-        throw EPrintError("The printing library " + library.fileName().toStdString() +
-                          " has no function " + name);
+        //: %1 is the file of the CUPS client library, %2 the name of a function it lacks.
+        throw EPrintError(QUORVEL_MESSAGE("quorvel::TFReport",
+                                          "The printing library %1 has no function %2"),
+                          {library.fileName().toStdString(), std::string(name)});
 }
 
 TCupsClient Open(QLibrary& library) {
     if (!library.load())
-        throw EPrintError("The printing library could not be opened: " +
-                          library.errorString().toStdString());
+        //: %1 is the reason the system gives.
+        throw EPrintError(
+            QUORVEL_MESSAGE("quorvel::TFReport", "The printing library could not be opened: %1"),
+            {library.errorString().toStdString()});
     TCupsClient client;
 #define QUORVEL_RESOLVE(name) Resolve(library, #name, client.name)
     QUORVEL_RESOLVE(cupsAddOption);

@@ -376,7 +376,7 @@ void TestCalc::programShowsErrorsUnderTheCalculatorBuiltOnDemand() {
         program.Calculator().close();
     }
     auto* button = new QPushButton("Throw", &form);
-    connect(button, &QPushButton::clicked, [] { throw EMathError("Overflow"); });
+    connect(button, &QPushButton::clicked, [] { throw EMathError(QZMathConst::Overflow); });
     button->show();
     QTest::mouseClick(button, Qt::LeftButton);
 
