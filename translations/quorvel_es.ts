@@ -1507,7 +1507,7 @@ que aún no teníamos</translation>
         <location filename="../ui/CalcKeys.cpp" line="97"/>
         <source>BACK</source>
         <extracomment>Caption of the calculator key that deletes the last digit typed (at most 5 letters, in capitals like the other key captions).</extracomment>
-        <translation>ATRÁS</translation>
+        <translation>RETR</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="99"/>
