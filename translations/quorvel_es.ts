@@ -168,7 +168,7 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
         <location filename="../core/pendingchange.cpp" line="244"/>
         <source>The record of an interrupted change of the units database could not be read and was set aside as &apos;%1&apos;. Groups that change touched may be half written: check their units, then delete that file.</source>
         <extracomment>%1 is the file the record was moved to.</extracomment>
-        <translation>El registro de un cambio interrumpido de la base de datos de unidades no se pudo leer y se apartó como «%1». Los grupos afectados por ese cambio pueden haber quedado escritos a medias: revise sus unidades y después elimine ese archivo.</translation>
+        <translation>El registro de un cambio interrumpido de la base de datos de unidades no se pudo leer y se guardó aparte como «%1». Los grupos afectados por ese cambio pueden haber quedado escritos a medias: revise sus unidades y después elimine ese archivo.</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="253"/>
@@ -186,7 +186,7 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
         <location filename="../core/pendingchange.cpp" line="261"/>
         <source>The record of an interrupted change of the units database could not be read and was set aside as %1. Groups that change touched may be half written: check their units, then delete those files.</source>
         <extracomment>%1 is a list of two or more files, such as &apos;a&apos;, &apos;b&apos; and &apos;c&apos;.</extracomment>
-        <translation>El registro de un cambio interrumpido de la base de datos de unidades no se pudo leer y se apartó como %1. Los grupos afectados por ese cambio pueden haber quedado escritos a medias: revise sus unidades y después elimine esos archivos.</translation>
+        <translation>El registro de un cambio interrumpido de la base de datos de unidades no se pudo leer y se guardó aparte como %1. Los grupos afectados por ese cambio pueden haber quedado escritos a medias: revise sus unidades y después elimine esos archivos.</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="214"/>
@@ -1782,7 +1782,7 @@ que aún no teníamos</translation>
         <location filename="../ui/CalcKeys.cpp" line="217"/>
         <source>Custom base power</source>
         <extracomment>The key of x to the power y.</extracomment>
-        <translation>Potencia: x elevado a y</translation>
+        <translation>x elevado a y</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="220"/>
