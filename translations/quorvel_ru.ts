@@ -1505,7 +1505,7 @@ a unit we did not have yet</source>
         <location filename="../ui/CalcKeys.cpp" line="97"/>
         <source>BACK</source>
         <extracomment>Caption of the calculator key that deletes the last digit typed (at most 5 letters, in capitals like the other key captions).</extracomment>
-        <translation>ЗАБОЙ</translation>
+        <translation>←</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="99"/>
