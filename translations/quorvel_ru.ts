@@ -22,7 +22,7 @@
     <message>
         <location filename="../ui/CommandLine.cpp" line="65"/>
         <source>Print the groups, or the units of the group named after it with their symbols.</source>
-        <translation>Вывести список групп или, если после опции указана группа, её единицы с обозначениями.</translation>
+        <translation>Вывести список групп или, если после параметра указана группа, её единицы с обозначениями.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="67"/>
@@ -69,8 +69,8 @@ is converted. Numbers are written as the locale writes them (LC_ALL=C: a decimal
 Exit status: 0 done; 1 a sentence, group or unit not understood, or a value refused; 2 wrong
 options or no units database.</source>
         <extracomment>The beginning of the command line&apos;s help. The example sentences (&quot;12 in to cm&quot;, ...) and the words &quot;to&quot; and &quot;in&quot; stay as they are: sentences are typed in English. LC_ALL=C is a setting of the terminal and stays too. Keep the lines under 80 characters.</extracomment>
-        <translation>Пересчитывает физические единицы. Без опций открывает окно программы.
-Опции ниже выводят результат в терминал и не требуют графического дисплея.
+        <translation>Пересчитывает физические единицы. Без параметров открывает окно программы.
+Параметры ниже выводят результат в терминал и не требуют графического дисплея.
 
 Фраза — это необязательное число, единица, необязательное слово &quot;to&quot;, &quot;in&quot;,
 &quot;=&quot; или &quot;-&gt;&quot; и единица, в которую нужно пересчитать: &quot;12 in to cm&quot;,
@@ -78,7 +78,7 @@ options or no units database.</source>
 Числа записываются так, как принято в локали (LC_ALL=C: десятичная точка).
 
 Код возврата: 0 — выполнено; 1 — фраза, группа или единица не распознана
-или значение отклонено; 2 — неверные опции или нет базы единиц.</translation>
+или значение отклонено; 2 — неверные параметры или нет базы единиц.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="104"/>
@@ -111,7 +111,7 @@ options or no units database.</source>
     <message>
         <location filename="../ui/CommandLine.cpp" line="159"/>
         <source>Give one of --convert, --list and --find.</source>
-        <translation>Укажите только одну из опций --convert, --list и --find.</translation>
+        <translation>Укажите только один из параметров --convert, --list и --find.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="161"/>
