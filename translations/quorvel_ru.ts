@@ -6,56 +6,56 @@
     <message>
         <location filename="../ui/CommandLine.cpp" line="61"/>
         <source>Print the conversion line of a sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести строку пересчёта для фразы.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="63"/>
         <source>sentence</source>
         <extracomment>The name of the value of the option --convert in the help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>фраза</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="64"/>
         <source>With --convert, print only the converted number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вместе с --convert вывести только полученное число.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="65"/>
         <source>Print the groups, or the units of the group named after it with their symbols.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести список групп или, если после параметра указана группа, её единицы с обозначениями.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="67"/>
         <source>Print the units that match the text, with their groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести единицы, подходящие к тексту, с их группами.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="69"/>
         <source>text</source>
         <extracomment>The name of the value of the option --find in the help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>текст</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="74"/>
         <source>Read the units database in this folder (default: Files in the working folder; the launcher gives your own).</source>
         <extracomment>Help of the option --database. Files is the name of a folder and stays as it is; the launcher is the command quorvel, which starts the program in the user&apos;s own folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Читать базу единиц из этой папки (по умолчанию: Files в рабочей папке; команда запуска указывает вашу собственную).</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="77"/>
         <source>folder</source>
         <extracomment>The name of the value of the option --database in the help.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>папка</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="78"/>
         <source>Print this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести эту справку.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="79"/>
         <source>Print the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести номер версии.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="89"/>
@@ -69,69 +69,78 @@ is converted. Numbers are written as the locale writes them (LC_ALL=C: a decimal
 Exit status: 0 done; 1 a sentence, group or unit not understood, or a value refused; 2 wrong
 options or no units database.</source>
         <extracomment>The beginning of the command line&apos;s help. The example sentences (&quot;12 in to cm&quot;, ...) and the words &quot;to&quot; and &quot;in&quot; stay as they are: sentences are typed in English. LC_ALL=C is a setting of the terminal and stays too. Keep the lines under 80 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пересчитывает физические единицы. Без параметров открывает окно программы.
+Параметры ниже выводят результат в терминал и не требуют графического дисплея.
+
+Фраза — это необязательное число, единица, необязательное слово &quot;to&quot;, &quot;in&quot;,
+&quot;=&quot; или &quot;-&gt;&quot; и единица, в которую нужно пересчитать: &quot;12 in to cm&quot;,
+&quot;100 °F -&gt; °C&quot;, &quot;5 ft 10 in to cm&quot;, &quot;-40 F C&quot;. Без числа пересчитывается 1.
+Числа записываются так, как принято в локали (LC_ALL=C: десятичная точка).
+
+Код возврата: 0 — выполнено; 1 — фраза, группа или единица не распознана
+или значение отклонено; 2 — неверные параметры или нет базы единиц.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="104"/>
         <source>words</source>
         <extracomment>The name of the command&apos;s free arguments in its help: &quot;words&quot; in &quot;[words...]&quot; below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>слова</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="104"/>
         <source>The sentence, group or text, when not quoted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фраза, группа или текст, если они не взяты в кавычки.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="106"/>
         <source>[words...]</source>
         <extracomment>How the help writes the free arguments: any number of words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[слова...]</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="140"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Попробуйте «quorvel --help».</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="157"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите --convert, --list или --find (с одной лишь --database и словами делать нечего).</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="159"/>
         <source>Give one of --convert, --list and --find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите только один из параметров --convert, --list и --find.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="161"/>
         <source>--value goes with --convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>--value используется только вместе с --convert.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="172"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет базы единиц: файл %1 не найден</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="189"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не даёт числа: коэффициент отсутствует, равен нулю или не является числом, либо результат вне допустимого диапазона</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="230"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не является группой; --list выводит список групп</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="251"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ни одна единица не подходит к «%1»</translation>
     </message>
 </context>
 <context>
@@ -140,134 +149,134 @@ options or no units database.</source>
         <location filename="../core/fileio.h" line="33"/>
         <source>Another copy of Quorvel is changing the units database</source>
         <extracomment>Another running Quorvel (a second window, or the command line) is saving its changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Другой экземпляр Quorvel сейчас изменяет базу единиц</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="138"/>
         <source>The unfinished change recorded in the folder &apos;%1&apos; cannot be read; its files are left as they are</source>
         <extracomment>%1 is the folder of the units database.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать незавершённое изменение, записанное в папке «%1»; его файлы оставлены как есть</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="225"/>
         <source>The last change of the units database was stopped halfway and cannot be completed now (%1). No change can be saved until it is.</source>
         <extracomment>%1 is the file error that stops it, such as &quot;Cannot write &apos;...&apos;: Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Последнее изменение базы единиц было прервано на полпути, и завершить его сейчас не удаётся (%1). Пока оно не завершено, сохранить изменения нельзя.</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="244"/>
         <source>The record of an interrupted change of the units database could not be read and was set aside as &apos;%1&apos;. Groups that change touched may be half written: check their units, then delete that file.</source>
         <extracomment>%1 is the file the record was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Запись о прерванном изменении базы единиц не удалось прочитать, поэтому она отложена под именем «%1». Группы, затронутые этим изменением, могут быть записаны не полностью: проверьте их единицы, затем удалите этот файл.</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="253"/>
         <source>&apos;%1&apos; and &apos;%2&apos;</source>
         <extracomment>The end of a list of files, each between quotes, as in &apos;a&apos;, &apos;b&apos; and &apos;c&apos;: %1 and %2 are its last two files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» и «%2»</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="256"/>
         <source>&apos;%1&apos;, %2</source>
         <extracomment>The beginning of a list of files, each between quotes: %1 is the first file, %2 the list of the files after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1», %2</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="261"/>
         <source>The record of an interrupted change of the units database could not be read and was set aside as %1. Groups that change touched may be half written: check their units, then delete those files.</source>
         <extracomment>%1 is a list of two or more files, such as &apos;a&apos;, &apos;b&apos; and &apos;c&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Запись о прерванном изменении базы единиц не удалось прочитать, поэтому она отложена в файлах %1. Группы, затронутые этим изменением, могут быть записаны не полностью: проверьте их единицы, затем удалите эти файлы.</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="214"/>
         <source>A group name cannot begin or end with a blank or a dot</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может начинаться или заканчиваться пробелом или точкой</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="217"/>
         <source>A group name cannot hold a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать перевод строки</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="219"/>
         <source>A group name cannot hold the end-of-file character (0x1A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать символ конца файла (0x1A)</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="222"/>
         <source>A group name cannot hold a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать символ NUL</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="224"/>
         <source>A group name cannot hold a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать управляющий символ</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="227"/>
         <source>A group name cannot hold a mark that changes the direction of text</source>
         <extracomment>Such as the marks that turn Arabic or Hebrew text from right to left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать знак, меняющий направление текста</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="230"/>
         <source>A group name cannot hold an invisible character</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать невидимый символ</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="233"/>
         <source>A group name cannot hold a blank other than the ordinary space</source>
         <extracomment>Such as a no-break space or a tab.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать пробельные символы, кроме обычного пробела</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="250"/>
         <source>A group name cannot be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может быть пустым</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="253"/>
         <source>A group name cannot hold bytes that are not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать байты, не являющиеся текстом в UTF-8</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="260"/>
         <source>A group name cannot hold the character %1</source>
         <extracomment>%1 is a character that file names cannot hold, such as / or :.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может содержать символ %1</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="263"/>
         <source>A group name cannot be a name Windows keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9)</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы не может совпадать с именем, которое Windows резервирует для устройств (CON, PRN, AUX, NUL, с COM1 по COM9, с LPT1 по LPT9)</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="271"/>
         <source>A group name can be at most %1 bytes long (its files&apos; names would be too long)</source>
         <extracomment>%1 is a number of bytes (a letter of the Latin alphabet takes one, most others two or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Название группы может занимать не более %1 байт (иначе имена её файлов будут слишком длинными)</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="301"/>
         <source>&apos;%1&apos; cannot name a file</source>
         <extracomment>%1 is a group&apos;s name that holds a / or a NUL character.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не может быть именем файла</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="311"/>
         <source>&apos;%1&apos; has changed since it was read (another copy of Quorvel, or another program, saved it)</source>
         <extracomment>%1 is a file of the units database.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» изменился после того, как был прочитан (его сохранил другой экземпляр Quorvel или другая программа)</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="412"/>
         <source>A group named &apos;%1&apos; has files already</source>
-        <translation type="unfinished"></translation>
+        <translation>У группы с названием «%1» уже есть файлы</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="426"/>
         <source>A group named &apos;%1&apos; is in the group list already</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа с названием «%1» уже есть в списке групп</translation>
     </message>
 </context>
 <context>
@@ -276,79 +285,79 @@ options or no units database.</source>
         <location filename="../core/fileio.cpp" line="133"/>
         <source>&apos;%1&apos; is not a regular file</source>
         <extracomment>%1 is a path that names a folder, a device or another special file instead of a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не является обычным файлом</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="291"/>
         <source>Cannot rename &apos;%1&apos; to &apos;%2&apos;: %3</source>
         <extracomment>%1 is the file, %2 its new name, %3 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать «%1» в «%2»: %3</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="49"/>
         <source>Cannot open &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file or folder of the units database, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="52"/>
         <source>Cannot open the folder &apos;%1&apos;: %2</source>
         <extracomment>%1 is a folder, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть папку «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="54"/>
         <source>Cannot read &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="56"/>
         <source>Cannot write &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="59"/>
         <source>Cannot replace &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file that was to be replaced by its new version, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся заменить «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="61"/>
         <source>Cannot remove &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся удалить «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="63"/>
         <source>Cannot rename &apos;%1&apos;: %2</source>
         <extracomment>%1 is the file to be renamed, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="66"/>
         <source>Cannot rename to &apos;%1&apos;: %2</source>
         <extracomment>%1 is the new name a file was to take, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать в «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="69"/>
         <source>Cannot flush the folder &apos;%1&apos;: %2</source>
         <extracomment>Writing a folder&apos;s changes to the disk. %1 is a folder, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать на диск изменения папки «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="72"/>
         <source>Cannot follow the link &apos;%1&apos;: %2</source>
         <extracomment>%1 is a symbolic link to a file of the units database, %2 the operating system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся перейти по символической ссылке «%1»: %2</translation>
     </message>
     <message>
         <location filename="../core/textfile.cpp" line="172"/>
         <source>A line for &apos;%1&apos; holds a line end</source>
         <extracomment>%1 is a file of the units database.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строка для «%1» содержит символ конца строки</translation>
     </message>
 </context>
 <context>
@@ -356,45 +365,45 @@ options or no units database.</source>
     <message>
         <location filename="../calc/errors.h" line="50"/>
         <source>Floating point overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Переполнение в вычислениях с плавающей точкой</translation>
     </message>
     <message>
         <location filename="../calc/errors.h" line="55"/>
         <source>Floating point division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Деление на ноль в вычислениях с плавающей точкой</translation>
     </message>
     <message>
         <location filename="../calc/errors.h" line="60"/>
         <source>Invalid floating point operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимая операция с плавающей точкой</translation>
     </message>
     <message>
         <location filename="../calc/qzmath.h" line="19"/>
         <source>Overflow</source>
         <extracomment>The calculator&apos;s message for a result too large (or too close to zero) to hold; it shows with &quot;!&quot; after it, as all the calculator&apos;s messages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Переполнение</translation>
     </message>
     <message>
         <location filename="../calc/qzmath.h" line="20"/>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Деление на ноль</translation>
     </message>
     <message>
         <location filename="../calc/qzmath.h" line="21"/>
         <source>Invalid value</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое значение</translation>
     </message>
     <message>
         <location filename="../calc/qzmath.h" line="24"/>
         <source>Negativ value</source>
         <extracomment>The calculator&apos;s message for the square root or logarithm of a number below zero (the English spelling without the final e is kept on purpose).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отрицательное значение</translation>
     </message>
     <message>
         <location filename="../calc/qzmath.h" line="27"/>
         <source>Angle Magnitude too large</source>
         <extracomment>The tangent or cotangent of an angle too large to reduce to one turn.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Слишком большой угол</translation>
     </message>
 </context>
 <context>
@@ -403,13 +412,13 @@ options or no units database.</source>
         <location filename="../calc/calcmemory.cpp" line="37"/>
         <source>The memory cannot have %1 cells</source>
         <extracomment>%1 is a number of memory cells of the calculator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое число ячеек памяти: %1</translation>
     </message>
     <message>
         <location filename="../calc/calcmemory.cpp" line="48"/>
         <source>There is no memory cell %1</source>
         <extracomment>%1 is the number of a memory cell of the calculator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет ячейки памяти с номером %1</translation>
     </message>
 </context>
 <context>
@@ -418,7 +427,7 @@ options or no units database.</source>
         <location filename="../calc/numbertext.cpp" line="50"/>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <extracomment>%1 is the text as it was typed, pasted or read from a factor file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не является допустимым числом с плавающей точкой</translation>
     </message>
 </context>
 <context>
@@ -427,102 +436,102 @@ options or no units database.</source>
         <location filename="../core/sentence.cpp" line="20"/>
         <source>&apos;%1&apos; is not a unit of %2</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in, such as Length or Length or Area.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не является единицей группы %2</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="307"/>
         <source>%1 or %2</source>
         <extracomment>Two or more names of groups of units, one of which is meant: &quot;Length or Area&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 или %2</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="392"/>
         <source>&apos;%1&apos; may mean %2 or %3: mind the capitals</source>
         <extracomment>%1 is what the user typed, %2 and %3 the names of two units it may mean, which differ in capital letters only (as mA and MA).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» может означать %2 или %3: учитывайте регистр букв</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="445"/>
         <source>&apos;%1&apos; fits %2: write the units in full</source>
         <extracomment>%1 is the sentence the user typed, %2 the groups of units it fits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» подходит к группе %2: напишите единицы полностью</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="449"/>
         <source>&apos;%1&apos; fits several units: write the units in full</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» подходит к нескольким единицам: напишите единицы полностью</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="474"/>
         <source>Temperatures do not add up: convert one at a time</source>
         <extracomment>The user typed a sum of temperatures, as in 20 °C 5 K to °F.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Температуры нельзя складывать: пересчитывайте по одной</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="483"/>
         <source>Add the unit to convert to, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it: 12 in to cm. It stays as it is, since conversions are typed with English words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Добавьте единицу, в которую нужно пересчитать, например: %1</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="487"/>
         <source>Type a unit, or a conversion such as %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Введите единицу или пересчёт, например: %1</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="490"/>
         <source>The sentence is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Фраза слишком длинная</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="494"/>
         <source>&apos;%1&apos; is not a number</source>
         <extracomment>%1 is what the user typed where a number was expected.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не является числом</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="501"/>
         <source>Add the units, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Добавьте единицы, например: %1</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="509"/>
         <source>Add the unit to convert from, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Добавьте исходную единицу, например: %1</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="519"/>
         <source>&apos;%1&apos; is not a unit</source>
         <extracomment>%1 is what the user typed as a unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не является единицей</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="536"/>
         <source>&apos;%1&apos; needs a unit</source>
         <extracomment>%1 is a number the user typed without a unit after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>После «%1» нужна единица</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="542"/>
         <source>Give each unit its number, as in %1</source>
         <extracomment>%1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Укажите число для каждой единицы, например: %1</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="553"/>
         <source>&apos;%1&apos; is not understood</source>
         <extracomment>%1 is what the user typed as the unit to convert to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось распознать «%1»</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="560"/>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось распознать «%1»: введите, например, %2</translation>
     </message>
 </context>
 <context>
@@ -530,79 +539,79 @@ options or no units database.</source>
     <message>
         <location filename="../core/fileio.cpp" line="138"/>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет такого файла или каталога</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="139"/>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Отказано в доступе</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="140"/>
         <source>Operation not permitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Операция не позволена</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="141"/>
         <source>File exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл существует</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="142"/>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не каталог</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="143"/>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Это каталог</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="144"/>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>На устройстве не осталось свободного места</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="145"/>
         <source>Disk quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Превышена дисковая квота</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="146"/>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Файловая система доступна только для чтения</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="147"/>
         <source>File too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл слишком велик</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="148"/>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Слишком длинное имя файла</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="149"/>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка ввода/вывода</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="151"/>
         <source>Too many levels of symbolic links</source>
         <extracomment>A symbolic link that leads to itself, or through too many others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Слишком много уровней символических ссылок</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="152"/>
         <source>Device or resource busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство или ресурс занято</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="154"/>
         <source>Invalid cross-device link</source>
         <extracomment>A file cannot be moved to another disk by a rename.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимая ссылка между устройствами</translation>
     </message>
 </context>
 <context>
@@ -611,31 +620,31 @@ options or no units database.</source>
         <location filename="../core/conversion.cpp" line="32"/>
         <source>The temperature in Kelvin&apos;s degrees cannot be lower than  %1 !</source>
         <extracomment>%1 is the lowest temperature of the scale, 0 here. The two blanks before it and the blank before the &quot;!&quot; are the English message&apos;s own; use your language&apos;s usual spacing.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Температура в кельвинах не может быть ниже %1!</translation>
     </message>
     <message>
         <location filename="../core/conversion.cpp" line="38"/>
         <source>The temperature in Fahrenheit&apos;s degrees cannot be lower than  %1 !</source>
         <extracomment>%1 is the lowest temperature of the scale, -459.67. See the Kelvin message for the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Температура в градусах Фаренгейта не может быть ниже %1!</translation>
     </message>
     <message>
         <location filename="../core/conversion.cpp" line="44"/>
         <source>The temperature in Reaumur&apos;s degrees cannot be lower than  %1 !</source>
         <extracomment>%1 is the lowest temperature of the scale, -218.52. See the Kelvin message for the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Температура в градусах Реомюра не может быть ниже %1!</translation>
     </message>
     <message>
         <location filename="../core/conversion.cpp" line="51"/>
         <source>The temperature in Rankin&apos;s degrees cannot be lower than  %1 !</source>
         <extracomment>The Rankine scale (spelt Rankin in the unit&apos;s name). %1 is its lowest temperature, 0. See the Kelvin message for the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Температура в градусах Ранкина не может быть ниже %1!</translation>
     </message>
     <message>
         <location filename="../core/conversion.cpp" line="57"/>
         <source>The temperature in Celsius&apos; degrees cannot be lower than  %1 !</source>
         <extracomment>%1 is the lowest temperature of the scale, -273.15. See the Kelvin message for the blanks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Температура в градусах Цельсия не может быть ниже %1!</translation>
     </message>
 </context>
 <context>
@@ -644,7 +653,7 @@ options or no units database.</source>
         <location filename="../widgets/icons.cpp" line="298"/>
         <source>Units converter and scientific calculator</source>
         <extracomment>The line under the program&apos;s name on the splash picture (303 pixels wide; a longer line is drawn smaller).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер единиц и инженерный калькулятор</translation>
     </message>
 </context>
 <context>
@@ -652,7 +661,7 @@ options or no units database.</source>
     <message>
         <location filename="../ui/Hints.cpp" line="189"/>
         <source>An error hint needs a control</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсказке об ошибке нужен элемент управления</translation>
     </message>
 </context>
 <context>
@@ -661,22 +670,22 @@ options or no units database.</source>
         <location filename="../ui/ConfirmDel.cpp" line="19"/>
         <source>Confirm Deleting</source>
         <extracomment>Title of the dialog that asks before a unit is deleted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение удаления</translation>
     </message>
     <message>
         <location filename="../ui/ConfirmDel.cpp" line="27"/>
         <source>Do you really want to delete this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите удалить этот элемент?</translation>
     </message>
     <message>
         <location filename="../ui/ConfirmDel.cpp" line="50"/>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Да</translation>
     </message>
     <message>
         <location filename="../ui/ConfirmDel.cpp" line="51"/>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Нет</translation>
     </message>
 </context>
 <context>
@@ -685,17 +694,17 @@ options or no units database.</source>
         <location filename="../ui/GroupEdit.cpp" line="21"/>
         <source>Edit Group</source>
         <extracomment>Title of the dialog that renames a group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Изменение группы</translation>
     </message>
     <message>
         <location filename="../ui/GroupEdit.cpp" line="27"/>
         <source>Name of the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Название группы</translation>
     </message>
     <message>
         <location filename="../ui/GroupEdit.cpp" line="29"/>
         <source>Edit the name of the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Измените название группы</translation>
     </message>
 </context>
 <context>
@@ -704,193 +713,193 @@ options or no units database.</source>
         <location filename="../ui/Preferences.cpp" line="44"/>
         <source>%1 (%2)</source>
         <extracomment>Hint of a button: %1 is what it does, %2 its shortcut key, as in &quot;Add a unit (Ins)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="79"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Со&amp;хранить</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="80"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="81"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="132"/>
         <source>Preferences</source>
         <extracomment>Title of the window where the user edits the groups and units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="140"/>
         <source>Pages</source>
         <extracomment>The two pages of the preferences window, as screen readers name them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Страницы</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="144"/>
         <source>&amp;Groups</source>
         <extracomment>The page where the groups are renamed and reordered.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Группы</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="146"/>
         <source>U&amp;nits</source>
         <extracomment>The page where a group&apos;s units and their factors are edited.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Единицы</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="169"/>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="173"/>
         <source>Group list</source>
-        <translation type="unfinished"></translation>
+        <translation>Список групп</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="178"/>
         <location filename="../ui/Preferences.cpp" line="236"/>
         <source>&amp;Edit</source>
         <extracomment>Renames the selected group.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изменить</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="180"/>
         <location filename="../ui/Preferences.cpp" line="239"/>
         <source>&amp;Up</source>
         <extracomment>Moves the selected item one place up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вверх</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="182"/>
         <location filename="../ui/Preferences.cpp" line="240"/>
         <source>&amp;Down</source>
         <extracomment>Moves the selected item one place down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;низ</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="183"/>
         <source>Edit the group&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить название группы</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="184"/>
         <source>Move the group up</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить группу вверх</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="185"/>
         <source>Move the group down</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить группу вниз</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="203"/>
         <location filename="../ui/Preferences.cpp" line="216"/>
         <source>Units</source>
         <extracomment>Heading of the table&apos;s column of unit names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Единицы</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="208"/>
         <source>Group</source>
         <extracomment>The picker of the group whose units are shown, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Группа</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="214"/>
         <source>Units and their factors</source>
-        <translation type="unfinished"></translation>
+        <translation>Единицы и их коэффициенты</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="218"/>
         <source>Factors</source>
         <extracomment>Heading of the table&apos;s column of factors (how many base units one unit makes).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициенты</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="237"/>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="238"/>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="241"/>
         <source>Edit the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить единицу</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="242"/>
         <source>Add a unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить единицу</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="243"/>
         <source>Delete the unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить единицу</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="244"/>
         <source>Move the unit up</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить единицу вверх</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="245"/>
         <source>Move the unit down</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить единицу вниз</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="258"/>
         <source>G&amp;roup:</source>
         <extracomment>Label of the picker of the group whose units are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Гру&amp;ппа:</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="298"/>
         <source>The group list could not be read and is left as it is on disk. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать список групп; он оставлен на диске без изменений. %1</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="321"/>
         <source>The units of &apos;%1&apos; were not saved and are still shown. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Единицы группы «%1» не сохранены и по-прежнему показаны в окне. %2</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="340"/>
         <source>The group &apos;%1&apos; could not be read and is left as it is on disk. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать группу «%1»; она оставлена на диске без изменений. %2</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="418"/>
         <source>Nothing was saved: %1. The window now shows the units database as it is; make your changes again.</source>
         <extracomment>%1 is the reason, such as &quot;&apos;Files/Length.uns&apos; has changed since it was read (...)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не сохранено: %1. Теперь окно показывает базу единиц в её нынешнем виде; внесите изменения заново.</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="443"/>
         <source>You must not edit &apos;Temperature&apos; group!</source>
         <extracomment>Temperature is the name of the group, which stays as it is in the group list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Группу «Temperature» изменять нельзя!</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="516"/>
         <source>Nothing was saved. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не сохранено. %1</translation>
     </message>
 </context>
 <context>
@@ -898,125 +907,125 @@ options or no units database.</source>
     <message>
         <location filename="../ui/Report.cpp" line="95"/>
         <source>No default printer is set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Принтер по умолчанию не настроен</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="157"/>
         <source>no reason given</source>
         <extracomment>What the message of a printing failure says when the printing system gives no reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>причина не указана</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="173"/>
         <source>The printer %1 refuses new jobs (%2). Let it accept jobs again in the printer settings (cupsaccept %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsaccept is a command and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Принтер %1 не принимает новые задания (%2). Разрешите ему снова принимать задания в настройках принтера (cupsaccept %1) и повторите печать</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="181"/>
         <source>The printer %1 is stopped (%2). Resume it in the printer settings (cupsenable %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsenable is a command and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Принтер %1 остановлен (%2). Возобновите его работу в настройках принтера (cupsenable %1) и повторите печать</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="223"/>
         <source>The printer %1 refused the print job: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Принтер %1 отклонил задание печати: %2</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="241"/>
         <source>The print job %1 on the printer %2 was cancelled (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задание печати %1 на принтере %2 отменено (%3)</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="246"/>
         <source>The print job %1 on the printer %2 was aborted (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задание печати %1 на принтере %2 прервано (%3)</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="257"/>
         <source>The printer %1 could not start the print job</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Принтеру %1 не удалось начать задание печати</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="283"/>
         <source>The print job on the printer %1 failed</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось выполнить задание печати на принтере %1</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="293"/>
         <location filename="../ui/Report.cpp" line="299"/>
         <source>Report</source>
         <extracomment>Title of the window that holds the record of the conversions made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="314"/>
         <source>&amp;Save...</source>
         <extracomment>Saves the report as a text file; asks for the file first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Со&amp;хранить...</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="317"/>
         <source>Save the report as a text file (%1)</source>
         <extracomment>%1 is the shortcut key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить отчёт в текстовый файл (%1)</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="323"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="325"/>
         <source>&amp;Print</source>
         <extracomment>Prints the report on the default printer at once, without a dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="328"/>
         <source>C&amp;lear</source>
         <extracomment>Empties the report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;чистить</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="329"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="330"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="363"/>
         <source>No temporary folder for the print job: %1</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет временной папки для задания печати: %1</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="378"/>
         <source>Save Report</source>
         <extracomment>Title of the dialog that asks where to save the report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение отчёта</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="380"/>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы (*.txt);;Все файлы (*)</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="393"/>
         <source>The report could not be saved. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить отчёт. %1</translation>
     </message>
 </context>
 <context>
@@ -1025,77 +1034,77 @@ options or no units database.</source>
         <location filename="../ui/UnitsEdit.cpp" line="47"/>
         <source>A unit&apos;s name cannot hold a line break</source>
         <extracomment>Refusal of a unit&apos;s name that holds a line break, which would split the file&apos;s line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Название единицы не может содержать перевод строки</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="50"/>
         <source>A factor cannot hold a line break</source>
         <extracomment>Refusal of a factor that holds a line break, which would split the file&apos;s line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент не может содержать перевод строки</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="53"/>
         <source>A unit&apos;s name cannot hold the end-of-file character (0x1A)</source>
         <extracomment>The character 0x1A ends a text file on some systems.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Название единицы не может содержать символ конца файла (0x1A)</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="56"/>
         <source>A factor cannot hold the end-of-file character (0x1A)</source>
         <extracomment>The character 0x1A ends a text file on some systems.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент не может содержать символ конца файла (0x1A)</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="66"/>
         <source>Edit Units</source>
         <extracomment>Title of the dialog that edits or adds a unit with its factor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Изменение единицы</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="78"/>
         <source>Unit&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название единицы</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="80"/>
         <source>Factor</source>
         <extracomment>How many base units one unit makes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Коэффициент</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="84"/>
         <source>Base unit</source>
         <extracomment>The group&apos;s unit whose factor is 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Базовая единица</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="90"/>
         <source>&amp;Unit&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Название единицы:</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="93"/>
         <source>&amp;Factor:</source>
         <extracomment>How many base units one unit makes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Коэффициент:</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="113"/>
         <source>Base unit:</source>
         <extracomment>Label of the group&apos;s unit whose factor is 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Базовая единица:</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="139"/>
         <source>Base unit: none</source>
         <extracomment>What screen readers say when the group has no unit whose factor is 1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Базовая единица: нет</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="142"/>
         <source>Base unit: %1</source>
         <extracomment>What screen readers say of the base unit: %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Базовая единица: %1</translation>
     </message>
 </context>
 <context>
@@ -1104,33 +1113,33 @@ options or no units database.</source>
         <location filename="../ui/LUnits.cpp" line="30"/>
         <source>Find</source>
         <extracomment>Title of the small window that finds a unit in the units list by the beginning of its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="33"/>
         <source>Fi&amp;nd what:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Что искать:</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="37"/>
         <source>Find what</source>
         <extracomment>The search text&apos;s edit, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Что искать</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="41"/>
         <source>&amp;Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Найти &amp;далее</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="42"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отмена</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="43"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
 </context>
 <context>
@@ -1139,7 +1148,7 @@ options or no units database.</source>
         <location filename="../ui/About.cpp" line="84"/>
         <source>version %1</source>
         <extracomment>A line of the scrolling credits: %1 is the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>версия %1</translation>
     </message>
     <message>
         <location filename="../ui/About.cpp" line="87"/>
@@ -1147,7 +1156,8 @@ options or no units database.</source>
 and scientific calculator</source>
         <extracomment>Lines of the scrolling credits, about 30 characters each, broken with 
 .</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Конвертер единиц
+и инженерный калькулятор</translation>
     </message>
     <message>
         <location filename="../ui/About.cpp" line="90"/>
@@ -1156,13 +1166,16 @@ NIST SP 811, CODATA 2022
 and the 1959 yard and pound agreement</source>
         <extracomment>Lines of the scrolling credits, about 30 characters each, broken with 
 . The names of the sources stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Данные о единицах взяты
+из брошюры СИ, NIST SP 811,
+CODATA 2022 и соглашения
+о ярде и фунте 1959 года</translation>
     </message>
     <message>
         <location filename="../ui/About.cpp" line="93"/>
         <source>Built with Qt</source>
         <extracomment>A line of the scrolling credits; Qt is the name of the toolkit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Создано на Qt</translation>
     </message>
     <message>
         <location filename="../ui/About.cpp" line="95"/>
@@ -1170,31 +1183,33 @@ and the 1959 yard and pound agreement</source>
 a unit we did not have yet</source>
         <extracomment>Lines of the scrolling credits, about 30 characters each, broken with 
 .</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Спасибо всем, кто прислал нам
+единицы, которых у нас
+ещё не было</translation>
     </message>
     <message>
         <location filename="../ui/About.cpp" line="105"/>
         <source>About</source>
         <extracomment>Title of the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <location filename="../ui/About.cpp" line="117"/>
         <source>Credits</source>
         <extracomment>The panel of scrolling credits, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Благодарности</translation>
     </message>
     <message>
         <location filename="../ui/About.cpp" line="124"/>
         <source>&amp;OK</source>
         <extracomment>Closes the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ОК</translation>
     </message>
     <message>
         <location filename="../ui/About.cpp" line="128"/>
         <source>The manual is in English.</source>
         <extracomment>Tells that the manual (Help) is written in English only. Shown in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Справка написана на английском языке.</translation>
     </message>
 </context>
 <context>
@@ -1203,35 +1218,35 @@ a unit we did not have yet</source>
         <location filename="../ui/HtmlHelp.cpp" line="96"/>
         <source>Quorvel Help</source>
         <extracomment>Title of the window of the manual. The manual itself is in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Справка Quorvel</translation>
     </message>
     <message>
         <location filename="../ui/HtmlHelp.cpp" line="102"/>
         <source>Table of contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Оглавление</translation>
     </message>
     <message>
         <location filename="../ui/HtmlHelp.cpp" line="124"/>
         <source>Back</source>
         <extracomment>Goes back to the page shown before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <location filename="../ui/HtmlHelp.cpp" line="127"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Вперёд</translation>
     </message>
     <message>
         <location filename="../ui/HtmlHelp.cpp" line="131"/>
         <source>Contents</source>
         <extracomment>Goes to the manual&apos;s first page, its table of contents.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Содержание</translation>
     </message>
     <message>
         <location filename="../ui/HtmlHelp.cpp" line="162"/>
         <source>%1 (%2)</source>
         <extracomment>Hint of a button: %1 is what it does, %2 its shortcut key, as in &quot;Back (Alt+Left)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1240,593 +1255,593 @@ a unit we did not have yet</source>
         <location filename="../ui/Calc.cpp" line="50"/>
         <source>Key: %1</source>
         <extracomment>What screen readers say of the key that presses a calculator button: %1 is the key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша: %1</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="52"/>
         <source>Key: %1 or %2</source>
         <extracomment>What screen readers say of the two keys that press a calculator button, as &quot;= or Enter&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша: %1 или %2</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="74"/>
         <source>Scientific Calculator</source>
         <extracomment>Title of the calculator window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Инженерный калькулятор</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="131"/>
         <source>Rad</source>
         <extracomment>Angle unit radian, as the caption of a radio button in a narrow row (55 pixels).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Рад</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="131"/>
         <source>Angles in radians</source>
-        <translation type="unfinished"></translation>
+        <translation>Углы в радианах</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="133"/>
         <source>Deg</source>
         <extracomment>Angle unit degree (a quarter turn is 90), caption of a radio button in a narrow row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Град</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="133"/>
         <source>Angles in degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Углы в градусах</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="136"/>
         <source>Grad</source>
         <extracomment>Angle unit gradian or gon (a quarter turn is 100), caption of a radio button in a narrow row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Гон</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="136"/>
         <source>Angles in gradians</source>
-        <translation type="unfinished"></translation>
+        <translation>Углы в гонах (градах)</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="139"/>
         <source>Cycle</source>
         <extracomment>Angle unit of whole turns (a quarter turn is 0.25), caption of a radio button in a narrow row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Об</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="139"/>
         <source>Angles in turns</source>
-        <translation type="unfinished"></translation>
+        <translation>Углы в оборотах</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="201"/>
         <location filename="../ui/Calc.cpp" line="229"/>
         <source>Display</source>
         <extracomment>The calculator&apos;s display, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Дисплей</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="203"/>
         <source>Digital display</source>
         <extracomment>Hint of the calculator&apos;s display.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Цифровой дисплей</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="214"/>
         <source>Operation sign %1</source>
         <extracomment>What screen readers say of the small panel at the left of the display: %1 is the sign of the last operation (+, ×).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Знак операции %1</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="220"/>
         <source>Operation sign</source>
         <extracomment>The small panel at the left of the display that shows the last operation&apos;s sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Знак операции</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="222"/>
         <source>Sign of the current operation</source>
         <extracomment>Hint of the small panel at the left of the display that shows the last operation&apos;s sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Знак текущей операции</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="264"/>
         <source>Memory cell %1</source>
         <extracomment>A memory cell&apos;s button, as screen readers name it: %1 is its number, 1 to 10.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ячейка памяти %1</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="272"/>
         <location filename="../ui/Calc.cpp" line="283"/>
         <source>Memory</source>
         <extracomment>The row of memory cells, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Память</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="276"/>
         <source>Memory cell value</source>
         <extracomment>The display of the memory cell&apos;s value, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Значение ячейки памяти</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="302"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the result to the main window and closes. Do not mark R: Alt+R is the 1/x key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Принять</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="304"/>
         <source>&amp;Close</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="306"/>
         <source>&amp;Help</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="7"/>
         <source>Zero</source>
         <extracomment>Names of the calculator keys as screen readers say them: the 0 key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ноль</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="8"/>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Один</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="9"/>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Два</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="10"/>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Три</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="11"/>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Четыре</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="12"/>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Пять</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="13"/>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Шесть</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="14"/>
         <source>Seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Семь</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="15"/>
         <source>Eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Восемь</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="16"/>
         <source>Nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Девять</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="20"/>
         <source>Decimal separator</source>
         <extracomment>The key that types the decimal comma or point, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Десятичный разделитель</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="26"/>
         <source>Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>Плюс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="29"/>
         <source>Minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Минус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="38"/>
         <source>Multiply</source>
         <extracomment>The × key, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Умножить</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="45"/>
         <source>Divide</source>
         <extracomment>The / key, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Разделить</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="49"/>
         <source>Equals</source>
         <extracomment>The = key, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Равно</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="57"/>
         <source>Square root</source>
-        <translation type="unfinished"></translation>
+        <translation>Квадратный корень</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="66"/>
         <source>Percent</source>
         <extracomment>The % key, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Процент</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="73"/>
         <source>Reciprocal</source>
         <extracomment>The 1/x key, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Обратная величина</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="77"/>
         <source>Change sign</source>
         <extracomment>The +/- key, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сменить знак</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="84"/>
         <source>Clear</source>
         <extracomment>The C key, which clears the calculation, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Очистить всё</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="88"/>
         <source>Clear entry</source>
         <extracomment>The CE key, which clears the number being typed, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Очистить ввод</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="97"/>
         <source>BACK</source>
         <extracomment>Caption of the calculator key that deletes the last digit typed (at most 5 letters, in capitals like the other key captions).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="99"/>
         <source>Backspace</source>
         <extracomment>The BACK key, which deletes the last digit typed, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Стереть последнюю цифру</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="108"/>
         <source>Memory add</source>
         <extracomment>The M+ key, which adds the display to the memory cell, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Прибавить к памяти</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="117"/>
         <source>Memory subtract</source>
         <extracomment>The M- key, which subtracts the display from the memory cell, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вычесть из памяти</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="126"/>
         <source>Memory recall</source>
         <extracomment>The MR key, which shows the memory cell, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вызвать из памяти</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="135"/>
         <source>Memory clear</source>
         <extracomment>The MC key, which clears the memory cell, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Очистить память</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="147"/>
         <source>Sin</source>
         <extracomment>Caption of the sine function&apos;s key (keys are about 4 letters wide).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sin</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="149"/>
         <source>Sine</source>
         <extracomment>Hints of the function keys name the function in full: the sine.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Синус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="151"/>
         <source>Cos</source>
         <extracomment>Caption of the cosine function&apos;s key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cos</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="152"/>
         <source>Cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Косинус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="154"/>
         <source>Tg</source>
         <extracomment>Caption of the tangent function&apos;s key (Tg is the Russian form of tan).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tg</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="155"/>
         <source>Tangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Тангенс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="157"/>
         <source>Ctg</source>
         <extracomment>Caption of the cotangent function&apos;s key (Ctg is the Russian form of cot).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ctg</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="158"/>
         <source>Cotangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Котангенс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="160"/>
         <source>Sec</source>
         <extracomment>Caption of the secant function&apos;s key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sec</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="161"/>
         <source>Secant</source>
-        <translation type="unfinished"></translation>
+        <translation>Секанс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="163"/>
         <source>Cosec</source>
         <extracomment>Caption of the cosecant function&apos;s key (elsewhere written csc).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cosec</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="164"/>
         <source>Cosecant</source>
-        <translation type="unfinished"></translation>
+        <translation>Косеканс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="167"/>
         <source>Sh</source>
         <extracomment>Caption of the hyperbolic sine&apos;s key (elsewhere written sinh).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sh</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="168"/>
         <source>Hyperbolic sine</source>
-        <translation type="unfinished"></translation>
+        <translation>Гиперболический синус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="170"/>
         <source>Ch</source>
         <extracomment>Caption of the hyperbolic cosine&apos;s key (elsewhere written cosh).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ch</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="171"/>
         <source>Hyperbolic cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Гиперболический косинус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="173"/>
         <source>Th</source>
         <extracomment>Caption of the hyperbolic tangent&apos;s key (elsewhere written tanh).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>th</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="174"/>
         <source>Hyperbolic tangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Гиперболический тангенс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="176"/>
         <source>Cth</source>
         <extracomment>Caption of the hyperbolic cotangent&apos;s key (elsewhere written coth).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cth</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="177"/>
         <source>Hyperbolic cotangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Гиперболический котангенс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="179"/>
         <source>Sech</source>
         <extracomment>Caption of the hyperbolic secant&apos;s key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sech</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="180"/>
         <source>Hyperbolic secant</source>
-        <translation type="unfinished"></translation>
+        <translation>Гиперболический секанс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="182"/>
         <source>Cosech</source>
         <extracomment>Caption of the hyperbolic cosecant&apos;s key (elsewhere written csch).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>csch</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="183"/>
         <source>Hyperbolic cosecant</source>
-        <translation type="unfinished"></translation>
+        <translation>Гиперболический косеканс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="186"/>
         <source>ArcSin</source>
         <extracomment>Caption of the inverse sine&apos;s key (elsewhere written arcsin or asin).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arcsin</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="187"/>
         <source>Inverse sine</source>
-        <translation type="unfinished"></translation>
+        <translation>Арксинус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="189"/>
         <source>ArcCos</source>
         <extracomment>Caption of the inverse cosine&apos;s key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arccos</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="190"/>
         <source>Inverse cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Арккосинус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="192"/>
         <source>ArcTg</source>
         <extracomment>Caption of the inverse tangent&apos;s key (elsewhere written arctan).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arctg</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="193"/>
         <source>Inverse tangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Арктангенс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="195"/>
         <source>ArcCtg</source>
         <extracomment>Caption of the inverse cotangent&apos;s key (elsewhere written arccot).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arcctg</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="196"/>
         <source>Inverse cotangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Арккотангенс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="198"/>
         <source>Square</source>
         <extracomment>Hint of the x² key: the number squared.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Возведение в квадрат</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="200"/>
         <source>Cube</source>
         <extracomment>Hint of the x³ key: the number to the third power.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Возведение в куб</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="203"/>
         <source>ArSh</source>
         <extracomment>Caption of the inverse hyperbolic sine&apos;s key (elsewhere written arsinh).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arsh</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="204"/>
         <source>Inverse hyperbolic sine</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратный гиперболический синус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="206"/>
         <source>ArCh</source>
         <extracomment>Caption of the inverse hyperbolic cosine&apos;s key (elsewhere written arcosh).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arch</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="207"/>
         <source>Inverse hyperbolic cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратный гиперболический косинус</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="209"/>
         <source>ArTh</source>
         <extracomment>Caption of the inverse hyperbolic tangent&apos;s key (elsewhere written artanh).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arth</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="210"/>
         <source>Inverse hyperbolic tangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратный гиперболический тангенс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="212"/>
         <source>ArCth</source>
         <extracomment>Caption of the inverse hyperbolic cotangent&apos;s key (elsewhere written arcoth).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arcth</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="213"/>
         <source>Inverse hyperbolic cotangent</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратный гиперболический котангенс</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="215"/>
         <source>Cube root</source>
         <extracomment>Hint of the key of the cube root.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Кубический корень</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="217"/>
         <source>Custom base power</source>
         <extracomment>The key of x to the power y.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Возведение в степень y</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="220"/>
         <source>ln</source>
         <extracomment>Caption of the natural logarithm&apos;s key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ln</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="221"/>
         <source>Natural logarithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Натуральный логарифм</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="223"/>
         <source>lg</source>
         <extracomment>Caption of the common (base 10) logarithm&apos;s key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lg</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="224"/>
         <source>Common logarithm</source>
-        <translation type="unfinished"></translation>
+        <translation>Десятичный логарифм</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="226"/>
         <source>Custom base logarithm</source>
         <extracomment>The key of the logarithm of x to the base y.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Логарифм по основанию y</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="229"/>
         <source>N!</source>
         <extracomment>Caption of the factorial&apos;s key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n!</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="230"/>
         <source>Factorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Факториал</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="232"/>
         <source>PI</source>
         <extracomment>Caption of the key that gives the number pi (3.14159...).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>π</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="233"/>
         <source>PI number</source>
-        <translation type="unfinished"></translation>
+        <translation>Число π</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="235"/>
         <source>Exp</source>
         <extracomment>Caption of the key of the exponential function, e to the power x.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exp</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="236"/>
         <source>Exponential</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспонента</translation>
     </message>
 </context>
 <context>
@@ -1835,52 +1850,52 @@ a unit we did not have yet</source>
         <location filename="../ui/Input.cpp" line="60"/>
         <source>Input Number</source>
         <extracomment>Title of the dialog where the user types the value as a mantissa and a power of ten.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ввод числа</translation>
     </message>
     <message>
         <location filename="../ui/Input.cpp" line="80"/>
         <source>Preview in natural style</source>
         <extracomment>Frame around the number as it will be handed back, written out in full.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр в обычной записи</translation>
     </message>
     <message>
         <location filename="../ui/Input.cpp" line="93"/>
         <source>Preview</source>
         <extracomment>The number as it will be handed back, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Предпросмотр</translation>
     </message>
     <message>
         <location filename="../ui/Input.cpp" line="100"/>
         <source>Input mantissa and exponent separately</source>
         <extracomment>Frame around the mantissa edit, &quot;× 10&quot; and the exponent edit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Введите мантиссу и порядок по отдельности</translation>
     </message>
     <message>
         <location filename="../ui/Input.cpp" line="106"/>
         <source>Mantissa</source>
-        <translation type="unfinished"></translation>
+        <translation>Мантисса</translation>
     </message>
     <message>
         <location filename="../ui/Input.cpp" line="125"/>
         <source>Exponent</source>
         <extracomment>The power of ten, as screen readers name its edit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Порядок</translation>
     </message>
     <message>
         <location filename="../ui/Input.cpp" line="155"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the number to the main window and closes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Принять</translation>
     </message>
     <message>
         <location filename="../ui/Input.cpp" line="156"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <location filename="../ui/Input.cpp" line="157"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
 </context>
 <context>
@@ -1889,47 +1904,47 @@ a unit we did not have yet</source>
         <location filename="../ui/LUnits.cpp" line="73"/>
         <source>Units List</source>
         <extracomment>Title of the window that lists the loaded group&apos;s units for a unit picker.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Список единиц</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="80"/>
         <source>Units</source>
         <extracomment>The list of the group&apos;s units, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Единицы</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="86"/>
         <source>&amp;Choose</source>
         <extracomment>Puts the selected unit into the unit picker and closes the list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выбрать</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="88"/>
         <source>&amp;Find</source>
         <extracomment>Opens the small window that finds a unit by the beginning of its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Найти</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="89"/>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="90"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="94"/>
         <source>Find a unit by the beginning of its name (%1)</source>
         <extracomment>%1 is the shortcut key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Найти единицу по началу названия (%1)</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="171"/>
         <source>Search string %1 not found!</source>
         <extracomment>%1 is the text the user looked for, as typed (without quotes).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строка «%1» не найдена!</translation>
     </message>
 </context>
 <context>
@@ -1938,222 +1953,222 @@ a unit we did not have yet</source>
         <location filename="../ui/MainForm.cpp" line="99"/>
         <source>Group %1</source>
         <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Группа %1</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="143"/>
         <source>&amp;Edit</source>
         <extracomment>Menu of the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="146"/>
         <source>&amp;Copy</source>
         <extracomment>Copies the value to the clipboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="149"/>
         <source>&amp;Paste</source>
         <extracomment>Takes a value from the number on the clipboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вставить</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="153"/>
         <source>P&amp;references</source>
         <extracomment>Opens the window where the user edits the groups and units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройки</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="156"/>
         <source>&amp;Tools</source>
         <extracomment>Menu of the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Инструменты</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="158"/>
         <source>&amp;Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Калькулятор</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="160"/>
         <source>&amp;Report</source>
         <extracomment>Opens the report of the conversions made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отчёт</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="163"/>
         <source>&amp;Units</source>
         <extracomment>Menu of the main window; its items are the groups of units (Length, Mass, ...).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Единицы</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="176"/>
         <source>&amp;Help</source>
         <extracomment>Menu of the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="179"/>
         <source>&amp;Contents</source>
         <extracomment>Opens the manual at its table of contents.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Содержание</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="182"/>
         <source>&amp;Home Page</source>
         <extracomment>Opens the program&apos;s web site.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Домашняя страница</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="185"/>
         <source>&amp;About</source>
         <extracomment>Opens the About box of the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="203"/>
         <source>Groups</source>
         <extracomment>The column of group buttons, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Группы</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="253"/>
         <source>Copy</source>
         <extracomment>Hint of a tool button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="255"/>
         <source>Paste</source>
         <extracomment>Hint of a tool button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Вставить</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="257"/>
         <source>Preferences</source>
         <extracomment>Hint of a tool button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="260"/>
         <location filename="../ui/MainForm.cpp" line="293"/>
         <source>Calculator</source>
         <extracomment>Hint of a tool button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Калькулятор</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="262"/>
         <source>Open calculator</source>
         <extracomment>The calculator tool button, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Открыть калькулятор</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="264"/>
         <source>Report</source>
         <extracomment>Hint of a tool button that opens the report of the conversions made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="267"/>
         <source>Help</source>
         <extracomment>Hint of a tool button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="277"/>
         <location filename="../ui/MainForm.cpp" line="284"/>
         <source>Value</source>
         <extracomment>The value being converted, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Значение</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="295"/>
         <source>Calculate with the value</source>
         <extracomment>The small calculator button beside the value, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Посчитать с этим значением</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="329"/>
         <source>Upper unit</source>
         <extracomment>Label of the unit picker above the arrow buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Верхняя единица</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="331"/>
         <source>Lower unit</source>
         <extracomment>Label of the unit picker below the arrow buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нижняя единица</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="336"/>
         <source>List of units</source>
         <extracomment>Hint of the button beside a unit picker that opens the list of the group&apos;s units.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Список единиц</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="343"/>
         <source>Upper unit list</source>
         <extracomment>The button that opens the units list for the upper picker, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Список для верхней единицы</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="345"/>
         <source>Lower unit list</source>
         <extracomment>The button that opens the units list for the lower picker, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Список для нижней единицы</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="362"/>
         <source>Convert to the upper unit</source>
         <extracomment>The up arrow button, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пересчитать в верхнюю единицу</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="365"/>
         <source>Convert to the lower unit</source>
         <extracomment>The down arrow button, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Пересчитать в нижнюю единицу</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="395"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строка состояния</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="419"/>
         <source>Group</source>
         <extracomment>The status bar&apos;s first panel before a group is loaded; it shows the group&apos;s name then.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Группа</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="513"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нет базы единиц: файл %1 не найден</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="576"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать единицы группы «%1». %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/MainForm.cpp" line="593"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n единица из %1 в группе «%2» не пересчитывается: её коэффициент не является положительным числом.</numerusform>
+            <numerusform>%n единицы из %1 в группе «%2» не пересчитываются: их коэффициенты не являются положительными числами.</numerusform>
+            <numerusform>%n единиц из %1 в группе «%2» не пересчитываются: их коэффициенты не являются положительными числами.</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="689"/>
         <source>Value %1</source>
         <extracomment>What screen readers say of a new value: %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Значение %1</translation>
     </message>
 </context>
 <context>
@@ -2162,7 +2177,7 @@ a unit we did not have yet</source>
         <location filename="../ui/Application.cpp" line="21"/>
         <source>Unknown error</source>
         <extracomment>An error of no known kind reached the calculator&apos;s error balloon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка</translation>
     </message>
 </context>
 <context>
@@ -2171,49 +2186,49 @@ a unit we did not have yet</source>
         <location filename="../ui/UnitSearch.cpp" line="42"/>
         <source>Find or convert</source>
         <extracomment>Grey text in the empty search field of the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Найти или пересчитать</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="45"/>
         <source>Find a unit by its name or symbol, or type a conversion such as %1 (%2)</source>
         <extracomment>Hint of the search field. %1 is an example of a typed conversion (12 in to cm), which stays as it is: conversions are typed with English words. %2 is its shortcut key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Найдите единицу по названию или обозначению либо введите пересчёт, например %1 (%2)</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="50"/>
         <source>Find a unit or convert</source>
         <extracomment>The search field, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Найти единицу или пересчитать</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="62"/>
         <source>Answer</source>
         <extracomment>The line under the search field that shows the result of a typed conversion.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="71"/>
         <source>Matching units</source>
         <extracomment>The list of units the search field found, as screen readers name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Подходящие единицы</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="172"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Этот пересчёт не даёт числа</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="179"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2, %3. Enter — пересчитать.</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="292"/>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1» больше не является единицей группы %2</translation>
     </message>
 </context>
 </TS>
