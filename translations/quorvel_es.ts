@@ -651,7 +651,7 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
 <context>
     <name>quorvel::SplashPicture</name>
     <message>
-        <location filename="../widgets/icons.cpp" line="298"/>
+        <location filename="../widgets/icons.cpp" line="320"/>
         <source>Units converter and scientific calculator</source>
         <extracomment>The line under the program&apos;s name on the splash picture (303 pixels wide; a longer line is drawn smaller).</extracomment>
         <translation>Conversor de unidades y calculadora científica</translation>
@@ -906,127 +906,139 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
 <context>
     <name>quorvel::TFReport</name>
     <message>
-        <location filename="../ui/Report.cpp" line="95"/>
+        <location filename="../ui/Report.cpp" line="96"/>
         <source>No default printer is set up</source>
         <translation>No hay ninguna impresora predeterminada configurada</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="157"/>
+        <location filename="../ui/Report.cpp" line="162"/>
         <source>no reason given</source>
         <extracomment>What the message of a printing failure says when the printing system gives no reason.</extracomment>
         <translation>no se indicó el motivo</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="173"/>
+        <location filename="../ui/Report.cpp" line="178"/>
         <source>The printer %1 refuses new jobs (%2). Let it accept jobs again in the printer settings (cupsaccept %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsaccept is a command and stays as it is.</extracomment>
         <translation>La impresora %1 rechaza trabajos nuevos (%2). Permita que vuelva a aceptar trabajos en la configuración de impresoras (cupsaccept %1) e imprima de nuevo</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="181"/>
+        <location filename="../ui/Report.cpp" line="186"/>
         <source>The printer %1 is stopped (%2). Resume it in the printer settings (cupsenable %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsenable is a command and stays as it is.</extracomment>
         <translation>La impresora %1 está detenida (%2). Reanúdela en la configuración de impresoras (cupsenable %1) e imprima de nuevo</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="223"/>
+        <location filename="../ui/Report.cpp" line="229"/>
         <source>The printer %1 refused the print job: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives.</extracomment>
         <translation>La impresora %1 rechazó el trabajo de impresión: %2</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="241"/>
+        <location filename="../ui/Report.cpp" line="247"/>
         <source>The print job %1 on the printer %2 was cancelled (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>El trabajo de impresión %1 en la impresora %2 se canceló (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="246"/>
+        <location filename="../ui/Report.cpp" line="252"/>
         <source>The print job %1 on the printer %2 was aborted (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>El trabajo de impresión %1 en la impresora %2 se interrumpió (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="257"/>
+        <location filename="../ui/Report.cpp" line="263"/>
         <source>The printer %1 could not start the print job</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La impresora %1 no pudo iniciar el trabajo de impresión</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="283"/>
+        <location filename="../ui/Report.cpp" line="289"/>
         <source>The print job on the printer %1 failed</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Falló el trabajo de impresión en la impresora %1</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="293"/>
         <location filename="../ui/Report.cpp" line="299"/>
+        <location filename="../ui/Report.cpp" line="305"/>
         <source>Report</source>
         <extracomment>Title of the window that holds the record of the conversions made.</extracomment>
         <translation>Informe</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="314"/>
+        <location filename="../ui/Report.cpp" line="320"/>
         <source>&amp;Save...</source>
         <extracomment>Saves the report as a text file; asks for the file first.</extracomment>
         <translation>&amp;Guardar...</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="317"/>
+        <location filename="../ui/Report.cpp" line="323"/>
         <source>Save the report as a text file (%1)</source>
         <extracomment>%1 is the shortcut key.</extracomment>
         <translation>Guardar el informe como archivo de texto (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="323"/>
+        <location filename="../ui/Report.cpp" line="329"/>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="325"/>
+        <location filename="../ui/Report.cpp" line="331"/>
         <source>&amp;Print</source>
         <extracomment>Prints the report on the default printer at once, without a dialog.</extracomment>
         <translation>&amp;Imprimir</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="328"/>
+        <location filename="../ui/Report.cpp" line="334"/>
         <source>C&amp;lear</source>
         <extracomment>Empties the report.</extracomment>
         <translation>&amp;Limpiar</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="329"/>
+        <location filename="../ui/Report.cpp" line="335"/>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="330"/>
+        <location filename="../ui/Report.cpp" line="336"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="363"/>
+        <location filename="../ui/Report.cpp" line="369"/>
         <source>No temporary folder for the print job: %1</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
         <translation>No hay carpeta temporal para el trabajo de impresión: %1</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="378"/>
+        <location filename="../ui/Report.cpp" line="384"/>
         <source>Save Report</source>
         <extracomment>Title of the dialog that asks where to save the report.</extracomment>
         <translation>Guardar informe</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="380"/>
+        <location filename="../ui/Report.cpp" line="386"/>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers.</extracomment>
         <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="393"/>
+        <location filename="../ui/Report.cpp" line="399"/>
         <source>The report could not be saved. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be written.</extracomment>
         <translation>No se pudo guardar el informe. %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/CupsClient.cpp" line="15"/>
+        <source>The printing library %1 has no function %2</source>
+        <extracomment>%1 is the file of the CUPS client library, %2 the name of a function it lacks.</extracomment>
+        <translation>La biblioteca de impresión %1 no tiene la función %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/CupsClient.cpp" line="24"/>
+        <source>The printing library could not be opened: %1</source>
+        <extracomment>%1 is the reason the system gives.</extracomment>
+        <translation>No se pudo abrir la biblioteca de impresión: %1</translation>
     </message>
 </context>
 <context>
@@ -1952,212 +1964,212 @@ que aún no teníamos</translation>
 <context>
     <name>quorvel::TMForm</name>
     <message>
-        <location filename="../ui/MainForm.cpp" line="99"/>
+        <location filename="../ui/MainForm.cpp" line="100"/>
         <source>Group %1</source>
         <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
         <translation>Grupo %1</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="143"/>
+        <location filename="../ui/MainForm.cpp" line="144"/>
         <source>&amp;Edit</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="146"/>
+        <location filename="../ui/MainForm.cpp" line="147"/>
         <source>&amp;Copy</source>
         <extracomment>Copies the value to the clipboard.</extracomment>
         <translation>&amp;Copiar</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="149"/>
+        <location filename="../ui/MainForm.cpp" line="150"/>
         <source>&amp;Paste</source>
         <extracomment>Takes a value from the number on the clipboard.</extracomment>
         <translation>&amp;Pegar</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="153"/>
+        <location filename="../ui/MainForm.cpp" line="154"/>
         <source>P&amp;references</source>
         <extracomment>Opens the window where the user edits the groups and units.</extracomment>
         <translation>P&amp;referencias</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="156"/>
+        <location filename="../ui/MainForm.cpp" line="157"/>
         <source>&amp;Tools</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Herramientas</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="158"/>
+        <location filename="../ui/MainForm.cpp" line="159"/>
         <source>&amp;Calculator</source>
         <translation>&amp;Calculadora</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="160"/>
+        <location filename="../ui/MainForm.cpp" line="161"/>
         <source>&amp;Report</source>
         <extracomment>Opens the report of the conversions made.</extracomment>
         <translation>&amp;Informe</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="163"/>
+        <location filename="../ui/MainForm.cpp" line="164"/>
         <source>&amp;Units</source>
         <extracomment>Menu of the main window; its items are the groups of units (Length, Mass, ...).</extracomment>
         <translation>U&amp;nidades</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="176"/>
+        <location filename="../ui/MainForm.cpp" line="177"/>
         <source>&amp;Help</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="179"/>
+        <location filename="../ui/MainForm.cpp" line="180"/>
         <source>&amp;Contents</source>
         <extracomment>Opens the manual at its table of contents.</extracomment>
         <translation>&amp;Contenido</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="182"/>
+        <location filename="../ui/MainForm.cpp" line="183"/>
         <source>&amp;Home Page</source>
         <extracomment>Opens the program&apos;s web site.</extracomment>
         <translation>&amp;Sitio web</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="185"/>
+        <location filename="../ui/MainForm.cpp" line="186"/>
         <source>&amp;About</source>
         <extracomment>Opens the About box of the program.</extracomment>
         <translation>&amp;Acerca de Quorvel</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="203"/>
+        <location filename="../ui/MainForm.cpp" line="204"/>
         <source>Groups</source>
         <extracomment>The column of group buttons, as screen readers name it.</extracomment>
         <translation>Grupos</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="253"/>
+        <location filename="../ui/MainForm.cpp" line="254"/>
         <source>Copy</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Copiar</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="255"/>
+        <location filename="../ui/MainForm.cpp" line="256"/>
         <source>Paste</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Pegar</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="257"/>
+        <location filename="../ui/MainForm.cpp" line="258"/>
         <source>Preferences</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Preferencias</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="260"/>
-        <location filename="../ui/MainForm.cpp" line="293"/>
+        <location filename="../ui/MainForm.cpp" line="261"/>
+        <location filename="../ui/MainForm.cpp" line="294"/>
         <source>Calculator</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Calculadora</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="262"/>
+        <location filename="../ui/MainForm.cpp" line="263"/>
         <source>Open calculator</source>
         <extracomment>The calculator tool button, as screen readers name it.</extracomment>
         <translation>Abrir la calculadora</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="264"/>
+        <location filename="../ui/MainForm.cpp" line="265"/>
         <source>Report</source>
         <extracomment>Hint of a tool button that opens the report of the conversions made.</extracomment>
         <translation>Informe</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="267"/>
+        <location filename="../ui/MainForm.cpp" line="268"/>
         <source>Help</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="277"/>
-        <location filename="../ui/MainForm.cpp" line="284"/>
+        <location filename="../ui/MainForm.cpp" line="278"/>
+        <location filename="../ui/MainForm.cpp" line="285"/>
         <source>Value</source>
         <extracomment>The value being converted, as screen readers name it.</extracomment>
         <translation>Valor</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="295"/>
+        <location filename="../ui/MainForm.cpp" line="296"/>
         <source>Calculate with the value</source>
         <extracomment>The small calculator button beside the value, as screen readers name it.</extracomment>
         <translation>Calcular con el valor</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="329"/>
+        <location filename="../ui/MainForm.cpp" line="328"/>
         <source>Upper unit</source>
         <extracomment>Label of the unit picker above the arrow buttons.</extracomment>
         <translation>Unidad superior</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="331"/>
+        <location filename="../ui/MainForm.cpp" line="330"/>
         <source>Lower unit</source>
         <extracomment>Label of the unit picker below the arrow buttons.</extracomment>
         <translation>Unidad inferior</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="336"/>
+        <location filename="../ui/MainForm.cpp" line="335"/>
         <source>List of units</source>
         <extracomment>Hint of the button beside a unit picker that opens the list of the group&apos;s units.</extracomment>
         <translation>Lista de unidades</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="343"/>
+        <location filename="../ui/MainForm.cpp" line="342"/>
         <source>Upper unit list</source>
         <extracomment>The button that opens the units list for the upper picker, as screen readers name it.</extracomment>
         <translation>Lista de la unidad superior</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="345"/>
+        <location filename="../ui/MainForm.cpp" line="344"/>
         <source>Lower unit list</source>
         <extracomment>The button that opens the units list for the lower picker, as screen readers name it.</extracomment>
         <translation>Lista de la unidad inferior</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="362"/>
+        <location filename="../ui/MainForm.cpp" line="361"/>
         <source>Convert to the upper unit</source>
         <extracomment>The up arrow button, as screen readers name it.</extracomment>
         <translation>Convertir a la unidad superior</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="365"/>
+        <location filename="../ui/MainForm.cpp" line="364"/>
         <source>Convert to the lower unit</source>
         <extracomment>The down arrow button, as screen readers name it.</extracomment>
         <translation>Convertir a la unidad inferior</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="395"/>
+        <location filename="../ui/MainForm.cpp" line="394"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
         <translation>Estado</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="419"/>
+        <location filename="../ui/MainForm.cpp" line="418"/>
         <source>Group</source>
         <extracomment>The status bar&apos;s first panel before a group is loaded; it shows the group&apos;s name then.</extracomment>
         <translation>Grupo</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="513"/>
+        <location filename="../ui/MainForm.cpp" line="512"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
         <translation>No hay base de datos de unidades: no se encontró %1</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="576"/>
+        <location filename="../ui/MainForm.cpp" line="575"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
         <translation>No se pueden leer las unidades de «%1». %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/MainForm.cpp" line="593"/>
+        <location filename="../ui/MainForm.cpp" line="592"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
         <translation>
@@ -2166,7 +2178,7 @@ que aún no teníamos</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="689"/>
+        <location filename="../ui/MainForm.cpp" line="688"/>
         <source>Value %1</source>
         <extracomment>What screen readers say of a new value: %1 is the number.</extracomment>
         <translation>Valor %1</translation>
@@ -2202,31 +2214,31 @@ que aún no teníamos</translation>
         <translation>Buscar una unidad o convertir</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="62"/>
+        <location filename="../ui/UnitSearch.cpp" line="69"/>
         <source>Answer</source>
         <extracomment>The line under the search field that shows the result of a typed conversion.</extracomment>
         <translation>Respuesta</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="71"/>
+        <location filename="../ui/UnitSearch.cpp" line="78"/>
         <source>Matching units</source>
         <extracomment>The list of units the search field found, as screen readers name it.</extracomment>
         <translation>Unidades coincidentes</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="172"/>
+        <location filename="../ui/UnitSearch.cpp" line="189"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Esta conversión no da ningún número</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="179"/>
+        <location filename="../ui/UnitSearch.cpp" line="196"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Pulse Intro para convertir.</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="292"/>
+        <location filename="../ui/UnitSearch.cpp" line="309"/>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation>«%1» ya no es una unidad de %2</translation>

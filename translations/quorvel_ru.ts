@@ -650,7 +650,7 @@ options or no units database.</source>
 <context>
     <name>quorvel::SplashPicture</name>
     <message>
-        <location filename="../widgets/icons.cpp" line="298"/>
+        <location filename="../widgets/icons.cpp" line="320"/>
         <source>Units converter and scientific calculator</source>
         <extracomment>The line under the program&apos;s name on the splash picture (303 pixels wide; a longer line is drawn smaller).</extracomment>
         <translation>Конвертер единиц и инженерный калькулятор</translation>
@@ -905,127 +905,139 @@ options or no units database.</source>
 <context>
     <name>quorvel::TFReport</name>
     <message>
-        <location filename="../ui/Report.cpp" line="95"/>
+        <location filename="../ui/Report.cpp" line="96"/>
         <source>No default printer is set up</source>
         <translation>Принтер по умолчанию не настроен</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="157"/>
+        <location filename="../ui/Report.cpp" line="162"/>
         <source>no reason given</source>
         <extracomment>What the message of a printing failure says when the printing system gives no reason.</extracomment>
         <translation>причина не указана</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="173"/>
+        <location filename="../ui/Report.cpp" line="178"/>
         <source>The printer %1 refuses new jobs (%2). Let it accept jobs again in the printer settings (cupsaccept %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsaccept is a command and stays as it is.</extracomment>
         <translation>Принтер %1 не принимает новые задания (%2). Разрешите ему снова принимать задания в настройках принтера (cupsaccept %1) и повторите печать</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="181"/>
+        <location filename="../ui/Report.cpp" line="186"/>
         <source>The printer %1 is stopped (%2). Resume it in the printer settings (cupsenable %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsenable is a command and stays as it is.</extracomment>
         <translation>Принтер %1 остановлен (%2). Возобновите его работу в настройках принтера (cupsenable %1) и повторите печать</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="223"/>
+        <location filename="../ui/Report.cpp" line="229"/>
         <source>The printer %1 refused the print job: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives.</extracomment>
         <translation>Принтер %1 отклонил задание печати: %2</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="241"/>
+        <location filename="../ui/Report.cpp" line="247"/>
         <source>The print job %1 on the printer %2 was cancelled (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>Задание печати %1 на принтере %2 отменено (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="246"/>
+        <location filename="../ui/Report.cpp" line="252"/>
         <source>The print job %1 on the printer %2 was aborted (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>Задание печати %1 на принтере %2 прервано (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="257"/>
+        <location filename="../ui/Report.cpp" line="263"/>
         <source>The printer %1 could not start the print job</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Принтеру %1 не удалось начать задание печати</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="283"/>
+        <location filename="../ui/Report.cpp" line="289"/>
         <source>The print job on the printer %1 failed</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Не удалось выполнить задание печати на принтере %1</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="293"/>
         <location filename="../ui/Report.cpp" line="299"/>
+        <location filename="../ui/Report.cpp" line="305"/>
         <source>Report</source>
         <extracomment>Title of the window that holds the record of the conversions made.</extracomment>
         <translation>Отчёт</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="314"/>
+        <location filename="../ui/Report.cpp" line="320"/>
         <source>&amp;Save...</source>
         <extracomment>Saves the report as a text file; asks for the file first.</extracomment>
         <translation>Со&amp;хранить...</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="317"/>
+        <location filename="../ui/Report.cpp" line="323"/>
         <source>Save the report as a text file (%1)</source>
         <extracomment>%1 is the shortcut key.</extracomment>
         <translation>Сохранить отчёт в текстовый файл (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="323"/>
+        <location filename="../ui/Report.cpp" line="329"/>
         <source>&amp;OK</source>
         <translation>&amp;ОК</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="325"/>
+        <location filename="../ui/Report.cpp" line="331"/>
         <source>&amp;Print</source>
         <extracomment>Prints the report on the default printer at once, without a dialog.</extracomment>
         <translation>&amp;Печать</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="328"/>
+        <location filename="../ui/Report.cpp" line="334"/>
         <source>C&amp;lear</source>
         <extracomment>Empties the report.</extracomment>
         <translation>О&amp;чистить</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="329"/>
+        <location filename="../ui/Report.cpp" line="335"/>
         <source>&amp;Close</source>
         <translation>&amp;Закрыть</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="330"/>
+        <location filename="../ui/Report.cpp" line="336"/>
         <source>&amp;Help</source>
         <translation>&amp;Справка</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="363"/>
+        <location filename="../ui/Report.cpp" line="369"/>
         <source>No temporary folder for the print job: %1</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
         <translation>Нет временной папки для задания печати: %1</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="378"/>
+        <location filename="../ui/Report.cpp" line="384"/>
         <source>Save Report</source>
         <extracomment>Title of the dialog that asks where to save the report.</extracomment>
         <translation>Сохранение отчёта</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="380"/>
+        <location filename="../ui/Report.cpp" line="386"/>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers.</extracomment>
         <translation>Текстовые файлы (*.txt);;Все файлы (*)</translation>
     </message>
     <message>
-        <location filename="../ui/Report.cpp" line="393"/>
+        <location filename="../ui/Report.cpp" line="399"/>
         <source>The report could not be saved. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be written.</extracomment>
         <translation>Не удалось сохранить отчёт. %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/CupsClient.cpp" line="15"/>
+        <source>The printing library %1 has no function %2</source>
+        <extracomment>%1 is the file of the CUPS client library, %2 the name of a function it lacks.</extracomment>
+        <translation>В библиотеке печати %1 нет функции %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/CupsClient.cpp" line="24"/>
+        <source>The printing library could not be opened: %1</source>
+        <extracomment>%1 is the reason the system gives.</extracomment>
+        <translation>Не удалось открыть библиотеку печати: %1</translation>
     </message>
 </context>
 <context>
@@ -1950,212 +1962,212 @@ a unit we did not have yet</source>
 <context>
     <name>quorvel::TMForm</name>
     <message>
-        <location filename="../ui/MainForm.cpp" line="99"/>
+        <location filename="../ui/MainForm.cpp" line="100"/>
         <source>Group %1</source>
         <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
         <translation>Группа %1</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="143"/>
+        <location filename="../ui/MainForm.cpp" line="144"/>
         <source>&amp;Edit</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Правка</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="146"/>
+        <location filename="../ui/MainForm.cpp" line="147"/>
         <source>&amp;Copy</source>
         <extracomment>Copies the value to the clipboard.</extracomment>
         <translation>&amp;Копировать</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="149"/>
+        <location filename="../ui/MainForm.cpp" line="150"/>
         <source>&amp;Paste</source>
         <extracomment>Takes a value from the number on the clipboard.</extracomment>
         <translation>&amp;Вставить</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="153"/>
+        <location filename="../ui/MainForm.cpp" line="154"/>
         <source>P&amp;references</source>
         <extracomment>Opens the window where the user edits the groups and units.</extracomment>
         <translation>&amp;Настройки</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="156"/>
+        <location filename="../ui/MainForm.cpp" line="157"/>
         <source>&amp;Tools</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Инструменты</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="158"/>
+        <location filename="../ui/MainForm.cpp" line="159"/>
         <source>&amp;Calculator</source>
         <translation>&amp;Калькулятор</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="160"/>
+        <location filename="../ui/MainForm.cpp" line="161"/>
         <source>&amp;Report</source>
         <extracomment>Opens the report of the conversions made.</extracomment>
         <translation>&amp;Отчёт</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="163"/>
+        <location filename="../ui/MainForm.cpp" line="164"/>
         <source>&amp;Units</source>
         <extracomment>Menu of the main window; its items are the groups of units (Length, Mass, ...).</extracomment>
         <translation>&amp;Единицы</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="176"/>
+        <location filename="../ui/MainForm.cpp" line="177"/>
         <source>&amp;Help</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Справка</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="179"/>
+        <location filename="../ui/MainForm.cpp" line="180"/>
         <source>&amp;Contents</source>
         <extracomment>Opens the manual at its table of contents.</extracomment>
         <translation>&amp;Содержание</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="182"/>
+        <location filename="../ui/MainForm.cpp" line="183"/>
         <source>&amp;Home Page</source>
         <extracomment>Opens the program&apos;s web site.</extracomment>
         <translation>&amp;Домашняя страница</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="185"/>
+        <location filename="../ui/MainForm.cpp" line="186"/>
         <source>&amp;About</source>
         <extracomment>Opens the About box of the program.</extracomment>
         <translation>&amp;О программе</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="203"/>
+        <location filename="../ui/MainForm.cpp" line="204"/>
         <source>Groups</source>
         <extracomment>The column of group buttons, as screen readers name it.</extracomment>
         <translation>Группы</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="253"/>
+        <location filename="../ui/MainForm.cpp" line="254"/>
         <source>Copy</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Копировать</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="255"/>
+        <location filename="../ui/MainForm.cpp" line="256"/>
         <source>Paste</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Вставить</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="257"/>
+        <location filename="../ui/MainForm.cpp" line="258"/>
         <source>Preferences</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Настройки</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="260"/>
-        <location filename="../ui/MainForm.cpp" line="293"/>
+        <location filename="../ui/MainForm.cpp" line="261"/>
+        <location filename="../ui/MainForm.cpp" line="294"/>
         <source>Calculator</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Калькулятор</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="262"/>
+        <location filename="../ui/MainForm.cpp" line="263"/>
         <source>Open calculator</source>
         <extracomment>The calculator tool button, as screen readers name it.</extracomment>
         <translation>Открыть калькулятор</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="264"/>
+        <location filename="../ui/MainForm.cpp" line="265"/>
         <source>Report</source>
         <extracomment>Hint of a tool button that opens the report of the conversions made.</extracomment>
         <translation>Отчёт</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="267"/>
+        <location filename="../ui/MainForm.cpp" line="268"/>
         <source>Help</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Справка</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="277"/>
-        <location filename="../ui/MainForm.cpp" line="284"/>
+        <location filename="../ui/MainForm.cpp" line="278"/>
+        <location filename="../ui/MainForm.cpp" line="285"/>
         <source>Value</source>
         <extracomment>The value being converted, as screen readers name it.</extracomment>
         <translation>Значение</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="295"/>
+        <location filename="../ui/MainForm.cpp" line="296"/>
         <source>Calculate with the value</source>
         <extracomment>The small calculator button beside the value, as screen readers name it.</extracomment>
         <translation>Посчитать с этим значением</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="329"/>
+        <location filename="../ui/MainForm.cpp" line="328"/>
         <source>Upper unit</source>
         <extracomment>Label of the unit picker above the arrow buttons.</extracomment>
         <translation>Верхняя единица</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="331"/>
+        <location filename="../ui/MainForm.cpp" line="330"/>
         <source>Lower unit</source>
         <extracomment>Label of the unit picker below the arrow buttons.</extracomment>
         <translation>Нижняя единица</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="336"/>
+        <location filename="../ui/MainForm.cpp" line="335"/>
         <source>List of units</source>
         <extracomment>Hint of the button beside a unit picker that opens the list of the group&apos;s units.</extracomment>
         <translation>Список единиц</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="343"/>
+        <location filename="../ui/MainForm.cpp" line="342"/>
         <source>Upper unit list</source>
         <extracomment>The button that opens the units list for the upper picker, as screen readers name it.</extracomment>
         <translation>Список для верхней единицы</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="345"/>
+        <location filename="../ui/MainForm.cpp" line="344"/>
         <source>Lower unit list</source>
         <extracomment>The button that opens the units list for the lower picker, as screen readers name it.</extracomment>
         <translation>Список для нижней единицы</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="362"/>
+        <location filename="../ui/MainForm.cpp" line="361"/>
         <source>Convert to the upper unit</source>
         <extracomment>The up arrow button, as screen readers name it.</extracomment>
         <translation>Пересчитать в верхнюю единицу</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="365"/>
+        <location filename="../ui/MainForm.cpp" line="364"/>
         <source>Convert to the lower unit</source>
         <extracomment>The down arrow button, as screen readers name it.</extracomment>
         <translation>Пересчитать в нижнюю единицу</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="395"/>
+        <location filename="../ui/MainForm.cpp" line="394"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
         <translation>Строка состояния</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="419"/>
+        <location filename="../ui/MainForm.cpp" line="418"/>
         <source>Group</source>
         <extracomment>The status bar&apos;s first panel before a group is loaded; it shows the group&apos;s name then.</extracomment>
         <translation>Группа</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="513"/>
+        <location filename="../ui/MainForm.cpp" line="512"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
         <translation>Нет базы единиц: файл %1 не найден</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="576"/>
+        <location filename="../ui/MainForm.cpp" line="575"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
         <translation>Не удаётся прочитать единицы группы «%1». %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/MainForm.cpp" line="593"/>
+        <location filename="../ui/MainForm.cpp" line="592"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
         <translation>
@@ -2165,7 +2177,7 @@ a unit we did not have yet</source>
         </translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="689"/>
+        <location filename="../ui/MainForm.cpp" line="688"/>
         <source>Value %1</source>
         <extracomment>What screen readers say of a new value: %1 is the number.</extracomment>
         <translation>Значение %1</translation>
@@ -2201,31 +2213,31 @@ a unit we did not have yet</source>
         <translation>Найти единицу или пересчитать</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="62"/>
+        <location filename="../ui/UnitSearch.cpp" line="69"/>
         <source>Answer</source>
         <extracomment>The line under the search field that shows the result of a typed conversion.</extracomment>
         <translation>Результат</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="71"/>
+        <location filename="../ui/UnitSearch.cpp" line="78"/>
         <source>Matching units</source>
         <extracomment>The list of units the search field found, as screen readers name it.</extracomment>
         <translation>Подходящие единицы</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="172"/>
+        <location filename="../ui/UnitSearch.cpp" line="189"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Этот пересчёт не даёт числа</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="179"/>
+        <location filename="../ui/UnitSearch.cpp" line="196"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Enter — пересчитать.</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="292"/>
+        <location filename="../ui/UnitSearch.cpp" line="309"/>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation>«%1» больше не является единицей группы %2</translation>
