@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the calculator heart: the factorial, one action of the engine, and the slowest
 // math function calls.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator window, offscreen: from a key press delivered to the window to its display
 // holding the new text. Every press is timed on its own; the median over all of them is reported
 // as the counter median_us (the mean that Google Benchmark shows counts the rare slow press in).

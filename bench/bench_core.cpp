@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Benchmarks of the conversion heart: number text, one conversion, loading a large group.
 
 #include "calc/numbertext.h"

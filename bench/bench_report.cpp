@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The report with 100,000 lines: a conversion that appends its line through the main window
 // (the report window exists and is closed, as while the user converts), and opening the window.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding units and typed conversions over the whole delivered database. Every search and every
 // conversion is timed on its own; the median is reported as the counter median_us.
 //   - what the search field does per keystroke: try the text as a sentence, then find units;

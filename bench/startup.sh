@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and peak memory of the program against a minimal Qt program that shows one
 # empty window, measured the same way in one run (alternating, 15 runs each), under Xvfb when
 # no display is set; then the command line's time to print a conversion (quorvel -c 12 in cm)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and reports the milliseconds until its window with a given title is mapped
 // on the X display, and the program's peak resident size. Usage:
 //   startup_watch TITLE PROGRAM [ARGUMENTS...]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The main() of a benchmark of windows: offscreen unless a platform is set, with the program's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The calculator's memory: a row of cells holding value texts, one of them active. The memory

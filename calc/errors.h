@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The error classes of the program's heart. Every failure the calculator, the number text or the

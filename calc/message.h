@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Messages for the user. The heart knows no toolkit and speaks English; the windows speak the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Typed conversions: a sentence such as "12 in to cm", "100 °F → °C", "3,5 kWh = ? J" or

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator engine driven by random actions and property writes, as the calculator window
 // and the main window drive it. Only the program's own errors may come out, and the value a
 // window reads is always a clean text.

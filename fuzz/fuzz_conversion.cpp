@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Conversion as the main window makes it: a group's units files built from the input are loaded,
 // two units are picked, and a value goes up or down between them, in an ordinary group or in the
 // Temperature group. Only a temperature below its scale's lowest value may be refused with an

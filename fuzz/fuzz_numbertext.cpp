@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number text: cleaning, parsing and the three layouts. Every value that parses comes back from
 // its general text (15 digits) and its display exponent text (13 digits) within one unit of
 // the last digit written.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The record of a pending change: the decoder takes any bytes, and what it accepts encodes back
 // to the same bytes and names only database files and temporaries of ours in the folder. Any
 // record left in a folder is completed, set aside or kept (with an error): it never stays

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Line files: any bytes read, written back and read again give the same lines; a file in the
 // form the writer produces comes back byte for byte; other lines written over any file read
 // back as written; Windows-1252 survives any byte.

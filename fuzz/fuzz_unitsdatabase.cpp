@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The units database on a folder built from the input: group files, links to shared files,
 // pipes, folders in a file's place, leftover temporaries and recorded changes (well formed or
 // not), then a run of operations. Only EFileError may come out; what a write reports as done

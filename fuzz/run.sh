@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the fuzz targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer on) and
 # runs each for the given number of seconds (20 by default), starting from the committed seed
 # corpus and what earlier runs found (kept in build-fuzz/corpus/). Any crash, sanitizer report

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the run and test commands: installs the Debian packages they need when any is missing.
 
 # qt6-l10n-tools: lupdate and lrelease; qt6-translations-l10n: Qt's own texts in the user's language.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program and starts it in run/, which holds the units database (copied there from
 # data/ once, so the user's own edits survive the next run) and the manual (refreshed each time).
 set -euo pipefail

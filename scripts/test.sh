@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds everything and runs every test, printing on a CUPS scheduler of the run's own with a PDF
 # printer as its default (testprinter.sh); then builds the Qt-free libraries and their tests
 # again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them; then runs each fuzz

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the test command: a CUPS scheduler of the test run's own, configured in a temporary
 # folder and listening only on a local socket there, with a cups-pdf queue as its default
 # printer. The report's print test prints on it and finds the PDF in $QUORVEL_TEST_PRINTS.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the manual's page of delivered groups and units from data/units.def.
 
 The page is generated at build time, so it always lists exactly what data/Files/ holds: every

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator engine driven key by key: after every key the value text is checked, and at
 // the end of a sequence the flags where they matter. Every table runs with a comma and with a
 // point as decimal separator.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Accuracy of every math function against MPFR: on random arguments across each function's
 // domain, the 15-digit text of our result must equal the correctly rounded 15-digit text of the
 // true value in at least 99.99 % of cases and never be more than one unit off in the 15th digit;

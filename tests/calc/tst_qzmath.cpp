@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The guarded math functions: fixed constants, special values and every failure message.
 
 #include "calc/errors.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for another copy of the program, for tests that need two processes on one units
 // database. It edits as the preferences window does (reads what it shows, keeps its edits,
 // writes them back with what it read) and answers each command on its own line of stdin with

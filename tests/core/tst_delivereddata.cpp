@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The database delivered with the program: its shape, and published reference conversions run
 // through the program's own conversion on the delivered files.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding units by name and symbol, and reading typed conversions, on a small database of the
 // test's own with a table of aliases in the shape of the delivered one.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A test-only Qt plug-in that looks at the installed program from inside, as it runs offscreen:
 // loaded through QT_QPA_GENERIC_PLUGINS, it waits for the main window, prints what it shows,
 // and ends the program.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quorvel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Usage: test_install.sh <build folder> <probe plug-in folder> <delivered Files folder>
 set -euo pipefail
 build=$1 plugins=$2 delivered=$3

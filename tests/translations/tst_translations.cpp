@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The translations against the sources. lupdate, run on a copy of a language's .ts file, must
 // find every text of the sources translated and no text that the sources no longer have; and
 // every translation must keep its source's places (%1, %n) and its shortcut mark (&).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window as a screen reader, a dark palette and a large font meet it: what readers see of
 // each window, what they are told of results and errors, the contrast of every coloured text,
 // the keys that press buttons, and whether each caption fits its control at the font resolution

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculator window, offscreen: key and mouse sequences through the real window, each checked
 // on the display, the memory display, the operation sign, the main window's value and display,
 // the balloon and the panels' look; the handler for unhandled errors; placement; the wiring of

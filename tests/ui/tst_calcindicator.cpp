@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number display widget: its text property, when it repaints, and how it draws.
 
 #include "calc/errors.h"

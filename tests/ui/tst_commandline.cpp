@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line, run as a process without a display: what it prints, where, and its exit
 // status, on a units database of the test's own in the working folder; and the language of its
 // help and reasons.

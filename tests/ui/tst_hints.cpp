@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The error hint balloon: its size and place, the desktop's edges, and what closes it.
 
 #include "ui/Hints.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Help and About: the compiled manual, the help window, the help key and Help buttons of every
 // window through the program's own wiring, unusable help files, and the About box.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number input dialog, offscreen: how it splits the value when it opens, what the two edits
 // make of what is typed, what Submit and Close hand back, and its keyboard and place.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The units list through the program's own wiring: opening for either picker, choosing, and the
 // search by the beginning of a unit's name.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window, offscreen: start-up with various group lists, loading groups, converting in
 // both directions, temperature refusals, copy and paste, the keyboard and the locale.
 

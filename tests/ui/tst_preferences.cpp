@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preferences window and its item editors, offscreen, driven through their controls: what is
 // shown, what is written and when, the Temperature group's protections, renames, failed loads
 // and failed writes, the keyboard, help contexts and accessible names.

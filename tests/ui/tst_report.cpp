@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The report window through the program's own wiring: lines collected across openings, Undo,
 // Clear, Save, and printing: the layout read back from a PDF, a job on the default printer (the
 // test command's own CUPS scheduler with a PDF printer), and the errors without a default
