@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QHelpContentModel>
 #include <QHelpEngine>
+#include <QHelpIndexModel>
 #include <QHelpLink>
 #include <QKeyEvent>
 #include <QScreen>
@@ -21,6 +22,7 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QThread>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -84,6 +86,14 @@ private:
 
     QHelpEngine& engine_;
 };
+
+// The help engine reads its table of contents and its index in threads of its own, and frees what
+// they read before it stops them: destroyed while one still runs, it corrupts memory. The
+// reading takes milliseconds and needs nothing of this thread, so it is waited for.
+void WaitForReaders(QHelpEngine& engine) {
+    while (engine.contentModel()->isCreatingContents() || engine.indexModel()->isCreatingIndex())
+        QThread::msleep(1);
+}
 
 } // namespace
 
@@ -223,6 +233,8 @@ void THtmlHelp::SetHelpFile(const QString& file) {
 
 void THtmlHelp::Unload() {
     delete window_; // it shows the engine's contents, so it goes first
+    if (engine_)
+        WaitForReaders(*engine_);
     engine_.reset();
     collectionDir_.reset();
 }
