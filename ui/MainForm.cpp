@@ -96,7 +96,7 @@ void AppendLine(QTextDocument& document, const QString& line) {
 // A group button's name while its slot has no group: "Group 3".
 QString NumberedGroup(int k) {
     //: A group button without a group, as screen readers name it: %1 is its place, 1 to 23.
-    return QCoreApplication::translate("quorvel::TMForm", "Group %1").arg(k + 1);
+    return TMForm::tr("Group %1").arg(k + 1);
 }
 
 } // namespace

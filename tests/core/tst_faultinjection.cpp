@@ -410,9 +410,13 @@ void TestFaultInjection::flushesInOrder() {
 void TestFaultInjection::systemReasonsKeepTheLibrarysWords_data() {
     QTest::addColumn<int>("error");
     QTest::addColumn<bool>("translated");
-    for (const auto& [name, error] : {std::pair{"ENOENT", ENOENT}, {"EACCES", EACCES},
-                                      {"ENOSPC", ENOSPC}, {"EROFS", EROFS}, {"EDQUOT", EDQUOT},
-                                      {"EISDIR", EISDIR}, {"EXDEV", EXDEV}})
+    for (const auto& [name, error] : {std::pair{"ENOENT", ENOENT},
+                                      {"EACCES", EACCES},
+                                      {"ENOSPC", ENOSPC},
+                                      {"EROFS", EROFS},
+                                      {"EDQUOT", EDQUOT},
+                                      {"EISDIR", EISDIR},
+                                      {"EXDEV", EXDEV}})
         QTest::addRow("%s", name) << error << true;
     QTest::addRow("EAGAIN, a rare one") << EAGAIN << false;
 }

@@ -18,7 +18,7 @@ namespace {
 struct TEntry {
     QString context;
     QString source;
-    QString state;             // "", "unfinished", "vanished" or "obsolete"
+    QString state;            // "", "unfinished", "vanished" or "obsolete"
     QStringList translations; // one, or a plural's forms
 
     QString Name() const { return context + ": \"" + source + "\""; }
