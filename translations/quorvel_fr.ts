@@ -1707,7 +1707,7 @@ manquait encore</translation>
         <location filename="../ui/CalcKeys.cpp" line="195"/>
         <source>ArcCtg</source>
         <extracomment>Caption of the inverse cotangent&apos;s key (elsewhere written arccot).</extracomment>
-        <translation>arccotan</translation>
+        <translation>arccot</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="196"/>
@@ -1763,7 +1763,7 @@ manquait encore</translation>
         <location filename="../ui/CalcKeys.cpp" line="212"/>
         <source>ArCth</source>
         <extracomment>Caption of the inverse hyperbolic cotangent&apos;s key (elsewhere written arcoth).</extracomment>
-        <translation>argcoth</translation>
+        <translation>argcth</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="213"/>
