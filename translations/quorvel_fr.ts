@@ -2185,7 +2185,7 @@ manquait encore</translation>
         <location filename="../ui/UnitSearch.cpp" line="42"/>
         <source>Find or convert</source>
         <extracomment>Grey text in the empty search field of the main window.</extracomment>
-        <translation>Rechercher ou convertir</translation>
+        <translation>Chercher, convertir</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="45"/>
