@@ -1452,13 +1452,13 @@ manquait encore</translation>
         <location filename="../ui/CalcKeys.cpp" line="38"/>
         <source>Multiply</source>
         <extracomment>The × key, as screen readers name it.</extracomment>
-        <translation>Multiplier</translation>
+        <translation>Multiplié par</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="45"/>
         <source>Divide</source>
         <extracomment>The / key, as screen readers name it.</extracomment>
-        <translation>Diviser</translation>
+        <translation>Divisé par</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="49"/>
@@ -1475,7 +1475,7 @@ manquait encore</translation>
         <location filename="../ui/CalcKeys.cpp" line="66"/>
         <source>Percent</source>
         <extracomment>The % key, as screen readers name it.</extracomment>
-        <translation>Pourcentage</translation>
+        <translation>Pour cent</translation>
     </message>
     <message>
         <location filename="../ui/CalcKeys.cpp" line="73"/>
@@ -2134,7 +2134,7 @@ manquait encore</translation>
         <location filename="../ui/MainForm.cpp" line="395"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
-        <translation>État</translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="419"/>
@@ -2203,7 +2203,7 @@ manquait encore</translation>
         <location filename="../ui/UnitSearch.cpp" line="62"/>
         <source>Answer</source>
         <extracomment>The line under the search field that shows the result of a typed conversion.</extracomment>
-        <translation>Réponse</translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <location filename="../ui/UnitSearch.cpp" line="71"/>
