@@ -39,7 +39,7 @@
         <location filename="../ui/CommandLine.cpp" line="74"/>
         <source>Read the units database in this folder (default: Files in the working folder; the launcher gives your own).</source>
         <extracomment>Help of the option --database. Files is the name of a folder and stays as it is; the launcher is the command quorvel, which starts the program in the user&apos;s own folder.</extracomment>
-        <translation>Lit la base de données des unités dans ce dossier (par défaut : Files dans le dossier de travail ; le lanceur donne la vôtre).</translation>
+        <translation>Lit la base de données des unités dans ce dossier (par défaut&#xa0;: Files dans le dossier de travail&#xa0;; le lanceur donne la vôtre).</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="77"/>
@@ -73,12 +73,12 @@ options or no units database.</source>
 Les options ci-dessous écrivent dans le terminal, sans affichage graphique.
 
 Une phrase est un nombre facultatif, une unité, éventuellement &quot;to&quot;, &quot;in&quot;, &quot;=&quot;
-ou &quot;-&gt;&quot;, et l&apos;unité d&apos;arrivée : &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;,
+ou &quot;-&gt;&quot;, et l&apos;unité d&apos;arrivée&#xa0;: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;,
 &quot;5 ft 10 in to cm&quot;, &quot;-40 F C&quot;. Sans nombre, c&apos;est 1 qui est converti. Les
-nombres s&apos;écrivent selon les paramètres régionaux (LC_ALL=C : point décimal).
+nombres s&apos;écrivent selon les paramètres régionaux (LC_ALL=C&#xa0;: point décimal).
 
-Code de sortie : 0 effectué ; 1 phrase, groupe ou unité non compris, ou valeur
-refusée ; 2 options erronées ou pas de base de données des unités.</translation>
+Code de sortie&#xa0;: 0 effectué&#xa0;; 1 phrase, groupe ou unité non compris, ou valeur
+refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="104"/>
@@ -101,7 +101,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../ui/CommandLine.cpp" line="140"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
-        <translation>Essayez « quorvel --help ».</translation>
+        <translation>Essayez «&#xa0;quorvel --help&#xa0;».</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="157"/>
@@ -122,25 +122,25 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../ui/CommandLine.cpp" line="172"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
-        <translation>Aucune base de données des unités : %1 est introuvable</translation>
+        <translation>Aucune base de données des unités&#xa0;: %1 est introuvable</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="189"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
-        <translation>« %1 » ne donne aucun nombre : un facteur manque, est nul ou n&apos;est pas un nombre, ou le résultat est hors limites</translation>
+        <translation>«&#xa0;%1&#xa0;» ne donne aucun nombre&#xa0;: un facteur manque, est nul ou n&apos;est pas un nombre, ou le résultat est hors limites</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="230"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
-        <translation>« %1 » n&apos;est pas un groupe ; --list affiche les groupes</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un groupe&#xa0;; --list affiche les groupes</translation>
     </message>
     <message>
         <location filename="../ui/CommandLine.cpp" line="251"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
-        <translation>Aucune unité ne correspond à « %1 »</translation>
+        <translation>Aucune unité ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -155,7 +155,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/pendingchange.cpp" line="138"/>
         <source>The unfinished change recorded in the folder &apos;%1&apos; cannot be read; its files are left as they are</source>
         <extracomment>%1 is the folder of the units database.</extracomment>
-        <translation>La modification inachevée consignée dans le dossier « %1 » ne peut pas être lue ; ses fichiers sont laissés tels quels</translation>
+        <translation>La modification inachevée consignée dans le dossier «&#xa0;%1&#xa0;» ne peut pas être lue&#xa0;; ses fichiers sont laissés tels quels</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="225"/>
@@ -167,25 +167,25 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/pendingchange.cpp" line="244"/>
         <source>The record of an interrupted change of the units database could not be read and was set aside as &apos;%1&apos;. Groups that change touched may be half written: check their units, then delete that file.</source>
         <extracomment>%1 is the file the record was moved to.</extracomment>
-        <translation>Le journal d&apos;une modification interrompue de la base de données des unités était illisible et a été mis de côté sous le nom « %1 ». Les groupes touchés par cette modification sont peut-être à moitié écrits : vérifiez leurs unités, puis supprimez ce fichier.</translation>
+        <translation>Le journal d&apos;une modification interrompue de la base de données des unités était illisible et a été mis de côté sous le nom «&#xa0;%1&#xa0;». Les groupes touchés par cette modification sont peut-être à moitié écrits&#xa0;: vérifiez leurs unités, puis supprimez ce fichier.</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="253"/>
         <source>&apos;%1&apos; and &apos;%2&apos;</source>
         <extracomment>The end of a list of files, each between quotes, as in &apos;a&apos;, &apos;b&apos; and &apos;c&apos;: %1 and %2 are its last two files.</extracomment>
-        <translation>« %1 » et « %2 »</translation>
+        <translation>«&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="256"/>
         <source>&apos;%1&apos;, %2</source>
         <extracomment>The beginning of a list of files, each between quotes: %1 is the first file, %2 the list of the files after it.</extracomment>
-        <translation>« %1 », %2</translation>
+        <translation>«&#xa0;%1&#xa0;», %2</translation>
     </message>
     <message>
         <location filename="../core/pendingchange.cpp" line="261"/>
         <source>The record of an interrupted change of the units database could not be read and was set aside as %1. Groups that change touched may be half written: check their units, then delete those files.</source>
         <extracomment>%1 is a list of two or more files, such as &apos;a&apos;, &apos;b&apos; and &apos;c&apos;.</extracomment>
-        <translation>Le journal d&apos;une modification interrompue de la base de données des unités était illisible et a été mis de côté sous les noms %1. Les groupes touchés par cette modification sont peut-être à moitié écrits : vérifiez leurs unités, puis supprimez ces fichiers.</translation>
+        <translation>Le journal d&apos;une modification interrompue de la base de données des unités était illisible et a été mis de côté sous les noms %1. Les groupes touchés par cette modification sont peut-être à moitié écrits&#xa0;: vérifiez leurs unités, puis supprimez ces fichiers.</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="214"/>
@@ -260,23 +260,23 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/unitsdatabase.cpp" line="301"/>
         <source>&apos;%1&apos; cannot name a file</source>
         <extracomment>%1 is a group&apos;s name that holds a / or a NUL character.</extracomment>
-        <translation>« %1 » ne peut pas servir de nom de fichier</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de fichier</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="311"/>
         <source>&apos;%1&apos; has changed since it was read (another copy of Quorvel, or another program, saved it)</source>
         <extracomment>%1 is a file of the units database.</extracomment>
-        <translation>« %1 » a changé depuis sa lecture (une autre instance de Quorvel, ou un autre programme, l&apos;a enregistré)</translation>
+        <translation>«&#xa0;%1&#xa0;» a changé depuis sa lecture (une autre instance de Quorvel, ou un autre programme, l&apos;a enregistré)</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="412"/>
         <source>A group named &apos;%1&apos; has files already</source>
-        <translation>Un groupe nommé « %1 » a déjà des fichiers</translation>
+        <translation>Un groupe nommé «&#xa0;%1&#xa0;» a déjà des fichiers</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="426"/>
         <source>A group named &apos;%1&apos; is in the group list already</source>
-        <translation>Un groupe nommé « %1 » figure déjà dans la liste des groupes</translation>
+        <translation>Un groupe nommé «&#xa0;%1&#xa0;» figure déjà dans la liste des groupes</translation>
     </message>
 </context>
 <context>
@@ -285,79 +285,79 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/fileio.cpp" line="133"/>
         <source>&apos;%1&apos; is not a regular file</source>
         <extracomment>%1 is a path that names a folder, a device or another special file instead of a file.</extracomment>
-        <translation>« %1 » n&apos;est pas un fichier ordinaire</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location filename="../core/fileio.cpp" line="291"/>
         <source>Cannot rename &apos;%1&apos; to &apos;%2&apos;: %3</source>
         <extracomment>%1 is the file, %2 its new name, %3 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible de renommer « %1 » en « %2 » : %3</translation>
+        <translation>Impossible de renommer «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="49"/>
         <source>Cannot open &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file or folder of the units database, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible d&apos;ouvrir « %1 » : %2</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="52"/>
         <source>Cannot open the folder &apos;%1&apos;: %2</source>
         <extracomment>%1 is a folder, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible d&apos;ouvrir le dossier « %1 » : %2</translation>
+        <translation>Impossible d&apos;ouvrir le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="54"/>
         <source>Cannot read &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible de lire « %1 » : %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="56"/>
         <source>Cannot write &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="59"/>
         <source>Cannot replace &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file that was to be replaced by its new version, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible de remplacer « %1 » : %2</translation>
+        <translation>Impossible de remplacer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="61"/>
         <source>Cannot remove &apos;%1&apos;: %2</source>
         <extracomment>%1 is a file, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible de supprimer « %1 » : %2</translation>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="63"/>
         <source>Cannot rename &apos;%1&apos;: %2</source>
         <extracomment>%1 is the file to be renamed, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible de renommer « %1 » : %2</translation>
+        <translation>Impossible de renommer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="66"/>
         <source>Cannot rename to &apos;%1&apos;: %2</source>
         <extracomment>%1 is the new name a file was to take, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible de renommer en « %1 » : %2</translation>
+        <translation>Impossible de renommer en «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="69"/>
         <source>Cannot flush the folder &apos;%1&apos;: %2</source>
         <extracomment>Writing a folder&apos;s changes to the disk. %1 is a folder, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible d&apos;écrire le dossier « %1 » sur le disque : %2</translation>
+        <translation>Impossible d&apos;écrire le dossier «&#xa0;%1&#xa0;» sur le disque&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/fileio.h" line="72"/>
         <source>Cannot follow the link &apos;%1&apos;: %2</source>
         <extracomment>%1 is a symbolic link to a file of the units database, %2 the operating system&apos;s reason.</extracomment>
-        <translation>Impossible de suivre le lien « %1 » : %2</translation>
+        <translation>Impossible de suivre le lien «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../core/textfile.cpp" line="172"/>
         <source>A line for &apos;%1&apos; holds a line end</source>
         <extracomment>%1 is a file of the units database.</extracomment>
-        <translation>Une ligne destinée à « %1 » contient une fin de ligne</translation>
+        <translation>Une ligne destinée à «&#xa0;%1&#xa0;» contient une fin de ligne</translation>
     </message>
 </context>
 <context>
@@ -427,7 +427,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../calc/numbertext.cpp" line="50"/>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <extracomment>%1 is the text as it was typed, pasted or read from a factor file.</extracomment>
-        <translation>« %1 » n&apos;est pas un nombre à virgule flottante valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre à virgule flottante valide</translation>
     </message>
 </context>
 <context>
@@ -436,7 +436,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/sentence.cpp" line="20"/>
         <source>&apos;%1&apos; is not a unit of %2</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in, such as Length or Length or Area.</extracomment>
-        <translation>« %1 » n&apos;est pas une unité du groupe %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité du groupe %2</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="307"/>
@@ -448,25 +448,25 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/sentence.cpp" line="392"/>
         <source>&apos;%1&apos; may mean %2 or %3: mind the capitals</source>
         <extracomment>%1 is what the user typed, %2 and %3 the names of two units it may mean, which differ in capital letters only (as mA and MA).</extracomment>
-        <translation>« %1 » peut désigner %2 ou %3 : attention aux majuscules</translation>
+        <translation>«&#xa0;%1&#xa0;» peut désigner %2 ou %3&#xa0;: attention aux majuscules</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="445"/>
         <source>&apos;%1&apos; fits %2: write the units in full</source>
         <extracomment>%1 is the sentence the user typed, %2 the groups of units it fits.</extracomment>
-        <translation>« %1 » correspond à %2 : écrivez les unités en entier</translation>
+        <translation>«&#xa0;%1&#xa0;» correspond à %2&#xa0;: écrivez les unités en entier</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="449"/>
         <source>&apos;%1&apos; fits several units: write the units in full</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
-        <translation>« %1 » correspond à plusieurs unités : écrivez les unités en entier</translation>
+        <translation>«&#xa0;%1&#xa0;» correspond à plusieurs unités&#xa0;: écrivez les unités en entier</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="474"/>
         <source>Temperatures do not add up: convert one at a time</source>
         <extracomment>The user typed a sum of temperatures, as in 20 °C 5 K to °F.</extracomment>
-        <translation>Les températures ne s&apos;additionnent pas : convertissez-les une par une</translation>
+        <translation>Les températures ne s&apos;additionnent pas&#xa0;: convertissez-les une par une</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="483"/>
@@ -489,7 +489,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/sentence.cpp" line="494"/>
         <source>&apos;%1&apos; is not a number</source>
         <extracomment>%1 is what the user typed where a number was expected.</extracomment>
-        <translation>« %1 » n&apos;est pas un nombre</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="501"/>
@@ -507,13 +507,13 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/sentence.cpp" line="519"/>
         <source>&apos;%1&apos; is not a unit</source>
         <extracomment>%1 is what the user typed as a unit.</extracomment>
-        <translation>« %1 » n&apos;est pas une unité</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="536"/>
         <source>&apos;%1&apos; needs a unit</source>
         <extracomment>%1 is a number the user typed without a unit after it.</extracomment>
-        <translation>« %1 » doit être suivi d&apos;une unité</translation>
+        <translation>«&#xa0;%1&#xa0;» doit être suivi d&apos;une unité</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="542"/>
@@ -525,13 +525,13 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/sentence.cpp" line="553"/>
         <source>&apos;%1&apos; is not understood</source>
         <extracomment>%1 is what the user typed as the unit to convert to.</extracomment>
-        <translation>« %1 » n&apos;est pas compris</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas compris</translation>
     </message>
     <message>
         <location filename="../core/sentence.cpp" line="560"/>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
-        <translation>« %1 » n&apos;est pas compris : saisissez par exemple %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas compris&#xa0;: saisissez par exemple %2</translation>
     </message>
 </context>
 <context>
@@ -620,31 +620,31 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../core/conversion.cpp" line="32"/>
         <source>The temperature in Kelvin&apos;s degrees cannot be lower than  %1 !</source>
         <extracomment>%1 is the lowest temperature of the scale, 0 here. The two blanks before it and the blank before the &quot;!&quot; are the English message&apos;s own; use your language&apos;s usual spacing.</extracomment>
-        <translation>La température en kelvins ne peut pas être inférieure à %1 !</translation>
+        <translation>La température en kelvins ne peut pas être inférieure à %1&#xa0;!</translation>
     </message>
     <message>
         <location filename="../core/conversion.cpp" line="38"/>
         <source>The temperature in Fahrenheit&apos;s degrees cannot be lower than  %1 !</source>
         <extracomment>%1 is the lowest temperature of the scale, -459.67. See the Kelvin message for the blanks.</extracomment>
-        <translation>La température en degrés Fahrenheit ne peut pas être inférieure à %1 !</translation>
+        <translation>La température en degrés Fahrenheit ne peut pas être inférieure à %1&#xa0;!</translation>
     </message>
     <message>
         <location filename="../core/conversion.cpp" line="44"/>
         <source>The temperature in Reaumur&apos;s degrees cannot be lower than  %1 !</source>
         <extracomment>%1 is the lowest temperature of the scale, -218.52. See the Kelvin message for the blanks.</extracomment>
-        <translation>La température en degrés Réaumur ne peut pas être inférieure à %1 !</translation>
+        <translation>La température en degrés Réaumur ne peut pas être inférieure à %1&#xa0;!</translation>
     </message>
     <message>
         <location filename="../core/conversion.cpp" line="51"/>
         <source>The temperature in Rankin&apos;s degrees cannot be lower than  %1 !</source>
         <extracomment>The Rankine scale (spelt Rankin in the unit&apos;s name). %1 is its lowest temperature, 0. See the Kelvin message for the blanks.</extracomment>
-        <translation>La température en degrés Rankine ne peut pas être inférieure à %1 !</translation>
+        <translation>La température en degrés Rankine ne peut pas être inférieure à %1&#xa0;!</translation>
     </message>
     <message>
         <location filename="../core/conversion.cpp" line="57"/>
         <source>The temperature in Celsius&apos; degrees cannot be lower than  %1 !</source>
         <extracomment>%1 is the lowest temperature of the scale, -273.15. See the Kelvin message for the blanks.</extracomment>
-        <translation>La température en degrés Celsius ne peut pas être inférieure à %1 !</translation>
+        <translation>La température en degrés Celsius ne peut pas être inférieure à %1&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -675,7 +675,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
     <message>
         <location filename="../ui/ConfirmDel.cpp" line="27"/>
         <source>Do you really want to delete this item?</source>
-        <translation>Voulez-vous vraiment supprimer cet élément ?</translation>
+        <translation>Voulez-vous vraiment supprimer cet élément&#xa0;?</translation>
     </message>
     <message>
         <location filename="../ui/ConfirmDel.cpp" line="50"/>
@@ -863,7 +863,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../ui/Preferences.cpp" line="258"/>
         <source>G&amp;roup:</source>
         <extracomment>Label of the picker of the group whose units are shown.</extracomment>
-        <translation>Gr&amp;oupe :</translation>
+        <translation>Gr&amp;oupe&#xa0;:</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="298"/>
@@ -875,25 +875,25 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../ui/Preferences.cpp" line="321"/>
         <source>The units of &apos;%1&apos; were not saved and are still shown. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be written.</extracomment>
-        <translation>Les unités de « %1 » n&apos;ont pas été enregistrées et restent affichées. %2</translation>
+        <translation>Les unités de «&#xa0;%1&#xa0;» n&apos;ont pas été enregistrées et restent affichées. %2</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="340"/>
         <source>The group &apos;%1&apos; could not be read and is left as it is on disk. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
-        <translation>Le groupe « %1 » n&apos;a pas pu être lu et reste tel quel sur le disque. %2</translation>
+        <translation>Le groupe «&#xa0;%1&#xa0;» n&apos;a pas pu être lu et reste tel quel sur le disque. %2</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="418"/>
         <source>Nothing was saved: %1. The window now shows the units database as it is; make your changes again.</source>
         <extracomment>%1 is the reason, such as &quot;&apos;Files/Length.uns&apos; has changed since it was read (...)&quot;.</extracomment>
-        <translation>Rien n&apos;a été enregistré : %1. La fenêtre montre maintenant la base de données des unités telle qu&apos;elle est ; refaites vos modifications.</translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: %1. La fenêtre montre maintenant la base de données des unités telle qu&apos;elle est&#xa0;; refaites vos modifications.</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="443"/>
         <source>You must not edit &apos;Temperature&apos; group!</source>
         <extracomment>Temperature is the name of the group, which stays as it is in the group list.</extracomment>
-        <translation>Le groupe « Temperature » ne doit pas être modifié !</translation>
+        <translation>Le groupe «&#xa0;Temperature&#xa0;» ne doit pas être modifié&#xa0;!</translation>
     </message>
     <message>
         <location filename="../ui/Preferences.cpp" line="516"/>
@@ -931,7 +931,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../ui/Report.cpp" line="223"/>
         <source>The printer %1 refused the print job: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives.</extracomment>
-        <translation>L&apos;imprimante %1 a refusé la tâche d&apos;impression : %2</translation>
+        <translation>L&apos;imprimante %1 a refusé la tâche d&apos;impression&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="241"/>
@@ -1007,7 +1007,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <location filename="../ui/Report.cpp" line="363"/>
         <source>No temporary folder for the print job: %1</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
-        <translation>Aucun dossier temporaire pour la tâche d&apos;impression : %1</translation>
+        <translation>Aucun dossier temporaire pour la tâche d&apos;impression&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../ui/Report.cpp" line="378"/>
@@ -1080,31 +1080,31 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="90"/>
         <source>&amp;Unit&apos;s name:</source>
-        <translation>&amp;Nom de l&apos;unité :</translation>
+        <translation>&amp;Nom de l&apos;unité&#xa0;:</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="93"/>
         <source>&amp;Factor:</source>
         <extracomment>How many base units one unit makes.</extracomment>
-        <translation>Fa&amp;cteur :</translation>
+        <translation>Fa&amp;cteur&#xa0;:</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="113"/>
         <source>Base unit:</source>
         <extracomment>Label of the group&apos;s unit whose factor is 1.</extracomment>
-        <translation>Unité de base :</translation>
+        <translation>Unité de base&#xa0;:</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="139"/>
         <source>Base unit: none</source>
         <extracomment>What screen readers say when the group has no unit whose factor is 1.</extracomment>
-        <translation>Unité de base : aucune</translation>
+        <translation>Unité de base&#xa0;: aucune</translation>
     </message>
     <message>
         <location filename="../ui/UnitsEdit.cpp" line="142"/>
         <source>Base unit: %1</source>
         <extracomment>What screen readers say of the base unit: %1 is its name.</extracomment>
-        <translation>Unité de base : %1</translation>
+        <translation>Unité de base&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1118,7 +1118,7 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
     <message>
         <location filename="../ui/LUnits.cpp" line="33"/>
         <source>Fi&amp;nd what:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <location filename="../ui/LUnits.cpp" line="37"/>
@@ -1255,13 +1255,13 @@ manquait encore</translation>
         <location filename="../ui/Calc.cpp" line="50"/>
         <source>Key: %1</source>
         <extracomment>What screen readers say of the key that presses a calculator button: %1 is the key.</extracomment>
-        <translation>Touche : %1</translation>
+        <translation>Touche&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="52"/>
         <source>Key: %1 or %2</source>
         <extracomment>What screen readers say of the two keys that press a calculator button, as &quot;= or Enter&quot;.</extracomment>
-        <translation>Touche : %1 ou %2</translation>
+        <translation>Touche&#xa0;: %1 ou %2</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="74"/>
@@ -1944,7 +1944,7 @@ manquait encore</translation>
         <location filename="../ui/LUnits.cpp" line="171"/>
         <source>Search string %1 not found!</source>
         <extracomment>%1 is the text the user looked for, as typed (without quotes).</extracomment>
-        <translation>Texte « %1 » introuvable !</translation>
+        <translation>Texte «&#xa0;%1&#xa0;» introuvable&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -2146,21 +2146,21 @@ manquait encore</translation>
         <location filename="../ui/MainForm.cpp" line="513"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
-        <translation>Aucune base de données des unités : %1 est introuvable</translation>
+        <translation>Aucune base de données des unités&#xa0;: %1 est introuvable</translation>
     </message>
     <message>
         <location filename="../ui/MainForm.cpp" line="576"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
-        <translation>Les unités de « %1 » ne peuvent pas être lues. %2</translation>
+        <translation>Les unités de «&#xa0;%1&#xa0;» ne peuvent pas être lues. %2</translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/MainForm.cpp" line="593"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
         <translation>
-            <numerusform>%n des %1 unités de « %2 » n&apos;a pas pour facteur un nombre positif et ne peut pas être convertie.</numerusform>
-            <numerusform>%n des %1 unités de « %2 » n&apos;ont pas pour facteur un nombre positif et ne peuvent pas être converties.</numerusform>
+            <numerusform>%n des %1 unités de «&#xa0;%2&#xa0;» n&apos;a pas pour facteur un nombre positif et ne peut pas être convertie.</numerusform>
+            <numerusform>%n des %1 unités de «&#xa0;%2&#xa0;» n&apos;ont pas pour facteur un nombre positif et ne peuvent pas être converties.</numerusform>
         </translation>
     </message>
     <message>
@@ -2227,7 +2227,7 @@ manquait encore</translation>
         <location filename="../ui/UnitSearch.cpp" line="292"/>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
-        <translation>« %1 » n&apos;est plus une unité du groupe %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est plus une unité du groupe %2</translation>
     </message>
 </context>
 </TS>
