@@ -216,7 +216,7 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
         <location filename="../core/unitsdatabase.cpp" line="227"/>
         <source>A group name cannot hold a mark that changes the direction of text</source>
         <extracomment>Such as the marks that turn Arabic or Hebrew text from right to left.</extracomment>
-        <translation>Un nom de groupe ne peut pas contenir de marque qui change le sens d&apos;écriture du texte</translation>
+        <translation>Un nom de groupe ne peut pas contenir de caractère qui change le sens d&apos;écriture du texte</translation>
     </message>
     <message>
         <location filename="../core/unitsdatabase.cpp" line="230"/>
