@@ -129,7 +129,9 @@ bool IsTemporaryWithPrefix(std::string_view name, std::string_view prefix) {
 
 // The beginning of the names of the temporaries named for a file: "." + file + ".q".
 std::string PrefixFor(std::string_view file) {
-    return "." + std::string(file) + std::string(TemporaryPrefix);
+    std::string prefix(".");
+    prefix.append(file).append(TemporaryPrefix);
+    return prefix;
 }
 
 //: %1 is a path that names a folder, a device or another special file instead of a file.

@@ -574,8 +574,10 @@ Sentence ReadSentence(const UnitIndex& index, std::string_view text,
 std::optional<long double> ReadTypedNumber(std::string_view text) {
     std::string typed(text);
     size_t length = 0;
-    if (!typed.empty() && IsMinus(CodeAt(typed, 0, length)))
-        typed.replace(0, length, "-");
+    if (!typed.empty() && IsMinus(CodeAt(typed, 0, length))) {
+        typed.erase(0, length); // a minus sign of any script reads as the hyphen-minus
+        typed.insert(typed.begin(), '-');
+    }
     const NumberSeparators& locale = CurrentNumberSeparators();
     if (const std::optional<std::string> plain = WithoutGrouping(typed, locale))
         if (const std::optional<long double> value = Parsed(*plain))
