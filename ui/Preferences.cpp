@@ -284,7 +284,7 @@ void TFPref::showEvent(QShowEvent* event) {
         FormShow();
 }
 
-void TFPref::FormShow() {
+void TFPref::FormShow(const QString& group) {
     cbGroup_->clear();
     lbGroup_->clear();
     message_.clear();
@@ -301,7 +301,8 @@ void TFPref::FormShow() {
         TellOnce(lbGroup_, tr("The group list could not be read and is left as it is on disk. %1")
                                .arg(Translated(error)));
     }
-    cbGroup_->setCurrentIndex(cbGroup_->count() > 0 ? 0 : -1);
+    const int named = group.isEmpty() ? -1 : cbGroup_->findText(group);
+    cbGroup_->setCurrentIndex(cbGroup_->count() > 0 ? std::max(0, named) : -1);
     shownGroup_ = -1;
     lbGroup_->setCurrentRow(lbGroup_->count() > 0 ? 0 : -1);
     cbGroupClick(); // nothing is shown yet, so nothing is written
@@ -409,12 +410,7 @@ void TFPref::Apply2() {
 }
 
 void TFPref::ReloadChanged(QWidget* control, const EDatabaseChanged& error) {
-    const QString chosen = cbGroup_->currentText();
-    FormShow();
-    if (const int index = cbGroup_->findText(chosen); index > 0) {
-        cbGroup_->setCurrentIndex(index);
-        LoadChosenGroup();
-    }
+    FormShow(cbGroup_->currentText());
     if (links_.setGroupButtons)
         links_.setGroupButtons(); // the main window shows the list as it is now, too
     //: %1 is the reason, such as "'Files/Length.uns' has changed since it was read (...)".

@@ -64,7 +64,9 @@ public:
     // reads them anew, on the group chosen if it is still there, and says so under `control`.
     void ReloadChanged(QWidget* control, const EDatabaseChanged& error);
 
-    void FormShow();
+    // Reads the window afresh from the database files; the Units page shows `group`, or the
+    // first group when the list holds no group of that name.
+    void FormShow(const QString& group = {});
     void cbGroupClick();
     // Writes the group list and, in the same change, the shown group's units; then the main
     // window re-reads its group buttons. Throws EFileError, having changed no file.
