@@ -5,14 +5,13 @@
 
 #include "core/conversion.h"
 #include "ui/ConfirmDel.h"
+#include "ui/EditorParts.h"
 #include "ui/GroupEdit.h"
 #include "ui/Hints.h"
 #include "ui/Translated.h"
 #include "ui/UnitsEdit.h"
 #include "widgets/accessibility.h"
-#include "widgets/icons.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,7 +25,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 
 namespace quorvel {
@@ -67,64 +65,6 @@ QVBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons) {
 }
 
 } // namespace
-
-QPushButton* MakeButton(const char* name, const QString& caption, QStyle::StandardPixmap picture,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(QString(caption).remove('&'));
-    button->setIcon(StandardIcon(picture));
-    return button;
-}
-
-TEditorButtons MakeEditorButtons(const char* saveName) {
-    TEditorButtons buttons{
-        MakeButton(saveName, TFPref::tr("&Save"), QStyle::SP_DialogSaveButton),
-        MakeButton("bbClose", TFPref::tr("&Close"), QStyle::SP_DialogCloseButton),
-        MakeButton("bbHelp", TFPref::tr("&Help"), QStyle::SP_DialogHelpButton), new QHBoxLayout};
-    buttons.save->setDefault(true);
-    buttons.row->addStretch();
-    for (QPushButton* button : {buttons.save, buttons.close, buttons.help})
-        buttons.row->addWidget(button);
-    return buttons;
-}
-
-void ShowModalOver(QDialog* dialog, QWidget* owner) {
-    // Back to the control the user left, once the dialog is done.
-    const QPointer<QWidget> left = QApplication::focusWidget();
-    QObject::connect(
-        dialog, &QDialog::finished, owner,
-        [left] {
-            if (left)
-                left->setFocus();
-        },
-        Qt::SingleShotConnection);
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->adjustSize();
-    if (owner) {
-        QWidget* window = owner->window();
-        if (!dialog->parentWidget() && window->windowHandle()) {
-            // A dialog that lives on without the owner is held above it all the same.
-            dialog->winId();
-            dialog->windowHandle()->setTransientParent(window->windowHandle());
-        }
-        dialog->move(window->frameGeometry().center() - dialog->rect().center());
-    }
-    dialog->show();
-    dialog->activateWindow();
-}
-
-QString CellText(const QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void SetCellText(QTableWidget* table, int row, int column, const QString& text) {
-    if (QTableWidgetItem* item = table->item(row, column))
-        item->setText(text);
-    else
-        table->setItem(row, column, new QTableWidgetItem(text));
-}
 
 TFPref::TFPref(UnitsDatabase database, TErrorHintWindow& errorHint, TFGroupEdit& groupEdit,
                TFUnitsEdit& unitsEdit, TFPrefLinks links, QWidget* parent)
