@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Quorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Shared by the run and test commands: installs the Debian packages they need when any is missing.
+# Shared by the run, test, fuzz and start-up benchmark commands: installs the Debian packages
+# they need when any is missing.
 
 # qt6-l10n-tools: lupdate and lrelease; qt6-translations-l10n: Qt's own texts in the user's language.
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
@@ -13,8 +14,6 @@ TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales desktop-file-util
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # bench/startup.sh: a virtual display, and a timer of whole commands for the command line.
 BENCH_PACKAGES=(xvfb xauth hyperfine)
-# Making the Debian package: dpkg-shlibdeps finds the dependencies.
-PACKAGE_PACKAGES=(dpkg-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -3,6 +3,7 @@
 
 #include "ui/ConfirmDel.h"
 
+#include "ui/EditorParts.h"
 #include "ui/HelpContext.h"
 #include "ui/Preferences.h"
 #include "widgets/colours.h"

@@ -11,30 +11,37 @@
 
 namespace quorvel {
 
-// The library's functions that the report's printing calls, under their own names.
+// The library's functions that the report's printing calls, listed once: the table below and
+// the opening of the library both expand this list.
+#define QUORVEL_CUPS_FUNCTIONS(F)                                                                  \
+    F(cupsAddOption)                                                                               \
+    F(cupsDoRequest)                                                                               \
+    F(cupsFreeDests)                                                                               \
+    F(cupsFreeOptions)                                                                             \
+    F(cupsGetNamedDest)                                                                            \
+    F(cupsGetOption)                                                                               \
+    F(cupsLastError)                                                                               \
+    F(cupsLastErrorString)                                                                         \
+    F(cupsPrintFile2)                                                                              \
+    F(httpAssembleURIf)                                                                            \
+    F(ippAddInteger)                                                                               \
+    F(ippAddString)                                                                                \
+    F(ippAddStrings)                                                                               \
+    F(ippDelete)                                                                                   \
+    F(ippFindAttribute)                                                                            \
+    F(ippGetBoolean)                                                                               \
+    F(ippGetCount)                                                                                 \
+    F(ippGetInteger)                                                                               \
+    F(ippGetString)                                                                                \
+    F(ippGetValueTag)                                                                              \
+    F(ippNewRequest)                                                                               \
+    F(ippPort)
+
+// Those functions, under their own names.
 struct TCupsClient {
-    decltype(&::cupsAddOption) cupsAddOption;
-    decltype(&::cupsDoRequest) cupsDoRequest;
-    decltype(&::cupsFreeDests) cupsFreeDests;
-    decltype(&::cupsFreeOptions) cupsFreeOptions;
-    decltype(&::cupsGetNamedDest) cupsGetNamedDest;
-    decltype(&::cupsGetOption) cupsGetOption;
-    decltype(&::cupsLastError) cupsLastError;
-    decltype(&::cupsLastErrorString) cupsLastErrorString;
-    decltype(&::cupsPrintFile2) cupsPrintFile2;
-    decltype(&::httpAssembleURIf) httpAssembleURIf;
-    decltype(&::ippAddInteger) ippAddInteger;
-    decltype(&::ippAddString) ippAddString;
-    decltype(&::ippAddStrings) ippAddStrings;
-    decltype(&::ippDelete) ippDelete;
-    decltype(&::ippFindAttribute) ippFindAttribute;
-    decltype(&::ippGetBoolean) ippGetBoolean;
-    decltype(&::ippGetCount) ippGetCount;
-    decltype(&::ippGetInteger) ippGetInteger;
-    decltype(&::ippGetString) ippGetString;
-    decltype(&::ippGetValueTag) ippGetValueTag;
-    decltype(&::ippNewRequest) ippNewRequest;
-    decltype(&::ippPort) ippPort;
+#define QUORVEL_CUPS_POINTER(name) decltype(&::name) name;
+    QUORVEL_CUPS_FUNCTIONS(QUORVEL_CUPS_POINTER)
+#undef QUORVEL_CUPS_POINTER
 };
 
 // The library, opened on the first call. Throws EPrintError when it cannot be opened.

@@ -3,6 +3,7 @@
 
 #include "ui/GroupEdit.h"
 
+#include "ui/EditorParts.h"
 #include "ui/Hints.h"
 #include "ui/Preferences.h"
 #include "ui/Translated.h"

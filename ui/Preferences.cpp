@@ -5,14 +5,13 @@
 
 #include "core/conversion.h"
 #include "ui/ConfirmDel.h"
+#include "ui/EditorParts.h"
 #include "ui/GroupEdit.h"
 #include "ui/Hints.h"
 #include "ui/Translated.h"
 #include "ui/UnitsEdit.h"
 #include "widgets/accessibility.h"
-#include "widgets/icons.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,7 +25,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 
 namespace quorvel {
@@ -67,64 +65,6 @@ QVBoxLayout* ButtonColumn(std::initializer_list<QPushButton*> buttons) {
 }
 
 } // namespace
-
-QPushButton* MakeButton(const char* name, const QString& caption, QStyle::StandardPixmap picture,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(QString(caption).remove('&'));
-    button->setIcon(StandardIcon(picture));
-    return button;
-}
-
-TEditorButtons MakeEditorButtons(const char* saveName) {
-    TEditorButtons buttons{
-        MakeButton(saveName, TFPref::tr("&Save"), QStyle::SP_DialogSaveButton),
-        MakeButton("bbClose", TFPref::tr("&Close"), QStyle::SP_DialogCloseButton),
-        MakeButton("bbHelp", TFPref::tr("&Help"), QStyle::SP_DialogHelpButton), new QHBoxLayout};
-    buttons.save->setDefault(true);
-    buttons.row->addStretch();
-    for (QPushButton* button : {buttons.save, buttons.close, buttons.help})
-        buttons.row->addWidget(button);
-    return buttons;
-}
-
-void ShowModalOver(QDialog* dialog, QWidget* owner) {
-    // Back to the control the user left, once the dialog is done.
-    const QPointer<QWidget> left = QApplication::focusWidget();
-    QObject::connect(
-        dialog, &QDialog::finished, owner,
-        [left] {
-            if (left)
-                left->setFocus();
-        },
-        Qt::SingleShotConnection);
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->adjustSize();
-    if (owner) {
-        QWidget* window = owner->window();
-        if (!dialog->parentWidget() && window->windowHandle()) {
-            // A dialog that lives on without the owner is held above it all the same.
-            dialog->winId();
-            dialog->windowHandle()->setTransientParent(window->windowHandle());
-        }
-        dialog->move(window->frameGeometry().center() - dialog->rect().center());
-    }
-    dialog->show();
-    dialog->activateWindow();
-}
-
-QString CellText(const QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void SetCellText(QTableWidget* table, int row, int column, const QString& text) {
-    if (QTableWidgetItem* item = table->item(row, column))
-        item->setText(text);
-    else
-        table->setItem(row, column, new QTableWidgetItem(text));
-}
 
 TFPref::TFPref(UnitsDatabase database, TErrorHintWindow& errorHint, TFGroupEdit& groupEdit,
                TFUnitsEdit& unitsEdit, TFPrefLinks links, QWidget* parent)
@@ -284,7 +224,7 @@ void TFPref::showEvent(QShowEvent* event) {
         FormShow();
 }
 
-void TFPref::FormShow() {
+void TFPref::FormShow(const QString& group) {
     cbGroup_->clear();
     lbGroup_->clear();
     message_.clear();
@@ -301,7 +241,8 @@ void TFPref::FormShow() {
         TellOnce(lbGroup_, tr("The group list could not be read and is left as it is on disk. %1")
                                .arg(Translated(error)));
     }
-    cbGroup_->setCurrentIndex(cbGroup_->count() > 0 ? 0 : -1);
+    const int named = group.isEmpty() ? -1 : cbGroup_->findText(group);
+    cbGroup_->setCurrentIndex(cbGroup_->count() > 0 ? std::max(0, named) : -1);
     shownGroup_ = -1;
     lbGroup_->setCurrentRow(lbGroup_->count() > 0 ? 0 : -1);
     cbGroupClick(); // nothing is shown yet, so nothing is written
@@ -409,12 +350,7 @@ void TFPref::Apply2() {
 }
 
 void TFPref::ReloadChanged(QWidget* control, const EDatabaseChanged& error) {
-    const QString chosen = cbGroup_->currentText();
-    FormShow();
-    if (const int index = cbGroup_->findText(chosen); index > 0) {
-        cbGroup_->setCurrentIndex(index);
-        LoadChosenGroup();
-    }
+    FormShow(cbGroup_->currentText());
     if (links_.setGroupButtons)
         links_.setGroupButtons(); // the main window shows the list as it is now, too
     //: %1 is the reason, such as "'Files/Length.uns' has changed since it was read (...)".

@@ -12,12 +12,10 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QStyle>
 #include <functional>
 #include <vector>
 
 class QComboBox;
-class QHBoxLayout;
 class QListWidget;
 class QPushButton;
 class QTabWidget;
@@ -64,7 +62,9 @@ public:
     // reads them anew, on the group chosen if it is still there, and says so under `control`.
     void ReloadChanged(QWidget* control, const EDatabaseChanged& error);
 
-    void FormShow();
+    // Reads the window afresh from the database files; the Units page shows `group`, or the
+    // first group when the list holds no group of that name.
+    void FormShow(const QString& group = {});
     void cbGroupClick();
     // Writes the group list and, in the same change, the shown group's units; then the main
     // window re-reads its group buttons. Throws EFileError, having changed no file.
@@ -138,29 +138,5 @@ private:
     QPushButton* bbClose_ = nullptr;
     QPushButton* bbHelp_ = nullptr;
 };
-
-// Shared by the preferences window and its dialogs.
-
-// A title bar with a close button only.
-inline constexpr Qt::WindowFlags DialogFlags =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-
-// A push button: the caption with its shortcut letter marked by "&", the accessible name
-// without the mark, and a picture.
-QPushButton* MakeButton(const char* name, const QString& caption, QStyle::StandardPixmap picture,
-                        QWidget* parent = nullptr);
-// The Save, Close and Help buttons at the foot of a database editor, and the row that holds them
-// right-aligned. Save is the default button: Enter saves.
-struct TEditorButtons {
-    QPushButton* save;
-    QPushButton* close;
-    QPushButton* help;
-    QHBoxLayout* row;
-};
-TEditorButtons MakeEditorButtons(const char* saveName = "bbOk");
-// Shows a dialog modal, centred over the window of `owner`.
-void ShowModalOver(QDialog* dialog, QWidget* owner);
-QString CellText(const QTableWidget* table, int row, int column);
-void SetCellText(QTableWidget* table, int row, int column, const QString& text);
 
 } // namespace quorvel

@@ -4,6 +4,7 @@
 #include "ui/UnitsEdit.h"
 
 #include "core/unitsdatabase.h"
+#include "ui/EditorParts.h"
 #include "ui/Hints.h"
 #include "ui/Preferences.h"
 
