@@ -5,10 +5,8 @@
 
 #include "calc/numbertext.h"
 #include "calc/qzmath.h"
-#include "core/textfile.h"
 
 #include <algorithm>
-#include <array>
 
 namespace quorvel {
 
@@ -21,21 +19,6 @@ const char* const SumExample = "5 ft 10 in to cm";
 //: %1 is what the user typed as a unit, %2 the group or groups of units it was looked for in,
 //: such as Length or Length or Area.
 constexpr MessageTemplate NotAUnitOf = QUORVEL_MESSAGE("Sentence", "'%1' is not a unit of %2");
-
-char32_t CodeAt(std::string_view text, size_t i, size_t& length) {
-    char32_t code;
-    length = DecodeUtf8(text, i, code);
-    if (length == 0) {
-        length = 1;
-        return static_cast<unsigned char>(text[i]);
-    }
-    return code;
-}
-
-bool IsBlank(char32_t c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x2007 ||
-           c == 0x2009 || c == 0x202F;
-}
 
 // Minus as typed, or as other programs copy it: hyphen-minus, the minus sign and the dashes.
 bool IsMinus(char32_t c) {
@@ -61,8 +44,8 @@ size_t MarkLength(std::string_view text, size_t i) {
 // ("e", an optional sign and digits); 0 when no number starts there.
 size_t NumberLength(std::string_view text, size_t i) {
     const std::string& thousands = CurrentNumberSeparators().thousands;
-    size_t k = i, length = 0;
-    if (const char32_t c = CodeAt(text, k, length); c == '+' || IsMinus(c))
+    size_t k = i;
+    if (const auto [c, length] = CharacterAt(text, k); c == '+' || IsMinus(c))
         k += length;
     bool digits = false;
     while (k < text.size()) {
@@ -72,7 +55,7 @@ size_t NumberLength(std::string_view text, size_t i) {
         } else if (text[k] == '.' || text[k] == ',') {
             ++k;
         } else if (!thousands.empty() && text.substr(k).starts_with(thousands) &&
-                   !IsBlank(CodeAt(text, k, length))) {
+                   !IsSpacing(CharacterAt(text, k).first)) {
             k += thousands.size();
         } else {
             break;
@@ -109,24 +92,21 @@ std::optional<std::string> WithoutGrouping(std::string_view text, const NumberSe
     const size_t end =
         std::min({text.find(locale.decimal, start), text.find_first_of("eE", start), text.size()});
     const std::string_view whole = text.substr(start, end - start);
-    size_t length = 0;
     const bool blankGroups =
-        !locale.thousands.empty() && IsBlank(CodeAt(locale.thousands, 0, length));
+        !locale.thousands.empty() && IsSpacing(CharacterAt(locale.thousands, 0).first);
     std::string digits;
     size_t group = 0, groups = 1;
-    for (size_t i = 0; i < whole.size(); i += length) {
-        const char32_t c = CodeAt(whole, i, length);
-        const bool separator =
-            (!locale.thousands.empty() && whole.substr(i).starts_with(locale.thousands)) ||
-            (blankGroups && IsBlank(c));
-        if (separator) {
+    for (size_t i = 0; i < whole.size();) {
+        const auto [c, length] = CharacterAt(whole, i);
+        const bool blank = blankGroups && IsSpacing(c);
+        if (blank || (!locale.thousands.empty() && whole.substr(i).starts_with(locale.thousands))) {
             if ((groups == 1 ? group < 1 || group > 3 : group != 3))
                 return std::nullopt;
-            length = IsBlank(c) ? length : locale.thousands.size();
+            i += blank ? length : locale.thousands.size();
             group = 0;
             ++groups;
         } else if (IsDigit(whole[i])) {
-            digits.push_back(whole[i]);
+            digits.push_back(whole[i++]);
             ++group;
         } else {
             return std::nullopt;
@@ -227,9 +207,8 @@ private:
 };
 
 void SentenceReader::Split() {
-    size_t length = 0;
     for (size_t i = 0; i < text_.size();) {
-        if (IsBlank(CodeAt(text_, i, length))) {
+        if (const auto [c, length] = CharacterAt(text_, i); IsSpacing(c)) {
             i += length;
         } else if (const size_t mark = MarkLength(text_, i)) {
             chunks_.push_back({ChunkKind::Mark, i, i + mark});
@@ -241,9 +220,9 @@ void SentenceReader::Split() {
             i += number;
         } else {
             size_t end = i;
-            while (end < text_.size() && !IsBlank(CodeAt(text_, end, length)) &&
+            while (end < text_.size() && !IsSpacing(CharacterAt(text_, end).first) &&
                    MarkLength(text_, end) == 0)
-                end += length;
+                end += CharacterAt(text_, end).second;
             chunks_.push_back({ChunkKind::Word, i, end});
             i = end;
         }
@@ -573,10 +552,11 @@ Sentence ReadSentence(const UnitIndex& index, std::string_view text,
 
 std::optional<long double> ReadTypedNumber(std::string_view text) {
     std::string typed(text);
-    size_t length = 0;
-    if (!typed.empty() && IsMinus(CodeAt(typed, 0, length))) {
-        typed.erase(0, length); // a minus sign of any script reads as the hyphen-minus
-        typed.insert(typed.begin(), '-');
+    if (!typed.empty()) {
+        if (const auto [c, length] = CharacterAt(typed, 0); IsMinus(c)) {
+            typed.erase(0, length); // a minus sign of any script reads as the hyphen-minus
+            typed.insert(typed.begin(), '-');
+        }
     }
     const NumberSeparators& locale = CurrentNumberSeparators();
     if (const std::optional<std::string> plain = WithoutGrouping(typed, locale))

@@ -12,20 +12,6 @@ namespace quorvel {
 
 namespace {
 
-// One code point of a UTF-8 text and its length in bytes; a byte that starts no valid sequence
-// stands for itself.
-std::pair<char32_t, size_t> DecodeAt(std::string_view text, size_t i) {
-    char32_t code;
-    const size_t length = DecodeUtf8(text, i, code);
-    return length == 0 ? std::pair{char32_t(static_cast<unsigned char>(text[i])), size_t(1)}
-                       : std::pair{code, length};
-}
-
-bool IsSpace(char32_t c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x2007 ||
-           c == 0x2009 || c == 0x202F;
-}
-
 bool IsDegree(char32_t c) {
     return c == 0xB0 || c == 0xBA; // the degree sign, and the ordinal sign typed for it
 }
@@ -79,9 +65,9 @@ std::string FoldText(std::string_view text, bool ignoreCase, bool dropDegrees) {
     out.reserve(text.size());
     bool blank = false;
     for (size_t i = 0; i < text.size();) {
-        const auto [code, length] = DecodeAt(text, i);
+        const auto [code, length] = CharacterAt(text, i);
         i += length;
-        if (IsSpace(code)) {
+        if (IsSpacing(code)) {
             blank = !out.empty();
             continue;
         }
@@ -116,6 +102,18 @@ bool StartsWord(std::string_view text, size_t pos) {
 enum Tier { Exact, NameStart, WordStart, Anywhere };
 
 } // namespace
+
+std::pair<char32_t, size_t> CharacterAt(std::string_view text, size_t i) {
+    char32_t code;
+    const size_t length = DecodeUtf8(text, i, code);
+    return length == 0 ? std::pair{char32_t(static_cast<unsigned char>(text[i])), size_t(1)}
+                       : std::pair{code, length};
+}
+
+bool IsSpacing(char32_t c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x2007 ||
+           c == 0x2009 || c == 0x202F;
+}
 
 std::string FoldUnitText(std::string_view text, bool ignoreCase) {
     std::string folded = FoldText(text, ignoreCase, true);

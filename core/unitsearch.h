@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -95,6 +96,13 @@ private:
 
 // "inch — Length": how a match is listed.
 std::string MatchText(const UnitIndex& index, UnitRef ref);
+
+// One character of a UTF-8 text and its length in bytes; a byte that starts no valid sequence
+// stands for itself.
+std::pair<char32_t, size_t> CharacterAt(std::string_view text, size_t i);
+
+// Spacing as typed or pasted: blank, tab, line ends, the no-break, figure and thin spaces.
+bool IsSpacing(char32_t c);
 
 // A text in the form the index compares: spacing folded to single blanks, µ as u, superscript
 // digits as digits, "^" and "°" dropped (a text of nothing but "°" keeps it), a hyphen between
