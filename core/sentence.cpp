@@ -117,6 +117,30 @@ std::optional<std::string> WithoutGrouping(std::string_view text, const NumberSe
     return std::string(text.substr(0, start)) + digits + std::string(text.substr(end));
 }
 
+// A number as typed in a sentence: the locale's decimal separator, its thousands separator in
+// groups of three, and "." for "," (or "," for ".") where the text has no other reading.
+std::optional<long double> ReadTypedNumber(std::string_view text) {
+    std::string typed(text);
+    if (!typed.empty()) {
+        if (const auto [c, length] = CharacterAt(typed, 0); IsMinus(c)) {
+            typed.erase(0, length); // a minus sign of any script reads as the hyphen-minus
+            typed.insert(typed.begin(), '-');
+        }
+    }
+    const NumberSeparators& locale = CurrentNumberSeparators();
+    if (const std::optional<std::string> plain = WithoutGrouping(typed, locale))
+        if (const std::optional<long double> value = Parsed(*plain))
+            return value;
+    // The other of "." and "," as decimal separator, where the text has no reading with the
+    // locale's own separators.
+    const std::string other = locale.decimal == "," ? "." : locale.decimal == "." ? "," : "";
+    if (other.empty() || std::count(typed.begin(), typed.end(), other[0]) != 1 ||
+        typed.find(locale.decimal) != std::string::npos)
+        return std::nullopt;
+    typed.replace(typed.find(other), 1, locale.decimal);
+    return Parsed(typed);
+}
+
 // What a typed text of one word stands for.
 enum class ChunkKind { Word, Number, BadNumber, Mark };
 
@@ -548,28 +572,6 @@ Message SentenceReader::Unread() {
 Sentence ReadSentence(const UnitIndex& index, std::string_view text,
                       std::optional<size_t> preferredGroup) {
     return SentenceReader(index, text).Read(preferredGroup);
-}
-
-std::optional<long double> ReadTypedNumber(std::string_view text) {
-    std::string typed(text);
-    if (!typed.empty()) {
-        if (const auto [c, length] = CharacterAt(typed, 0); IsMinus(c)) {
-            typed.erase(0, length); // a minus sign of any script reads as the hyphen-minus
-            typed.insert(typed.begin(), '-');
-        }
-    }
-    const NumberSeparators& locale = CurrentNumberSeparators();
-    if (const std::optional<std::string> plain = WithoutGrouping(typed, locale))
-        if (const std::optional<long double> value = Parsed(*plain))
-            return value;
-    // The other of "." and "," as decimal separator, where the text has no reading with the
-    // locale's own separators.
-    const std::string other = locale.decimal == "," ? "." : locale.decimal == "." ? "," : "";
-    if (other.empty() || std::count(typed.begin(), typed.end(), other[0]) != 1 ||
-        typed.find(locale.decimal) != std::string::npos)
-        return std::nullopt;
-    typed.replace(typed.find(other), 1, locale.decimal);
-    return Parsed(typed);
 }
 
 std::optional<ConversionResult> ConvertSentence(const Sentence& sentence, long double valueAtHand) {
