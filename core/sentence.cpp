@@ -471,10 +471,11 @@ Sentence SentenceReader::Chosen(const Reading& reading) const {
     return sentence;
 }
 
+// Why the sentence has no reading.
 void SentenceReader::Refuse() {
-    if (!ambiguity_.IsEmpty() && readings_.empty())
+    if (!ambiguity_.IsEmpty())
         throw ESentenceError(ambiguity_);
-    if (temperatureSum_ && readings_.empty())
+    if (temperatureSum_)
         //: The user typed a sum of temperatures, as in 20 °C 5 K to °F.
         throw ESentenceError(
             QUORVEL_MESSAGE("Sentence", "Temperatures do not add up: convert one at a time"));
