@@ -6,7 +6,6 @@
 #include "core/textfile.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace quorvel {
 
@@ -98,8 +97,8 @@ bool StartsWord(std::string_view text, size_t pos) {
     return !IsLetter(before) && !(before >= '0' && before <= '9');
 }
 
-// Tiers of a match, best first.
-enum Tier { Exact, NameStart, WordStart, Anywhere };
+// Tiers of a match, best first; None for a key that does not match.
+enum Tier { Exact, NameStart, WordStart, Anywhere, None };
 
 } // namespace
 
@@ -186,82 +185,91 @@ std::vector<std::string> UnitIndex::Symbols(UnitRef ref) const {
     return symbols;
 }
 
-int UnitIndex::Rank(const Key& key, std::string_view text, std::string_view loose,
-                    std::string_view folded, bool degree) {
+struct UnitIndex::Query {
+    explicit Query(std::string_view text)
+        : literal(Trimmed(text)), loose(FoldUnitText(text, false)),
+          folded(FoldUnitText(text, true)), degree(HasDegree(text)) {}
+
+    std::string_view literal;
+    std::string loose;
+    std::string folded;
+    bool degree;
+};
+
+// By tier, then spelling, then the unit's own name before an alias; no match by default.
+struct UnitIndex::Match {
+    Tier tier = None;
+    MatchLevel spelling = MatchLevel::IgnoreCase;
+    bool alias = true;
+
+    auto operator<=>(const Match&) const = default;
+};
+
+UnitIndex::Match UnitIndex::Matched(const Key& key, const Query& query) {
+    const std::string_view folded = query.folded;
     size_t pos = key.folded.find(folded);
     if (pos == std::string::npos)
-        return -1;
-    int tier = pos == 0 ? (key.folded.size() == folded.size() ? Exact : NameStart) : Anywhere;
+        return {};
+    Tier tier = pos == 0 ? (key.folded.size() == folded.size() ? Exact : NameStart) : Anywhere;
     for (; tier == Anywhere && pos != std::string::npos; pos = key.folded.find(folded, pos + 1)) {
         if (StartsWord(key.folded, pos))
             tier = WordStart;
     }
     if (key.symbol && tier > NameStart)
-        return -1; // a symbol is matched whole or by its start: "m" is in too many
-    if (degree && !key.degree)
-        return -1; // "°F" is Fahrenheit: neither farad nor every name with an "f"
-    auto level = [&](std::string_view keyText, std::string_view part) {
+        return {}; // a symbol is matched whole or by its start: "m" is in too many
+    if (query.degree && !key.degree)
+        return {}; // "°F" is Fahrenheit: neither farad nor every name with an "f"
+    auto matches = [&](std::string_view keyText, std::string_view part) {
         switch (tier) {
         case Exact: return keyText == part;
         case NameStart: return keyText.starts_with(part);
         default: return keyText.find(part) != std::string_view::npos;
         }
     };
-    const MatchLevel spelling = level(key.literal, text)  ? MatchLevel::Literal
-                                : level(key.loose, loose) ? MatchLevel::Loose
-                                                          : MatchLevel::IgnoreCase;
-    return (tier * 3 + static_cast<int>(spelling)) * 2 + (key.own ? 0 : 1);
+    const MatchLevel spelling = matches(key.literal, query.literal) ? MatchLevel::Literal
+                                : matches(key.loose, query.loose)   ? MatchLevel::Loose
+                                                                    : MatchLevel::IgnoreCase;
+    return Match{tier, spelling, !key.own};
 }
 
 std::vector<UnitRef> UnitIndex::Find(std::string_view text) const {
-    const std::string folded = FoldUnitText(text, true);
-    if (folded.empty())
+    const Query query(text);
+    if (query.folded.empty())
         return {};
-    const std::string loose = FoldUnitText(text, false);
-    const std::string_view literal = Trimmed(text);
-    const bool degree = HasDegree(text);
-    std::vector<std::pair<int, size_t>> ranked; // rank, unit
+    std::vector<std::pair<Match, size_t>> ranked; // the unit's best match, the unit
     for (size_t k = 0; k < keys_.size();) {
         const size_t unit = keys_[k].unit;
-        int best = INT_MAX;
-        for (; k < keys_.size() && keys_[k].unit == unit; ++k) {
-            const int rank = Rank(keys_[k], literal, loose, folded, degree);
-            if (rank >= 0)
-                best = std::min(best, rank);
-        }
-        if (best != INT_MAX)
+        Match best;
+        for (; k < keys_.size() && keys_[k].unit == unit; ++k)
+            best = std::min(best, Matched(keys_[k], query));
+        if (best.tier != None)
             ranked.emplace_back(best, unit);
     }
     std::sort(ranked.begin(), ranked.end());
     std::vector<UnitRef> found;
     found.reserve(ranked.size());
-    for (const auto& [rank, unit] : ranked)
+    for (const auto& [match, unit] : ranked)
         found.push_back(units_[unit]);
     return found;
 }
 
 std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const {
-    const auto keys = byFolded_.find(FoldUnitText(text, true));
+    const Query query(text);
+    const auto keys = byFolded_.find(query.folded);
     if (keys == byFolded_.end())
         return {};
-    const std::string loose = FoldUnitText(text, false);
-    const std::string_view literal = Trimmed(text);
-    const bool degree = HasDegree(text);
     std::vector<Candidate> candidates;
     for (const size_t k : keys->second) {
-        const Key& key = keys_[k];
-        if (degree && !key.degree)
+        const Match match = Matched(keys_[k], query);
+        if (match.tier == None)
             continue;
-        const MatchLevel level = key.literal == literal ? MatchLevel::Literal
-                                 : key.loose == loose   ? MatchLevel::Loose
-                                                        : MatchLevel::IgnoreCase;
-        const UnitRef unit = units_[key.unit];
+        const UnitRef unit = units_[keys_[k].unit];
         const auto same = std::find_if(candidates.begin(), candidates.end(),
                                        [&](const Candidate& c) { return c.unit == unit; });
         if (same == candidates.end())
-            candidates.push_back({unit, level});
+            candidates.push_back({unit, match.spelling});
         else
-            same->level = std::min(same->level, level);
+            same->level = std::min(same->level, match.spelling);
     }
     return candidates;
 }

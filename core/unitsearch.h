@@ -82,11 +82,12 @@ private:
         std::string folded;
     };
 
+    struct Query; // a text looked up, in each form a key holds
+    struct Match; // how a key matches a query, ordered best first
+
     void AddKey(size_t unit, std::string_view text, bool symbol, bool own);
-    // The key's rank for the text: by tier, then spelling level, then the unit's own name before
-    // an alias; -1 when it does not match.
-    static int Rank(const Key& key, std::string_view text, std::string_view loose,
-                    std::string_view folded, bool degree);
+    // How the key matches the query; Match{} when it does not.
+    static Match Matched(const Key& key, const Query& query);
 
     std::vector<IndexedGroup> groups_;
     std::vector<UnitRef> units_; // every unit, in the database's order
