@@ -15,8 +15,8 @@ bool IsDegree(char32_t c) {
     return c == 0xB0 || c == 0xBA; // the degree sign, and the ordinal sign typed for it
 }
 
-// The character as the index compares it; 0 drops it.
-char32_t Folded(char32_t c, bool ignoreCase) {
+// The character as the index compares it, case aside; 0 drops it.
+char32_t Plain(char32_t c) {
     switch (c) {
     case 0xB5:
     case 0x3BC: return 'u'; // micro sign, Greek mu
@@ -25,11 +25,11 @@ char32_t Folded(char32_t c, bool ignoreCase) {
     case 0xB3: return '3';
     case 0x207B: return '-'; // superscript minus
     case '^': return 0;
-    case 0x2103: return ignoreCase ? 'c' : 'C';     // ℃ (the degree sign is optional anyway)
-    case 0x2109: return ignoreCase ? 'f' : 'F';     // ℉
-    case 0x2126: return ignoreCase ? 0x3C9 : 0x3A9; // the ohm sign is omega
-    case 0x212A: return ignoreCase ? 'k' : 'K';     // the Kelvin sign
-    case 0x212B: return ignoreCase ? 0xE5 : 0xC5;   // the angstrom sign is A with ring
+    case 0x2103: return 'C';   // ℃ (the degree sign is optional anyway)
+    case 0x2109: return 'F';   // ℉
+    case 0x2126: return 0x3A9; // the ohm sign is omega
+    case 0x212A: return 'K';   // the Kelvin sign
+    case 0x212B: return 0xC5;  // the angstrom sign is A with ring
     case 0x2018:
     case 0x2019: return '\'';
     case 0xB7:
@@ -42,8 +42,11 @@ char32_t Folded(char32_t c, bool ignoreCase) {
     }
     if (c >= 0x2070 && c <= 0x2079 && c != 0x2071 && c != 0x2072 && c != 0x2073)
         return '0' + (c - 0x2070); // superscript digits 0 and 4 to 9
-    if (!ignoreCase)
-        return c;
+    return c;
+}
+
+// The small form of an ASCII, Latin-1 or Greek capital; any other character as it is.
+char32_t SmallForm(char32_t c) {
     if (c >= 'A' && c <= 'Z')
         return c + 32;
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2))
@@ -70,7 +73,8 @@ std::string FoldText(std::string_view text, bool ignoreCase, bool dropDegrees) {
             blank = !out.empty();
             continue;
         }
-        const char32_t folded = dropDegrees && IsDegree(code) ? 0 : Folded(code, ignoreCase);
+        const char32_t plain = dropDegrees && IsDegree(code) ? 0 : Plain(code);
+        const char32_t folded = ignoreCase ? SmallForm(plain) : plain;
         if (folded == 0)
             continue;
         if (blank)
