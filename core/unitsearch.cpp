@@ -58,8 +58,13 @@ bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c & 0x80) != 0;
 }
 
+// A degree sign, or ℃ or ℉, which hold one.
 bool HasDegree(std::string_view text) {
-    return text.find("°") != std::string_view::npos || text.find("º") != std::string_view::npos;
+    for (const std::string_view sign : {"°", "º", "℃", "℉"}) {
+        if (text.find(sign) != std::string_view::npos)
+            return true;
+    }
+    return false;
 }
 
 std::string FoldText(std::string_view text, bool ignoreCase, bool dropDegrees) {

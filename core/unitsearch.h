@@ -5,9 +5,9 @@
 
 // Finding units over every group of the database: by a unit's name, or by the symbols and other
 // names of the table of aliases (cm, °F, inches, meter). Matching ignores case, reads "u" for
-// "µ", "2" and "^2" for "²", and takes "°" as optional ("F" finds "°F"; a text with "°" finds
-// only names and symbols that have one); an exact match of case and spelling ranks before one
-// that needed any of that.
+// "µ", "2" and "^2" for "²", and takes "°" as optional ("F" finds "°F"; a text with "°", "℃" or
+// "℉" finds only names and symbols that have one); an exact match of case and spelling ranks
+// before one that needed any of that.
 
 #include "core/deliveredaliases.h"
 #include "core/unitsdatabase.h"
