@@ -316,13 +316,15 @@ def respelled(name, spellings):
     return name
 
 
-def name_spellings(name):
-    """The name's US and old spellings, its plural and theirs."""
-    forms = [name]
-    if plural(name):
-        forms.append(plural(name))
+def name_spellings(forms):
+    """The forms of a name, then their US spellings, then their old spellings."""
     return forms + [respelled(form, spellings) for spellings in (US_SPELLINGS, OLD_SPELLINGS)
                     for form in forms]
+
+
+def own_name_forms(name):
+    """A unit's own name and its plural; a listed name gets no generated plural."""
+    return [name] + ([plural(name)] if plural(name) else [])
 
 
 def unit_aliases(group, unit):
@@ -331,18 +333,13 @@ def unit_aliases(group, unit):
     seen = {unit.name}
     for kind, texts in (("Symbol", [s for symbol in unit.symbols
                                     for s in symbol_spellings(symbol)]),
-                        ("Name", name_spellings(unit.name)[1:] +
-                         [n for name in unit.names for n in name_spellings_listed(name)])):
+                        ("Name", name_spellings(own_name_forms(unit.name))[1:] +
+                         [n for name in unit.names for n in name_spellings([name])])):
         for text in texts:
             if text not in seen:
                 seen.add(text)
                 aliases.append(Alias(group, unit.name, text, kind))
     return aliases
-
-
-def name_spellings_listed(name):
-    """A listed name and its US and old spellings; a listed name gets no generated plural."""
-    return [name] + [respelled(name, spellings) for spellings in (US_SPELLINGS, OLD_SPELLINGS)]
 
 
 def all_aliases(groups):
