@@ -174,13 +174,8 @@ struct Reading {
     std::vector<UnitRef> units;
 
     bool SameOutcome(const Reading& other) const {
-        if (units != other.units || structure->parts.size() != other.structure->parts.size())
-            return false;
-        for (size_t k = 0; k < structure->parts.size(); ++k) {
-            if (structure->parts[k].value != other.structure->parts[k].value)
-                return false;
-        }
-        return true;
+        return units == other.units && std::ranges::equal(structure->parts, other.structure->parts,
+                                                          {}, &PartSpec::value, &PartSpec::value);
     }
 };
 
