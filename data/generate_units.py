@@ -347,21 +347,17 @@ def all_aliases(groups):
             for alias in unit_aliases(group, unit)]
 
 
-def fold(text):
-    return text.casefold()
-
-
 def check_aliases_within_groups(groups, aliases):
     """Within a group, no text may name two units: symbols compare exactly (mm and Mm are two
     symbols), names and unit names regardless of case."""
     problems = []
     for group, units in groups:
         exact = {unit.name: unit.name for unit in units}
-        folded = {fold(unit.name): unit.name for unit in units}
+        folded = {unit.name.casefold(): unit.name for unit in units}
         for alias in (a for a in aliases if a.group == group):
             keys = [(exact, alias.text)]
             if alias.kind == "Name":
-                keys.append((folded, fold(alias.text)))
+                keys.append((folded, alias.text.casefold()))
             owners = {table.setdefault(key, alias.unit) for table, key in keys} - {alias.unit}
             if owners:
                 problems.append("%s: %r names both %r and %r"
