@@ -5,10 +5,8 @@
 
 #include "calc/numbertext.h"
 #include "calc/qzmath.h"
-#include "core/textfile.h"
 
 #include <algorithm>
-#include <array>
 
 namespace quorvel {
 
@@ -21,21 +19,6 @@ const char* const SumExample = "5 ft 10 in to cm";
 //: %1 is what the user typed as a unit, %2 the group or groups of units it was looked for in,
 //: such as Length or Length or Area.
 constexpr MessageTemplate NotAUnitOf = QUORVEL_MESSAGE("Sentence", "'%1' is not a unit of %2");
-
-char32_t CodeAt(std::string_view text, size_t i, size_t& length) {
-    char32_t code;
-    length = DecodeUtf8(text, i, code);
-    if (length == 0) {
-        length = 1;
-        return static_cast<unsigned char>(text[i]);
-    }
-    return code;
-}
-
-bool IsBlank(char32_t c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x2007 ||
-           c == 0x2009 || c == 0x202F;
-}
 
 // Minus as typed, or as other programs copy it: hyphen-minus, the minus sign and the dashes.
 bool IsMinus(char32_t c) {
@@ -61,8 +44,8 @@ size_t MarkLength(std::string_view text, size_t i) {
 // ("e", an optional sign and digits); 0 when no number starts there.
 size_t NumberLength(std::string_view text, size_t i) {
     const std::string& thousands = CurrentNumberSeparators().thousands;
-    size_t k = i, length = 0;
-    if (const char32_t c = CodeAt(text, k, length); c == '+' || IsMinus(c))
+    size_t k = i;
+    if (const auto [c, length] = CharacterAt(text, k); c == '+' || IsMinus(c))
         k += length;
     bool digits = false;
     while (k < text.size()) {
@@ -72,7 +55,7 @@ size_t NumberLength(std::string_view text, size_t i) {
         } else if (text[k] == '.' || text[k] == ',') {
             ++k;
         } else if (!thousands.empty() && text.substr(k).starts_with(thousands) &&
-                   !IsBlank(CodeAt(text, k, length))) {
+                   !IsSpacing(CharacterAt(text, k).first)) {
             k += thousands.size();
         } else {
             break;
@@ -109,24 +92,21 @@ std::optional<std::string> WithoutGrouping(std::string_view text, const NumberSe
     const size_t end =
         std::min({text.find(locale.decimal, start), text.find_first_of("eE", start), text.size()});
     const std::string_view whole = text.substr(start, end - start);
-    size_t length = 0;
     const bool blankGroups =
-        !locale.thousands.empty() && IsBlank(CodeAt(locale.thousands, 0, length));
+        !locale.thousands.empty() && IsSpacing(CharacterAt(locale.thousands, 0).first);
     std::string digits;
     size_t group = 0, groups = 1;
-    for (size_t i = 0; i < whole.size(); i += length) {
-        const char32_t c = CodeAt(whole, i, length);
-        const bool separator =
-            (!locale.thousands.empty() && whole.substr(i).starts_with(locale.thousands)) ||
-            (blankGroups && IsBlank(c));
-        if (separator) {
+    for (size_t i = 0; i < whole.size();) {
+        const auto [c, length] = CharacterAt(whole, i);
+        const bool blank = blankGroups && IsSpacing(c);
+        if (blank || (!locale.thousands.empty() && whole.substr(i).starts_with(locale.thousands))) {
             if ((groups == 1 ? group < 1 || group > 3 : group != 3))
                 return std::nullopt;
-            length = IsBlank(c) ? length : locale.thousands.size();
+            i += blank ? length : locale.thousands.size();
             group = 0;
             ++groups;
         } else if (IsDigit(whole[i])) {
-            digits.push_back(whole[i]);
+            digits.push_back(whole[i++]);
             ++group;
         } else {
             return std::nullopt;
@@ -135,6 +115,30 @@ std::optional<std::string> WithoutGrouping(std::string_view text, const NumberSe
     if (groups > 1 && group != 3)
         return std::nullopt;
     return std::string(text.substr(0, start)) + digits + std::string(text.substr(end));
+}
+
+// A number as typed in a sentence: the locale's decimal separator, its thousands separator in
+// groups of three, and "." for "," (or "," for ".") where the text has no other reading.
+std::optional<long double> ReadTypedNumber(std::string_view text) {
+    std::string typed(text);
+    if (!typed.empty()) {
+        if (const auto [c, length] = CharacterAt(typed, 0); IsMinus(c)) {
+            typed.erase(0, length); // a minus sign of any script reads as the hyphen-minus
+            typed.insert(typed.begin(), '-');
+        }
+    }
+    const NumberSeparators& locale = CurrentNumberSeparators();
+    if (const std::optional<std::string> plain = WithoutGrouping(typed, locale))
+        if (const std::optional<long double> value = Parsed(*plain))
+            return value;
+    // The other of "." and "," as decimal separator, where the text has no reading with the
+    // locale's own separators.
+    const std::string other = locale.decimal == "," ? "." : locale.decimal == "." ? "," : "";
+    if (other.empty() || std::count(typed.begin(), typed.end(), other[0]) != 1 ||
+        typed.find(locale.decimal) != std::string::npos)
+        return std::nullopt;
+    typed.replace(typed.find(other), 1, locale.decimal);
+    return Parsed(typed);
 }
 
 // What a typed text of one word stands for.
@@ -170,13 +174,8 @@ struct Reading {
     std::vector<UnitRef> units;
 
     bool SameOutcome(const Reading& other) const {
-        if (units != other.units || structure->parts.size() != other.structure->parts.size())
-            return false;
-        for (size_t k = 0; k < structure->parts.size(); ++k) {
-            if (structure->parts[k].value != other.structure->parts[k].value)
-                return false;
-        }
-        return true;
+        return units == other.units && std::ranges::equal(structure->parts, other.structure->parts,
+                                                          {}, &PartSpec::value, &PartSpec::value);
     }
 };
 
@@ -227,9 +226,8 @@ private:
 };
 
 void SentenceReader::Split() {
-    size_t length = 0;
     for (size_t i = 0; i < text_.size();) {
-        if (IsBlank(CodeAt(text_, i, length))) {
+        if (const auto [c, length] = CharacterAt(text_, i); IsSpacing(c)) {
             i += length;
         } else if (const size_t mark = MarkLength(text_, i)) {
             chunks_.push_back({ChunkKind::Mark, i, i + mark});
@@ -241,9 +239,9 @@ void SentenceReader::Split() {
             i += number;
         } else {
             size_t end = i;
-            while (end < text_.size() && !IsBlank(CodeAt(text_, end, length)) &&
+            while (end < text_.size() && !IsSpacing(CharacterAt(text_, end).first) &&
                    MarkLength(text_, end) == 0)
-                end += length;
+                end += CharacterAt(text_, end).second;
             chunks_.push_back({ChunkKind::Word, i, end});
             i = end;
         }
@@ -468,10 +466,11 @@ Sentence SentenceReader::Chosen(const Reading& reading) const {
     return sentence;
 }
 
+// Why the sentence has no reading.
 void SentenceReader::Refuse() {
-    if (!ambiguity_.IsEmpty() && readings_.empty())
+    if (!ambiguity_.IsEmpty())
         throw ESentenceError(ambiguity_);
-    if (temperatureSum_ && readings_.empty())
+    if (temperatureSum_)
         //: The user typed a sum of temperatures, as in 20 °C 5 K to °F.
         throw ESentenceError(
             QUORVEL_MESSAGE("Sentence", "Temperatures do not add up: convert one at a time"));
@@ -569,27 +568,6 @@ Message SentenceReader::Unread() {
 Sentence ReadSentence(const UnitIndex& index, std::string_view text,
                       std::optional<size_t> preferredGroup) {
     return SentenceReader(index, text).Read(preferredGroup);
-}
-
-std::optional<long double> ReadTypedNumber(std::string_view text) {
-    std::string typed(text);
-    size_t length = 0;
-    if (!typed.empty() && IsMinus(CodeAt(typed, 0, length))) {
-        typed.erase(0, length); // a minus sign of any script reads as the hyphen-minus
-        typed.insert(typed.begin(), '-');
-    }
-    const NumberSeparators& locale = CurrentNumberSeparators();
-    if (const std::optional<std::string> plain = WithoutGrouping(typed, locale))
-        if (const std::optional<long double> value = Parsed(*plain))
-            return value;
-    // The other of "." and "," as decimal separator, where the text has no reading with the
-    // locale's own separators.
-    const std::string other = locale.decimal == "," ? "." : locale.decimal == "." ? "," : "";
-    if (other.empty() || std::count(typed.begin(), typed.end(), other[0]) != 1 ||
-        typed.find(locale.decimal) != std::string::npos)
-        return std::nullopt;
-    typed.replace(typed.find(other), 1, locale.decimal);
-    return Parsed(typed);
 }
 
 std::optional<ConversionResult> ConvertSentence(const Sentence& sentence, long double valueAtHand) {

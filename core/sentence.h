@@ -54,10 +54,6 @@ struct Sentence {
 Sentence ReadSentence(const UnitIndex& index, std::string_view text,
                       std::optional<size_t> preferredGroup = std::nullopt);
 
-// A number as typed in a sentence: the locale's decimal separator, its thousands separator in
-// groups of three, and "." for "," (or "," for ".") where the text has no other reading.
-std::optional<long double> ReadTypedNumber(std::string_view text);
-
 // The sentence converted by Convert: for one part its result and line; for a sum each part
 // converted to the target and added, with the line "<source as typed> = <sum> <target>". A
 // missing number is `valueAtHand`. Nothing when a conversion converts nothing or the sum

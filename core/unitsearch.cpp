@@ -6,32 +6,17 @@
 #include "core/textfile.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace quorvel {
 
 namespace {
 
-// One code point of a UTF-8 text and its length in bytes; a byte that starts no valid sequence
-// stands for itself.
-std::pair<char32_t, size_t> DecodeAt(std::string_view text, size_t i) {
-    char32_t code;
-    const size_t length = DecodeUtf8(text, i, code);
-    return length == 0 ? std::pair{char32_t(static_cast<unsigned char>(text[i])), size_t(1)}
-                       : std::pair{code, length};
-}
-
-bool IsSpace(char32_t c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x2007 ||
-           c == 0x2009 || c == 0x202F;
-}
-
 bool IsDegree(char32_t c) {
     return c == 0xB0 || c == 0xBA; // the degree sign, and the ordinal sign typed for it
 }
 
-// The character as the index compares it; 0 drops it.
-char32_t Folded(char32_t c, bool ignoreCase) {
+// The character as the index compares it, case aside; 0 drops it.
+char32_t Plain(char32_t c) {
     switch (c) {
     case 0xB5:
     case 0x3BC: return 'u'; // micro sign, Greek mu
@@ -40,11 +25,11 @@ char32_t Folded(char32_t c, bool ignoreCase) {
     case 0xB3: return '3';
     case 0x207B: return '-'; // superscript minus
     case '^': return 0;
-    case 0x2103: return ignoreCase ? 'c' : 'C';     // ℃ (the degree sign is optional anyway)
-    case 0x2109: return ignoreCase ? 'f' : 'F';     // ℉
-    case 0x2126: return ignoreCase ? 0x3C9 : 0x3A9; // the ohm sign is omega
-    case 0x212A: return ignoreCase ? 'k' : 'K';     // the Kelvin sign
-    case 0x212B: return ignoreCase ? 0xE5 : 0xC5;   // the angstrom sign is A with ring
+    case 0x2103: return 'C';   // ℃ (the degree sign is optional anyway)
+    case 0x2109: return 'F';   // ℉
+    case 0x2126: return 0x3A9; // the ohm sign is omega
+    case 0x212A: return 'K';   // the Kelvin sign
+    case 0x212B: return 0xC5;  // the angstrom sign is A with ring
     case 0x2018:
     case 0x2019: return '\'';
     case 0xB7:
@@ -57,8 +42,11 @@ char32_t Folded(char32_t c, bool ignoreCase) {
     }
     if (c >= 0x2070 && c <= 0x2079 && c != 0x2071 && c != 0x2072 && c != 0x2073)
         return '0' + (c - 0x2070); // superscript digits 0 and 4 to 9
-    if (!ignoreCase)
-        return c;
+    return c;
+}
+
+// The small form of an ASCII, Latin-1 or Greek capital; any other character as it is.
+char32_t SmallForm(char32_t c) {
     if (c >= 'A' && c <= 'Z')
         return c + 32;
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9 && c != 0x3A2))
@@ -70,8 +58,13 @@ bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c & 0x80) != 0;
 }
 
+// A degree sign, or ℃ or ℉, which hold one.
 bool HasDegree(std::string_view text) {
-    return text.find("°") != std::string_view::npos || text.find("º") != std::string_view::npos;
+    for (const std::string_view sign : {"°", "º", "℃", "℉"}) {
+        if (text.find(sign) != std::string_view::npos)
+            return true;
+    }
+    return false;
 }
 
 std::string FoldText(std::string_view text, bool ignoreCase, bool dropDegrees) {
@@ -79,13 +72,14 @@ std::string FoldText(std::string_view text, bool ignoreCase, bool dropDegrees) {
     out.reserve(text.size());
     bool blank = false;
     for (size_t i = 0; i < text.size();) {
-        const auto [code, length] = DecodeAt(text, i);
+        const auto [code, length] = CharacterAt(text, i);
         i += length;
-        if (IsSpace(code)) {
+        if (IsSpacing(code)) {
             blank = !out.empty();
             continue;
         }
-        const char32_t folded = dropDegrees && IsDegree(code) ? 0 : Folded(code, ignoreCase);
+        const char32_t plain = dropDegrees && IsDegree(code) ? 0 : Plain(code);
+        const char32_t folded = ignoreCase ? SmallForm(plain) : plain;
         if (folded == 0)
             continue;
         if (blank)
@@ -112,10 +106,22 @@ bool StartsWord(std::string_view text, size_t pos) {
     return !IsLetter(before) && !(before >= '0' && before <= '9');
 }
 
-// Tiers of a match, best first.
-enum Tier { Exact, NameStart, WordStart, Anywhere };
+// Tiers of a match, best first; None for a key that does not match.
+enum Tier { Exact, NameStart, WordStart, Anywhere, None };
 
 } // namespace
+
+std::pair<char32_t, size_t> CharacterAt(std::string_view text, size_t i) {
+    char32_t code;
+    const size_t length = DecodeUtf8(text, i, code);
+    return length == 0 ? std::pair{char32_t(static_cast<unsigned char>(text[i])), size_t(1)}
+                       : std::pair{code, length};
+}
+
+bool IsSpacing(char32_t c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0 || c == 0x2007 ||
+           c == 0x2009 || c == 0x202F;
+}
 
 std::string FoldUnitText(std::string_view text, bool ignoreCase) {
     std::string folded = FoldText(text, ignoreCase, true);
@@ -188,82 +194,91 @@ std::vector<std::string> UnitIndex::Symbols(UnitRef ref) const {
     return symbols;
 }
 
-int UnitIndex::Rank(const Key& key, std::string_view text, std::string_view loose,
-                    std::string_view folded, bool degree) {
+struct UnitIndex::Query {
+    explicit Query(std::string_view text)
+        : literal(Trimmed(text)), loose(FoldUnitText(text, false)),
+          folded(FoldUnitText(text, true)), degree(HasDegree(text)) {}
+
+    std::string_view literal;
+    std::string loose;
+    std::string folded;
+    bool degree;
+};
+
+// By tier, then spelling, then the unit's own name before an alias; no match by default.
+struct UnitIndex::Match {
+    Tier tier = None;
+    MatchLevel spelling = MatchLevel::IgnoreCase;
+    bool alias = true;
+
+    auto operator<=>(const Match&) const = default;
+};
+
+UnitIndex::Match UnitIndex::Matched(const Key& key, const Query& query) {
+    const std::string_view folded = query.folded;
     size_t pos = key.folded.find(folded);
     if (pos == std::string::npos)
-        return -1;
-    int tier = pos == 0 ? (key.folded.size() == folded.size() ? Exact : NameStart) : Anywhere;
+        return {};
+    Tier tier = pos == 0 ? (key.folded.size() == folded.size() ? Exact : NameStart) : Anywhere;
     for (; tier == Anywhere && pos != std::string::npos; pos = key.folded.find(folded, pos + 1)) {
         if (StartsWord(key.folded, pos))
             tier = WordStart;
     }
     if (key.symbol && tier > NameStart)
-        return -1; // a symbol is matched whole or by its start: "m" is in too many
-    if (degree && !key.degree)
-        return -1; // "°F" is Fahrenheit: neither farad nor every name with an "f"
-    auto level = [&](std::string_view keyText, std::string_view part) {
+        return {}; // a symbol is matched whole or by its start: "m" is in too many
+    if (query.degree && !key.degree)
+        return {}; // "°F" is Fahrenheit: neither farad nor every name with an "f"
+    auto matches = [&](std::string_view keyText, std::string_view part) {
         switch (tier) {
         case Exact: return keyText == part;
         case NameStart: return keyText.starts_with(part);
         default: return keyText.find(part) != std::string_view::npos;
         }
     };
-    const MatchLevel spelling = level(key.literal, text)  ? MatchLevel::Literal
-                                : level(key.loose, loose) ? MatchLevel::Loose
-                                                          : MatchLevel::IgnoreCase;
-    return (tier * 3 + static_cast<int>(spelling)) * 2 + (key.own ? 0 : 1);
+    const MatchLevel spelling = matches(key.literal, query.literal) ? MatchLevel::Literal
+                                : matches(key.loose, query.loose)   ? MatchLevel::Loose
+                                                                    : MatchLevel::IgnoreCase;
+    return Match{tier, spelling, !key.own};
 }
 
 std::vector<UnitRef> UnitIndex::Find(std::string_view text) const {
-    const std::string folded = FoldUnitText(text, true);
-    if (folded.empty())
+    const Query query(text);
+    if (query.folded.empty())
         return {};
-    const std::string loose = FoldUnitText(text, false);
-    const std::string_view literal = Trimmed(text);
-    const bool degree = HasDegree(text);
-    std::vector<std::pair<int, size_t>> ranked; // rank, unit
+    std::vector<std::pair<Match, size_t>> ranked; // the unit's best match, the unit
     for (size_t k = 0; k < keys_.size();) {
         const size_t unit = keys_[k].unit;
-        int best = INT_MAX;
-        for (; k < keys_.size() && keys_[k].unit == unit; ++k) {
-            const int rank = Rank(keys_[k], literal, loose, folded, degree);
-            if (rank >= 0)
-                best = std::min(best, rank);
-        }
-        if (best != INT_MAX)
+        Match best;
+        for (; k < keys_.size() && keys_[k].unit == unit; ++k)
+            best = std::min(best, Matched(keys_[k], query));
+        if (best.tier != None)
             ranked.emplace_back(best, unit);
     }
     std::sort(ranked.begin(), ranked.end());
     std::vector<UnitRef> found;
     found.reserve(ranked.size());
-    for (const auto& [rank, unit] : ranked)
+    for (const auto& [match, unit] : ranked)
         found.push_back(units_[unit]);
     return found;
 }
 
 std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const {
-    const auto keys = byFolded_.find(FoldUnitText(text, true));
+    const Query query(text);
+    const auto keys = byFolded_.find(query.folded);
     if (keys == byFolded_.end())
         return {};
-    const std::string loose = FoldUnitText(text, false);
-    const std::string_view literal = Trimmed(text);
-    const bool degree = HasDegree(text);
     std::vector<Candidate> candidates;
     for (const size_t k : keys->second) {
-        const Key& key = keys_[k];
-        if (degree && !key.degree)
+        const Match match = Matched(keys_[k], query);
+        if (match.tier == None)
             continue;
-        const MatchLevel level = key.literal == literal ? MatchLevel::Literal
-                                 : key.loose == loose   ? MatchLevel::Loose
-                                                        : MatchLevel::IgnoreCase;
-        const UnitRef unit = units_[key.unit];
+        const UnitRef unit = units_[keys_[k].unit];
         const auto same = std::find_if(candidates.begin(), candidates.end(),
                                        [&](const Candidate& c) { return c.unit == unit; });
         if (same == candidates.end())
-            candidates.push_back({unit, level});
+            candidates.push_back({unit, match.spelling});
         else
-            same->level = std::min(same->level, level);
+            same->level = std::min(same->level, match.spelling);
     }
     return candidates;
 }

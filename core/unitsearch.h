@@ -5,9 +5,9 @@
 
 // Finding units over every group of the database: by a unit's name, or by the symbols and other
 // names of the table of aliases (cm, °F, inches, meter). Matching ignores case, reads "u" for
-// "µ", "2" and "^2" for "²", and takes "°" as optional ("F" finds "°F"; a text with "°" finds
-// only names and symbols that have one); an exact match of case and spelling ranks before one
-// that needed any of that.
+// "µ", "2" and "^2" for "²", and takes "°" as optional ("F" finds "°F"; a text with "°", "℃" or
+// "℉" finds only names and symbols that have one); an exact match of case and spelling ranks
+// before one that needed any of that.
 
 #include "core/deliveredaliases.h"
 #include "core/unitsdatabase.h"
@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -81,11 +82,12 @@ private:
         std::string folded;
     };
 
+    struct Query; // a text looked up, in each form a key holds
+    struct Match; // how a key matches a query, ordered best first
+
     void AddKey(size_t unit, std::string_view text, bool symbol, bool own);
-    // The key's rank for the text: by tier, then spelling level, then the unit's own name before
-    // an alias; -1 when it does not match.
-    static int Rank(const Key& key, std::string_view text, std::string_view loose,
-                    std::string_view folded, bool degree);
+    // How the key matches the query; Match{} when it does not.
+    static Match Matched(const Key& key, const Query& query);
 
     std::vector<IndexedGroup> groups_;
     std::vector<UnitRef> units_; // every unit, in the database's order
@@ -95,6 +97,13 @@ private:
 
 // "inch — Length": how a match is listed.
 std::string MatchText(const UnitIndex& index, UnitRef ref);
+
+// One character of a UTF-8 text and its length in bytes; a byte that starts no valid sequence
+// stands for itself.
+std::pair<char32_t, size_t> CharacterAt(std::string_view text, size_t i);
+
+// Spacing as typed or pasted: blank, tab, line ends, the no-break, figure and thin spaces.
+bool IsSpacing(char32_t c);
 
 // A text in the form the index compares: spacing folded to single blanks, µ as u, superscript
 // digits as digits, "^" and "°" dropped (a text of nothing but "°" keeps it), a hyphen between

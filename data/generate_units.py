@@ -316,13 +316,15 @@ def respelled(name, spellings):
     return name
 
 
-def name_spellings(name):
-    """The name's US and old spellings, its plural and theirs."""
-    forms = [name]
-    if plural(name):
-        forms.append(plural(name))
+def name_spellings(forms):
+    """The forms of a name, then their US spellings, then their old spellings."""
     return forms + [respelled(form, spellings) for spellings in (US_SPELLINGS, OLD_SPELLINGS)
                     for form in forms]
+
+
+def own_name_forms(name):
+    """A unit's own name and its plural; a listed name gets no generated plural."""
+    return [name] + ([plural(name)] if plural(name) else [])
 
 
 def unit_aliases(group, unit):
@@ -331,8 +333,8 @@ def unit_aliases(group, unit):
     seen = {unit.name}
     for kind, texts in (("Symbol", [s for symbol in unit.symbols
                                     for s in symbol_spellings(symbol)]),
-                        ("Name", name_spellings(unit.name)[1:] +
-                         [n for name in unit.names for n in name_spellings_listed(name)])):
+                        ("Name", name_spellings(own_name_forms(unit.name))[1:] +
+                         [n for name in unit.names for n in name_spellings([name])])):
         for text in texts:
             if text not in seen:
                 seen.add(text)
@@ -340,18 +342,9 @@ def unit_aliases(group, unit):
     return aliases
 
 
-def name_spellings_listed(name):
-    """A listed name and its US and old spellings; a listed name gets no generated plural."""
-    return [name] + [respelled(name, spellings) for spellings in (US_SPELLINGS, OLD_SPELLINGS)]
-
-
 def all_aliases(groups):
     return [alias for group, units in groups for unit in units
             for alias in unit_aliases(group, unit)]
-
-
-def fold(text):
-    return text.casefold()
 
 
 def check_aliases_within_groups(groups, aliases):
@@ -360,11 +353,11 @@ def check_aliases_within_groups(groups, aliases):
     problems = []
     for group, units in groups:
         exact = {unit.name: unit.name for unit in units}
-        folded = {fold(unit.name): unit.name for unit in units}
+        folded = {unit.name.casefold(): unit.name for unit in units}
         for alias in (a for a in aliases if a.group == group):
             keys = [(exact, alias.text)]
             if alias.kind == "Name":
-                keys.append((folded, fold(alias.text)))
+                keys.append((folded, alias.text.casefold()))
             owners = {table.setdefault(key, alias.unit) for table, key in keys} - {alias.unit}
             if owners:
                 problems.append("%s: %r names both %r and %r"

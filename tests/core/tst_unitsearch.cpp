@@ -142,6 +142,9 @@ void TestUnitSearch::findsUnitsRanked_data() {
     QTest::addRow("a degree sign keeps to degrees")
         << "°F"
         << "Fahrenheit's degree — Temperature; inch of mercury (60 °F) — Pressure";
+    QTest::addRow("℉ holds a degree sign")
+        << "℉"
+        << "Fahrenheit's degree — Temperature; inch of mercury (60 °F) — Pressure";
     QTest::addRow("plural and US spelling") << "Centimeter"
                                             << "centimetre — Length";
     QTest::addRow("hyphen as blank") << "kilowatt hour"
