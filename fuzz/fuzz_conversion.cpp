@@ -17,7 +17,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
 
 using namespace quorvel;
@@ -42,10 +41,6 @@ std::string Line(FuzzedDataProvider& input, const char* const* pieces, size_t co
     if (input.ConsumeBool())
         return pieces[input.ConsumeIntegralInRange<size_t>(0, count - 1)];
     return input.ConsumeRandomLengthString(24);
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // A value as the main window holds one: read from a text, or any finite number.
@@ -86,8 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         names += Line(input, UnitNames, std::size(UnitNames)) + "\r\n";
         factors += Line(input, FactorTexts, std::size(FactorTexts)) + "\r\n";
     }
-    WriteFile(files / (group + ".uns"), names);
-    WriteFile(files / (group + ".unf"), factors);
+    fuzz::WriteFile(files / (group + ".uns"), names);
+    fuzz::WriteFile(files / (group + ".unf"), factors);
 
     std::vector<Unit> units;
     try {
