@@ -60,16 +60,6 @@ private:
     QProcess process_;
 };
 
-// Every failure of a file call of one kind fails with this error while it lives.
-class FailingCalls {
-public:
-    FailingCalls(fileio::Call call, int error) {
-        fileio::SetFaultHook(
-            [=](fileio::Call made, std::string_view) { return made == call ? error : 0; });
-    }
-    ~FailingCalls() { fileio::SetFaultHook(nullptr); }
-};
-
 } // namespace
 
 class TestUnitsDatabase : public QObject, test::DatabaseFolder {
@@ -534,9 +524,9 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads() {
         if (record == "second")
             WriteBytes(File(".quorvel-pending.unreadable"), "earlier");
     }
-    std::optional<FailingCalls> readOnly;
+    std::optional<test::FaultPlan> readOnly;
     if (record == "stuck")
-        readOnly.emplace(fileio::Call::Rename, EROFS);
+        readOnly.emplace(std::vector<test::Fault>{{fileio::Call::Rename, EROFS}});
 
     QCOMPARE(db_->ReadGroupList(), (std::vector<std::string>{"A", "Z"}));
     QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"old", "1"}}));
