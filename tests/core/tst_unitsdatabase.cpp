@@ -46,13 +46,12 @@ public:
         process_.closeWriteChannel();
         process_.waitForFinished();
     }
-    // The command's answer: its first word, or the whole line when `whole`.
-    QString Ask(const QStringList& command, bool whole = false) {
+    // The command's answer line.
+    QString Ask(const QStringList& command) {
         process_.write(command.join('\t').toUtf8() + "\n");
         while (!process_.canReadLine() && process_.waitForReadyRead(30000)) {
         }
-        const QString line = QString::fromUtf8(process_.readLine()).trimmed();
-        return whole ? line : line.section(' ', 0, 0);
+        return QString::fromUtf8(process_.readLine()).trimmed();
     }
     void Signal(int signal) { ::kill(static_cast<pid_t>(process_.processId()), signal); }
 
@@ -616,7 +615,7 @@ void TestUnitsDatabase::twoCopiesNeverUndoEachOther() {
             copy.Signal(words[0] == "stop" ? SIGSTOP : SIGCONT);
             continue;
         }
-        const QString answer = copy.Ask(words, true);
+        const QString answer = copy.Ask(words);
         said << answer.section(' ', 0, 0);
         if (answer.startsWith("busy"))
             QCOMPARE(answer,
