@@ -119,8 +119,11 @@ std::vector<FileLines> GroupFiles(std::string namesName, std::string factorsName
     return {std::move(names), std::move(factors)};
 }
 
-// Replaces the files with their new lines in one change: all of them, or none.
+// Replaces the files with their new lines in one change: all of them, or none. One file needs
+// no record of the change: its rename alone is the change.
 void ReplaceTogether(const fileio::Folder& folder, const std::vector<FileLines>& files) {
+    if (files.size() == 1)
+        return WriteTextLines(folder, files.front().name, files.front().lines);
     std::vector<fileio::ReplaceTarget> targets;
     for (const FileLines& file : files)
         targets.push_back(fileio::OpenReplaceTarget(folder, file.name));
@@ -370,12 +373,7 @@ std::vector<std::string> UnitsDatabase::ReadGroupList(ReadSnapshot* seen) const 
 
 void UnitsDatabase::WriteGroupList(const std::vector<std::string>& groups,
                                    ReadSnapshot* seen) const {
-    const Session session(folder_, Session::Writing);
-    if (seen)
-        seen->Check(session.Folder());
-    WriteTextLines(session.Folder(), GroupListName, groups);
-    if (seen)
-        seen->Hold(GroupListName, groups);
+    WriteTogether(folder_, {{GroupListName, groups}}, seen);
 }
 
 void UnitsDatabase::WriteGroupUnits(const std::string& group, const std::vector<Unit>& units,
