@@ -37,19 +37,12 @@ public:
         // Only under the lock is every temporary of ours a leftover: no other copy of the
         // program is in the middle of a write then.
         if (locked)
-            RemoveLeftoverTemporaries();
+            folder_.RemoveTemporaries();
     }
 
     const fileio::Folder& Folder() const { return folder_; }
 
 private:
-    void RemoveLeftoverTemporaries() const {
-        for (const std::string& name : folder_.Names()) {
-            if (fileio::IsTemporaryName(name))
-                folder_.Remove(name); // what cannot be removed now is tried again next time
-        }
-    }
-
     fileio::Folder folder_;
 };
 
