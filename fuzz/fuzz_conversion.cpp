@@ -59,15 +59,6 @@ long double Value(FuzzedDataProvider& input) {
     return std::isfinite(x) ? x : 0;
 }
 
-bool ReadsAsNumber(const std::string& factor) {
-    try {
-        ParseNumberText(NormalizeFactorText(factor));
-        return true;
-    } catch (const EConvertError&) {
-        return false;
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -109,9 +100,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (!temperature) {
-        const bool readable = ReadsAsNumber(source.factor) && ReadsAsNumber(target.factor);
-        FUZZ_CHECK(!result || readable);
-        if (readable && ParseNumberText(NormalizeFactorText(target.factor)) == 0)
+        const std::optional<long double> sourceFactor = ParseFactor(source.factor);
+        const std::optional<long double> targetFactor = ParseFactor(target.factor);
+        FUZZ_CHECK(!result || (sourceFactor && targetFactor));
+        if (sourceFactor && targetFactor && *targetFactor == 0)
             FUZZ_CHECK(!result);
     }
     if (!result)
