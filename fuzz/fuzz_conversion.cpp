@@ -10,7 +10,6 @@
 #include "calc/errors.h"
 #include "calc/numbertext.h"
 #include "core/conversion.h"
-#include "core/textfile.h"
 #include "core/unitsdatabase.h"
 #include "fuzzcheck.h"
 #include "fuzzfolder.h"
