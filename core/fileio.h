@@ -178,7 +178,8 @@ private:
 // file, and the longer ones of earlier versions ("." + target + ".tmp" + pid + "-" + n).
 bool IsTemporaryName(std::string_view name);
 
-// The longest temporary name this layer creates.
+// The longest short temporary name, the form a temporary takes where one named for its file
+// would not fit.
 inline constexpr size_t TemporaryNameMax = 32;
 
 // A file about to be replaced. A symbolic link is written through: the file replaced is the
