@@ -394,10 +394,10 @@ std::string Folder::WriteTemporary(std::string_view bytes, mode_t mode, const st
     return name;
 }
 
-void Folder::RemoveTemporariesFor(std::string_view name) const {
-    const std::string prefix = PrefixFor(name);
+void Folder::RemoveTemporaries(std::string_view namedFor) const {
+    const std::string prefix = PrefixFor(namedFor);
     for (const std::string& entry : Names()) {
-        if (IsTemporaryWithPrefix(entry, prefix))
+        if (namedFor.empty() ? IsTemporaryName(entry) : IsTemporaryWithPrefix(entry, prefix))
             Remove(entry); // what cannot be removed now is tried again next time
     }
 }
@@ -467,7 +467,7 @@ void ReplaceTarget::Replace(std::string_view bytes) const {
 void ReplaceTarget::RemoveLeftovers() const {
     // A guarded folder is cleaned whole by the database under its lock.
     if (unguarded)
-        folder->RemoveTemporariesFor(name);
+        folder->RemoveTemporaries(name);
 }
 
 } // namespace quorvel::fileio

@@ -157,8 +157,9 @@ public:
     // the user's file `shownAs`.
     std::string WriteTemporary(std::string_view bytes, mode_t mode, const std::string& shownAs,
                                std::string_view namedFor = {}) const;
-    // Removes the temporaries named for the file `name` (see WriteTemporary).
-    void RemoveTemporariesFor(std::string_view name) const;
+    // Removes our temporaries (see IsTemporaryName), or given a file's name only the ones named
+    // for that file (see WriteTemporary).
+    void RemoveTemporaries(std::string_view namedFor = {}) const;
     // Replaces the file `name` with these bytes: a temporary made by WriteTemporary is renamed
     // over it, so the file is old or new whatever happens. The folder itself is not flushed.
     // Failures name `shownAs`, and leave no temporary.
@@ -177,7 +178,8 @@ private:
 // file, and the longer ones of earlier versions ("." + target + ".tmp" + pid + "-" + n).
 bool IsTemporaryName(std::string_view name);
 
-// The longest temporary name this layer creates.
+// The longest short temporary name, the form a temporary takes where one named for its file
+// would not fit.
 inline constexpr size_t TemporaryNameMax = 32;
 
 // A file about to be replaced. A symbolic link is written through: the file replaced is the

@@ -37,19 +37,12 @@ public:
         // Only under the lock is every temporary of ours a leftover: no other copy of the
         // program is in the middle of a write then.
         if (locked)
-            RemoveLeftoverTemporaries();
+            folder_.RemoveTemporaries();
     }
 
     const fileio::Folder& Folder() const { return folder_; }
 
 private:
-    void RemoveLeftoverTemporaries() const {
-        for (const std::string& name : folder_.Names()) {
-            if (fileio::IsTemporaryName(name))
-                folder_.Remove(name); // what cannot be removed now is tried again next time
-        }
-    }
-
     fileio::Folder folder_;
 };
 
@@ -119,8 +112,11 @@ std::vector<FileLines> GroupFiles(std::string namesName, std::string factorsName
     return {std::move(names), std::move(factors)};
 }
 
-// Replaces the files with their new lines in one change: all of them, or none.
+// Replaces the files with their new lines in one change: all of them, or none. One file needs
+// no record of the change: its rename alone is the change.
 void ReplaceTogether(const fileio::Folder& folder, const std::vector<FileLines>& files) {
+    if (files.size() == 1)
+        return WriteTextLines(folder, files.front().name, files.front().lines);
     std::vector<fileio::ReplaceTarget> targets;
     for (const FileLines& file : files)
         targets.push_back(fileio::OpenReplaceTarget(folder, file.name));
@@ -169,8 +165,9 @@ bool IsBlank(char32_t c) {
            c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
-bool IsLineBreak(char32_t c) {
-    return c == U'\r' || c == U'\n' || c == 0x2028 || c == 0x2029;
+// Unicode's own line and paragraph separators, which show as a line break too.
+bool IsSeparatorOfLines(char32_t c) {
+    return c == 0x2028 || c == 0x2029;
 }
 
 bool IsControl(char32_t c) {
@@ -207,8 +204,8 @@ bool IsDeviceName(std::string_view name) {
            number == "\xC2\xB2" || number == "\xC2\xB3"; // also the superscripts 1, 2 and 3
 }
 
-// Why these characters cannot make a name, or nothing.
-Message CharacterRefusal(const std::u32string& characters) {
+// Why the name's characters cannot make a name, or nothing.
+Message CharacterRefusal(std::string_view name, const std::u32string& characters) {
     const auto any = [&](bool (*test)(char32_t)) {
         return std::any_of(characters.begin(), characters.end(), test);
     };
@@ -216,9 +213,10 @@ Message CharacterRefusal(const std::u32string& characters) {
         IsBlank(characters.back()))
         return QUORVEL_MESSAGE("Database",
                                "A group name cannot begin or end with a blank or a dot");
-    if (any(IsLineBreak))
+    const LineFault lineFault = OneLineFault(name);
+    if (lineFault == LineFault::LineBreak || any(IsSeparatorOfLines))
         return QUORVEL_MESSAGE("Database", "A group name cannot hold a line break");
-    if (characters.find(U'\x1A') != std::u32string::npos)
+    if (lineFault == LineFault::EndOfFile)
         return QUORVEL_MESSAGE("Database",
                                "A group name cannot hold the end-of-file character (0x1A)");
     if (characters.find(U'\0') != std::u32string::npos)
@@ -255,7 +253,7 @@ Message GroupNameRefusal(std::string_view name, size_t nameMax) {
     if (!characters)
         return QUORVEL_MESSAGE("Database",
                                "A group name cannot hold bytes that are not UTF-8 text");
-    if (Message refusal = CharacterRefusal(*characters); !refusal.IsEmpty())
+    if (Message refusal = CharacterRefusal(name, *characters); !refusal.IsEmpty())
         return refusal;
     constexpr std::string_view notInFileNames = "/\\:*?\"<>|";
     if (const size_t bad = name.find_first_of(notInFileNames); bad != std::string_view::npos)
@@ -368,12 +366,7 @@ std::vector<std::string> UnitsDatabase::ReadGroupList(ReadSnapshot* seen) const 
 
 void UnitsDatabase::WriteGroupList(const std::vector<std::string>& groups,
                                    ReadSnapshot* seen) const {
-    const Session session(folder_, Session::Writing);
-    if (seen)
-        seen->Check(session.Folder());
-    WriteTextLines(session.Folder(), GroupListName, groups);
-    if (seen)
-        seen->Hold(GroupListName, groups);
+    WriteTogether(folder_, {{GroupListName, groups}}, seen);
 }
 
 void UnitsDatabase::WriteGroupUnits(const std::string& group, const std::vector<Unit>& units,

@@ -10,14 +10,12 @@
 #include "calc/errors.h"
 #include "calc/numbertext.h"
 #include "core/conversion.h"
-#include "core/textfile.h"
 #include "core/unitsdatabase.h"
 #include "fuzzcheck.h"
 #include "fuzzfolder.h"
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
 
 using namespace quorvel;
@@ -44,10 +42,6 @@ std::string Line(FuzzedDataProvider& input, const char* const* pieces, size_t co
     return input.ConsumeRandomLengthString(24);
 }
 
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 // A value as the main window holds one: read from a text, or any finite number.
 long double Value(FuzzedDataProvider& input) {
     if (input.ConsumeBool()) {
@@ -64,15 +58,6 @@ long double Value(FuzzedDataProvider& input) {
     return std::isfinite(x) ? x : 0;
 }
 
-bool ReadsAsNumber(const std::string& factor) {
-    try {
-        ParseNumberText(NormalizeFactorText(factor));
-        return true;
-    } catch (const EConvertError&) {
-        return false;
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -86,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         names += Line(input, UnitNames, std::size(UnitNames)) + "\r\n";
         factors += Line(input, FactorTexts, std::size(FactorTexts)) + "\r\n";
     }
-    WriteFile(files / (group + ".uns"), names);
-    WriteFile(files / (group + ".unf"), factors);
+    fuzz::WriteFile(files / (group + ".uns"), names);
+    fuzz::WriteFile(files / (group + ".unf"), factors);
 
     std::vector<Unit> units;
     try {
@@ -114,9 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (!temperature) {
-        const bool readable = ReadsAsNumber(source.factor) && ReadsAsNumber(target.factor);
-        FUZZ_CHECK(!result || readable);
-        if (readable && ParseNumberText(NormalizeFactorText(target.factor)) == 0)
+        const std::optional<long double> sourceFactor = ParseFactor(source.factor);
+        const std::optional<long double> targetFactor = ParseFactor(target.factor);
+        FUZZ_CHECK(!result || (sourceFactor && targetFactor));
+        if (sourceFactor && targetFactor && *targetFactor == 0)
             FUZZ_CHECK(!result);
     }
     if (!result)

@@ -10,7 +10,6 @@
 #include "fuzzcheck.h"
 #include "fuzzfolder.h"
 
-#include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
 
 using namespace quorvel;
@@ -23,10 +22,6 @@ const char* const FileNames[] = {"Groups.ung", "A.uns",           "A.unf", "B.un
 bool IsPlain(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of(std::string("/\0", 2)) == std::string::npos;
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 void ChecksDecoded(const std::string& bytes) {
@@ -55,9 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::filesystem::path files = scratch.Path() / "Files";
     std::filesystem::remove_all(files);
     std::filesystem::create_directory(files);
-    WriteFile(files / PendingChangeName, record);
+    fuzz::WriteFile(files / PendingChangeName, record);
     while (input.remaining_bytes() > 0)
-        WriteFile(files / input.PickValueInArray(FileNames), input.ConsumeRandomLengthString(16));
+        fuzz::WriteFile(files / input.PickValueInArray(FileNames),
+                        input.ConsumeRandomLengthString(16));
 
     const fileio::Folder folder(files);
     const bool completed = [&] {

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(IsValidUtf8(line));
 
     const std::filesystem::path file = scratch.Path() / "f";
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
+    fuzz::WriteFile(file, bytes);
     FUZZ_CHECK(ReadTextLines(file) == lines);
     WriteTextLines(file, lines);
     if (IsWrittenForm(bytes))
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(ReadTextLines(file) == lines);
 
     // Lines of the rest, written over the old file, read back as they were written.
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
+    fuzz::WriteFile(file, bytes);
     const std::vector<std::string> others = DecodeLines(input.ConsumeRemainingBytesAsString());
     WriteTextLines(file, others);
     FUZZ_CHECK(ReadTextLines(file) == others);

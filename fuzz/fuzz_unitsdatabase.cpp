@@ -13,7 +13,6 @@
 #include "fuzzfolder.h"
 
 #include <algorithm>
-#include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sys/stat.h>
 
@@ -56,10 +55,6 @@ ChangeSteps Steps(FuzzedDataProvider& input) {
     return steps;
 }
 
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 // One entry of the folder, of any kind; links point into the shared folder beside it.
 void MakeEntry(FuzzedDataProvider& input, const std::filesystem::path& files) {
     const std::string name = input.PickValueInArray(FileNames);
@@ -67,12 +62,12 @@ void MakeEntry(FuzzedDataProvider& input, const std::filesystem::path& files) {
     std::error_code ignored;
     std::filesystem::remove_all(path, ignored);
     switch (input.ConsumeIntegralInRange(0, 4)) {
-    case 0: WriteFile(path, input.ConsumeRandomLengthString(256)); break;
-    case 1: WriteFile(path, EncodeChange(Steps(input))); break;
+    case 0: fuzz::WriteFile(path, input.ConsumeRandomLengthString(256)); break;
+    case 1: fuzz::WriteFile(path, EncodeChange(Steps(input))); break;
     case 2: std::filesystem::create_directory(path, ignored); break;
     case 3: ::mkfifo(path.c_str(), 0600); break;
     case 4:
-        WriteFile(files.parent_path() / "Shared" / name, input.ConsumeRandomLengthString(64));
+        fuzz::WriteFile(files.parent_path() / "Shared" / name, input.ConsumeRandomLengthString(64));
         std::filesystem::create_symlink("../Shared/" + name, path, ignored);
         break;
     }

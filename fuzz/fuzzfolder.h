@@ -4,10 +4,12 @@
 #pragma once
 
 // A scratch folder of the fuzz run's own, on a memory file system where there is one (the
-// targets flush files to disk on every write), removed at the end of the run.
+// targets flush files to disk on every write), removed at the end of the run; and the plain
+// writer that builds the targets' files in it.
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -36,5 +38,10 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Writes the bytes as they are, past the program's own writer.
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 } // namespace fuzz

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <csignal>
+#include <functional>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,15 +25,29 @@ enum class Stopped {
     SaveReport,             // a file of the user's own, outside the database
 };
 
-// Kills the process before its `killAt`-th file call (0: never); without `noReplace`, acts as a
+// Kills the process before its `killAt`-th file call (0: never); `withoutNoReplace`: acts as a
 // file system without the no-replace rename.
-void SetKillingHook(int killAt, bool noReplace) {
+void SetKillingHook(int killAt, bool withoutNoReplace) {
     fileio::SetFaultHook(
-        [killAt, noReplace, calls = 0](fileio::Call call, std::string_view) mutable {
+        [killAt, withoutNoReplace, calls = 0](fileio::Call call, std::string_view) mutable {
             if (++calls == killAt)
                 ::raise(SIGKILL);
-            return !noReplace && call == fileio::Call::RenameNoReplace ? EINVAL : 0;
+            return withoutNoReplace && call == fileio::Call::RenameNoReplace ? EINVAL : 0;
         });
+}
+
+// A child process that runs `work`, then ends: with 0 when it returned, 1 when it threw.
+pid_t Child(const std::function<void()>& work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        try {
+            work();
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    return child;
 }
 
 // Version v of a group: 1 to 4 units, each name and factor marked with v and the unit's number,
@@ -134,16 +149,11 @@ void TestCrashConsistency::killedChangesLeaveWholeGroups() {
     int broken = 0;
     for (int kill = 0; kill < kills; ++kill) {
         const QStringList hiddenBefore = OurFiles();
-        const pid_t child = ::fork();
+        const pid_t child = Child([&] {
+            for (int v = kill * 1000;; ++v)
+                Perform(change, v);
+        });
         QVERIFY(child >= 0);
-        if (child == 0) {
-            try {
-                for (int v = kill * 1000;; ++v)
-                    Perform(change, v);
-            } catch (...) {
-                ::_exit(1);
-            }
-        }
         ::usleep(static_cast<useconds_t>(moment(random)));
         ::kill(child, SIGKILL);
         int status = 0;
@@ -236,24 +246,18 @@ void TestCrashConsistency::killedAtEveryCallLeavesNoTrace() {
     int points = 0;
     for (int k = 1;; ++k) {
         Prepare(change);
-        const pid_t child = ::fork();
+        const pid_t child = Child([&] {
+            SetKillingHook(k, noFlag);
+            Perform(change, 1);
+        });
         QVERIFY(child >= 0);
-        if (child == 0) {
-            SetKillingHook(k, !noFlag);
-            try {
-                Perform(change, 1);
-            } catch (...) {
-                ::_exit(1);
-            }
-            ::_exit(0);
-        }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
         if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
             break; // done before its k-th call: every call has been a kill point
         QVERIFY2(WIFSIGNALED(status), qPrintable(QString("failed before call %1").arg(k)));
         ++points;
-        SetKillingHook(0, !noFlag); // the same file system
+        SetKillingHook(0, noFlag); // the same file system
         CheckNoTrace(change);
         fileio::SetFaultHook(nullptr);
         if (QTest::currentTestFailed())

@@ -15,44 +15,12 @@
 
 using namespace quorvel;
 using fileio::Call;
+using quorvel::test::Fault;
+using quorvel::test::FaultPlan;
 using quorvel::test::ReadBytes;
 using quorvel::test::WriteBytes;
 
 namespace {
-
-// One fault of a plan: the `nth` call (from 1; 0: every one) of a kind about a file whose name
-// ends with `name` fails with `error` (or is a short write).
-struct Fault {
-    Call kind;
-    int error;
-    int nth = 0;
-    std::string name = {};
-};
-
-// Counts the calls of the file layer and fails those the plan names.
-class FaultPlan {
-public:
-    explicit FaultPlan(std::vector<Fault> faults = {}) : faults_(std::move(faults)) {
-        fileio::SetFaultHook([this](Call call, std::string_view name) {
-            const int count = ++calls_[static_cast<int>(call)];
-            for (const Fault& fault : faults_) {
-                if (fault.kind == call && (fault.nth == 0 || fault.nth == count) &&
-                    name.ends_with(fault.name))
-                    return fault.error;
-            }
-            return 0;
-        });
-    }
-    ~FaultPlan() { fileio::SetFaultHook(nullptr); }
-    FaultPlan(const FaultPlan&) = delete;
-    FaultPlan& operator=(const FaultPlan&) = delete;
-
-    int Calls(Call kind) const { return calls_[static_cast<int>(kind)]; }
-
-private:
-    std::vector<Fault> faults_;
-    std::array<int, fileio::CallKindCount> calls_{};
-};
 
 // The faults tried at every call of each kind.
 const Fault EveryKind[] = {
@@ -390,23 +358,21 @@ void TestFaultInjection::flushesInOrder() {
     QFETCH(Operation, operation);
     QFETCH(QString, calls);
     Prepare(operation);
-    QStringList made;
-    fileio::SetFaultHook([&](Call call, std::string_view name) {
-        static const std::set<Call> durable = {Call::Write,           Call::Sync, Call::Rename,
-                                               Call::RenameNoReplace, Call::Link, Call::Unlink};
-        if (durable.contains(call) || (call == Call::Open && fileio::IsTemporaryName(name))) {
-            const QString file = QString::fromStdString(std::string(name));
-            made << QString(fileio::CallName(call)) + " " +
-                        (fileio::IsTemporaryName(name) ? "tmp" : file.section('/', -1));
-        }
-        return 0;
-    });
+    const FaultPlan recording;
     try {
         Perform(operation);
     } catch (const EFileError& error) {
         QFAIL(error.what());
     }
-    fileio::SetFaultHook(nullptr);
+    static const std::set<Call> durable = {Call::Write,           Call::Sync, Call::Rename,
+                                           Call::RenameNoReplace, Call::Link, Call::Unlink};
+    QStringList made;
+    for (const auto& [call, name] : recording.Made()) {
+        const bool temporary = fileio::IsTemporaryName(name);
+        if (durable.contains(call) || (call == Call::Open && temporary))
+            made << QString(fileio::CallName(call)) + " " +
+                        (temporary ? "tmp" : QString::fromStdString(name).section('/', -1));
+    }
     QCOMPARE(made.join(", "), calls);
 }
 

@@ -46,28 +46,17 @@ public:
         process_.closeWriteChannel();
         process_.waitForFinished();
     }
-    // The command's answer: its first word, or the whole line when `whole`.
-    QString Ask(const QStringList& command, bool whole = false) {
+    // The command's answer line.
+    QString Ask(const QStringList& command) {
         process_.write(command.join('\t').toUtf8() + "\n");
         while (!process_.canReadLine() && process_.waitForReadyRead(30000)) {
         }
-        const QString line = QString::fromUtf8(process_.readLine()).trimmed();
-        return whole ? line : line.section(' ', 0, 0);
+        return QString::fromUtf8(process_.readLine()).trimmed();
     }
     void Signal(int signal) { ::kill(static_cast<pid_t>(process_.processId()), signal); }
 
 private:
     QProcess process_;
-};
-
-// Every failure of a file call of one kind fails with this error while it lives.
-class FailingCalls {
-public:
-    FailingCalls(fileio::Call call, int error) {
-        fileio::SetFaultHook(
-            [=](fileio::Call made, std::string_view) { return made == call ? error : 0; });
-    }
-    ~FailingCalls() { fileio::SetFaultHook(nullptr); }
 };
 
 } // namespace
@@ -534,9 +523,9 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads() {
         if (record == "second")
             WriteBytes(File(".quorvel-pending.unreadable"), "earlier");
     }
-    std::optional<FailingCalls> readOnly;
+    std::optional<test::FaultPlan> readOnly;
     if (record == "stuck")
-        readOnly.emplace(fileio::Call::Rename, EROFS);
+        readOnly.emplace(std::vector<test::Fault>{{fileio::Call::Rename, EROFS}});
 
     QCOMPARE(db_->ReadGroupList(), (std::vector<std::string>{"A", "Z"}));
     QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"old", "1"}}));
@@ -626,7 +615,7 @@ void TestUnitsDatabase::twoCopiesNeverUndoEachOther() {
             copy.Signal(words[0] == "stop" ? SIGSTOP : SIGCONT);
             continue;
         }
-        const QString answer = copy.Ask(words, true);
+        const QString answer = copy.Ask(words);
         said << answer.section(' ', 0, 0);
         if (answer.startsWith("busy"))
             QCOMPARE(answer,
