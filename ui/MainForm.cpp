@@ -665,7 +665,7 @@ void TMForm::SetCurrentValue(long double value) {
 
 void TMForm::ShowValue() {
     try {
-        mainInd_->SetText(Q(GeneralNumberText(currentValue_)));
+        SetCurrentValue(currentValue_);
     } catch (const EConvertError&) {
         // The display keeps what it showed.
     }

@@ -126,6 +126,7 @@ private:
     // The value's colour, from the palette: navy, or a lighter navy on a dark panel.
     void ApplyColours();
     void Convert(QComboBox* source, QComboBox* target);
+    // Shows the value again, in the separators of a changed locale.
     void ShowValue();
     void OpenUnitsList(int target);
     void HomePage1Click();
