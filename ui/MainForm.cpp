@@ -5,7 +5,6 @@
 
 #include "calc/numbertext.h"
 #include "core/conversion.h"
-#include "core/textfile.h"
 #include "ui/About.h"
 #include "ui/Application.h"
 #include "ui/Clipboard.h"
@@ -123,7 +122,7 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
     auto* right = new QVBoxLayout;
     auto* top = new QHBoxLayout;
     top->addWidget(CreateToolBar());
-    top->addWidget(search_ = new TUnitSearch(*this, database_, errorHint_, DeliveredAliases()), 1);
+    top->addWidget(search_ = new TUnitSearch(*this, database_, errorHint_), 1);
     right->addLayout(top);
     right->addWidget(CreateValuePanel());
     right->addWidget(CreateConversionPanel(), 1);

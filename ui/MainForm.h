@@ -18,7 +18,6 @@
 class QAction;
 class QComboBox;
 class QFrame;
-class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <optional>
-#include <span>
 #include <vector>
 
 class QFrame;
@@ -30,13 +29,8 @@ class TUnitSearch : public QLineEdit {
     Q_OBJECT
 
 public:
-    TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint,
-                std::span<const UnitAlias> aliases);
+    TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint);
 
-    // The list of matching units and the typed conversion's answer; none before the field first
-    // has something to show.
-    QListWidget* Found() const { return lbFound_; }
-    QLabel* Answer() const { return stAnswer_; }
     // Room for the whole grey hint in the empty field, in any language and at any font size.
     QSize minimumSizeHint() const override;
 
@@ -72,7 +66,6 @@ private:
     TMForm& form_;
     UnitsDatabase database_;
     TErrorHintWindow& errorHint_;
-    std::span<const UnitAlias> aliases_;
     std::optional<UnitIndex> index_;
     std::vector<UnitRef> found_;
     std::optional<Sentence> sentence_;
