@@ -27,7 +27,6 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -479,8 +478,9 @@ void TMForm::SetGroupButtons() {
     try {
         groupSlots = database_.ReadGroupSlots();
     } catch (const EFileError& error) {
-        ShowDatabaseMissing(error);
-        return; // no group list: every slot keeps its caption
+        // Without its group list the program has nothing to show: the status bar says why.
+        ShowStatusLine(DatabaseUnreadable(database_, error));
+        return; // every slot keeps its caption
     }
     for (int k = 0; k < GroupSlotCount; ++k) {
         const QString name = OneLine(Q(groupSlots[k]));
@@ -503,16 +503,6 @@ void TMForm::GroupRenamed(const QString& oldName, const QString& newName) {
 void TMForm::ShowGroupName(const QString& name) {
     groupName_ = name;
     groupLabel_->SetFullText(OneLine(name));
-}
-
-// Without its group list the program has nothing to show: the status bar says where it looked.
-void TMForm::ShowDatabaseMissing(const EFileError& error) {
-    const QString list =
-        QFileInfo(QString::fromStdString(database_.GroupListFile().string())).absoluteFilePath();
-    //: %1 is the group list file, with its whole path.
-    const QString text = QFile::exists(list) ? Translated(error)
-                                             : tr("No units database: %1 was not found").arg(list);
-    ShowStatusLine(text);
 }
 
 // A change a stopped copy of the program left, which keeps every save refused, or records of

@@ -26,7 +26,6 @@ class QToolButton;
 
 namespace quorvel {
 
-class EFileError;
 class TErrorHintWindow;
 class TGroupButton;
 class TElidedLabel;
@@ -114,7 +113,6 @@ private:
     QAction* MenuAction(QMenu* menu, const char* name, const QString& text,
                         const std::function<void()>& action);
     void FormShow();
-    void ShowDatabaseMissing(const EFileError& error);
     void ShowStatusLine(const QString& line);
     void ShowDatabaseNotice();
     // The loaded group's name, in the status bar too.
