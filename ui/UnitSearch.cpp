@@ -139,9 +139,14 @@ void TUnitSearch::Focus() {
     selectAll();
 }
 
+bool TUnitSearch::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        index_.reset();
+    return QLineEdit::event(event);
+}
+
 void TUnitSearch::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    index_.reset();
     Update();
 }
 

@@ -35,13 +35,15 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The index of the database, read when first needed after the field took the focus: the
-    // preferences window may have changed the files meanwhile.
+    // The index of the database, read when first needed after the window became active: while
+    // it was not, the preferences window (modal over it) or another program may have changed
+    // the files.
     const UnitIndex& Index();
     std::optional<size_t> LoadedGroup();
     void Focus();
