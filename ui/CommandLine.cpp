@@ -202,7 +202,7 @@ int CommandLine::Convert() {
 int CommandLine::List() {
     const UnitIndex index = ReadIndex();
     const std::vector<IndexedGroup>& groups = index.Groups();
-    const QString wanted = parser_.positionalArguments().join(' ');
+    const QString wanted = Words(list_);
     if (wanted.isEmpty()) {
         for (const IndexedGroup& group : groups)
             Print(stdout, Q(group.name));
