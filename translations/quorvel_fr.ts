@@ -4,61 +4,61 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="64"/>
+        <location filename="../ui/CommandLine.cpp" line="62"/>
         <source>Print the conversion line of a sentence.</source>
         <translation>Affiche la ligne de conversion d&apos;une phrase.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="66"/>
+        <location filename="../ui/CommandLine.cpp" line="64"/>
         <source>sentence</source>
         <extracomment>The name of the value of the option --convert in the help.</extracomment>
         <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="67"/>
+        <location filename="../ui/CommandLine.cpp" line="65"/>
         <source>With --convert, print only the converted number.</source>
         <translation>Avec --convert, affiche seulement le nombre converti.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="68"/>
+        <location filename="../ui/CommandLine.cpp" line="66"/>
         <source>Print the groups, or the units of the group named after it with their symbols.</source>
         <translation>Affiche les groupes, ou les unités du groupe nommé à sa suite avec leurs symboles.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="70"/>
+        <location filename="../ui/CommandLine.cpp" line="68"/>
         <source>Print the units that match the text, with their groups.</source>
         <translation>Affiche les unités qui correspondent au texte, avec leurs groupes.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="72"/>
+        <location filename="../ui/CommandLine.cpp" line="70"/>
         <source>text</source>
         <extracomment>The name of the value of the option --find in the help.</extracomment>
         <translation>texte</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="77"/>
+        <location filename="../ui/CommandLine.cpp" line="75"/>
         <source>Read the units database in this folder (default: Files in the working folder; the launcher gives your own).</source>
         <extracomment>Help of the option --database. Files is the name of a folder and stays as it is; the launcher is the command quorvel, which starts the program in the user&apos;s own folder.</extracomment>
         <translation>Lit la base de données des unités dans ce dossier (par défaut&#xa0;: Files dans le dossier de travail&#xa0;; le lanceur donne la vôtre).</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="80"/>
+        <location filename="../ui/CommandLine.cpp" line="78"/>
         <source>folder</source>
         <extracomment>The name of the value of the option --database in the help.</extracomment>
         <translation>dossier</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="81"/>
+        <location filename="../ui/CommandLine.cpp" line="79"/>
         <source>Print this help.</source>
         <translation>Affiche cette aide.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="82"/>
+        <location filename="../ui/CommandLine.cpp" line="80"/>
         <source>Print the version.</source>
         <translation>Affiche la version.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="92"/>
+        <location filename="../ui/CommandLine.cpp" line="90"/>
         <source>Converts physical units. Without options, opens the window.
 The options below print to the terminal and need no display.
 
@@ -81,63 +81,57 @@ Code de sortie&#xa0;: 0 effectué&#xa0;; 1 phrase, groupe ou unité non compris,
 refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="107"/>
+        <location filename="../ui/CommandLine.cpp" line="105"/>
         <source>words</source>
         <extracomment>The name of the command&apos;s free arguments in its help: &quot;words&quot; in &quot;[words...]&quot; below.</extracomment>
         <translation>mots</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="107"/>
+        <location filename="../ui/CommandLine.cpp" line="105"/>
         <source>The sentence, group or text, when not quoted.</source>
         <translation>La phrase, le groupe ou le texte, s&apos;ils ne sont pas entre guillemets.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="109"/>
+        <location filename="../ui/CommandLine.cpp" line="107"/>
         <source>[words...]</source>
         <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation>[mots...]</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="143"/>
+        <location filename="../ui/CommandLine.cpp" line="141"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation>Essayez «&#xa0;quorvel --help&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="160"/>
+        <location filename="../ui/CommandLine.cpp" line="158"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation>Indiquez --convert, --list ou --find (avec --database et des mots seuls, il n&apos;y a rien à faire).</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="162"/>
+        <location filename="../ui/CommandLine.cpp" line="160"/>
         <source>Give one of --convert, --list and --find.</source>
         <translation>Indiquez une seule des options --convert, --list et --find.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="164"/>
+        <location filename="../ui/CommandLine.cpp" line="162"/>
         <source>--value goes with --convert.</source>
         <translation>--value s&apos;utilise avec --convert.</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="175"/>
-        <source>No units database: %1 was not found</source>
-        <extracomment>%1 is the group list file, with its whole path.</extracomment>
-        <translation>Aucune base de données des unités&#xa0;: %1 est introuvable</translation>
-    </message>
-    <message>
-        <location filename="../ui/CommandLine.cpp" line="192"/>
+        <location filename="../ui/CommandLine.cpp" line="186"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«&#xa0;%1&#xa0;» ne donne aucun nombre&#xa0;: un facteur manque, est nul ou n&apos;est pas un nombre, ou le résultat est hors limites</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="233"/>
+        <location filename="../ui/CommandLine.cpp" line="227"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un groupe&#xa0;; --list affiche les groupes</translation>
     </message>
     <message>
-        <location filename="../ui/CommandLine.cpp" line="254"/>
+        <location filename="../ui/CommandLine.cpp" line="248"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation>Aucune unité ne correspond à «&#xa0;%1&#xa0;»</translation>
@@ -282,13 +276,13 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
 <context>
     <name>Files</name>
     <message>
-        <location filename="../core/fileio.cpp" line="136"/>
+        <location filename="../core/fileio.cpp" line="138"/>
         <source>&apos;%1&apos; is not a regular file</source>
         <extracomment>%1 is a path that names a folder, a device or another special file instead of a file.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="294"/>
+        <location filename="../core/fileio.cpp" line="296"/>
         <source>Cannot rename &apos;%1&apos; to &apos;%2&apos;: %3</source>
         <extracomment>%1 is the file, %2 its new name, %3 the operating system&apos;s reason.</extracomment>
         <translation>Impossible de renommer «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
@@ -537,78 +531,78 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
 <context>
     <name>SystemError</name>
     <message>
-        <location filename="../core/fileio.cpp" line="141"/>
+        <location filename="../core/fileio.cpp" line="143"/>
         <source>No such file or directory</source>
         <translation>Fichier ou dossier introuvable</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="142"/>
+        <location filename="../core/fileio.cpp" line="144"/>
         <source>Permission denied</source>
         <translation>Permission refusée</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="143"/>
+        <location filename="../core/fileio.cpp" line="145"/>
         <source>Operation not permitted</source>
         <translation>Opération non permise</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="144"/>
+        <location filename="../core/fileio.cpp" line="146"/>
         <source>File exists</source>
         <translation>Le fichier existe déjà</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="145"/>
+        <location filename="../core/fileio.cpp" line="147"/>
         <source>Not a directory</source>
         <translation>N&apos;est pas un dossier</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="146"/>
+        <location filename="../core/fileio.cpp" line="148"/>
         <source>Is a directory</source>
         <translation>Est un dossier</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="147"/>
+        <location filename="../core/fileio.cpp" line="149"/>
         <source>No space left on device</source>
         <translation>Plus d&apos;espace disponible sur le périphérique</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="148"/>
+        <location filename="../core/fileio.cpp" line="150"/>
         <source>Disk quota exceeded</source>
         <translation>Quota de disque dépassé</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="149"/>
+        <location filename="../core/fileio.cpp" line="151"/>
         <source>Read-only file system</source>
         <translation>Système de fichiers en lecture seule</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="150"/>
+        <location filename="../core/fileio.cpp" line="152"/>
         <source>File too large</source>
         <translation>Fichier trop volumineux</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="151"/>
+        <location filename="../core/fileio.cpp" line="153"/>
         <source>File name too long</source>
         <translation>Nom de fichier trop long</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="152"/>
+        <location filename="../core/fileio.cpp" line="154"/>
         <source>Input/output error</source>
         <translation>Erreur d&apos;entrée/sortie</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="154"/>
+        <location filename="../core/fileio.cpp" line="156"/>
         <source>Too many levels of symbolic links</source>
         <extracomment>A symbolic link that leads to itself, or through too many others.</extracomment>
         <translation>Trop de niveaux de liens symboliques</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="155"/>
+        <location filename="../core/fileio.cpp" line="157"/>
         <source>Device or resource busy</source>
         <translation>Périphérique ou ressource occupé</translation>
     </message>
     <message>
-        <location filename="../core/fileio.cpp" line="157"/>
+        <location filename="../core/fileio.cpp" line="159"/>
         <source>Invalid cross-device link</source>
         <extracomment>A file cannot be moved to another disk by a rename.</extracomment>
         <translation>Lien entre périphériques non valide</translation>
@@ -659,7 +653,7 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
 <context>
     <name>quorvel::TErrorHintWindow</name>
     <message>
-        <location filename="../ui/Hints.cpp" line="192"/>
+        <location filename="../ui/Hints.cpp" line="193"/>
         <source>An error hint needs a control</source>
         <translation>Une bulle d&apos;erreur doit être rattachée à un contrôle</translation>
     </message>
@@ -1962,212 +1956,206 @@ manquait encore</translation>
 <context>
     <name>quorvel::TMForm</name>
     <message>
-        <location filename="../ui/MainForm.cpp" line="103"/>
+        <location filename="../ui/MainForm.cpp" line="101"/>
         <source>Group %1</source>
         <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
         <translation>Groupe %1</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="147"/>
+        <location filename="../ui/MainForm.cpp" line="145"/>
         <source>&amp;Edit</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="150"/>
+        <location filename="../ui/MainForm.cpp" line="148"/>
         <source>&amp;Copy</source>
         <extracomment>Copies the value to the clipboard.</extracomment>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="153"/>
+        <location filename="../ui/MainForm.cpp" line="151"/>
         <source>&amp;Paste</source>
         <extracomment>Takes a value from the number on the clipboard.</extracomment>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="157"/>
+        <location filename="../ui/MainForm.cpp" line="155"/>
         <source>P&amp;references</source>
         <extracomment>Opens the window where the user edits the groups and units.</extracomment>
         <translation>&amp;Préférences</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="160"/>
+        <location filename="../ui/MainForm.cpp" line="158"/>
         <source>&amp;Tools</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Outils</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="162"/>
+        <location filename="../ui/MainForm.cpp" line="160"/>
         <source>&amp;Calculator</source>
         <translation>&amp;Calculatrice</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="164"/>
+        <location filename="../ui/MainForm.cpp" line="162"/>
         <source>&amp;Report</source>
         <extracomment>Opens the report of the conversions made.</extracomment>
         <translation>&amp;Rapport</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="167"/>
+        <location filename="../ui/MainForm.cpp" line="165"/>
         <source>&amp;Units</source>
         <extracomment>Menu of the main window; its items are the groups of units (Length, Mass, ...).</extracomment>
         <translation>&amp;Unités</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="180"/>
+        <location filename="../ui/MainForm.cpp" line="178"/>
         <source>&amp;Help</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="183"/>
+        <location filename="../ui/MainForm.cpp" line="181"/>
         <source>&amp;Contents</source>
         <extracomment>Opens the manual at its table of contents.</extracomment>
         <translation>&amp;Sommaire</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="186"/>
+        <location filename="../ui/MainForm.cpp" line="184"/>
         <source>&amp;Home Page</source>
         <extracomment>Opens the program&apos;s web site.</extracomment>
         <translation>Site &amp;web</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="189"/>
+        <location filename="../ui/MainForm.cpp" line="187"/>
         <source>&amp;About</source>
         <extracomment>Opens the About box of the program.</extracomment>
         <translation>À &amp;propos</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="207"/>
+        <location filename="../ui/MainForm.cpp" line="205"/>
         <source>Groups</source>
         <extracomment>The column of group buttons, as screen readers name it.</extracomment>
         <translation>Groupes</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="257"/>
+        <location filename="../ui/MainForm.cpp" line="255"/>
         <source>Copy</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="259"/>
+        <location filename="../ui/MainForm.cpp" line="257"/>
         <source>Paste</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Coller</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="261"/>
+        <location filename="../ui/MainForm.cpp" line="259"/>
         <source>Preferences</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="264"/>
-        <location filename="../ui/MainForm.cpp" line="297"/>
+        <location filename="../ui/MainForm.cpp" line="262"/>
+        <location filename="../ui/MainForm.cpp" line="295"/>
         <source>Calculator</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Calculatrice</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="266"/>
+        <location filename="../ui/MainForm.cpp" line="264"/>
         <source>Open calculator</source>
         <extracomment>The calculator tool button, as screen readers name it.</extracomment>
         <translation>Ouvrir la calculatrice</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="268"/>
+        <location filename="../ui/MainForm.cpp" line="266"/>
         <source>Report</source>
         <extracomment>Hint of a tool button that opens the report of the conversions made.</extracomment>
         <translation>Rapport</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="271"/>
+        <location filename="../ui/MainForm.cpp" line="269"/>
         <source>Help</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="281"/>
-        <location filename="../ui/MainForm.cpp" line="288"/>
+        <location filename="../ui/MainForm.cpp" line="279"/>
+        <location filename="../ui/MainForm.cpp" line="286"/>
         <source>Value</source>
         <extracomment>The value being converted, as screen readers name it.</extracomment>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="299"/>
+        <location filename="../ui/MainForm.cpp" line="297"/>
         <source>Calculate with the value</source>
         <extracomment>The small calculator button beside the value, as screen readers name it.</extracomment>
         <translation>Calculer avec la valeur</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="331"/>
+        <location filename="../ui/MainForm.cpp" line="329"/>
         <source>Upper unit</source>
         <extracomment>Label of the unit picker above the arrow buttons.</extracomment>
         <translation>Unité du haut</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="333"/>
+        <location filename="../ui/MainForm.cpp" line="331"/>
         <source>Lower unit</source>
         <extracomment>Label of the unit picker below the arrow buttons.</extracomment>
         <translation>Unité du bas</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="338"/>
+        <location filename="../ui/MainForm.cpp" line="336"/>
         <source>List of units</source>
         <extracomment>Hint of the button beside a unit picker that opens the list of the group&apos;s units.</extracomment>
         <translation>Liste des unités</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="345"/>
+        <location filename="../ui/MainForm.cpp" line="343"/>
         <source>Upper unit list</source>
         <extracomment>The button that opens the units list for the upper picker, as screen readers name it.</extracomment>
         <translation>Liste pour l&apos;unité du haut</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="347"/>
+        <location filename="../ui/MainForm.cpp" line="345"/>
         <source>Lower unit list</source>
         <extracomment>The button that opens the units list for the lower picker, as screen readers name it.</extracomment>
         <translation>Liste pour l&apos;unité du bas</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="364"/>
+        <location filename="../ui/MainForm.cpp" line="362"/>
         <source>Convert to the upper unit</source>
         <extracomment>The up arrow button, as screen readers name it.</extracomment>
         <translation>Convertir vers l&apos;unité du haut</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="367"/>
+        <location filename="../ui/MainForm.cpp" line="365"/>
         <source>Convert to the lower unit</source>
         <extracomment>The down arrow button, as screen readers name it.</extracomment>
         <translation>Convertir vers l&apos;unité du bas</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="397"/>
+        <location filename="../ui/MainForm.cpp" line="395"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
         <translation>Barre d&apos;état</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="421"/>
+        <location filename="../ui/MainForm.cpp" line="419"/>
         <source>Group</source>
         <extracomment>The status bar&apos;s first panel before a group is loaded; it shows the group&apos;s name then.</extracomment>
         <translation>Groupe</translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="515"/>
-        <source>No units database: %1 was not found</source>
-        <extracomment>%1 is the group list file, with its whole path.</extracomment>
-        <translation>Aucune base de données des unités&#xa0;: %1 est introuvable</translation>
-    </message>
-    <message>
-        <location filename="../ui/MainForm.cpp" line="578"/>
+        <location filename="../ui/MainForm.cpp" line="567"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
         <translation>Les unités de «&#xa0;%1&#xa0;» ne peuvent pas être lues. %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/MainForm.cpp" line="595"/>
+        <location filename="../ui/MainForm.cpp" line="584"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
         <translation>
@@ -2176,7 +2164,7 @@ manquait encore</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/MainForm.cpp" line="691"/>
+        <location filename="../ui/MainForm.cpp" line="680"/>
         <source>Value %1</source>
         <extracomment>What screen readers say of a new value: %1 is the number.</extracomment>
         <translation>Valeur %1</translation>
@@ -2194,52 +2182,61 @@ manquait encore</translation>
 <context>
     <name>quorvel::TUnitSearch</name>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="45"/>
+        <location filename="../ui/UnitSearch.cpp" line="44"/>
         <source>Find or convert</source>
         <extracomment>Grey text in the empty search field of the main window.</extracomment>
         <translation>Chercher, convertir</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="48"/>
+        <location filename="../ui/UnitSearch.cpp" line="47"/>
         <source>Find a unit by its name or symbol, or type a conversion such as %1 (%2)</source>
         <extracomment>Hint of the search field. %1 is an example of a typed conversion (12 in to cm), which stays as it is: conversions are typed with English words. %2 is its shortcut key.</extracomment>
         <translation>Recherchez une unité par son nom ou son symbole, ou saisissez une conversion comme %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="53"/>
+        <location filename="../ui/UnitSearch.cpp" line="52"/>
         <source>Find a unit or convert</source>
         <extracomment>The search field, as screen readers name it.</extracomment>
         <translation>Rechercher une unité ou convertir</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="72"/>
+        <location filename="../ui/UnitSearch.cpp" line="71"/>
         <source>Answer</source>
         <extracomment>The line under the search field that shows the result of a typed conversion.</extracomment>
         <translation>Résultat</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="81"/>
+        <location filename="../ui/UnitSearch.cpp" line="80"/>
         <source>Matching units</source>
         <extracomment>The list of units the search field found, as screen readers name it.</extracomment>
         <translation>Unités correspondantes</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="192"/>
+        <location filename="../ui/UnitSearch.cpp" line="191"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Cette conversion ne donne aucun nombre</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="199"/>
+        <location filename="../ui/UnitSearch.cpp" line="198"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Entrée pour convertir.</translation>
     </message>
     <message>
-        <location filename="../ui/UnitSearch.cpp" line="312"/>
+        <location filename="../ui/UnitSearch.cpp" line="311"/>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est plus une unité du groupe %2</translation>
+    </message>
+</context>
+<context>
+    <name>quorvel::UnitsDatabase</name>
+    <message>
+        <location filename="../ui/Translated.cpp" line="37"/>
+        <source>No units database: %1 was not found</source>
+        <extracomment>%1 is the group list file, with its whole path.</extracomment>
+        <translation>Aucune base de données des unités&#xa0;: %1 est introuvable</translation>
     </message>
 </context>
 </TS>

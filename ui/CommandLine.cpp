@@ -13,8 +13,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace quorvel {
@@ -168,11 +166,7 @@ int CommandLine::Run() {
     try {
         return IsSet(convert_) ? Convert() : IsSet(list_) ? List() : Find();
     } catch (const EFileError& error) {
-        const QString list = QFileInfo(Q(database_.GroupListFile().string())).absoluteFilePath();
-        //: %1 is the group list file, with its whole path.
-        Print(stderr, "quorvel: " + (QFile::exists(list)
-                                         ? Translated(error)
-                                         : tr("No units database: %1 was not found").arg(list)));
+        Print(stderr, "quorvel: " + DatabaseUnreadable(database_, error));
         return ExitUsage;
     }
 }
@@ -208,7 +202,7 @@ int CommandLine::Convert() {
 int CommandLine::List() {
     const UnitIndex index = ReadIndex();
     const std::vector<IndexedGroup>& groups = index.Groups();
-    const QString wanted = parser_.positionalArguments().join(' ');
+    const QString wanted = Words(list_);
     if (wanted.isEmpty()) {
         for (const IndexedGroup& group : groups)
             Print(stdout, Q(group.name));

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -210,9 +211,14 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THin
     const QRect measured =
         QFontMetrics(font()).boundingRect(QRect(0, 0, HintWidth, 0), WrapFlags, text);
     // Just below the control, 6 pixels in; the text's size plus a margin (ActivateHint adds 4
-    // more pixels of height).
-    const QPoint topLeft = control->mapToGlobal(QPoint(6, control->height() + 1));
-    ActivateHint(QRect(topLeft, QSize(measured.width() + 6, measured.height() + 4)), text);
+    // more pixels of height). A control at the right of its window has its balloon moved left,
+    // so that it ends where the window ends.
+    QRect rect(control->mapToGlobal(QPoint(6, control->height() + 1)),
+               QSize(measured.width() + 6, measured.height() + 4));
+    const QRect window = control->window()->geometry();
+    if (rect.right() > window.right())
+        rect.moveRight(std::max(window.right(), window.left() + rect.width() - 1));
+    ActivateHint(rect, text);
     SetShownFor(control->window());
     // Qt tells screen readers of no tool tip window that shows; readers present an alert when it
     // starts showing.

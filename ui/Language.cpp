@@ -27,16 +27,16 @@ QStringList TranslatedLanguages() {
     return {"de", "fr", "es", "ru"};
 }
 
-QString DesktopLanguage(const std::function<QString(const char*)>& variable) {
+QString DesktopLanguage() {
     QString messages;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        messages = variable(name);
+        messages = qEnvironmentVariable(name);
         if (!messages.isEmpty())
             break;
     }
     if (AsksForEnglish(messages))
         return "en";
-    QStringList wanted = variable("LANGUAGE").split(':', Qt::SkipEmptyParts);
+    QStringList wanted = qEnvironmentVariable("LANGUAGE").split(':', Qt::SkipEmptyParts);
     wanted.append(messages);
     for (const QString& locale : wanted) {
         const QString language = LanguageOf(locale);
@@ -44,10 +44,6 @@ QString DesktopLanguage(const std::function<QString(const char*)>& variable) {
             return language;
     }
     return "en";
-}
-
-QString DesktopLanguage() {
-    return DesktopLanguage([](const char* name) { return qEnvironmentVariable(name); });
 }
 
 TLanguage::TLanguage(const QString& language) {

@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
-#include <functional>
 
 namespace quorvel {
 
@@ -20,8 +19,7 @@ QStringList TranslatedLanguages();
 // The language the desktop asks for, as gettext programs read it: LANGUAGE, a list such as
 // "de_CH:fr", where the first language the program speaks wins, unless the messages' locale
 // (LC_ALL, else LC_MESSAGES, else LANG) is C or POSIX, which asks for English; else the messages'
-// locale itself. "en" for English. `variable` reads the environment.
-QString DesktopLanguage(const std::function<QString(const char*)>& variable);
+// locale itself. "en" for English.
 QString DesktopLanguage();
 
 // The program's translation for the language and Qt's own (for its dialogs and buttons), in the

@@ -5,7 +5,6 @@
 
 #include "calc/numbertext.h"
 #include "core/conversion.h"
-#include "core/textfile.h"
 #include "ui/About.h"
 #include "ui/Application.h"
 #include "ui/Clipboard.h"
@@ -28,7 +27,6 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -123,7 +121,7 @@ TMForm::TMForm(UnitsDatabase database, QTextDocument* report, TErrorHintWindow& 
     auto* right = new QVBoxLayout;
     auto* top = new QHBoxLayout;
     top->addWidget(CreateToolBar());
-    top->addWidget(search_ = new TUnitSearch(*this, database_, errorHint_, DeliveredAliases()), 1);
+    top->addWidget(search_ = new TUnitSearch(*this, database_, errorHint_), 1);
     right->addLayout(top);
     right->addWidget(CreateValuePanel());
     right->addWidget(CreateConversionPanel(), 1);
@@ -480,8 +478,9 @@ void TMForm::SetGroupButtons() {
     try {
         groupSlots = database_.ReadGroupSlots();
     } catch (const EFileError& error) {
-        ShowDatabaseMissing(error);
-        return; // no group list: every slot keeps its caption
+        // Without its group list the program has nothing to show: the status bar says why.
+        ShowStatusLine(DatabaseUnreadable(database_, error));
+        return; // every slot keeps its caption
     }
     for (int k = 0; k < GroupSlotCount; ++k) {
         const QString name = OneLine(Q(groupSlots[k]));
@@ -504,16 +503,6 @@ void TMForm::GroupRenamed(const QString& oldName, const QString& newName) {
 void TMForm::ShowGroupName(const QString& name) {
     groupName_ = name;
     groupLabel_->SetFullText(OneLine(name));
-}
-
-// Without its group list the program has nothing to show: the status bar says where it looked.
-void TMForm::ShowDatabaseMissing(const EFileError& error) {
-    const QString list =
-        QFileInfo(QString::fromStdString(database_.GroupListFile().string())).absoluteFilePath();
-    //: %1 is the group list file, with its whole path.
-    const QString text = QFile::exists(list) ? Translated(error)
-                                             : tr("No units database: %1 was not found").arg(list);
-    ShowStatusLine(text);
 }
 
 // A change a stopped copy of the program left, which keeps every save refused, or records of
@@ -665,7 +654,7 @@ void TMForm::SetCurrentValue(long double value) {
 
 void TMForm::ShowValue() {
     try {
-        mainInd_->SetText(Q(GeneralNumberText(currentValue_)));
+        SetCurrentValue(currentValue_);
     } catch (const EConvertError&) {
         // The display keeps what it showed.
     }

@@ -18,7 +18,6 @@
 class QAction;
 class QComboBox;
 class QFrame;
-class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
@@ -27,7 +26,6 @@ class QToolButton;
 
 namespace quorvel {
 
-class EFileError;
 class TErrorHintWindow;
 class TGroupButton;
 class TElidedLabel;
@@ -115,7 +113,6 @@ private:
     QAction* MenuAction(QMenu* menu, const char* name, const QString& text,
                         const std::function<void()>& action);
     void FormShow();
-    void ShowDatabaseMissing(const EFileError& error);
     void ShowStatusLine(const QString& line);
     void ShowDatabaseNotice();
     // The loaded group's name, in the status bar too.
@@ -126,6 +123,7 @@ private:
     // The value's colour, from the palette: navy, or a lighter navy on a dark panel.
     void ApplyColours();
     void Convert(QComboBox* source, QComboBox* target);
+    // Shows the value again, in the separators of a changed locale.
     void ShowValue();
     void OpenUnitsList(int target);
     void HomePage1Click();

@@ -8,10 +8,22 @@
 #include "ui/Splash.h"
 #include "widgets/style.h"
 
+#include <QComboBox>
 #include <QPlainTextDocumentLayout>
 #include <QToolTip>
 
 namespace quorvel {
+
+namespace {
+
+QStringList ItemTexts(const QComboBox& box) {
+    QStringList texts;
+    for (int k = 0; k < box.count(); ++k)
+        texts.append(box.itemText(k));
+    return texts;
+}
+
+} // namespace
 
 TProgram::TProgram(TQuorvelApplication& application) : application_(application) {
     QApplication::setStyle(new TQuorvelStyle);
@@ -34,7 +46,10 @@ TProgram::TProgram(TQuorvelApplication& application) : application_(application)
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
     mainForm_ = std::make_unique<TMForm>(database_, &report_, *errorHint_, MainFormLinks());
     QObject::connect(mainForm_.get(), &TMForm::UnitsLoaded, mainForm_.get(),
-                     [this](const QStringList& names) { SetUnits(names); });
+                     [this](const QStringList& names) {
+                         if (listUnits_)
+                             listUnits_->SetUnits(names);
+                     });
     // The calculator window, built for the first error if it was never opened, shows it as it
     // would have shown it had it been there all along.
     application.SetErrorHandler(
@@ -66,15 +81,9 @@ TListUnits& TProgram::ListUnits() {
         listUnits_ = std::make_unique<TListUnits>(
             *errorHint_, HelpLink(),
             [this] { return mainForm_->UnitPicker(mainForm_->ListTarget()); }, mainForm_.get());
-        listUnits_->SetUnits(units_);
+        listUnits_->SetUnits(ItemTexts(*mainForm_->UnitPicker(1))); // the loaded group's
     }
     return *listUnits_;
-}
-
-void TProgram::SetUnits(const QStringList& names) {
-    units_ = names;
-    if (listUnits_)
-        listUnits_->SetUnits(units_);
 }
 
 TFReport& TProgram::FReport() {

@@ -19,7 +19,6 @@
 #include "ui/Report.h"
 #include "ui/UnitsEdit.h"
 
-#include <QStringList>
 #include <QTextDocument>
 #include <memory>
 
@@ -35,8 +34,8 @@ public:
     TErrorHintWindow& ErrorHint() { return *errorHint_; }
     THtmlHelp& HtmlHelp() { return *htmlHelp_; }
     // The other windows are built the first time they are needed, in the state they would have
-    // had from the start: what they show before that (the conversion lines, the loaded group's
-    // units) is kept here. Once built, a window lives until the program ends.
+    // had from the start: the conversion lines are kept here, the loaded group's units are the
+    // main window's. Once built, a window lives until the program ends.
     TInputNumber& InputNumber();
     TInCalc& Calculator();
     TListUnits& ListUnits();
@@ -49,14 +48,12 @@ private:
     TMFormLinks MainFormLinks();
     // How a window opens its help topic.
     THelpLink HelpLink();
-    void SetUnits(const QStringList& names);
 
     TQuorvelApplication& application_;
     const UnitsDatabase database_{"Files"};
     std::unique_ptr<TErrorHintWindow> errorHint_;
     std::unique_ptr<THtmlHelp> htmlHelp_;
     QTextDocument report_; // the conversion lines, shown by the report window
-    QStringList units_;    // the loaded group's units, shown by the units list
     std::unique_ptr<TMForm> mainForm_;
     // The other windows, each owned from its first use on.
     std::unique_ptr<TInputNumber> inputNumber_;

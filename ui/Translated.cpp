@@ -3,7 +3,11 @@
 
 #include "ui/Translated.h"
 
+#include "core/unitsdatabase.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 namespace quorvel {
 
@@ -22,6 +26,17 @@ QString Translated(const std::exception& error) {
     if (const auto* ours = dynamic_cast<const Error*>(&error))
         return Translated(ours->UserMessage());
     return QString::fromUtf8(error.what());
+}
+
+QString DatabaseUnreadable(const UnitsDatabase& database, const EFileError& error) {
+    const QString list =
+        QFileInfo(QString::fromStdString(database.GroupListFile().string())).absoluteFilePath();
+    if (QFile::exists(list))
+        return Translated(error);
+    //: %1 is the group list file, with its whole path.
+    return QCoreApplication::translate("quorvel::UnitsDatabase",
+                                       "No units database: %1 was not found")
+        .arg(list);
 }
 
 } // namespace quorvel

@@ -37,9 +37,8 @@ QKeySequence FindKey() {
 
 } // namespace
 
-TUnitSearch::TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint,
-                         std::span<const UnitAlias> aliases)
-    : form_(form), database_(std::move(database)), errorHint_(errorHint), aliases_(aliases) {
+TUnitSearch::TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint)
+    : form_(form), database_(std::move(database)), errorHint_(errorHint) {
     setObjectName("edSearch");
     //: Grey text in the empty search field of the main window.
     setPlaceholderText(tr("Find or convert"));
@@ -114,9 +113,9 @@ QSize TUnitSearch::minimumSizeHint() const {
 const UnitIndex& TUnitSearch::Index() {
     if (!index_) {
         try {
-            index_.emplace(UnitIndex::Read(database_, aliases_));
-        } catch (const EFileError&) {
-            index_.emplace(std::vector<IndexedGroup>{}, aliases_); // no group list: no units
+            index_.emplace(UnitIndex::Read(database_, DeliveredAliases()));
+        } catch (const EFileError&) { // no group list: no units
+            index_.emplace(std::vector<IndexedGroup>{}, DeliveredAliases());
         }
     }
     return *index_;
@@ -140,9 +139,14 @@ void TUnitSearch::Focus() {
     selectAll();
 }
 
+bool TUnitSearch::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        index_.reset();
+    return QLineEdit::event(event);
+}
+
 void TUnitSearch::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    index_.reset();
     Update();
 }
 

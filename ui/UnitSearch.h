@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <optional>
-#include <span>
 #include <vector>
 
 class QFrame;
@@ -30,24 +29,21 @@ class TUnitSearch : public QLineEdit {
     Q_OBJECT
 
 public:
-    TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint,
-                std::span<const UnitAlias> aliases);
+    TUnitSearch(TMForm& form, UnitsDatabase database, TErrorHintWindow& errorHint);
 
-    // The list of matching units and the typed conversion's answer; none before the field first
-    // has something to show.
-    QListWidget* Found() const { return lbFound_; }
-    QLabel* Answer() const { return stAnswer_; }
     // Room for the whole grey hint in the empty field, in any language and at any font size.
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The index of the database, read when first needed after the field took the focus: the
-    // preferences window may have changed the files meanwhile.
+    // The index of the database, read when first needed after the window became active: while
+    // it was not, the preferences window (modal over it) or another program may have changed
+    // the files.
     const UnitIndex& Index();
     std::optional<size_t> LoadedGroup();
     void Focus();
@@ -72,7 +68,6 @@ private:
     TMForm& form_;
     UnitsDatabase database_;
     TErrorHintWindow& errorHint_;
-    std::span<const UnitAlias> aliases_;
     std::optional<UnitIndex> index_;
     std::vector<UnitRef> found_;
     std::optional<Sentence> sentence_;

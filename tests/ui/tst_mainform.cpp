@@ -673,6 +673,11 @@ void TestMainForm::typedConversionIsTheArrowsConversion() {
     QCOMPARE(Line(), line);
     QCOMPARE(report_->toPlainText(), line);
     QCOMPARE(hint_->isVisible() ? hint_->windowTitle() : QString(), hint);
+    if (!hint.isEmpty()) // the search field ends at the window's right edge; its balloon too
+        QVERIFY2(hint_->geometry().right() <= form.geometry().right(),
+                 qPrintable(QString("balloon ends at %1, window at %2")
+                                .arg(hint_->geometry().right())
+                                .arg(form.geometry().right())));
     if (line.isEmpty() || text.contains(" to metre"))
         return; // nothing converted, or a sum, which no arrow makes
     QCOMPARE(Display(), QString::fromStdString(GeneralNumberText(form.CurrentValue())));
