@@ -267,6 +267,9 @@ QWidget* TMForm::CreateToolBar() {
     bar->addSeparator();
     //: Hint of a tool button.
     add("obHelp", tr("Help"), Picture::Help, links_.helpContents);
+    // Every button stays in sight: with a large font the window grows instead of hiding the last
+    // buttons behind the tool bar's overflow arrow.
+    bar->setMinimumWidth(bar->sizeHint().width());
     return bar;
 }
 
