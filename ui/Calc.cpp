@@ -176,7 +176,7 @@ void TInCalc::FitAngleButtons(int rowWidth) {
 }
 
 void TInCalc::CreateFunctionPanels(QWidget* frame) {
-    QWidget* pnScience = Container(frame, "pnScience", scale_(QRect(6, 32, 218, 166)));
+    QWidget* pnScience = Container(frame, "pnScience", scale_(QRect(6, 32, 220, 166)));
     pnScience->setFont(scale_.PixelFont(font(), 11, false));
     for (size_t k = 0; k < FunctionKeys.size(); ++k) {
         const TFunctionKey& key = FunctionKeys[k];

@@ -566,8 +566,8 @@ void TestAccessibility::everyCaptionFits() {
         const QFontMetrics metrics(control->font());
         QSize needed, room = control->contentsRect().size();
         if (auto* panel = qobject_cast<TButtonPanel*>(control)) {
-            needed = panel->sizeHint();
-            room = panel->size();
+            needed = panel->sizeHint().expandedTo(panel->size()); // and its border, whole
+            room = panel->visibleRegion().boundingRect().size();
         } else if (auto* display = qobject_cast<TQZCalcIndicator*>(control)) {
             needed = QSize(display->DrawnTextWidth(), 0);
         } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
