@@ -568,6 +568,10 @@ void TestAccessibility::everyCaptionFits() {
         if (auto* panel = qobject_cast<TButtonPanel*>(control)) {
             needed = panel->sizeHint().expandedTo(panel->size()); // and its border, whole
             room = panel->visibleRegion().boundingRect().size();
+        } else if (auto* credits = qobject_cast<TCreditsPanel*>(control)) {
+            for (const QString& line : credits->Lines())
+                needed = needed.expandedTo(QSize(metrics.horizontalAdvance(line), 0));
+            room = credits->size();
         } else if (auto* display = qobject_cast<TQZCalcIndicator*>(control)) {
             needed = QSize(display->DrawnTextWidth(), 0);
         } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
