@@ -48,7 +48,7 @@ QPalette DarkPalette() {
                                 {QPalette::Text, QColor(0xee, 0xee, 0xec)},
                                 {QPalette::ButtonText, QColor(0xee, 0xee, 0xec)},
                                 {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
-                                {QPalette::Link, QColor(0x8a, 0xb4, 0xf8)}})
+                                {QPalette::Link, QColor(0x35, 0x84, 0xe4)}})
         dark.setColor(role, colour);
     return dark;
 }
