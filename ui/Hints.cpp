@@ -214,8 +214,8 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THin
     const QPoint topLeft = control->mapToGlobal(QPoint(6, control->height() + 1));
     ActivateHint(QRect(topLeft, QSize(measured.width() + 6, measured.height() + 4)), text);
     SetShownFor(control->window());
-    // Qt tells screen readers of no tool tip window that shows; readers present an alert when it
-    // starts showing.
+    // Qt tells screen readers of a tool tip window that hides, but not of one that shows;
+    // readers present an alert when it starts showing.
     NotifyFaceChanged(this);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
@@ -224,8 +224,6 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THin
 }
 
 void TErrorHintWindow::Closed() {
-    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
-    QAccessible::updateAccessibility(&hidden);
     EndAnnouncement();
     // Before the closing press is delivered: a key typed next goes to the control the user was
     // using, not to the one the message concerned.
