@@ -48,11 +48,11 @@ QString KeysText(const TKeypadKey& key) {
     const auto name = [](QKeyCombination combination) {
         return QKeySequence(combination).toString(QKeySequence::NativeText);
     };
-    if (key.keys[1].key() == Qt::Key_unknown)
+    if (key.otherKey.key() == Qt::Key_unknown)
         //: What screen readers say of the key that presses a calculator button: %1 is the key.
-        return TInCalc::tr("Key: %1").arg(name(key.keys[0]));
+        return TInCalc::tr("Key: %1").arg(name(key.key));
     //: What screen readers say of the two keys that press a calculator button, as "= or Enter".
-    return TInCalc::tr("Key: %1 or %2").arg(name(key.keys[0]), name(key.keys[1]));
+    return TInCalc::tr("Key: %1 or %2").arg(name(key.key), name(key.otherKey));
 }
 
 QWidget* Container(QWidget* parent, const char* name, const QRect& geometry) {
