@@ -30,6 +30,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <QToolButton>
+#include <QTreeView>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -572,6 +573,13 @@ void TestAccessibility::everyCaptionFits() {
             for (const QString& line : credits->Lines())
                 needed = needed.expandedTo(QSize(metrics.horizontalAdvance(line), 0));
             room = credits->size();
+        } else if (auto* tree = qobject_cast<QTreeView*>(control)) {
+            // The manual's contents come from a thread of the help engine's own, then unfold.
+            QTRY_VERIFY(tree->model()->rowCount() > 0 &&
+                        tree->isExpanded(tree->model()->index(0, 0)));
+            // Its widest entry, indented (QTreeView hides the measure QAbstractItemView shows).
+            needed = QSize(static_cast<QAbstractItemView*>(tree)->sizeHintForColumn(0), 0);
+            room = tree->viewport()->size();
         } else if (auto* display = qobject_cast<TQZCalcIndicator*>(control)) {
             needed = QSize(display->DrawnTextWidth(), 0);
         } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
