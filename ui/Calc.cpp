@@ -230,7 +230,7 @@ void TInCalc::CreateDisplay(QWidget* frame) {
     ind_ = new TQZCalcIndicator(pnOut_);
     ind_->setObjectName("Ind");
     ind_->setAccessibleName(tr("Display"));
-    pnOut->ShowsNumberOf(ind_);
+    pnOut->ShowsNumberOf(ind_, [this] { pnOutClick(); });
     ind_->setFont(scale_.PixelFont(font(), 20, true));
     ind_->setGeometry(scale_(QRect(24, 2, 227, 36)));
 }

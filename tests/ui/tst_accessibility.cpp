@@ -284,7 +284,7 @@ void TestAccessibility::census() {
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(shown);
     QVERIFY(root->role() == QAccessible::Dialog || root->role() == QAccessible::Window);
-    QStringList unnamed, unreadable, focusableNames, roles;
+    QStringList unnamed, unreadable, unpressable, focusableNames, roles;
     int objects = 0, focusable = 0;
     std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* face) {
         for (int k = 0; k < face->childCount(); ++k) {
@@ -302,6 +302,11 @@ void TestAccessibility::census() {
                                   QAccessible::Border}
                                 .contains(child->role()))
                 unreadable << id;
+            if (child->role() == QAccessible::Button && !child->state().disabled &&
+                child->actionInterface() &&
+                !child->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::pressAction()))
+                unpressable << id;
             if (child->state().focusable) {
                 ++focusable;
                 if (name.isEmpty())
@@ -321,6 +326,7 @@ void TestAccessibility::census() {
           focusable, unnamed.size(), qPrintable(roles.join(' ')));
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(' ')));
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(' ')));
+    QVERIFY2(unpressable.isEmpty(), qPrintable(unpressable.join(' ')));
     QStringList twice = focusableNames;
     for (const QString& name : QSet(focusableNames.cbegin(), focusableNames.cend()))
         twice.removeOne(name);
