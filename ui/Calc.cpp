@@ -219,8 +219,6 @@ void TInCalc::CreateDisplay(QWidget* frame) {
                                {},
                                {},
                                {}});
-    //: The small panel at the left of the display that shows the last operation's sign.
-    pnSSS_->setAccessibleName(tr("Operation sign"));
     //: Hint of the small panel at the left of the display that shows the last operation's sign.
     pnSSS_->setToolTip(tr("Sign of the current operation"));
     pnSSS_->setFont(scale_.PixelFont(font(), 17, true));
