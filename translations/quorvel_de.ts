@@ -644,7 +644,7 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
 <context>
     <name>quorvel::SplashPicture</name>
     <message>
-        <location filename="../widgets/icons.cpp" line="323"/>
+        <location filename="../widgets/icons.cpp" line="321"/>
         <source>Units converter and scientific calculator</source>
         <extracomment>The line under the program&apos;s name on the splash picture (303 pixels wide; a longer line is drawn smaller).</extracomment>
         <translation>Einheitenumrechner und wissenschaftlicher Rechner</translation>
@@ -1151,13 +1151,13 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
 <context>
     <name>quorvel::TFormAbout</name>
     <message>
-        <location filename="../ui/About.cpp" line="87"/>
+        <location filename="../ui/About.cpp" line="89"/>
         <source>version %1</source>
         <extracomment>A line of the scrolling credits: %1 is the version number.</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
-        <location filename="../ui/About.cpp" line="90"/>
+        <location filename="../ui/About.cpp" line="92"/>
         <source>Units converter
 and scientific calculator</source>
         <extracomment>Lines of the scrolling credits, about 30 characters each, broken with 
@@ -1166,7 +1166,7 @@ and scientific calculator</source>
 wissenschaftlicher Rechner</translation>
     </message>
     <message>
-        <location filename="../ui/About.cpp" line="93"/>
+        <location filename="../ui/About.cpp" line="95"/>
         <source>Units data from the SI Brochure,
 NIST SP 811, CODATA 2022
 and the 1959 yard and pound agreement</source>
@@ -1179,13 +1179,13 @@ Yard-und-Pfund-Abkommen
 von 1959</translation>
     </message>
     <message>
-        <location filename="../ui/About.cpp" line="96"/>
+        <location filename="../ui/About.cpp" line="98"/>
         <source>Built with Qt</source>
         <extracomment>A line of the scrolling credits; Qt is the name of the toolkit.</extracomment>
         <translation>Erstellt mit Qt</translation>
     </message>
     <message>
-        <location filename="../ui/About.cpp" line="98"/>
+        <location filename="../ui/About.cpp" line="100"/>
         <source>Thanks to everyone who sent us
 a unit we did not have yet</source>
         <extracomment>Lines of the scrolling credits, about 30 characters each, broken with 
@@ -1195,25 +1195,25 @@ Einheit geschickt haben,
 die uns noch fehlte</translation>
     </message>
     <message>
-        <location filename="../ui/About.cpp" line="108"/>
+        <location filename="../ui/About.cpp" line="110"/>
         <source>About</source>
         <extracomment>Title of the About box.</extracomment>
         <translation>Über Quorvel</translation>
     </message>
     <message>
-        <location filename="../ui/About.cpp" line="120"/>
+        <location filename="../ui/About.cpp" line="123"/>
         <source>Credits</source>
         <extracomment>The panel of scrolling credits, as screen readers name it.</extracomment>
         <translation>Mitwirkende</translation>
     </message>
     <message>
-        <location filename="../ui/About.cpp" line="127"/>
+        <location filename="../ui/About.cpp" line="131"/>
         <source>&amp;OK</source>
         <extracomment>Closes the About box.</extracomment>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../ui/About.cpp" line="131"/>
+        <location filename="../ui/About.cpp" line="135"/>
         <source>The manual is in English.</source>
         <extracomment>Tells that the manual (Help) is written in English only. Shown in every language.</extracomment>
         <translation>Das Handbuch ist auf Englisch.</translation>
@@ -1222,35 +1222,35 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::THelpWindow</name>
     <message>
-        <location filename="../ui/HtmlHelp.cpp" line="109"/>
+        <location filename="../ui/HtmlHelp.cpp" line="111"/>
         <source>Quorvel Help</source>
         <extracomment>Title of the window of the manual. The manual itself is in English.</extracomment>
         <translation>Quorvel-Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/HtmlHelp.cpp" line="115"/>
+        <location filename="../ui/HtmlHelp.cpp" line="118"/>
         <source>Table of contents</source>
         <translation>Inhaltsverzeichnis</translation>
     </message>
     <message>
-        <location filename="../ui/HtmlHelp.cpp" line="137"/>
+        <location filename="../ui/HtmlHelp.cpp" line="141"/>
         <source>Back</source>
         <extracomment>Goes back to the page shown before.</extracomment>
         <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../ui/HtmlHelp.cpp" line="140"/>
+        <location filename="../ui/HtmlHelp.cpp" line="144"/>
         <source>Forward</source>
         <translation>Vor</translation>
     </message>
     <message>
-        <location filename="../ui/HtmlHelp.cpp" line="144"/>
+        <location filename="../ui/HtmlHelp.cpp" line="148"/>
         <source>Contents</source>
         <extracomment>Goes to the manual&apos;s first page, its table of contents.</extracomment>
         <translation>Inhalt</translation>
     </message>
     <message>
-        <location filename="../ui/HtmlHelp.cpp" line="175"/>
+        <location filename="../ui/HtmlHelp.cpp" line="179"/>
         <source>%1 (%2)</source>
         <extracomment>Hint of a button: %1 is what it does, %2 its shortcut key, as in &quot;Back (Alt+Left)&quot;.</extracomment>
         <translation>%1 (%2)</translation>
@@ -1322,7 +1322,7 @@ die uns noch fehlte</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="204"/>
-        <location filename="../ui/Calc.cpp" line="232"/>
+        <location filename="../ui/Calc.cpp" line="230"/>
         <source>Display</source>
         <extracomment>The calculator&apos;s display, as screen readers name it.</extracomment>
         <translation>Anzeige</translation>
@@ -1341,49 +1341,43 @@ die uns noch fehlte</translation>
     </message>
     <message>
         <location filename="../ui/Calc.cpp" line="223"/>
-        <source>Operation sign</source>
-        <extracomment>The small panel at the left of the display that shows the last operation&apos;s sign.</extracomment>
-        <translation>Rechenzeichen</translation>
-    </message>
-    <message>
-        <location filename="../ui/Calc.cpp" line="225"/>
         <source>Sign of the current operation</source>
         <extracomment>Hint of the small panel at the left of the display that shows the last operation&apos;s sign.</extracomment>
         <translation>Zeichen der laufenden Rechenoperation</translation>
     </message>
     <message>
-        <location filename="../ui/Calc.cpp" line="267"/>
+        <location filename="../ui/Calc.cpp" line="265"/>
         <source>Memory cell %1</source>
         <extracomment>A memory cell&apos;s button, as screen readers name it: %1 is its number, 1 to 10.</extracomment>
         <translation>Speicherzelle %1</translation>
     </message>
     <message>
-        <location filename="../ui/Calc.cpp" line="275"/>
-        <location filename="../ui/Calc.cpp" line="286"/>
+        <location filename="../ui/Calc.cpp" line="273"/>
+        <location filename="../ui/Calc.cpp" line="284"/>
         <source>Memory</source>
         <extracomment>The row of memory cells, as screen readers name it.</extracomment>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../ui/Calc.cpp" line="279"/>
+        <location filename="../ui/Calc.cpp" line="277"/>
         <source>Memory cell value</source>
         <extracomment>The display of the memory cell&apos;s value, as screen readers name it.</extracomment>
         <translation>Wert der Speicherzelle</translation>
     </message>
     <message>
-        <location filename="../ui/Calc.cpp" line="305"/>
+        <location filename="../ui/Calc.cpp" line="303"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the result to the main window and closes. Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/Calc.cpp" line="307"/>
+        <location filename="../ui/Calc.cpp" line="305"/>
         <source>&amp;Close</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/Calc.cpp" line="309"/>
+        <location filename="../ui/Calc.cpp" line="307"/>
         <source>&amp;Help</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>&amp;Hilfe</translation>
@@ -1440,413 +1434,413 @@ die uns noch fehlte</translation>
         <translation>Neun</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="23"/>
+        <location filename="../ui/CalcKeys.cpp" line="21"/>
         <source>Decimal separator</source>
         <extracomment>The key that types the decimal comma or point, as screen readers name it.</extracomment>
         <translation>Dezimaltrennzeichen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="29"/>
+        <location filename="../ui/CalcKeys.cpp" line="23"/>
         <source>Plus</source>
         <translation>Plus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="32"/>
+        <location filename="../ui/CalcKeys.cpp" line="24"/>
         <source>Minus</source>
         <translation>Minus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="41"/>
+        <location filename="../ui/CalcKeys.cpp" line="27"/>
         <source>Multiply</source>
         <extracomment>The × key, as screen readers name it.</extracomment>
         <translation>Mal</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="48"/>
+        <location filename="../ui/CalcKeys.cpp" line="30"/>
         <source>Divide</source>
         <extracomment>The / key, as screen readers name it.</extracomment>
         <translation>Geteilt durch</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="52"/>
+        <location filename="../ui/CalcKeys.cpp" line="32"/>
         <source>Equals</source>
         <extracomment>The = key, as screen readers name it.</extracomment>
         <translation>Gleich</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="60"/>
+        <location filename="../ui/CalcKeys.cpp" line="34"/>
         <source>Square root</source>
         <translation>Quadratwurzel</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="69"/>
+        <location filename="../ui/CalcKeys.cpp" line="37"/>
         <source>Percent</source>
         <extracomment>The % key, as screen readers name it.</extracomment>
         <translation>Prozent</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="76"/>
+        <location filename="../ui/CalcKeys.cpp" line="40"/>
         <source>Reciprocal</source>
         <extracomment>The 1/x key, as screen readers name it.</extracomment>
         <translation>Kehrwert</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="80"/>
+        <location filename="../ui/CalcKeys.cpp" line="42"/>
         <source>Change sign</source>
         <extracomment>The +/- key, as screen readers name it.</extracomment>
         <translation>Vorzeichen wechseln</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="87"/>
+        <location filename="../ui/CalcKeys.cpp" line="44"/>
         <source>Clear</source>
         <extracomment>The C key, which clears the calculation, as screen readers name it.</extracomment>
         <translation>Alles löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="91"/>
+        <location filename="../ui/CalcKeys.cpp" line="46"/>
         <source>Clear entry</source>
         <extracomment>The CE key, which clears the number being typed, as screen readers name it.</extracomment>
         <translation>Eingabe löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="100"/>
+        <location filename="../ui/CalcKeys.cpp" line="51"/>
         <source>BACK</source>
         <extracomment>Caption of the calculator key that deletes the last digit typed (at most 5 letters, in capitals like the other key captions).</extracomment>
         <translation>RÜCK</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="102"/>
+        <location filename="../ui/CalcKeys.cpp" line="53"/>
         <source>Backspace</source>
         <extracomment>The BACK key, which deletes the last digit typed, as screen readers name it.</extracomment>
         <translation>Letzte Ziffer löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="111"/>
+        <location filename="../ui/CalcKeys.cpp" line="55"/>
         <source>Memory add</source>
         <extracomment>The M+ key, which adds the display to the memory cell, as screen readers name it.</extracomment>
         <translation>Zum Speicher addieren</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="120"/>
+        <location filename="../ui/CalcKeys.cpp" line="58"/>
         <source>Memory subtract</source>
         <extracomment>The M- key, which subtracts the display from the memory cell, as screen readers name it.</extracomment>
         <translation>Vom Speicher abziehen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="129"/>
+        <location filename="../ui/CalcKeys.cpp" line="61"/>
         <source>Memory recall</source>
         <extracomment>The MR key, which shows the memory cell, as screen readers name it.</extracomment>
         <translation>Speicher abrufen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="138"/>
+        <location filename="../ui/CalcKeys.cpp" line="64"/>
         <source>Memory clear</source>
         <extracomment>The MC key, which clears the memory cell, as screen readers name it.</extracomment>
         <translation>Speicher löschen</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="150"/>
+        <location filename="../ui/CalcKeys.cpp" line="72"/>
         <source>Sin</source>
         <extracomment>Caption of the sine function&apos;s key (keys are about 4 letters wide).</extracomment>
         <translation>sin</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="152"/>
+        <location filename="../ui/CalcKeys.cpp" line="74"/>
         <source>Sine</source>
         <extracomment>Hints of the function keys name the function in full: the sine.</extracomment>
         <translation>Sinus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="154"/>
+        <location filename="../ui/CalcKeys.cpp" line="76"/>
         <source>Cos</source>
         <extracomment>Caption of the cosine function&apos;s key.</extracomment>
         <translation>cos</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="155"/>
+        <location filename="../ui/CalcKeys.cpp" line="77"/>
         <source>Cosine</source>
         <translation>Kosinus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="157"/>
+        <location filename="../ui/CalcKeys.cpp" line="79"/>
         <source>Tg</source>
         <extracomment>Caption of the tangent function&apos;s key (Tg is the Russian form of tan).</extracomment>
         <translation>tan</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="158"/>
+        <location filename="../ui/CalcKeys.cpp" line="80"/>
         <source>Tangent</source>
         <translation>Tangens</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="160"/>
+        <location filename="../ui/CalcKeys.cpp" line="82"/>
         <source>Ctg</source>
         <extracomment>Caption of the cotangent function&apos;s key (Ctg is the Russian form of cot).</extracomment>
         <translation>cot</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="161"/>
+        <location filename="../ui/CalcKeys.cpp" line="83"/>
         <source>Cotangent</source>
         <translation>Kotangens</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="163"/>
+        <location filename="../ui/CalcKeys.cpp" line="85"/>
         <source>Sec</source>
         <extracomment>Caption of the secant function&apos;s key.</extracomment>
         <translation>sec</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="164"/>
+        <location filename="../ui/CalcKeys.cpp" line="86"/>
         <source>Secant</source>
         <translation>Sekans</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="166"/>
+        <location filename="../ui/CalcKeys.cpp" line="88"/>
         <source>Cosec</source>
         <extracomment>Caption of the cosecant function&apos;s key (elsewhere written csc).</extracomment>
         <translation>csc</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="167"/>
+        <location filename="../ui/CalcKeys.cpp" line="89"/>
         <source>Cosecant</source>
         <translation>Kosekans</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="170"/>
+        <location filename="../ui/CalcKeys.cpp" line="92"/>
         <source>Sh</source>
         <extracomment>Caption of the hyperbolic sine&apos;s key (elsewhere written sinh).</extracomment>
         <translation>sinh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="171"/>
+        <location filename="../ui/CalcKeys.cpp" line="93"/>
         <source>Hyperbolic sine</source>
         <translation>Sinus hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="173"/>
+        <location filename="../ui/CalcKeys.cpp" line="95"/>
         <source>Ch</source>
         <extracomment>Caption of the hyperbolic cosine&apos;s key (elsewhere written cosh).</extracomment>
         <translation>cosh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="174"/>
+        <location filename="../ui/CalcKeys.cpp" line="96"/>
         <source>Hyperbolic cosine</source>
         <translation>Kosinus hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="176"/>
+        <location filename="../ui/CalcKeys.cpp" line="98"/>
         <source>Th</source>
         <extracomment>Caption of the hyperbolic tangent&apos;s key (elsewhere written tanh).</extracomment>
         <translation>tanh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="177"/>
+        <location filename="../ui/CalcKeys.cpp" line="99"/>
         <source>Hyperbolic tangent</source>
         <translation>Tangens hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="179"/>
+        <location filename="../ui/CalcKeys.cpp" line="101"/>
         <source>Cth</source>
         <extracomment>Caption of the hyperbolic cotangent&apos;s key (elsewhere written coth).</extracomment>
         <translation>coth</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="180"/>
+        <location filename="../ui/CalcKeys.cpp" line="102"/>
         <source>Hyperbolic cotangent</source>
         <translation>Kotangens hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="182"/>
+        <location filename="../ui/CalcKeys.cpp" line="104"/>
         <source>Sech</source>
         <extracomment>Caption of the hyperbolic secant&apos;s key.</extracomment>
         <translation>sech</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="183"/>
+        <location filename="../ui/CalcKeys.cpp" line="105"/>
         <source>Hyperbolic secant</source>
         <translation>Sekans hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="185"/>
+        <location filename="../ui/CalcKeys.cpp" line="107"/>
         <source>Cosech</source>
         <extracomment>Caption of the hyperbolic cosecant&apos;s key (elsewhere written csch).</extracomment>
         <translation>csch</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="186"/>
+        <location filename="../ui/CalcKeys.cpp" line="108"/>
         <source>Hyperbolic cosecant</source>
         <translation>Kosekans hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="189"/>
+        <location filename="../ui/CalcKeys.cpp" line="111"/>
         <source>ArcSin</source>
         <extracomment>Caption of the inverse sine&apos;s key (elsewhere written arcsin or asin).</extracomment>
         <translation>arcsin</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="190"/>
+        <location filename="../ui/CalcKeys.cpp" line="112"/>
         <source>Inverse sine</source>
         <translation>Arkussinus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="192"/>
+        <location filename="../ui/CalcKeys.cpp" line="114"/>
         <source>ArcCos</source>
         <extracomment>Caption of the inverse cosine&apos;s key.</extracomment>
         <translation>arccos</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="193"/>
+        <location filename="../ui/CalcKeys.cpp" line="115"/>
         <source>Inverse cosine</source>
         <translation>Arkuskosinus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="195"/>
+        <location filename="../ui/CalcKeys.cpp" line="117"/>
         <source>ArcTg</source>
         <extracomment>Caption of the inverse tangent&apos;s key (elsewhere written arctan).</extracomment>
         <translation>arctan</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="196"/>
+        <location filename="../ui/CalcKeys.cpp" line="118"/>
         <source>Inverse tangent</source>
         <translation>Arkustangens</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="198"/>
+        <location filename="../ui/CalcKeys.cpp" line="120"/>
         <source>ArcCtg</source>
         <extracomment>Caption of the inverse cotangent&apos;s key (elsewhere written arccot).</extracomment>
         <translation>arccot</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="199"/>
+        <location filename="../ui/CalcKeys.cpp" line="121"/>
         <source>Inverse cotangent</source>
         <translation>Arkuskotangens</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="201"/>
+        <location filename="../ui/CalcKeys.cpp" line="123"/>
         <source>Square</source>
         <extracomment>Hint of the x² key: the number squared.</extracomment>
         <translation>Quadrat</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="203"/>
+        <location filename="../ui/CalcKeys.cpp" line="125"/>
         <source>Cube</source>
         <extracomment>Hint of the x³ key: the number to the third power.</extracomment>
         <translation>Dritte Potenz</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="206"/>
+        <location filename="../ui/CalcKeys.cpp" line="128"/>
         <source>ArSh</source>
         <extracomment>Caption of the inverse hyperbolic sine&apos;s key (elsewhere written arsinh).</extracomment>
         <translation>arsinh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="207"/>
+        <location filename="../ui/CalcKeys.cpp" line="129"/>
         <source>Inverse hyperbolic sine</source>
         <translation>Areasinus hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="209"/>
+        <location filename="../ui/CalcKeys.cpp" line="131"/>
         <source>ArCh</source>
         <extracomment>Caption of the inverse hyperbolic cosine&apos;s key (elsewhere written arcosh).</extracomment>
         <translation>arcosh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="210"/>
+        <location filename="../ui/CalcKeys.cpp" line="132"/>
         <source>Inverse hyperbolic cosine</source>
         <translation>Areakosinus hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="212"/>
+        <location filename="../ui/CalcKeys.cpp" line="134"/>
         <source>ArTh</source>
         <extracomment>Caption of the inverse hyperbolic tangent&apos;s key (elsewhere written artanh).</extracomment>
         <translation>artanh</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="213"/>
+        <location filename="../ui/CalcKeys.cpp" line="135"/>
         <source>Inverse hyperbolic tangent</source>
         <translation>Areatangens hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="215"/>
+        <location filename="../ui/CalcKeys.cpp" line="137"/>
         <source>ArCth</source>
         <extracomment>Caption of the inverse hyperbolic cotangent&apos;s key (elsewhere written arcoth).</extracomment>
         <translation>arcoth</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="216"/>
+        <location filename="../ui/CalcKeys.cpp" line="138"/>
         <source>Inverse hyperbolic cotangent</source>
         <translation>Areakotangens hyperbolicus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="218"/>
+        <location filename="../ui/CalcKeys.cpp" line="140"/>
         <source>Cube root</source>
         <extracomment>Hint of the key of the cube root.</extracomment>
         <translation>Kubikwurzel</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="220"/>
+        <location filename="../ui/CalcKeys.cpp" line="142"/>
         <source>Custom base power</source>
         <extracomment>The key of x to the power y.</extracomment>
         <translation>Potenz x hoch y</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="223"/>
+        <location filename="../ui/CalcKeys.cpp" line="145"/>
         <source>ln</source>
         <extracomment>Caption of the natural logarithm&apos;s key.</extracomment>
         <translation>ln</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="224"/>
+        <location filename="../ui/CalcKeys.cpp" line="146"/>
         <source>Natural logarithm</source>
         <translation>Natürlicher Logarithmus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="226"/>
+        <location filename="../ui/CalcKeys.cpp" line="148"/>
         <source>lg</source>
         <extracomment>Caption of the common (base 10) logarithm&apos;s key.</extracomment>
         <translation>lg</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="227"/>
+        <location filename="../ui/CalcKeys.cpp" line="149"/>
         <source>Common logarithm</source>
         <translation>Dekadischer Logarithmus</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="229"/>
+        <location filename="../ui/CalcKeys.cpp" line="151"/>
         <source>Custom base logarithm</source>
         <extracomment>The key of the logarithm of x to the base y.</extracomment>
         <translation>Logarithmus zur Basis y</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="232"/>
+        <location filename="../ui/CalcKeys.cpp" line="154"/>
         <source>N!</source>
         <extracomment>Caption of the factorial&apos;s key.</extracomment>
         <translation>n!</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="233"/>
+        <location filename="../ui/CalcKeys.cpp" line="155"/>
         <source>Factorial</source>
         <translation>Fakultät</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="235"/>
+        <location filename="../ui/CalcKeys.cpp" line="157"/>
         <source>PI</source>
         <extracomment>Caption of the key that gives the number pi (3.14159...).</extracomment>
         <translation>π</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="236"/>
+        <location filename="../ui/CalcKeys.cpp" line="158"/>
         <source>PI number</source>
         <translation>Kreiszahl π</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="238"/>
+        <location filename="../ui/CalcKeys.cpp" line="160"/>
         <source>Exp</source>
         <extracomment>Caption of the key of the exponential function, e to the power x.</extracomment>
         <translation>exp</translation>
     </message>
     <message>
-        <location filename="../ui/CalcKeys.cpp" line="239"/>
+        <location filename="../ui/CalcKeys.cpp" line="161"/>
         <source>Exponential</source>
         <translation>Exponentialfunktion</translation>
     </message>

@@ -5,6 +5,7 @@
 
 #include "widgets/colours.h"
 #include "widgets/creditspanel.h"
+#include "widgets/designscale.h"
 #include "widgets/icons.h"
 
 #include <QDesktopServices>
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -110,16 +112,18 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
 
     auto* image = new QLabel;
     image->setObjectName("Image1");
-    image->setPixmap(
-        SplashPicture().scaled(202, 145, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const TDesignScale scale(font());
+    image->setPixmap(SplashPicture().scaled(scale(QSize(202, 145)), Qt::KeepAspectRatio,
+                                            Qt::SmoothTransformation));
     image->setAccessibleName("Quorvel");
 
     spAbout_ = new TCreditsPanel;
     spAbout_->setObjectName("spAbout");
     //: The panel of scrolling credits, as screen readers name it.
     spAbout_->setAccessibleName(tr("Credits"));
-    spAbout_->setFixedSize(240, 145);
     spAbout_->SetLines(Credits());
+    // As high as the picture; wider where a line (a larger font, a translation) needs it.
+    spAbout_->setFixedSize(std::max(scale(240), spAbout_->sizeHint().width()), scale(145));
 
     auto* url = new TLinkLabel("RxlbURL", HomePageAddress, [this] { RxlbURLClick(); });
     auto* mail = new TLinkLabel("RxlbMail", MailAddress, [this] { RxlbMailClick(); });

@@ -48,11 +48,11 @@ QString KeysText(const TKeypadKey& key) {
     const auto name = [](QKeyCombination combination) {
         return QKeySequence(combination).toString(QKeySequence::NativeText);
     };
-    if (key.keys[1].key() == Qt::Key_unknown)
+    if (key.otherKey.key() == Qt::Key_unknown)
         //: What screen readers say of the key that presses a calculator button: %1 is the key.
-        return TInCalc::tr("Key: %1").arg(name(key.keys[0]));
+        return TInCalc::tr("Key: %1").arg(name(key.key));
     //: What screen readers say of the two keys that press a calculator button, as "= or Enter".
-    return TInCalc::tr("Key: %1 or %2").arg(name(key.keys[0]), name(key.keys[1]));
+    return TInCalc::tr("Key: %1 or %2").arg(name(key.key), name(key.otherKey));
 }
 
 QWidget* Container(QWidget* parent, const char* name, const QRect& geometry) {
@@ -176,7 +176,7 @@ void TInCalc::FitAngleButtons(int rowWidth) {
 }
 
 void TInCalc::CreateFunctionPanels(QWidget* frame) {
-    QWidget* pnScience = Container(frame, "pnScience", scale_(QRect(6, 32, 218, 166)));
+    QWidget* pnScience = Container(frame, "pnScience", scale_(QRect(6, 32, 220, 166)));
     pnScience->setFont(scale_.PixelFont(font(), 11, false));
     for (size_t k = 0; k < FunctionKeys.size(); ++k) {
         const TFunctionKey& key = FunctionKeys[k];
@@ -219,8 +219,6 @@ void TInCalc::CreateDisplay(QWidget* frame) {
                                {},
                                {},
                                {}});
-    //: The small panel at the left of the display that shows the last operation's sign.
-    pnSSS_->setAccessibleName(tr("Operation sign"));
     //: Hint of the small panel at the left of the display that shows the last operation's sign.
     pnSSS_->setToolTip(tr("Sign of the current operation"));
     pnSSS_->setFont(scale_.PixelFont(font(), 17, true));
@@ -230,7 +228,7 @@ void TInCalc::CreateDisplay(QWidget* frame) {
     ind_ = new TQZCalcIndicator(pnOut_);
     ind_->setObjectName("Ind");
     ind_->setAccessibleName(tr("Display"));
-    pnOut->ShowsNumberOf(ind_);
+    pnOut->ShowsNumberOf(ind_, [this] { pnOutClick(); });
     ind_->setFont(scale_.PixelFont(font(), 20, true));
     ind_->setGeometry(scale_(QRect(24, 2, 227, 36)));
 }

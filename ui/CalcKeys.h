@@ -22,9 +22,10 @@ struct TKeypadKey {
     const char* name;
     const char* caption; // a symbol, but for BACK
     const char* accessibleName;
-    // The keys that press it, told to screen readers: one, or two (the second not Key_unknown).
-    std::array<QKeyCombination, 2> keys;
     int row, column, rowSpan, columnSpan;
+    // The key that presses it, and another one where two do; told to screen readers.
+    QKeyCombination key;
+    QKeyCombination otherKey = Qt::Key_unknown;
 };
 
 // The 27 keypad panels, indexed by their action: the keypad's actions are ca0 to caMemClear.

@@ -220,8 +220,8 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THin
         rect.moveRight(std::max(window.right(), window.left() + rect.width() - 1));
     ActivateHint(rect, text);
     SetShownFor(control->window());
-    // Qt tells screen readers of no tool tip window that shows; readers present an alert when it
-    // starts showing.
+    // Qt tells screen readers of a tool tip window that hides, but not of one that shows;
+    // readers present an alert when it starts showing.
     NotifyFaceChanged(this);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
@@ -230,8 +230,6 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THin
 }
 
 void TErrorHintWindow::Closed() {
-    QAccessibleEvent hidden(this, QAccessible::ObjectHide);
-    QAccessible::updateAccessibility(&hidden);
     EndAnnouncement();
     // Before the closing press is delivered: a key typed next goes to the control the user was
     // using, not to the one the message concerned.

@@ -6,6 +6,7 @@
 #include "ui/HelpContext.h"
 #include "widgets/accessibility.h"
 #include "widgets/colours.h"
+#include "widgets/designscale.h"
 #include "widgets/icons.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -107,7 +109,8 @@ public:
         setObjectName("HelpWindow");
         //: Title of the window of the manual. The manual itself is in English.
         setWindowTitle(tr("Quorvel Help"));
-        resize(820, 560);
+        const TDesignScale scale(font());
+        resize(scale(QSize(820, 560)));
 
         browser_ = new THelpBrowser(engine, this);
         contents_ = new QTreeView;
@@ -120,17 +123,18 @@ public:
         connect(contents_, &QTreeView::clicked, this, &THelpWindow::OpenItem);
         connect(model_, &QHelpContentModel::contentsCreated, this, [this] {
             contents_->expandAll();
+            FitContents();
             MarkTopic(browser_->source());
         });
         // The browser tells the new topic before source() returns it.
         connect(browser_, &QTextBrowser::sourceChanged, this, &THelpWindow::MarkTopic);
 
-        auto* splitter = new QSplitter;
-        splitter->addWidget(contents_);
-        splitter->addWidget(browser_);
-        splitter->setStretchFactor(1, 1);
-        splitter->setSizes({220, 600});
+        splitter_ = new QSplitter;
+        splitter_->addWidget(contents_);
+        splitter_->addWidget(browser_);
+        splitter_->setStretchFactor(1, 1);
         contents_->expandAll();
+        FitContents();
 
         auto* bar = new QHBoxLayout;
         //: Goes back to the page shown before.
@@ -147,7 +151,7 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(4, 4, 4, 4);
         layout->addLayout(bar);
-        layout->addWidget(splitter, 1);
+        layout->addWidget(splitter_, 1);
         auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
         connect(close, &QShortcut::activated, this, &QWidget::close);
     }
@@ -186,6 +190,14 @@ private:
         return button;
     }
 
+    // The contents as wide as designed, or as their longest entry needs; the topic beside them.
+    void FitContents() {
+        const TDesignScale scale(font());
+        const int entries = static_cast<QAbstractItemView*>(contents_)->sizeHintForColumn(0) +
+                            2 * contents_->frameWidth();
+        splitter_->setSizes({std::max(scale(220), entries), scale(600)});
+    }
+
     void OpenItem(const QModelIndex& index) {
         if (const QHelpContentItem* item = model_->contentItemAt(index))
             browser_->setSource(item->url());
@@ -214,6 +226,7 @@ private:
     QHelpContentModel* model_;
     QTreeView* contents_;
     THelpBrowser* browser_;
+    QSplitter* splitter_;
 };
 
 THtmlHelp::THtmlHelp(QObject* parent) : QObject(parent) {

@@ -289,7 +289,7 @@ QWidget* TMForm::CreateValuePanel() {
     mainInd_->setAccessibleName(tr("Value"));
     const QFont bold = scale.PixelFont(mainInd_->font(), 24, true);
     mainInd_->setFont(bold);
-    pnOut->ShowsNumberOf(mainInd_);
+    pnOut->ShowsNumberOf(mainInd_, links_.inputNumber);
     // Room for the mantissa a third of a line down and the raised exponent above it.
     mainInd_->setFixedHeight(QFontMetrics(bold).height() * 4 / 3 + 2);
     // A press on the value reaches pnOut's filter, which opens the input dialog: the display

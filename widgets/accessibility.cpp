@@ -46,6 +46,17 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    QStringList actionNames() const override {
+        const QStringList own = QAccessibleWidget::actionNames();
+        return Face().press ? QStringList(pressAction()) + own : own;
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && Face().press)
+            Face().press();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface && Face().number)
             return static_cast<QAccessibleValueInterface*>(this);

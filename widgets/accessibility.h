@@ -5,8 +5,9 @@
 
 // What screen readers see of the program's own controls, and how a message reaches them. Qt
 // describes its standard controls itself; a control that paints its own text (a number display,
-// the credits, the error balloon), or a window that Qt would take for a plain container, gets a
-// face here: a role, and a name, description and value read from the control as it is now.
+// a key panel, the credits, the error balloon), or a window that Qt would take for a plain
+// container, gets a face here: a role, and a name, description and value read from the control as
+// it is now.
 
 #include <QAccessible>
 #include <QString>
@@ -27,6 +28,8 @@ struct TAccessibleFace {
     std::function<QString()> value;
     // Readers then also see a read-only number.
     std::function<std::optional<double>()> number;
+    // Readers can then press the control, as its click would.
+    std::function<void()> press = {};
 };
 
 // Gives a control its face, or a new one; the face is read afresh whenever a reader asks.

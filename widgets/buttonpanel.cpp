@@ -3,10 +3,9 @@
 
 #include "widgets/buttonpanel.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/colours.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,29 +14,6 @@
 namespace quorvel {
 
 namespace {
-
-// A screen reader sees a panel as a push button it can press.
-class ButtonPanelAccessible : public QAccessibleWidget {
-public:
-    explicit ButtonPanelAccessible(TButtonPanel* panel)
-        : QAccessibleWidget(panel, QAccessible::Button) {}
-
-    QStringList actionNames() const override {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& name) override {
-        if (name == pressAction())
-            static_cast<TButtonPanel*>(widget())->Activate();
-        else
-            QAccessibleWidget::doAction(name);
-    }
-};
-
-QAccessibleInterface* ButtonPanelAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(TButtonPanel::staticMetaObject.className()))
-        return new ButtonPanelAccessible(static_cast<TButtonPanel*>(object));
-    return nullptr;
-}
 
 // Lower is better: how far a panel lies from `from` when moving in the direction of `key`;
 // negative when it does not lie in that direction at all.
@@ -56,11 +32,8 @@ int DistanceInDirection(QPoint from, QPoint to, int key) {
 
 TButtonPanel::TButtonPanel(const QString& caption, Trigger trigger, QWidget* parent)
     : QWidget(parent), caption_(caption), captionColour_(Qt::black), trigger_(trigger) {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(ButtonPanelAccessibleFactory);
-        return true;
-    }();
-    (void)accessibleInstalled;
+    // A screen reader sees a panel as a push button it can press.
+    SetAccessibleFace(this, {QAccessible::Button, {}, {}, {}, {}, [this] { Activate(); }});
     caption_.setTextFormat(caption.contains('<') ? Qt::RichText : Qt::PlainText);
     caption_.setPerformanceHint(QStaticText::AggressiveCaching);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -53,7 +53,7 @@ QColor Readable(const QColor& wanted, const QColor& background, double minimum) 
 }
 
 QColor PictureInk(const QPalette& palette) {
-    return IsDark(palette) ? palette.color(QPalette::WindowText) : QColor(0x1f, 0x3a, 0x68);
+    return IsDark(palette) ? palette.color(QPalette::WindowText) : accent::Ink;
 }
 
 } // namespace quorvel

@@ -17,11 +17,12 @@ inline constexpr double MinimumTextContrast = 4.5;
 
 // The accents as designed for a light window.
 namespace accent {
-inline const QColor Navy(0, 0, 128);      // the main window's value, the About box's links
-inline const QColor Digit(0, 0, 160);     // the calculator's digit keys
-inline const QColor Operation(176, 0, 0); // the calculator's operation and memory keys
-inline const QColor Function(32, 32, 48); // the calculator's function captions
-inline const QColor Warning(Qt::red);     // the delete question, a link under the mouse
+inline const QColor Navy(0, 0, 128);       // the main window's value, the About box's links
+inline const QColor Ink(0x1f, 0x3a, 0x68); // the pictures' outlines
+inline const QColor Digit(0, 0, 160);      // the calculator's digit keys
+inline const QColor Operation(176, 0, 0);  // the calculator's operation and memory keys
+inline const QColor Function(32, 32, 48);  // the calculator's function captions
+inline const QColor Warning(Qt::red);      // the delete question, a link under the mouse
 } // namespace accent
 
 // The relative luminance of a colour, 0 for black to 1 for white.

@@ -6,6 +6,7 @@
 #include "widgets/accessibility.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace quorvel {
 
@@ -52,6 +53,15 @@ int TCreditsPanel::Cycle() const {
 void TCreditsPanel::Step() {
     offset_ = (offset_ + 1) % std::max(Cycle(), 1);
     update();
+}
+
+QSize TCreditsPanel::sizeHint() const {
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (const QString& line : lines_)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return {widest + 2 * metrics.averageCharWidth(),
+            metrics.lineSpacing() * static_cast<int>(lines_.size())};
 }
 
 void TCreditsPanel::paintEvent(QPaintEvent*) {

@@ -27,6 +27,8 @@ public:
     int Offset() const { return offset_; }
     // Moves the text up by one pixel.
     void Step();
+    // Room for every line at once, the widest with a letter's width to spare at each side.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

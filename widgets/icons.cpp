@@ -25,8 +25,6 @@ namespace quorvel {
 
 namespace {
 
-const QColor InkOnLight(0x1f, 0x3a, 0x68);
-
 // The outline colour of the pictures: navy on a light window, the text colour on a dark one.
 QColor Ink() {
     return PictureInk(QGuiApplication::palette());
@@ -85,7 +83,7 @@ void DrawChevrons(QPainter& p, bool down) {
 void DrawEmblem(QPainter& p) {
     p.scale(0.25, 0.25);
     QLinearGradient tile(0, 0, 128, 128);
-    tile.setColorAt(0, InkOnLight);
+    tile.setColorAt(0, accent::Ink);
     tile.setColorAt(1, Accent);
     p.setPen(Qt::NoPen);
     p.setBrush(tile);
@@ -95,10 +93,10 @@ void DrawEmblem(QPainter& p) {
         QPolygonF({{42, 14}, {62, 38}, {50, 38}, {50, 66}, {34, 66}, {34, 38}, {22, 38}}));
     p.drawPolygon(
         QPolygonF({{86, 66}, {106, 42}, {94, 42}, {94, 14}, {78, 14}, {78, 42}, {66, 42}}));
-    p.setPen(QPen(InkOnLight, 2));
+    p.setPen(QPen(accent::Ink, 2));
     p.setBrush(QColor(0xf4, 0xe3, 0xb5));
     p.drawRoundedRect(QRectF(16, 76, 96, 32), 3, 3);
-    p.setPen(QPen(InkOnLight, 2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(accent::Ink, 2, Qt::SolidLine, Qt::RoundCap));
     for (int k = 0; k <= 10; ++k) {
         const qreal x = 24 + 8 * k;
         p.drawLine(QPointF(x, 77), QPointF(x, k % 4 == 0 ? 93 : k % 2 == 0 ? 88 : 84));
@@ -307,7 +305,7 @@ QPixmap SplashPicture() {
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient band(0, 0, 303, 120);
-    band.setColorAt(0, InkOnLight);
+    band.setColorAt(0, accent::Ink);
     band.setColorAt(1, Accent);
     p.fillRect(QRect(0, 0, 303, 120), band);
 
@@ -330,7 +328,7 @@ QPixmap SplashPicture() {
 
     // A ruler: centimetres above, inches below.
     const int left = 20, right = 283, top = 140;
-    p.setPen(QPen(InkOnLight, 1));
+    p.setPen(QPen(accent::Ink, 1));
     p.setBrush(QColor(0xf4, 0xe3, 0xb5));
     p.drawRect(QRect(left, top, right - left, 44));
     for (int mm = 0; left + mm * 3 <= right; ++mm) {
@@ -343,7 +341,7 @@ QPixmap SplashPicture() {
         const int length = sixteenth % 16 == 0 ? 12 : sixteenth % 4 == 0 ? 8 : 4;
         p.drawLine(QPointF(x, top + 44), QPointF(x, top + 44 - length));
     }
-    p.setPen(InkOnLight);
+    p.setPen(accent::Ink);
     p.drawText(QRect(0, 192, 303, 20), Qt::AlignCenter, "1 inch = 0.0254 metre");
     return pixmap;
 }

@@ -14,13 +14,10 @@ TValuePanel::TValuePanel(QWidget* parent) : QFrame(parent) {
     SetAccessibleFace(this, {QAccessible::Grouping, {}, {}, {}, {}});
 }
 
-void TValuePanel::ShowsNumberOf(TQZCalcIndicator* display) {
-    const bool pressable = focusPolicy() != Qt::NoFocus;
-    SetAccessibleFace(this, {pressable ? QAccessible::Button : QAccessible::Grouping,
-                             {},
-                             [display] { return display->ReadableText(); },
-                             {},
-                             {}});
+void TValuePanel::ShowsNumberOf(TQZCalcIndicator* display, std::function<void()> press) {
+    const QAccessible::Role role = press ? QAccessible::Button : QAccessible::Grouping;
+    SetAccessibleFace(
+        this, {role, {}, [display] { return display->ReadableText(); }, {}, {}, std::move(press)});
     connect(display, &TQZCalcIndicator::TextShown, this, [this] {
         QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);

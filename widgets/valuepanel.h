@@ -4,10 +4,11 @@
 #pragma once
 
 // A white panel with a thin rounded border that turns blue while it has the focus: the frame
-// around a number display. Screen readers see a panel that takes the focus as a button (a press
-// opens the number input), and hear the number it shows with it.
+// around a number display. Screen readers hear the number it shows with it, and see a panel that
+// a press acts on (it opens the number input) as a button they can press.
 
 #include <QFrame>
+#include <functional>
 
 namespace quorvel {
 
@@ -19,8 +20,9 @@ class TValuePanel : public QFrame {
 public:
     explicit TValuePanel(QWidget* parent = nullptr);
 
-    // The display whose number readers hear with the panel. Set the panel's focus policy first.
-    void ShowsNumberOf(TQZCalcIndicator* display);
+    // The display whose number readers hear with the panel; with `press`, what a press of the
+    // panel does, which readers then see as a button they can press.
+    void ShowsNumberOf(TQZCalcIndicator* display, std::function<void()> press = {});
 
 protected:
     void paintEvent(QPaintEvent* event) override;
