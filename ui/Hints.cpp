@@ -191,16 +191,10 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THin
     if (!control)
         throw EHintError(
             QUORVEL_MESSAGE("quorvel::TErrorHintWindow", "An error hint needs a control"));
-    // The control carries the message while the balloon shows: a reader speaks it with the
-    // control as the control takes the focus. Where the focus stays elsewhere (another window
-    // is active), the control that has it carries the message.
     QWidget* before = QApplication::focusWidget();
-    Announce(control, text);
     if (control->isVisible())
         control->setFocus();
     QWidget* after = QApplication::focusWidget();
-    if (after != control && after)
-        Announce(after, text);
     const bool moved = after == control && before && before != control;
     if (!isVisible()) {
         focusedControl_ = control;
@@ -227,10 +221,12 @@ void TErrorHintWindow::ShowErrorHint(QWidget* control, const QString& text, THin
     QAccessible::updateAccessibility(&shown);
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    // Readers leave an alert in a tool tip window unspoken; the notice is spoken, after the
+    // focus has moved to the control concerned.
+    Announce(control, text);
 }
 
 void TErrorHintWindow::Closed() {
-    EndAnnouncement();
     // Before the closing press is delivered: a key typed next goes to the control the user was
     // using, not to the one the message concerned.
     if (returnFocus_ && returnFocus_->isVisible() && returnFocus_->isEnabled() &&

@@ -640,8 +640,8 @@ void TMForm::ShowConversion(const ConversionResult& result) {
     ShowStatusLine(line);
     if (report_)
         AppendLine(*report_, line);
-    // The user hears the result through the control they converted with.
-    Announce(AnnouncingControl(this), line);
+    // Screen readers speak the result, wherever the focus is.
+    Announce(this, line);
 }
 
 void TMForm::ApplyColours() {
@@ -680,7 +680,7 @@ void TMForm::miPasteClick() {
 
 void TMForm::AnnounceValue() {
     //: What screen readers say of a new value: %1 is the number.
-    Announce(AnnouncingControl(this), tr("Value %1").arg(mainInd_->ReadableText()));
+    Announce(this, tr("Value %1").arg(mainInd_->ReadableText()));
 }
 
 void TMForm::OpenUnitsList(int target) {

@@ -252,6 +252,9 @@ void TUnitSearch::keyPressEvent(QKeyEvent* event) {
 }
 
 void TUnitSearch::Commit(int target) {
+    // The next text replaces this one. Selected first, so that a screen reader that speaks the
+    // selection does so before it speaks the result, not over it.
+    selectAll();
     if (sentence_)
         Convert(*sentence_);
     else if (FoundRow() >= 0)
@@ -268,7 +271,7 @@ void TUnitSearch::Choose(UnitRef unit, int target) {
     if (position < 0)
         return;
     form_.UnitPicker(target)->setCurrentIndex(position);
-    Finish();
+    HideFound();
 }
 
 // The same steps as a user's: the group, the pickers, the value, the down arrow. A sum has no
@@ -301,7 +304,7 @@ void TUnitSearch::Convert(const Sentence& sentence) {
         }
         form_.bbDownClick();
     }
-    Finish();
+    HideFound();
 }
 
 int TUnitSearch::PositionOf(const SentenceUnit& unit) {
@@ -321,11 +324,6 @@ void TUnitSearch::Refuse(const QString& reason) {
     index_.reset(); // the files may have changed: the next search reads them anew
     HideFound();
     errorHint_.ShowErrorHint(this, reason);
-}
-
-void TUnitSearch::Finish() {
-    HideFound();
-    selectAll(); // the next text replaces this one
 }
 
 void TUnitSearch::Leave() {

@@ -62,7 +62,6 @@ private:
     // no longer hold it there.
     int PositionOf(const SentenceUnit& unit);
     void Refuse(const QString& reason);
-    void Finish();
     void Leave();
 
     TMForm& form_;

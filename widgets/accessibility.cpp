@@ -7,7 +7,6 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
 
 namespace quorvel {
@@ -86,14 +85,19 @@ QAccessibleInterface* FaceFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-struct TAnnouncement {
-    QPointer<QWidget> control;
-    QString ownDescription;
-};
+// Where a window's announcements come from: a child that is never drawn, which readers see as a
+// notification named by the message. Readers speak a notification as it starts showing, whatever
+// has the focus; Qt 6.4 hands readers no text with a change of name or description, so those are
+// not spoken as news.
+constexpr const char* NoticeName = "Notice";
 
-TAnnouncement& Current() {
-    static TAnnouncement announcement;
-    return announcement;
+QWidget* NoticeOf(QWidget* window) {
+    if (auto* notice = window->findChild<QWidget*>(NoticeName, Qt::FindDirectChildrenOnly))
+        return notice;
+    auto* notice = new QWidget(window);
+    notice->setObjectName(NoticeName);
+    notice->hide();
+    return notice;
 }
 
 } // namespace
@@ -123,37 +127,15 @@ void NotifyFaceChanged(QWidget* control) {
     }
 }
 
-void EndAnnouncement() {
-    TAnnouncement& current = Current();
-    if (current.control)
-        current.control->setAccessibleDescription(current.ownDescription);
-    current = {};
-}
-
-void Announce(QWidget* control, const QString& text) {
-    static const bool watching = (QObject::connect(qApp, &QApplication::focusChanged,
-                                                   [](QWidget* left, QWidget*) {
-                                                       if (left && left == Current().control)
-                                                           EndAnnouncement();
-                                                   }),
-                                  true);
-    Q_UNUSED(watching);
-    EndAnnouncement();
-    if (!control)
+void Announce(QWidget* window, const QString& text) {
+    // The window the user works in hears it; the one the message concerns may be hidden.
+    QWidget* active = QApplication::activeWindow();
+    if (!active && !window)
         return;
-    Current() = {control, control->accessibleDescription()};
-    // The same words again are news again: readers speak only a description that changed.
-    if (control->accessibleDescription() == text)
-        control->setAccessibleDescription({});
-    control->setAccessibleDescription(text);
-}
-
-QWidget* AnnouncingControl(QWidget* window) {
-    if (!window)
-        return nullptr;
-    window = window->window();
-    QWidget* focused = window->focusWidget();
-    return focused ? focused : window;
+    QWidget* notice = NoticeOf(active ? active : window->window());
+    SetAccessibleFace(notice, {QAccessible::Notification, [text] { return text; }, {}, {}, {}});
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 } // namespace quorvel

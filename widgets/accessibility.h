@@ -22,7 +22,7 @@ struct TAccessibleFace {
     QAccessible::Role role = QAccessible::StaticText;
     // An empty function leaves that text as Qt gives it: the accessible name or description set
     // on the control, or a window's title. A description set on the control wins over the
-    // function's, so that an announcement (below) can speak through any control.
+    // function's.
     std::function<QString()> name;
     std::function<QString()> description;
     std::function<QString()> value;
@@ -38,16 +38,8 @@ void SetAccessibleFace(QWidget* control, TAccessibleFace face);
 // Tells screen readers that the control's face shows something new: its name and its value.
 void NotifyFaceChanged(QWidget* control);
 
-// Has screen readers speak `text` through `control`: readers speak a change of the description
-// of the control that has the keyboard focus, and read the description with the control when it
-// takes the focus. The control carries the text until it next loses the focus or the
-// announcement ends. Pass the control that has, or is about to get, the focus.
-void Announce(QWidget* control, const QString& text);
-// Gives the announcing control its own description back.
-void EndAnnouncement();
-
-// The control a message to a window is best announced through: the window's focused control (the
-// one that has the focus again when the window is next active), or the window itself.
-QWidget* AnnouncingControl(QWidget* window);
+// Has screen readers speak `text`, in the active window (else in `window`): a notification that
+// starts showing, which readers speak at once whatever has the focus.
+void Announce(QWidget* window, const QString& text);
 
 } // namespace quorvel
