@@ -30,6 +30,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <QToolButton>
+#include <QToolBar>
 #include <QTreeView>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -610,6 +611,9 @@ void TestAccessibility::everyCaptionFits() {
                    label && !label->text().isEmpty() && !label->wordWrap() &&
                    label->textFormat() != Qt::RichText && !label->text().contains('<')) {
             needed = metrics.size(Qt::TextShowMnemonic, label->text());
+        } else if (auto* bar = qobject_cast<QToolBar*>(control)) {
+            needed = QSize(bar->sizeHint().width(), 0); // no button behind the overflow arrow
+            room = bar->size();
         } else if (auto* edit = qobject_cast<QLineEdit*>(control);
                    edit && !edit->placeholderText().isEmpty()) {
             needed = QSize(metrics.horizontalAdvance(edit->placeholderText()), 0);
