@@ -4,8 +4,8 @@
 // Benchmarks of the calculator heart: the factorial, one action of the engine, and the slowest
 // math function calls.
 
-#include "calc/calculator.h"
-#include "calc/qzmath.h"
+#include "calc/calculatorengine.h"
+#include "calc/guardedmath.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,11 +21,11 @@ BENCHMARK(BM_Factorial1754)->Unit(benchmark::kMicrosecond);
 
 // One "+" between two typed numbers: a pending addition is finished and shown.
 void BM_ActionOperationKey(benchmark::State& state) {
-    TQZCalculator calculator;
-    calculator.SetAction(ca7);
+    CalculatorEngine calculator;
+    calculator.SetAction(CalculatorAction::Digit7);
     for (auto _ : state) {
-        calculator.SetAction(caPlus);
-        calculator.SetAction(ca3); // keeps the next "+" finishing an addition
+        calculator.SetAction(CalculatorAction::Add);
+        calculator.SetAction(CalculatorAction::Digit3); // keeps the next "+" finishing an addition
     }
 }
 BENCHMARK(BM_ActionOperationKey);
@@ -33,11 +33,11 @@ BENCHMARK(BM_ActionOperationKey);
 // The sine key in degrees; an angle of many turns is reduced by whole turns before it is
 // converted.
 void BM_ActionSineInDegrees(benchmark::State& state, const char* angle) {
-    TQZCalculator calculator;
-    calculator.SetAngularMeasure(amDeg);
+    CalculatorEngine calculator;
+    calculator.SetAngularMeasure(AngleMeasure::Degrees);
     for (auto _ : state) {
         calculator.SetValue(angle);
-        calculator.SetAction(caSin);
+        calculator.SetAction(CalculatorAction::Sin);
     }
 }
 BENCHMARK_CAPTURE(BM_ActionSineInDegrees, Small, "30");

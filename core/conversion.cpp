@@ -3,8 +3,8 @@
 
 #include "core/conversion.h"
 
+#include "calc/guardedmath.h"
 #include "calc/numbertext.h"
-#include "calc/qzmath.h"
 #include "core/unitsdatabase.h"
 
 #include <algorithm>
@@ -19,7 +19,7 @@ constexpr long double CelsiusZeroInKelvin = 273.15L;
 struct TemperatureScale {
     const char* unitName;  // the unit name that selects the scale; nullptr for Celsius
     MessageTemplate bound; // the refusal of a value below the lowest, which fills in lowestText
-    long double lowest;    // the lowest value ConvTemp1 accepts
+    long double lowest;    // the lowest value ToCelsius accepts
     const char* lowestText;
     long double (*toCelsius)(long double x);
     long double (*fromCelsius)(long double t);
@@ -89,8 +89,9 @@ std::optional<long double> ConvertByFactors(const ConversionRequest& request) {
 // -2.8E-17 Kelvin), where the reverse arrow would refuse it: it is held at the target's lowest.
 std::optional<long double> ConvertTemperature(const ConversionRequest& request) {
     try {
-        const long double celsius = ConvTemp1(request.sourceUnit, request.value);
-        return std::max(ConvTemp2(request.targetUnit, celsius), ScaleOf(request.targetUnit).lowest);
+        const long double celsius = ToCelsius(request.sourceUnit, request.value);
+        return std::max(FromCelsius(request.targetUnit, celsius),
+                        ScaleOf(request.targetUnit).lowest);
     } catch (const EOverflow&) {
         return std::nullopt; // an overflowing formula converts nothing and shows nothing
     }
@@ -123,14 +124,14 @@ std::optional<long double> ParseFactor(std::string_view factor) {
     }
 }
 
-long double ConvTemp1(std::string_view unitName, long double x) {
+long double ToCelsius(std::string_view unitName, long double x) {
     const TemperatureScale& scale = ScaleOf(unitName);
     if (x < scale.lowest)
         throw ETemperatureBound(scale.bound, {scale.lowestText});
     return CheckOverflow(scale.toCelsius(x));
 }
 
-long double ConvTemp2(std::string_view unitName, long double t) {
+long double FromCelsius(std::string_view unitName, long double t) {
     return CheckOverflow(ScaleOf(unitName).fromCelsius(t));
 }
 

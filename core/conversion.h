@@ -31,10 +31,10 @@ std::optional<long double> ParseFactor(std::string_view factor);
 
 // A temperature in the named scale converted to Celsius. Throws ETemperatureBound for a value
 // below the scale's lowest value, EOverflow when the result leaves the extended range.
-long double ConvTemp1(std::string_view unitName, long double x);
+long double ToCelsius(std::string_view unitName, long double x);
 
 // A Celsius temperature converted to the named scale. Throws EOverflow.
-long double ConvTemp2(std::string_view unitName, long double t);
+long double FromCelsius(std::string_view unitName, long double t);
 
 struct ConversionRequest {
     long double value = 0;

@@ -3,8 +3,8 @@
 
 #include "core/sentence.h"
 
+#include "calc/guardedmath.h"
 #include "calc/numbertext.h"
-#include "calc/qzmath.h"
 
 #include <algorithm>
 

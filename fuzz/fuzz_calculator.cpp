@@ -5,7 +5,7 @@
 // and the main window drive it. Only the program's own errors may come out, and the value a
 // window reads is always a clean text.
 
-#include "calc/calculator.h"
+#include "calc/calculatorengine.h"
 #include "calc/displaytext.h"
 #include "calc/numbertext.h"
 #include "fuzzcheck.h"
@@ -16,15 +16,15 @@ using namespace quorvel;
 
 namespace {
 
-void Step(FuzzedDataProvider& input, TQZCalculator& calculator) {
+void Step(FuzzedDataProvider& input, CalculatorEngine& calculator) {
     switch (input.ConsumeIntegralInRange(0, 9)) {
     case 0: calculator.SetValue(input.ConsumeRandomLengthString(24)); break;
     case 1:
-        calculator.SetAngularMeasure(
-            static_cast<TAngularMeasure>(input.ConsumeIntegralInRange(0, 3)));
+        calculator.SetAngularMeasure(static_cast<AngleMeasure>(input.ConsumeIntegralInRange(0, 3)));
         break;
     case 2:
-        calculator.SetOperation(static_cast<TCalcOperation>(input.ConsumeIntegralInRange(0, 6)));
+        calculator.SetOperation(
+            static_cast<CalculatorOperation>(input.ConsumeIntegralInRange(0, 6)));
         break;
     case 3: calculator.EndEntry(); break;
     case 4: calculator.Memory().SetCellsQuantity(input.ConsumeIntegralInRange(0, 12)); break;
@@ -32,7 +32,7 @@ void Step(FuzzedDataProvider& input, TQZCalculator& calculator) {
     case 6: calculator.Memory().SetValue(input.ConsumeRandomLengthString(24)); break;
     default:
         // A window may write any ordinal; those past the last action do nothing.
-        calculator.SetAction(static_cast<TCalcAction>(input.ConsumeIntegral<std::uint8_t>()));
+        calculator.SetAction(static_cast<CalculatorAction>(input.ConsumeIntegral<std::uint8_t>()));
         break;
     }
 }
@@ -42,7 +42,7 @@ void Step(FuzzedDataProvider& input, TQZCalculator& calculator) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     SetNumberSeparators({input.ConsumeBool() ? "," : ".", " "});
-    TQZCalculator calculator;
+    CalculatorEngine calculator;
     while (input.remaining_bytes() > 0) {
         try {
             Step(input, calculator);

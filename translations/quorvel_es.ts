@@ -373,29 +373,29 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
         <translation>Operación de coma flotante no válida</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="22"/>
+        <location filename="../calc/guardedmath.h" line="22"/>
         <source>Overflow</source>
         <extracomment>The calculator&apos;s message for a result too large (or too close to zero) to hold; it shows with &quot;!&quot; after it, as all the calculator&apos;s messages.</extracomment>
         <translation>Desbordamiento</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="23"/>
+        <location filename="../calc/guardedmath.h" line="23"/>
         <source>Division by zero</source>
         <translation>División por cero</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="24"/>
+        <location filename="../calc/guardedmath.h" line="24"/>
         <source>Invalid value</source>
         <translation>Valor no válido</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="27"/>
+        <location filename="../calc/guardedmath.h" line="27"/>
         <source>Negativ value</source>
         <extracomment>The calculator&apos;s message for the square root or logarithm of a number below zero (the English spelling without the final e is kept on purpose).</extracomment>
         <translation>Valor negativo</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="30"/>
+        <location filename="../calc/guardedmath.h" line="30"/>
         <source>Angle Magnitude too large</source>
         <extracomment>The tangent or cotangent of an angle too large to reduce to one turn.</extracomment>
         <translation>Ángulo demasiado grande</translation>
@@ -404,13 +404,13 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
 <context>
     <name>Memory</name>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="40"/>
+        <location filename="../calc/calculatormemory.cpp" line="40"/>
         <source>The memory cannot have %1 cells</source>
         <extracomment>%1 is a number of memory cells of the calculator.</extracomment>
         <translation>La memoria no puede tener %1 celdas</translation>
     </message>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="51"/>
+        <location filename="../calc/calculatormemory.cpp" line="51"/>
         <source>There is no memory cell %1</source>
         <extracomment>%1 is the number of a memory cell of the calculator.</extracomment>
         <translation>No existe la celda de memoria %1</translation>

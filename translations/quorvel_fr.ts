@@ -372,29 +372,29 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
         <translation>Opération en virgule flottante non valide</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="22"/>
+        <location filename="../calc/guardedmath.h" line="22"/>
         <source>Overflow</source>
         <extracomment>The calculator&apos;s message for a result too large (or too close to zero) to hold; it shows with &quot;!&quot; after it, as all the calculator&apos;s messages.</extracomment>
         <translation>Dépassement de capacité</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="23"/>
+        <location filename="../calc/guardedmath.h" line="23"/>
         <source>Division by zero</source>
         <translation>Division par zéro</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="24"/>
+        <location filename="../calc/guardedmath.h" line="24"/>
         <source>Invalid value</source>
         <translation>Valeur non valide</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="27"/>
+        <location filename="../calc/guardedmath.h" line="27"/>
         <source>Negativ value</source>
         <extracomment>The calculator&apos;s message for the square root or logarithm of a number below zero (the English spelling without the final e is kept on purpose).</extracomment>
         <translation>Valeur négative</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="30"/>
+        <location filename="../calc/guardedmath.h" line="30"/>
         <source>Angle Magnitude too large</source>
         <extracomment>The tangent or cotangent of an angle too large to reduce to one turn.</extracomment>
         <translation>Angle trop grand</translation>
@@ -403,13 +403,13 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
 <context>
     <name>Memory</name>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="40"/>
+        <location filename="../calc/calculatormemory.cpp" line="40"/>
         <source>The memory cannot have %1 cells</source>
         <extracomment>%1 is a number of memory cells of the calculator.</extracomment>
         <translation>La mémoire ne peut pas avoir %1 cases</translation>
     </message>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="51"/>
+        <location filename="../calc/calculatormemory.cpp" line="51"/>
         <source>There is no memory cell %1</source>
         <extracomment>%1 is the number of a memory cell of the calculator.</extracomment>
         <translation>Il n&apos;y a pas de case mémoire %1</translation>

@@ -372,29 +372,29 @@ options or no units database.</source>
         <translation>Недопустимая операция с плавающей точкой</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="22"/>
+        <location filename="../calc/guardedmath.h" line="22"/>
         <source>Overflow</source>
         <extracomment>The calculator&apos;s message for a result too large (or too close to zero) to hold; it shows with &quot;!&quot; after it, as all the calculator&apos;s messages.</extracomment>
         <translation>Переполнение</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="23"/>
+        <location filename="../calc/guardedmath.h" line="23"/>
         <source>Division by zero</source>
         <translation>Деление на ноль</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="24"/>
+        <location filename="../calc/guardedmath.h" line="24"/>
         <source>Invalid value</source>
         <translation>Недопустимое значение</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="27"/>
+        <location filename="../calc/guardedmath.h" line="27"/>
         <source>Negativ value</source>
         <extracomment>The calculator&apos;s message for the square root or logarithm of a number below zero (the English spelling without the final e is kept on purpose).</extracomment>
         <translation>Отрицательное значение</translation>
     </message>
     <message>
-        <location filename="../calc/qzmath.h" line="30"/>
+        <location filename="../calc/guardedmath.h" line="30"/>
         <source>Angle Magnitude too large</source>
         <extracomment>The tangent or cotangent of an angle too large to reduce to one turn.</extracomment>
         <translation>Слишком большой угол</translation>
@@ -403,13 +403,13 @@ options or no units database.</source>
 <context>
     <name>Memory</name>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="40"/>
+        <location filename="../calc/calculatormemory.cpp" line="40"/>
         <source>The memory cannot have %1 cells</source>
         <extracomment>%1 is a number of memory cells of the calculator.</extracomment>
         <translation>Недопустимое число ячеек памяти: %1</translation>
     </message>
     <message>
-        <location filename="../calc/calcmemory.cpp" line="51"/>
+        <location filename="../calc/calculatormemory.cpp" line="51"/>
         <source>There is no memory cell %1</source>
         <extracomment>%1 is the number of a memory cell of the calculator.</extracomment>
         <translation>Нет ячейки памяти с номером %1</translation>

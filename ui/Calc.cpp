@@ -36,8 +36,11 @@ const QPoint DesignedPlace(329, 166);
 const QPoint PlaceFromMainWindow(88, 10);
 
 // The panels an error may leave lowered: the keypad's operations and every function but PI.
-constexpr TCalcAction RaisedOnError[] = {caEqual,   caMinus,    caPlus, caMulty,   caDivide,
-                                         caMemPlus, caMemMinus, caSqrt, caInverse, caPerCent};
+constexpr CalculatorAction RaisedOnError[] = {
+    CalculatorAction::Equal,          CalculatorAction::Subtract,   CalculatorAction::Add,
+    CalculatorAction::Multiply,       CalculatorAction::Divide,     CalculatorAction::MemoryAdd,
+    CalculatorAction::MemorySubtract, CalculatorAction::SquareRoot, CalculatorAction::Reciprocal,
+    CalculatorAction::Percent};
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -85,7 +88,7 @@ TInCalc::TInCalc(TMForm& mainForm, TInputNumber& inputNumber, TErrorHintWindow& 
     calc_.SetValue("0");
     calc_.Memory().SetValue("0");
     calc_.Memory().SetCellsQuantity(10);
-    calc_.SetAction(ca0);
+    calc_.SetAction(CalculatorAction::Digit0);
 
     QWidget* frame = CreateFrame();
     CreateAngleButtons(frame);
@@ -128,25 +131,25 @@ void TInCalc::CreateAngleButtons(QWidget* frame) {
         const char* name;
         QString caption;
         QString unit;
-        TAngularMeasure measure;
+        AngleMeasure measure;
     } buttons[] = {
         //: Angle unit radian, as the caption of a radio button in a narrow row (55 pixels).
-        {"rbRad", tr("Rad"), tr("Angles in radians"), amRad},
+        {"rbRad", tr("Rad"), tr("Angles in radians"), AngleMeasure::Radians},
         //: Angle unit degree (a quarter turn is 90), caption of a radio button in a narrow row.
-        {"rbDegr", tr("Deg"), tr("Angles in degrees"), amDeg},
+        {"rbDegr", tr("Deg"), tr("Angles in degrees"), AngleMeasure::Degrees},
         //: Angle unit gradian or gon (a quarter turn is 100), caption of a radio button in a
         //: narrow row.
-        {"rbGrad", tr("Grad"), tr("Angles in gradians"), amGrad},
+        {"rbGrad", tr("Grad"), tr("Angles in gradians"), AngleMeasure::Grads},
         //: Angle unit of whole turns (a quarter turn is 0.25), caption of a radio button in a
         //: narrow row.
-        {"rbCycle", tr("Cycle"), tr("Angles in turns"), amCycle}};
+        {"rbCycle", tr("Cycle"), tr("Angles in turns"), AngleMeasure::Cycles}};
     for (size_t k = 0; k < angleButtons_.size(); ++k) {
         auto* button = angleButtons_[k] = new QRadioButton(buttons[k].caption, panel);
         button->setObjectName(buttons[k].name);
         button->setToolTip(buttons[k].unit);
         button->setAccessibleName(buttons[k].unit);
         button->setGeometry(scale_(QRect(static_cast<int>(k) * 55, 0, 55, 22)));
-        const TAngularMeasure measure = buttons[k].measure;
+        const AngleMeasure measure = buttons[k].measure;
         connect(button, &QRadioButton::toggled, this, [this, measure](bool selected) {
             if (selected)
                 calc_.SetAngularMeasure(measure);
@@ -190,7 +193,7 @@ void TInCalc::CreateFunctionPanels(QWidget* frame) {
         const int column = static_cast<int>(k) / FunctionRows;
         const int row = static_cast<int>(k) % FunctionRows;
         panel->setGeometry(scale_(QRect(column * 44, row * 28, 43, 25)));
-        const TCalcAction action = key.action;
+        const CalculatorAction action = key.action;
         panel->SetAction([this, action] { FunctionClick(action); });
     }
 }
@@ -245,12 +248,13 @@ void TInCalc::CreateKeypad(QWidget* frame) {
         panel->setAccessibleName(tr(key.accessibleName));
         panel->setAccessibleDescription(KeysText(key));
         panel->setFocusPolicy(Qt::NoFocus); // every keypad panel has its keys
-        panel->SetCaptionColour(action <= ca9 ? accent::Digit : accent::Operation);
+        panel->SetCaptionColour(action <= Ordinal(CalculatorAction::Digit9) ? accent::Digit
+                                                                            : accent::Operation);
         if (caption.size() > 3)
             panel->setFont(scale_.PixelFont(font(), 11, true)); // BACK
         panel->setGeometry(scale_(
             QRect(key.column * 43, key.row * 30, 43 * key.columnSpan - 2, 30 * key.rowSpan - 3)));
-        panel->SetAction([this, action] { KeypadPress(static_cast<TCalcAction>(action)); });
+        panel->SetAction([this, action] { KeypadPress(static_cast<CalculatorAction>(action)); });
     }
 }
 
@@ -389,7 +393,8 @@ void TInCalc::FormKeyDown(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && qobject_cast<QPushButton*>(focusWidget()))
         return; // the focused push button takes Enter for itself
-    if (const std::optional<TCalcAction> action = KeyDownAction(event->key(), event->modifiers()))
+    if (const std::optional<CalculatorAction> action =
+            KeyDownAction(event->key(), event->modifiers()))
         KeypadPress(*action);
 }
 
@@ -400,7 +405,7 @@ void TInCalc::FormKeyPress(QKeyEvent* event) {
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     if (chord == Qt::ControlModifier || chord == Qt::AltModifier)
         return;
-    if (const std::optional<TCalcAction> action = TypedCharacterAction(event->text()))
+    if (const std::optional<CalculatorAction> action = TypedCharacterAction(event->text()))
         KeypadPress(*action);
 }
 
@@ -409,28 +414,30 @@ void TInCalc::FormKeyUp() {
         panel->SetLowered(false);
 }
 
-void TInCalc::KeypadPress(TCalcAction action) {
-    keypad_[action]->SetLowered(true);
+void TInCalc::KeypadPress(CalculatorAction action) {
+    keypad_[Ordinal(action)]->SetLowered(true);
     if (const QString sign = OperationSign(action); !sign.isEmpty()) {
         pnSSS_->setText(sign);
         NotifyFaceChanged(pnSSS_);
     }
     calc_.SetAction(action);
-    if (action != caMemClear)
+    if (action != CalculatorAction::MemoryClear)
         ShowValue();
     switch (action) {
-    case caMemPlus:
-    case caMemMinus:
+    case CalculatorAction::MemoryAdd:
+    case CalculatorAction::MemorySubtract:
         mainForm_.SetCurrentValue(ParseNumberText(calc_.Value()));
         ShowMemory();
         break;
-    case caMemRecall: mainForm_.SetCurrentValue(ParseNumberText(calc_.Memory().Value())); break;
-    case caMemClear: ShowMemory(); break;
+    case CalculatorAction::MemoryRecall:
+        mainForm_.SetCurrentValue(ParseNumberText(calc_.Memory().Value()));
+        break;
+    case CalculatorAction::MemoryClear: ShowMemory(); break;
     default: break;
     }
 }
 
-void TInCalc::FunctionClick(TCalcAction action) {
+void TInCalc::FunctionClick(CalculatorAction action) {
     calc_.SetAction(action);
     ShowValue();
 }
@@ -487,10 +494,10 @@ void TInCalc::bbHelpClick() {
 }
 
 void TInCalc::ErrorButUp() {
-    for (const TCalcAction action : RaisedOnError)
-        keypad_[action]->SetLowered(false);
+    for (const CalculatorAction action : RaisedOnError)
+        keypad_[Ordinal(action)]->SetLowered(false);
     for (size_t k = 0; k < FunctionKeys.size(); ++k) {
-        if (FunctionKeys[k].action != caPI)
+        if (FunctionKeys[k].action != CalculatorAction::Pi)
             functions_[k]->SetLowered(false);
     }
 }

@@ -7,7 +7,7 @@
 // the key map is one engine action, shown at once. The window also shows every error that no
 // handler of the program caught, as a balloon under its display.
 
-#include "calc/calculator.h"
+#include "calc/calculatorengine.h"
 #include "ui/CalcKeys.h"
 #include "ui/HelpContext.h"
 #include "widgets/designscale.h"
@@ -43,9 +43,9 @@ public:
     void Open();
 
     // A press of a keypad panel, by mouse or key: the panel's action, shown at once.
-    void KeypadPress(TCalcAction action);
+    void KeypadPress(CalculatorAction action);
     // A click of a function panel.
-    void FunctionClick(TCalcAction action);
+    void FunctionClick(CalculatorAction action);
     // Selects memory cell 1 to 10.
     void pnM1Click(int cell);
     void pnOutClick();
@@ -86,7 +86,7 @@ private:
     THelpLink help_;
     TQuorvelApplication& application_;
     TDesignScale scale_;
-    TQZCalculator calc_;
+    CalculatorEngine calc_;
     bool shownBefore_ = false;
 
     std::array<TButtonPanel*, KeypadCount> keypad_{};

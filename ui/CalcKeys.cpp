@@ -71,94 +71,99 @@ const std::array<TFunctionKey, FunctionColumns* FunctionRows> FunctionKeys = {{
     //: Caption of the sine function's key (keys are about 4 letters wide).
     {"bpSin", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sin"),
      //: Hints of the function keys name the function in full: the sine.
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sine"), caSin},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sine"), CalculatorAction::Sin},
     //: Caption of the cosine function's key.
     {"bpCos", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cos"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosine"), caCos},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosine"), CalculatorAction::Cos},
     //: Caption of the tangent function's key (Tg is the Russian form of tan).
     {"bpTg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Tg"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Tangent"), caTg},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Tangent"), CalculatorAction::Tan},
     //: Caption of the cotangent function's key (Ctg is the Russian form of cot).
     {"bpCtg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Ctg"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cotangent"), caCtg},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cotangent"), CalculatorAction::Cot},
     //: Caption of the secant function's key.
     {"bpSec", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sec"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Secant"), caSec},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Secant"), CalculatorAction::Sec},
     //: Caption of the cosecant function's key (elsewhere written csc).
     {"bpCosec", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosec"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosecant"), caCosec},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosecant"), CalculatorAction::Cosec},
 
     //: Caption of the hyperbolic sine's key (elsewhere written sinh).
     {"bpSh", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sh"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic sine"), caSh},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic sine"), CalculatorAction::Sinh},
     //: Caption of the hyperbolic cosine's key (elsewhere written cosh).
     {"bpCh", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Ch"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cosine"), caCh},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cosine"), CalculatorAction::Cosh},
     //: Caption of the hyperbolic tangent's key (elsewhere written tanh).
     {"bpTh", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Th"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic tangent"), caTh},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic tangent"), CalculatorAction::Tanh},
     //: Caption of the hyperbolic cotangent's key (elsewhere written coth).
     {"bpCth", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cth"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cotangent"), caCth},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cotangent"), CalculatorAction::Coth},
     //: Caption of the hyperbolic secant's key.
     {"bpSech", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Sech"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic secant"), caSech},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic secant"), CalculatorAction::Sech},
     //: Caption of the hyperbolic cosecant's key (elsewhere written csch).
     {"bpCosech", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cosech"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cosecant"), caCosech},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Hyperbolic cosecant"), CalculatorAction::Cosech},
 
     //: Caption of the inverse sine's key (elsewhere written arcsin or asin).
     {"bpArcsin", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcSin"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse sine"), caArcSin},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse sine"), CalculatorAction::ArcSin},
     //: Caption of the inverse cosine's key.
     {"bpArccos", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcCos"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse cosine"), caArcCos},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse cosine"), CalculatorAction::ArcCos},
     //: Caption of the inverse tangent's key (elsewhere written arctan).
     {"bpArctg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcTg"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse tangent"), caArcTg},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse tangent"), CalculatorAction::ArcTan},
     //: Caption of the inverse cotangent's key (elsewhere written arccot).
     {"bpArcctg", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArcCtg"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse cotangent"), caArcCtg},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse cotangent"), CalculatorAction::ArcCot},
     //: Hint of the x² key: the number squared.
-    {"bpX2", "x<sup>2</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Square"), caSqr},
+    {"bpX2", "x<sup>2</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Square"),
+     CalculatorAction::Square},
     //: Hint of the x³ key: the number to the third power.
-    {"bpX3", "x<sup>3</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cube"), caX3},
+    {"bpX3", "x<sup>3</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cube"),
+     CalculatorAction::Cube},
 
     //: Caption of the inverse hyperbolic sine's key (elsewhere written arsinh).
     {"bpArsh", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArSh"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic sine"), caArSh},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic sine"), CalculatorAction::ArSinh},
     //: Caption of the inverse hyperbolic cosine's key (elsewhere written arcosh).
     {"bpArch", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArCh"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic cosine"), caArCh},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic cosine"), CalculatorAction::ArCosh},
     //: Caption of the inverse hyperbolic tangent's key (elsewhere written artanh).
     {"bpArth", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArTh"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic tangent"), caArTh},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic tangent"), CalculatorAction::ArTanh},
     //: Caption of the inverse hyperbolic cotangent's key (elsewhere written arcoth).
     {"bpArcth", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ArCth"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic cotangent"), caArCth},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Inverse hyperbolic cotangent"),
+     CalculatorAction::ArCoth},
     //: Hint of the key of the cube root.
-    {"bp3Root", "<sup>3</sup>\u221a", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cube root"), ca3root},
+    {"bp3Root", "<sup>3</sup>\u221a", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Cube root"),
+     CalculatorAction::CubeRoot},
     //: The key of x to the power y.
-    {"bpXY", "x<sup>y</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Custom base power"), caXY},
+    {"bpXY", "x<sup>y</sup>", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Custom base power"),
+     CalculatorAction::XToTheY},
 
     //: Caption of the natural logarithm's key.
     {"bpLn", QT_TRANSLATE_NOOP("quorvel::TInCalc", "ln"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Natural logarithm"), caLn},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Natural logarithm"), CalculatorAction::Ln},
     //: Caption of the common (base 10) logarithm's key.
     {"bpLog", QT_TRANSLATE_NOOP("quorvel::TInCalc", "lg"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Common logarithm"), caLg},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Common logarithm"), CalculatorAction::Lg},
     //: The key of the logarithm of x to the base y.
     {"bpLogXY", "log<sub>y</sub>x", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Custom base logarithm"),
-     caLog},
+     CalculatorAction::LogBase},
     //: Caption of the factorial's key.
     {"bpFactorial", QT_TRANSLATE_NOOP("quorvel::TInCalc", "N!"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Factorial"), caFactorial},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Factorial"), CalculatorAction::Factorial},
     //: Caption of the key that gives the number pi (3.14159...).
     {"bpPI", QT_TRANSLATE_NOOP("quorvel::TInCalc", "PI"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "PI number"), caPI},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "PI number"), CalculatorAction::Pi},
     //: Caption of the key of the exponential function, e to the power x.
     {"bpExp", QT_TRANSLATE_NOOP("quorvel::TInCalc", "Exp"),
-     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Exponential"), caExp},
+     QT_TRANSLATE_NOOP("quorvel::TInCalc", "Exponential"), CalculatorAction::Exp},
 }};
 
 namespace {
@@ -172,54 +177,56 @@ bool Exactly(Qt::KeyboardModifiers modifiers, Qt::KeyboardModifiers wanted) {
 
 } // namespace
 
-std::optional<TCalcAction> KeyDownAction(int key, Qt::KeyboardModifiers modifiers) {
+std::optional<CalculatorAction> KeyDownAction(int key, Qt::KeyboardModifiers modifiers) {
     const bool exactlyCtrl = Exactly(modifiers, Qt::ControlModifier);
     switch (key) {
-    case Qt::Key_Backspace: return caBackSpace;
+    case Qt::Key_Backspace: return CalculatorAction::Backspace;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return caEqual;
-    case Qt::Key_Escape: return caClear;
-    case Qt::Key_Delete: return caClearEntr;
-    case Qt::Key_R: return exactlyCtrl ? caMemRecall : caInverse;
+    case Qt::Key_Enter: return CalculatorAction::Equal;
+    case Qt::Key_Escape: return CalculatorAction::Clear;
+    case Qt::Key_Delete: return CalculatorAction::ClearEntry;
+    case Qt::Key_R:
+        return exactlyCtrl ? CalculatorAction::MemoryRecall : CalculatorAction::Reciprocal;
     default: break;
     }
     if (!exactlyCtrl)
         return std::nullopt;
     switch (key) {
-    case Qt::Key_C: return caMemClear;
-    case Qt::Key_M: return caMemMinus;
-    case Qt::Key_P: return caMemPlus;
+    case Qt::Key_C: return CalculatorAction::MemoryClear;
+    case Qt::Key_M: return CalculatorAction::MemorySubtract;
+    case Qt::Key_P: return CalculatorAction::MemoryAdd;
     default: return std::nullopt;
     }
 }
 
-std::optional<TCalcAction> TypedCharacterAction(const QString& text) {
+std::optional<CalculatorAction> TypedCharacterAction(const QString& text) {
     if (text.size() != 1)
         return std::nullopt;
     const QChar c = text[0].toUpper();
     if (c >= '0' && c <= '9')
-        return static_cast<TCalcAction>(ca0 + (c.unicode() - '0'));
+        return static_cast<CalculatorAction>(Ordinal(CalculatorAction::Digit0) +
+                                             (c.unicode() - '0'));
     switch (c.unicode()) {
-    case '%': return caPerCent;
-    case '*': return caMulty;
-    case '+': return caPlus;
+    case '%': return CalculatorAction::Percent;
+    case '*': return CalculatorAction::Multiply;
+    case '+': return CalculatorAction::Add;
     case ',':
-    case '.': return caDecSep;
-    case '-': return caMinus;
-    case '/': return caDivide;
-    case '=': return caEqual;
-    case '@': return caSqrt;
-    case 'S': return caSignChange;
+    case '.': return CalculatorAction::DecimalSeparator;
+    case '-': return CalculatorAction::Subtract;
+    case '/': return CalculatorAction::Divide;
+    case '=': return CalculatorAction::Equal;
+    case '@': return CalculatorAction::SquareRoot;
+    case 'S': return CalculatorAction::SignChange;
     default: return std::nullopt;
     }
 }
 
-QString OperationSign(TCalcAction action) {
+QString OperationSign(CalculatorAction action) {
     switch (action) {
-    case caPlus: return "+";
-    case caMinus: return "\u2212";
-    case caMulty: return "\u00d7";
-    case caDivide: return "\u00f7";
+    case CalculatorAction::Add: return "+";
+    case CalculatorAction::Subtract: return "\u2212";
+    case CalculatorAction::Multiply: return "\u00d7";
+    case CalculatorAction::Divide: return "\u00f7";
     default: return {};
     }
 }

@@ -6,7 +6,7 @@
 // The calculator window's panels and keys: what each keypad and function panel shows and does,
 // and which key or typed character presses which keypad panel.
 
-#include "calc/calculator.h"
+#include "calc/calculatorengine.h"
 
 #include <QKeyCombination>
 #include <QString>
@@ -28,15 +28,15 @@ struct TKeypadKey {
     QKeyCombination otherKey = Qt::Key_unknown;
 };
 
-// The 27 keypad panels, indexed by their action: the keypad's actions are ca0 to caMemClear.
-inline constexpr int KeypadCount = caMemClear + 1;
+// The 27 keypad panels, indexed by their action: the keypad's actions are Digit0 to MemoryClear.
+inline constexpr int KeypadCount = Ordinal(CalculatorAction::MemoryClear) + 1;
 extern const std::array<TKeypadKey, KeypadCount> KeypadKeys;
 
 struct TFunctionKey {
     const char* name;
     const char* caption; // rich text for the pictures
     const char* hint;
-    TCalcAction action;
+    CalculatorAction action;
 };
 
 // The 30 function panels, column by column from the left, each from the top.
@@ -44,13 +44,13 @@ inline constexpr int FunctionColumns = 5, FunctionRows = 6;
 extern const std::array<TFunctionKey, FunctionColumns * FunctionRows> FunctionKeys;
 
 // The keypad panel, by its action, that a key press presses by its key code.
-std::optional<TCalcAction> KeyDownAction(int key, Qt::KeyboardModifiers modifiers);
+std::optional<CalculatorAction> KeyDownAction(int key, Qt::KeyboardModifiers modifiers);
 // The keypad panel, by its action, that a typed character presses.
-std::optional<TCalcAction> TypedCharacterAction(const QString& text);
+std::optional<CalculatorAction> TypedCharacterAction(const QString& text);
 
 // The sign of an arithmetic operation that the operation sign panel shows; empty for other
 // actions.
-QString OperationSign(TCalcAction action);
+QString OperationSign(CalculatorAction action);
 
 // The clipboard keys that the calculator adds to its key map.
 enum class ClipboardKey { None, Copy, Paste };

@@ -11,10 +11,10 @@
 // number text does. Prints each function's worst case. QUORVEL_ACCURACY_SAMPLES sets the samples
 // per function (default 20000; a tenth of it per angle row).
 
-#include "calc/calculator.h"
+#include "calc/calculatorengine.h"
 #include "calc/errors.h"
+#include "calc/guardedmath.h"
 #include "calc/numbertext.h"
-#include "calc/qzmath.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -237,7 +237,7 @@ int SamplesPerFunction() {
 }
 
 std::vector<Function> Functions() {
-    using namespace QZConst;
+    using namespace MathConstants;
     const long double max = 1e4931L;
     const long double tiny = 1e-4900L;
     const long double halfPi = 1.5707963267948966192313216916397514L;
@@ -355,25 +355,29 @@ std::vector<Function> Functions() {
 // in fractions of a full turn (exact reduction, exact zeros).
 struct AngleFunction {
     const char* name;
-    TCalcAction action;
+    CalculatorAction action;
     int (*exact)(mpfr_ptr, mpfr_srcptr, unsigned long, mpfr_rnd_t);
     bool reciprocal;
 };
 
 const AngleFunction AngleFunctions[] = {
-    {"Sin", caSin, mpfr_sinu, false}, {"Cos", caCos, mpfr_cosu, false},
-    {"Tan", caTg, mpfr_tanu, false},  {"Cot", caCtg, mpfr_tanu, true},
-    {"Sec", caSec, mpfr_cosu, true},  {"Cosec", caCosec, mpfr_sinu, true},
+    {"Sin", CalculatorAction::Sin, mpfr_sinu, false},
+    {"Cos", CalculatorAction::Cos, mpfr_cosu, false},
+    {"Tan", CalculatorAction::Tan, mpfr_tanu, false},
+    {"Cot", CalculatorAction::Cot, mpfr_tanu, true},
+    {"Sec", CalculatorAction::Sec, mpfr_cosu, true},
+    {"Cosec", CalculatorAction::Cosec, mpfr_sinu, true},
 };
 
-struct AngleMeasure {
+struct MeasureOfTurn {
     const char* name;
-    TAngularMeasure measure;
+    AngleMeasure measure;
     unsigned long fullTurn;
 };
 
-const AngleMeasure AngleMeasures[] = {
-    {"degrees", amDeg, 360}, {"grads", amGrad, 400}, {"cycles", amCycle, 1}};
+const MeasureOfTurn AngleMeasures[] = {{"degrees", AngleMeasure::Degrees, 360},
+                                       {"grads", AngleMeasure::Grads, 400},
+                                       {"cycles", AngleMeasure::Cycles, 1}};
 
 const char* const AngleBands[] = {"first turn", "10 to 1000 turns", "beyond 1000 turns",
                                   "near quarter turns"};
@@ -406,14 +410,14 @@ struct AngleOutcome : Tally<std::string> {
     int poles = 0;
 };
 
-AngleOutcome MeasureAngles(const AngleFunction& function, const AngleMeasure& measure, int band,
+AngleOutcome MeasureAngles(const AngleFunction& function, const MeasureOfTurn& measure, int band,
                            int samples) {
     std::mt19937_64 random(std::hash<std::string>{}(function.name) + measure.fullTurn + band);
     mpfr_t exact;
     mpfr_init2(exact, ReferencePrecision);
     AngleOutcome outcome;
     for (int i = 0; i < samples; ++i) {
-        TQZCalculator calculator;
+        CalculatorEngine calculator;
         calculator.SetAngularMeasure(measure.measure);
         const std::string text = AngleText(random, band, measure.fullTurn);
         calculator.SetValue(text);

@@ -259,7 +259,7 @@ void TestConversion::temperatureRefusals() {
 void TestConversion::temperatureOverflowConvertsNothing() {
     QVERIFY(!Temperature(1e4932L, Fahrenheit, Celsius));
     QVERIFY(!Temperature(1e4932L, Celsius, Fahrenheit));
-    QVERIFY_THROWS_EXCEPTION(EOverflow, ConvTemp1(Fahrenheit, 1e4932L)); // the first step fails
+    QVERIFY_THROWS_EXCEPTION(EOverflow, ToCelsius(Fahrenheit, 1e4932L)); // the first step fails
 }
 
 void TestConversion::onlyTheExactGroupNameIsTemperature() {

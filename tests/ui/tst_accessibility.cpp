@@ -29,8 +29,8 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextTable>
-#include <QToolButton>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -413,12 +413,13 @@ void TestAccessibility::Do(const QString& action) {
         fixture_.Program().InputNumber().bbOkClick();
     } else if (action == "submit 7 from the calculator") {
         Open("calculator");
-        fixture_.Program().Calculator().KeypadPress(ca7);
+        fixture_.Program().Calculator().KeypadPress(CalculatorAction::Digit7);
         fixture_.Program().Calculator().bbOKClick();
     } else if (action == "divide by zero") {
         Open("calculator");
         TInCalc& calc = fixture_.Program().Calculator();
-        for (TCalcAction key : {ca1, caDivide, ca0, caEqual}) {
+        for (CalculatorAction key : {CalculatorAction::Digit1, CalculatorAction::Divide,
+                                     CalculatorAction::Digit0, CalculatorAction::Equal}) {
             try {
                 calc.KeypadPress(key);
             } catch (const std::exception& error) {
@@ -448,9 +449,8 @@ void TestAccessibility::announcements_data() {
                                        << "";
     QTest::addRow("refusal: a notice") << refusal << int(QAccessible::ObjectShow) << "Notice"
                                        << "";
-    QTest::addRow("input dialog's value")
-        << "submit 12" << int(QAccessible::ObjectShow) << "Notice"
-        << "Value 12";
+    QTest::addRow("input dialog's value") << "submit 12" << int(QAccessible::ObjectShow) << "Notice"
+                                          << "Value 12";
     QTest::addRow("calculator's value")
         << "submit 7 from the calculator" << int(QAccessible::ObjectShow) << "Notice"
         << "Value 7";

@@ -6,8 +6,8 @@
 // the balloon and the panels' look; the handler for unhandled errors; placement; the wiring of
 // the program's owner.
 
+#include "calc/guardedmath.h"
 #include "calc/numbertext.h"
-#include "calc/qzmath.h"
 #include "programmain.h"
 #include "testsupport.h"
 #include "ui/Application.h"
@@ -300,7 +300,7 @@ void TestCalc::errorsOfOtherWindowsReachTheBalloon() {
     connect(button, &QPushButton::clicked, [&] {
         ++clicks;
         if (ourError)
-            throw EMathError(QZMathConst::Overflow);
+            throw EMathError(MathMessages::Overflow);
         throw 42;
     });
     other.show();
@@ -374,12 +374,12 @@ void TestCalc::programShowsErrorsUnderTheCalculatorBuiltOnDemand() {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     if (openedBefore) {
         QTest::mouseClick(Find(&form, "obCalculator"), Qt::LeftButton);
-        program.Calculator().KeypadPress(ca7);
-        program.Calculator().KeypadPress(caMemPlus);
+        program.Calculator().KeypadPress(CalculatorAction::Digit7);
+        program.Calculator().KeypadPress(CalculatorAction::MemoryAdd);
         program.Calculator().close();
     }
     auto* button = new QPushButton("Throw", &form);
-    connect(button, &QPushButton::clicked, [] { throw EMathError(QZMathConst::Overflow); });
+    connect(button, &QPushButton::clicked, [] { throw EMathError(MathMessages::Overflow); });
     button->show();
     QTest::mouseClick(button, Qt::LeftButton);
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/qzmath.h"
+#include "calc/guardedmath.h"
 
 #include "calc/errors.h"
 
@@ -11,7 +11,7 @@ namespace quorvel {
 
 namespace {
 
-using namespace QZConst;
+using namespace MathConstants;
 
 [[noreturn]] void Fail(MessageTemplate message) {
     throw EMathError(message);
@@ -24,17 +24,17 @@ bool IsOddInteger(long double y) {
 // Shared guard of the exponential family: e^x only for |x| up to 11356.
 void CheckExponent(long double x) {
     if (std::fabs(x) > ExponentLimit)
-        Fail(QZMathConst::Overflow);
+        Fail(MathMessages::Overflow);
 }
 
 void CheckLogArgument(long double x) {
     if (!IsPositive(x))
-        Fail(QZMathConst::NegativeValue);
+        Fail(MathMessages::NegativeValue);
 }
 
 void CheckAngle(long double x) {
     if (std::fabs(x) >= AngleLimit)
-        Fail(QZMathConst::AngleTooLarge);
+        Fail(MathMessages::AngleTooLarge);
 }
 
 // A positive number (hi + lo) x 2^exponent with hi in [0.5, 1): about 128 bits of mantissa, and
@@ -101,7 +101,7 @@ long double WholeAtPowers(long double base, long double x, long double logarithm
 // an invalid value; a tiny x fails as a division by zero, as in Inverse.
 long double ReciprocalOffPole(long double x) {
     if (x == 0)
-        Fail(QZMathConst::InvalidValue);
+        Fail(MathMessages::InvalidValue);
     return Inverse(x);
 }
 
@@ -133,7 +133,7 @@ int Sign(long double x) {
 long double SafeAdd(long double a, long double b) {
     if (RangeLimit - std::fabs(b) > std::fabs(a))
         return a + b;
-    Fail(QZMathConst::Overflow);
+    Fail(MathMessages::Overflow);
 }
 
 long double SafeSub(long double a, long double b) {
@@ -153,14 +153,14 @@ long double SafeMul(long double a, long double b) {
     if (magnitude > 1 ? RangeLimit / magnitude > std::fabs(b)
                       : ZeroLimit / magnitude < std::fabs(b))
         return a * b;
-    Fail(QZMathConst::Overflow); // a product that would fall to the zero limit counts too
+    Fail(MathMessages::Overflow); // a product that would fall to the zero limit counts too
 }
 
 long double SafeDiv(long double a, long double b) {
     if (IsZero(b))
-        Fail(QZMathConst::DivisionByZero);
+        Fail(MathMessages::DivisionByZero);
     if (std::fabs(b) < 1 && std::fabs(a) >= RangeLimit * std::fabs(b))
-        Fail(QZMathConst::DivisionByZero);
+        Fail(MathMessages::DivisionByZero);
     return a / b; // a quotient below the zero limit is simply tiny or zero
 }
 
@@ -178,7 +178,7 @@ long double Cube(long double x) {
 
 long double SafeSqrt(long double x) {
     if (x < 0)
-        Fail(QZMathConst::NegativeValue);
+        Fail(MathMessages::NegativeValue);
     return std::sqrt(x);
 }
 
@@ -229,7 +229,7 @@ long double Ln(long double x) {
 
 long double Factorial(long double x) {
     if (x > FactorialLimit)
-        Fail(QZMathConst::Overflow);
+        Fail(MathMessages::Overflow);
     const long double n = std::nearbyint(x); // ties to even
     if (n < -0x1p63L)
         throw EInvalidOp(); // no 64-bit count of factors
@@ -284,7 +284,7 @@ long double Cosec(long double x) {
 
 long double ArcSin(long double x) {
     if (std::fabs(x) > 1)
-        Fail(QZMathConst::InvalidValue);
+        Fail(MathMessages::InvalidValue);
     const long double side = CoSide(x);
     if (std::fabs(x) <= side)
         return std::asin(x);
@@ -293,7 +293,7 @@ long double ArcSin(long double x) {
 
 long double ArcCos(long double x) {
     if (std::fabs(x) > 1)
-        Fail(QZMathConst::InvalidValue);
+        Fail(MathMessages::InvalidValue);
     const long double side = CoSide(x);
     if (std::fabs(x) <= side)
         return std::acos(x);
@@ -340,19 +340,19 @@ long double ArSinh(long double x) {
 
 long double ArCosh(long double x) {
     if (x < 1)
-        Fail(QZMathConst::NegativeValue);
+        Fail(MathMessages::NegativeValue);
     return std::acosh(x);
 }
 
 long double ArTanh(long double x) {
     if (std::fabs(x) >= 1)
-        Fail(QZMathConst::InvalidValue);
+        Fail(MathMessages::InvalidValue);
     return std::atanh(x);
 }
 
 long double ArCoth(long double x) {
     if (std::fabs(x) <= 1)
-        Fail(QZMathConst::InvalidValue);
+        Fail(MathMessages::InvalidValue);
     // arcoth x = ln((x + 1) / (x - 1)) / 2 = log1p(2 / (x - 1)) / 2, exact near 1 and far out.
     const long double magnitude = std::log1p(2 / (std::fabs(x) - 1)) / 2;
     return x < 0 ? -magnitude : magnitude;

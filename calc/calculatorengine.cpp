@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/calculator.h"
+#include "calc/calculatorengine.h"
 
+#include "calc/guardedmath.h"
 #include "calc/numbertext.h"
-#include "calc/qzmath.h"
 
 #include <array>
 #include <cmath>
@@ -72,32 +72,32 @@ constexpr InverseCircularFunction ArcTanFunction{ArcTan, ArcTanExact};
 constexpr InverseCircularFunction ArcCotFunction{ArcCot, ArcCotExact};
 
 // One full turn in the measure; radians have none that a number holds exactly.
-long double FullTurn(TAngularMeasure measure) {
+long double FullTurn(AngleMeasure measure) {
     switch (measure) {
-    case amRad: return 0;
-    case amDeg: return 360;
-    case amGrad: return 400;
-    case amCycle: return 1;
+    case AngleMeasure::Radians: return 0;
+    case AngleMeasure::Degrees: return 360;
+    case AngleMeasure::Grads: return 400;
+    case AngleMeasure::Cycles: return 1;
     }
     return 0;
 }
 
-long double ToRadians(long double x, TAngularMeasure measure) {
+long double ToRadians(long double x, AngleMeasure measure) {
     switch (measure) {
-    case amRad: return x;
-    case amDeg: return x * QZConst::DegToRad;
-    case amGrad: return x * QZConst::GradToRad;
-    case amCycle: return x * QZConst::TwoPi;
+    case AngleMeasure::Radians: return x;
+    case AngleMeasure::Degrees: return x * MathConstants::DegToRad;
+    case AngleMeasure::Grads: return x * MathConstants::GradToRad;
+    case AngleMeasure::Cycles: return x * MathConstants::TwoPi;
     }
     return x;
 }
 
-long double FromRadians(long double x, TAngularMeasure measure) {
+long double FromRadians(long double x, AngleMeasure measure) {
     switch (measure) {
-    case amRad: return x;
-    case amDeg: return x * QZConst::RadToDeg;
-    case amGrad: return x * QZConst::RadToGrad;
-    case amCycle: return x / QZConst::TwoPi;
+    case AngleMeasure::Radians: return x;
+    case AngleMeasure::Degrees: return x * MathConstants::RadToDeg;
+    case AngleMeasure::Grads: return x * MathConstants::RadToGrad;
+    case AngleMeasure::Cycles: return x / MathConstants::TwoPi;
     }
     return x;
 }
@@ -105,7 +105,7 @@ long double FromRadians(long double x, TAngularMeasure measure) {
 // The value at a whole number of quarter turns: exact, or at a pole what the angle reduced to
 // less than a turn and multiplied into radians gives.
 long double AtQuarterTurn(const CircularFunction& function, int quadrant, long double x,
-                          TAngularMeasure measure) {
+                          AngleMeasure measure) {
     const long double exact = function.atQuarterTurns[quadrant];
     if (!std::isnan(exact))
         return exact;
@@ -117,7 +117,7 @@ long double AtQuarterTurn(const CircularFunction& function, int quadrant, long d
 // multiplied into radians. Its rounding then stays relative to the remainder: multiplying the
 // whole angle would leave an absolute error of about 1E-19 next to every zero and pole, so that
 // sin 180.000001 degrees came out wrong from its eleventh digit on.
-long double OfAngle(const CircularFunction& function, long double x, TAngularMeasure measure) {
+long double OfAngle(const CircularFunction& function, long double x, AngleMeasure measure) {
     const long double turn = FullTurn(measure);
     if (turn == 0)
         return function.ofRadians(x);
@@ -133,9 +133,9 @@ long double OfAngle(const CircularFunction& function, long double x, TAngularMea
 // In degrees, grads and cycles the angles that are whole eighth turns are given exactly, so that
 // 1 arcsin - 90 gives 0 as 180 sin does; the rounded factor from radians would miss them.
 long double InverseOfAngle(const InverseCircularFunction& function, long double x,
-                           TAngularMeasure measure) {
+                           AngleMeasure measure) {
     const long double inRadians = function.inRadians(x); // its domain errors first
-    if (measure == amRad)
+    if (measure == AngleMeasure::Radians)
         return inRadians;
     for (const EighthTurnsAt& exact : function.exactAngles) {
         if (x == exact.argument)
@@ -154,11 +154,11 @@ void DropLastCharacter(std::string& text) {
 
 } // namespace
 
-std::string TQZCalculator::Value() const {
+std::string CalculatorEngine::Value() const {
     return CleanNumberText(valueText_);
 }
 
-void TQZCalculator::SetValue(const std::string& text) {
+void CalculatorEngine::SetValue(const std::string& text) {
     // An empty text means 0, also when the value text is empty after a write of no number.
     const std::string& written = text.empty() ? std::string("0") : text;
     if (written == valueText_)
@@ -173,32 +173,32 @@ void TQZCalculator::SetValue(const std::string& text) {
     }
 }
 
-void TQZCalculator::SetAction(TCalcAction action) {
+void CalculatorEngine::SetAction(CalculatorAction action) {
     action_ = action;
-    Perform(static_cast<int>(action) % 128);
+    Perform(static_cast<CalculatorAction>(static_cast<unsigned char>(action) % 128));
 }
 
-void TQZCalculator::EndEntry() {
+void CalculatorEngine::EndEntry() {
     entering_ = false;
     takeOperand_ = true;
 }
 
-void TQZCalculator::Show(long double x) {
+void CalculatorEngine::Show(long double x) {
     current_ = x;
     valueText_ = GeneralNumberText(x);
 }
 
-void TQZCalculator::Calculate() {
+void CalculatorEngine::Calculate() {
     equalArmed_ = true;
     long double result = current_;
     switch (operation_) {
-    case coNone: break;
-    case coPlus: result = SafeAdd(first_, second_); break;
-    case coMinus: result = SafeSub(first_, second_); break;
-    case coMulty: result = SafeMul(first_, second_); break;
-    case coDivide: result = SafeDiv(first_, second_); break;
-    case coPower: result = Power(first_, second_); break;
-    case coLog: result = LogN(second_, first_); break;
+    case CalculatorOperation::None: break;
+    case CalculatorOperation::Add: result = SafeAdd(first_, second_); break;
+    case CalculatorOperation::Subtract: result = SafeSub(first_, second_); break;
+    case CalculatorOperation::Multiply: result = SafeMul(first_, second_); break;
+    case CalculatorOperation::Divide: result = SafeDiv(first_, second_); break;
+    case CalculatorOperation::Power: result = Power(first_, second_); break;
+    case CalculatorOperation::LogBase: result = LogN(second_, first_); break;
     }
     Show(result);
     first_ = current_;
@@ -206,7 +206,7 @@ void TQZCalculator::Calculate() {
     takeOperand_ = true;
 }
 
-void TQZCalculator::SelectOperation(TCalcOperation operation) {
+void CalculatorEngine::SelectOperation(CalculatorOperation operation) {
     if (!takeOperand_) {
         first_ = current_;
         takeOperand_ = true;
@@ -222,21 +222,21 @@ void TQZCalculator::SelectOperation(TCalcOperation operation) {
     equalArmed_ = true;
 }
 
-void TQZCalculator::FinishFunction() {
+void CalculatorEngine::FinishFunction() {
     first_ = current_;
     entering_ = false;
     takeOperand_ = true;
     equalArmed_ = true;
 }
 
-template <typename Function> void TQZCalculator::Unary(Function function) {
+template <typename Function> void CalculatorEngine::Unary(Function function) {
     Show(function(current_));
     FinishFunction();
 }
 
-void TQZCalculator::Digit(char digit) {
+void CalculatorEngine::Digit(char digit) {
     current_ = ParseNumberText(valueText_);
-    if (current_ >= QZConst::DigitLimit)
+    if (current_ >= MathConstants::DigitLimit)
         return; // the only limit on typing: no digits once the value is this large
     try {
         if (entering_) {
@@ -254,7 +254,7 @@ void TQZCalculator::Digit(char digit) {
     }
 }
 
-void TQZCalculator::AppendSeparator() {
+void CalculatorEngine::AppendSeparator() {
     const std::string& separator = DecimalSeparator();
     if (valueText_.find(separator) != std::string::npos)
         return;
@@ -270,7 +270,7 @@ void TQZCalculator::AppendSeparator() {
     entering_ = true;
 }
 
-void TQZCalculator::Equal() {
+void CalculatorEngine::Equal() {
     if (!equalArmed_)
         return;
     if (takeOperand_)
@@ -280,7 +280,7 @@ void TQZCalculator::Equal() {
     equalArmed_ = true;
 }
 
-void TQZCalculator::PerCent() {
+void CalculatorEngine::PerCent() {
     if (!equalArmed_)
         return;
     if (takeOperand_) {
@@ -288,23 +288,25 @@ void TQZCalculator::PerCent() {
         const long double a = first_;
         const long double b = second_;
         switch (operation_) {
-        case coPlus: current_ = SafeAdd(a, SafeDiv(SafeMul(a, b), 100)); break;
-        case coMinus: current_ = SafeSub(a, SafeDiv(SafeMul(a, b), 100)); break;
-        case coMulty: current_ = SafeDiv(SafeMul(a, b), 100); break;
-        case coDivide: current_ = SafeMul(SafeDiv(a, b), 100); break;
+        case CalculatorOperation::Add: current_ = SafeAdd(a, SafeDiv(SafeMul(a, b), 100)); break;
+        case CalculatorOperation::Subtract:
+            current_ = SafeSub(a, SafeDiv(SafeMul(a, b), 100));
+            break;
+        case CalculatorOperation::Multiply: current_ = SafeDiv(SafeMul(a, b), 100); break;
+        case CalculatorOperation::Divide: current_ = SafeMul(SafeDiv(a, b), 100); break;
         default: break;
         }
     }
     valueText_ = GeneralNumberText(current_);
     first_ = current_;
     second_ = current_;
-    operation_ = coNone;
+    operation_ = CalculatorOperation::None;
     takeOperand_ = true;
     equalArmed_ = false;
     entering_ = false;
 }
 
-void TQZCalculator::SquareRoot() {
+void CalculatorEngine::SquareRoot() {
     equalArmed_ = true;
     Show(SafeSqrt(current_));
     first_ = current_;
@@ -312,30 +314,30 @@ void TQZCalculator::SquareRoot() {
     entering_ = false;
 }
 
-void TQZCalculator::Reciprocal() {
+void CalculatorEngine::Reciprocal() {
     equalArmed_ = true;
     Show(Inverse(current_));
     entering_ = false;
     takeOperand_ = false;
 }
 
-void TQZCalculator::SignChange() {
+void CalculatorEngine::SignChange() {
     Show(-ParseNumberText(valueText_));
 }
 
-void TQZCalculator::ClearEntry() {
+void CalculatorEngine::ClearEntry() {
     Show(0);
     entering_ = false;
     equalArmed_ = true;
 }
 
-void TQZCalculator::Clear() {
+void CalculatorEngine::Clear() {
     ClearEntry();
-    operation_ = coNone;
+    operation_ = CalculatorOperation::None;
     takeOperand_ = false;
 }
 
-void TQZCalculator::BackSpace() {
+void CalculatorEngine::BackSpace() {
     if (!entering_)
         return;
     const size_t length = CharacterCount(valueText_);
@@ -351,11 +353,11 @@ void TQZCalculator::BackSpace() {
     current_ = ParseNumberText(valueText_);
 }
 
-void TQZCalculator::MemoryAdd(bool subtract) {
+void CalculatorEngine::MemoryAdd(bool subtract) {
     if (takeOperand_ && (current_ != first_ || entering_)) {
         second_ = current_;
         Calculate();
-        operation_ = coNone;
+        operation_ = CalculatorOperation::None;
     }
     entering_ = false;
     takeOperand_ = false;
@@ -364,13 +366,13 @@ void TQZCalculator::MemoryAdd(bool subtract) {
     memory_.SetValue(GeneralNumberText(memory_.M()));
 }
 
-void TQZCalculator::MemoryRecall() {
+void CalculatorEngine::MemoryRecall() {
     Show(memory_.M());
     second_ = current_;
     entering_ = false;
 }
 
-void TQZCalculator::MemoryClear() {
+void CalculatorEngine::MemoryClear() {
     // Clears the active cell and ends entry; the pending operation and its first operand are
     // left alone, so a calculation under way is not disturbed.
     memory_.SetM(0);
@@ -379,16 +381,16 @@ void TQZCalculator::MemoryClear() {
     entering_ = false;
 }
 
-void TQZCalculator::ShowPi() {
+void CalculatorEngine::ShowPi() {
     Show(PiValue());
     entering_ = false;
     takeOperand_ = true;
     equalArmed_ = true;
 }
 
-void TQZCalculator::Perform(int action) {
-    if (action >= ca0 && action <= ca9) {
-        Digit(static_cast<char>('0' + action));
+void CalculatorEngine::Perform(CalculatorAction action) {
+    if (action >= CalculatorAction::Digit0 && action <= CalculatorAction::Digit9) {
+        Digit(static_cast<char>('0' + static_cast<int>(action)));
         return;
     }
     auto trig = [this](const CircularFunction& f) {
@@ -399,54 +401,54 @@ void TQZCalculator::Perform(int action) {
     };
     auto plain = [this](long double (*f)(long double)) { Unary(f); };
     switch (action) {
-    case caDecSep: return AppendSeparator();
-    case caPlus: return SelectOperation(coPlus);
-    case caMinus: return SelectOperation(coMinus);
-    case caMulty: return SelectOperation(coMulty);
-    case caDivide: return SelectOperation(coDivide);
-    case caEqual: return Equal();
-    case caSqrt: return SquareRoot();
-    case caPerCent: return PerCent();
-    case caInverse: return Reciprocal();
-    case caSignChange: return SignChange();
-    case caClear: return Clear();
-    case caClearEntr: return ClearEntry();
-    case caBackSpace: return BackSpace();
-    case caMemPlus: return MemoryAdd(false);
-    case caMemMinus: return MemoryAdd(true);
-    case caMemRecall: return MemoryRecall();
-    case caMemClear: return MemoryClear();
-    case caSin: return trig(SinFunction);
-    case caCos: return trig(CosFunction);
-    case caTg: return trig(TanFunction);
-    case caCtg: return trig(CotFunction);
-    case caSec: return trig(SecFunction);
-    case caCosec: return trig(CosecFunction);
-    case caArcSin: return inverseTrig(ArcSinFunction);
-    case caArcCos: return inverseTrig(ArcCosFunction);
-    case caArcTg: return inverseTrig(ArcTanFunction);
-    case caArcCtg: return inverseTrig(ArcCotFunction);
-    case caSh: return plain(Sinh);
-    case caCh: return plain(Cosh);
-    case caTh: return plain(Tanh);
-    case caCth: return plain(Coth);
-    case caSech: return plain(Sech);
-    case caCosech: return plain(Cosech);
-    case caArSh: return plain(ArSinh);
-    case caArCh: return plain(ArCosh);
-    case caArTh: return plain(ArTanh);
-    case caArCth: return plain(ArCoth);
-    case caLn: return plain(Ln);
-    case caLg: return plain(Lg);
-    case caLog: return SelectOperation(coLog);
-    case caExp: return plain(SafeExp);
-    case ca3root: return plain(CubeRoot);
-    case caSqr: return plain(Sqr);
-    case caX3: return plain(Cube);
-    case caXY:
-    case caPower: return SelectOperation(coPower);
-    case caFactorial: return plain(Factorial);
-    case caPI: return ShowPi();
+    case CalculatorAction::DecimalSeparator: return AppendSeparator();
+    case CalculatorAction::Add: return SelectOperation(CalculatorOperation::Add);
+    case CalculatorAction::Subtract: return SelectOperation(CalculatorOperation::Subtract);
+    case CalculatorAction::Multiply: return SelectOperation(CalculatorOperation::Multiply);
+    case CalculatorAction::Divide: return SelectOperation(CalculatorOperation::Divide);
+    case CalculatorAction::Equal: return Equal();
+    case CalculatorAction::SquareRoot: return SquareRoot();
+    case CalculatorAction::Percent: return PerCent();
+    case CalculatorAction::Reciprocal: return Reciprocal();
+    case CalculatorAction::SignChange: return SignChange();
+    case CalculatorAction::Clear: return Clear();
+    case CalculatorAction::ClearEntry: return ClearEntry();
+    case CalculatorAction::Backspace: return BackSpace();
+    case CalculatorAction::MemoryAdd: return MemoryAdd(false);
+    case CalculatorAction::MemorySubtract: return MemoryAdd(true);
+    case CalculatorAction::MemoryRecall: return MemoryRecall();
+    case CalculatorAction::MemoryClear: return MemoryClear();
+    case CalculatorAction::Sin: return trig(SinFunction);
+    case CalculatorAction::Cos: return trig(CosFunction);
+    case CalculatorAction::Tan: return trig(TanFunction);
+    case CalculatorAction::Cot: return trig(CotFunction);
+    case CalculatorAction::Sec: return trig(SecFunction);
+    case CalculatorAction::Cosec: return trig(CosecFunction);
+    case CalculatorAction::ArcSin: return inverseTrig(ArcSinFunction);
+    case CalculatorAction::ArcCos: return inverseTrig(ArcCosFunction);
+    case CalculatorAction::ArcTan: return inverseTrig(ArcTanFunction);
+    case CalculatorAction::ArcCot: return inverseTrig(ArcCotFunction);
+    case CalculatorAction::Sinh: return plain(Sinh);
+    case CalculatorAction::Cosh: return plain(Cosh);
+    case CalculatorAction::Tanh: return plain(Tanh);
+    case CalculatorAction::Coth: return plain(Coth);
+    case CalculatorAction::Sech: return plain(Sech);
+    case CalculatorAction::Cosech: return plain(Cosech);
+    case CalculatorAction::ArSinh: return plain(ArSinh);
+    case CalculatorAction::ArCosh: return plain(ArCosh);
+    case CalculatorAction::ArTanh: return plain(ArTanh);
+    case CalculatorAction::ArCoth: return plain(ArCoth);
+    case CalculatorAction::Ln: return plain(Ln);
+    case CalculatorAction::Lg: return plain(Lg);
+    case CalculatorAction::LogBase: return SelectOperation(CalculatorOperation::LogBase);
+    case CalculatorAction::Exp: return plain(SafeExp);
+    case CalculatorAction::CubeRoot: return plain(CubeRoot);
+    case CalculatorAction::Square: return plain(Sqr);
+    case CalculatorAction::Cube: return plain(Cube);
+    case CalculatorAction::XToTheY:
+    case CalculatorAction::Power: return SelectOperation(CalculatorOperation::Power);
+    case CalculatorAction::Factorial: return plain(Factorial);
+    case CalculatorAction::Pi: return ShowPi();
     default: return; // ordinals past the last action do nothing more
     }
 }

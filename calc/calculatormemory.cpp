@@ -1,25 +1,25 @@
 // SPDX-FileCopyrightText: 2026 The Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/calcmemory.h"
+#include "calc/calculatormemory.h"
 
 #include "calc/numbertext.h"
 
 namespace quorvel {
 
-TQZCalcMemory::TQZCalcMemory() {
+CalculatorMemory::CalculatorMemory() {
     SetCellsQuantity(10);
     activeCell_ = 1;
     SetValue("0");
 }
 
-std::string TQZCalcMemory::Value() {
+std::string CalculatorMemory::Value() {
     valueText_ = CleanNumberText(cells_[activeCell_ - 1]);
     m_ = ParseNumberText(valueText_);
     return valueText_;
 }
 
-void TQZCalcMemory::SetValue(const std::string& text) {
+void CalculatorMemory::SetValue(const std::string& text) {
     const std::string& written = text.empty() ? std::string("0") : text;
     if (written == valueText_)
         return;
@@ -32,7 +32,7 @@ void TQZCalcMemory::SetValue(const std::string& text) {
     cells_[activeCell_ - 1] = valueText_;
 }
 
-void TQZCalcMemory::SetCellsQuantity(int count) {
+void CalculatorMemory::SetCellsQuantity(int count) {
     if (count == cellsQuantity_)
         return;
     if (count < 1 || count < activeCell_)
@@ -43,7 +43,7 @@ void TQZCalcMemory::SetCellsQuantity(int count) {
     cells_.assign(count, "0");
 }
 
-void TQZCalcMemory::SetActiveCell(int cell) {
+void CalculatorMemory::SetActiveCell(int cell) {
     if (cell == activeCell_)
         return;
     if (cell < 1 || cell > cellsQuantity_)

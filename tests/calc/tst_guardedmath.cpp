@@ -4,8 +4,8 @@
 // The guarded math functions: fixed constants, special values and every failure message.
 
 #include "calc/errors.h"
+#include "calc/guardedmath.h"
 #include "calc/numbertext.h"
-#include "calc/qzmath.h"
 #include "testsupport.h"
 
 #include <QStringList>
@@ -102,7 +102,7 @@ void TestQZMath::constantsHaveTheirBitPatterns_data() {
     QTest::addColumn<long double>("constant");
     QTest::addColumn<uint>("signAndExponent");
     QTest::addColumn<qulonglong>("mantissa");
-    using namespace QZConst;
+    using namespace MathConstants;
     QTest::addRow("zero limit") << ZeroLimit << 0x0001u << 0x81715A78058E9164ull;
     QTest::addRow("range limit") << RangeLimit << 0x7FFEu << 0xECB12AED7F5875E1ull;
     QTest::addRow("pi") << Pi << 0x4000u << 0xC90FDAA22168C234ull;
@@ -140,7 +140,7 @@ void TestQZMath::constantsLieWhereTheirPatternsSay_data() {
     QTest::addColumn<void*>("reference");
     QTest::addColumn<double>("lowest");
     QTest::addColumn<double>("highest");
-    using namespace QZConst;
+    using namespace MathConstants;
     auto add = [](const char* name, long double constant, void (*reference)(mpfr_t), double lo,
                   double hi) {
         QTest::addRow("%s", name) << constant << reinterpret_cast<void*>(reference) << lo << hi;
@@ -224,19 +224,20 @@ void TestQZMath::results_data() {
     add(
         "ArcSin 1", [] { return ArcSin(1); }, "1.5707963267949");
     add(
-        "ArcSin -1 is the half-pi constant", [] { return ArcSin(-1) + QZConst::HalfPi; }, "0");
+        "ArcSin -1 is the half-pi constant", [] { return ArcSin(-1) + MathConstants::HalfPi; },
+        "0");
     add(
         "ArcSin -0.9", [] { return ArcSin(-0.9L); }, "-1.11976951499863");
     add(
-        "ArcCos -1 is the pi constant", [] { return ArcCos(-1) - QZConst::Pi; }, "0");
+        "ArcCos -1 is the pi constant", [] { return ArcCos(-1) - MathConstants::Pi; }, "0");
     add(
         "ArcCos 1", [] { return ArcCos(1); }, "0");
     add(
         "ArcCos -0.9", [] { return ArcCos(-0.9L); }, "2.69056584179353");
     add(
-        "ArcTan2 -1, 0", [] { return ArcTan2(-1, 0) - QZConst::Pi; }, "0");
+        "ArcTan2 -1, 0", [] { return ArcTan2(-1, 0) - MathConstants::Pi; }, "0");
     add(
-        "ArcTan2 0, -1", [] { return ArcTan2(0, -1) + QZConst::HalfPi; }, "0");
+        "ArcTan2 0, -1", [] { return ArcTan2(0, -1) + MathConstants::HalfPi; }, "0");
     add(
         "ArcTan2 0, 0", [] { return ArcTan2(0, 0); }, "0");
     add(
@@ -285,10 +286,10 @@ void TestQZMath::failures_data() {
     auto add = [](const char* name, Call call, const char* message) {
         QTest::addRow("%s", name) << call << QString(message);
     };
-    const char* overflow = QZMathConst::Overflow.text;
-    const char* byZero = QZMathConst::DivisionByZero.text;
-    const char* invalid = QZMathConst::InvalidValue.text;
-    const char* negative = QZMathConst::NegativeValue.text;
+    const char* overflow = MathMessages::Overflow.text;
+    const char* byZero = MathMessages::DivisionByZero.text;
+    const char* invalid = MathMessages::InvalidValue.text;
+    const char* negative = MathMessages::NegativeValue.text;
     add(
         "SafeDiv 5 by 0", [] { return SafeDiv(5, 0); }, byZero);
     add(
@@ -352,9 +353,9 @@ void TestQZMath::failures_data() {
     add(
         "ArcCot 0", [] { return ArcCot(0); }, byZero);
     add(
-        "Tan 2^63", [] { return Tan(0x1p63L); }, QZMathConst::AngleTooLarge.text);
+        "Tan 2^63", [] { return Tan(0x1p63L); }, MathMessages::AngleTooLarge.text);
     add(
-        "Cot -2^63", [] { return Cot(-0x1p63L); }, QZMathConst::AngleTooLarge.text);
+        "Cot -2^63", [] { return Cot(-0x1p63L); }, MathMessages::AngleTooLarge.text);
     add(
         "Cot 0", [] { return Cot(0); }, "Floating point division by zero");
     add(
@@ -459,4 +460,4 @@ void TestQZMath::logarithmsOfPowersAreWhole() {
 }
 
 QTEST_APPLESS_MAIN(TestQZMath)
-#include "tst_qzmath.moc"
+#include "tst_guardedmath.moc"

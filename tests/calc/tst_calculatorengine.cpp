@@ -5,7 +5,7 @@
 // the end of a sequence the flags where they matter. Every table runs with a comma and with a
 // point as decimal separator.
 
-#include "calc/calculator.h"
+#include "calc/calculatorengine.h"
 #include "calc/errors.h"
 #include "testsupport.h"
 
@@ -20,33 +20,78 @@ using quorvel::test::WithSeparator;
 
 namespace {
 
-const std::map<QString, TCalcAction>& Keys() {
-    static const std::map<QString, TCalcAction> keys = {
-        {"0", ca0},           {"1", ca1},          {"2", ca2},           {"3", ca3},
-        {"4", ca4},           {"5", ca5},          {"6", ca6},           {"7", ca7},
-        {"8", ca8},           {"9", ca9},          {",", caDecSep},      {"+", caPlus},
-        {"-", caMinus},       {"*", caMulty},      {"/", caDivide},      {"=", caEqual},
-        {"sqrt", caSqrt},     {"%", caPerCent},    {"1/x", caInverse},   {"+/-", caSignChange},
-        {"C", caClear},       {"CE", caClearEntr}, {"BS", caBackSpace},  {"M+", caMemPlus},
-        {"M-", caMemMinus},   {"MR", caMemRecall}, {"MC", caMemClear},   {"sin", caSin},
-        {"cos", caCos},       {"tg", caTg},        {"ctg", caCtg},       {"arcsin", caArcSin},
-        {"arccos", caArcCos}, {"arctg", caArcTg},  {"sh", caSh},         {"th", caTh},
-        {"arsh", caArSh},     {"ln", caLn},        {"lg", caLg},         {"log", caLog},
-        {"exp", caExp},       {"3root", ca3root},  {"sqr", caSqr},       {"x3", caX3},
-        {"xy", caXY},         {"pow", caPower},    {"n!", caFactorial},  {"pi", caPI},
-        {"sec", caSec},       {"cosec", caCosec},  {"arcctg", caArcCtg}, {"ch", caCh},
-        {"cth", caCth},       {"sech", caSech},    {"cosech", caCosech}, {"arch", caArCh},
-        {"arth", caArTh},     {"arcth", caArCth},
+const std::map<QString, CalculatorAction>& Keys() {
+    static const std::map<QString, CalculatorAction> keys = {
+        {"0", CalculatorAction::Digit0},
+        {"1", CalculatorAction::Digit1},
+        {"2", CalculatorAction::Digit2},
+        {"3", CalculatorAction::Digit3},
+        {"4", CalculatorAction::Digit4},
+        {"5", CalculatorAction::Digit5},
+        {"6", CalculatorAction::Digit6},
+        {"7", CalculatorAction::Digit7},
+        {"8", CalculatorAction::Digit8},
+        {"9", CalculatorAction::Digit9},
+        {",", CalculatorAction::DecimalSeparator},
+        {"+", CalculatorAction::Add},
+        {"-", CalculatorAction::Subtract},
+        {"*", CalculatorAction::Multiply},
+        {"/", CalculatorAction::Divide},
+        {"=", CalculatorAction::Equal},
+        {"sqrt", CalculatorAction::SquareRoot},
+        {"%", CalculatorAction::Percent},
+        {"1/x", CalculatorAction::Reciprocal},
+        {"+/-", CalculatorAction::SignChange},
+        {"C", CalculatorAction::Clear},
+        {"CE", CalculatorAction::ClearEntry},
+        {"BS", CalculatorAction::Backspace},
+        {"M+", CalculatorAction::MemoryAdd},
+        {"M-", CalculatorAction::MemorySubtract},
+        {"MR", CalculatorAction::MemoryRecall},
+        {"MC", CalculatorAction::MemoryClear},
+        {"sin", CalculatorAction::Sin},
+        {"cos", CalculatorAction::Cos},
+        {"tg", CalculatorAction::Tan},
+        {"ctg", CalculatorAction::Cot},
+        {"arcsin", CalculatorAction::ArcSin},
+        {"arccos", CalculatorAction::ArcCos},
+        {"arctg", CalculatorAction::ArcTan},
+        {"sh", CalculatorAction::Sinh},
+        {"th", CalculatorAction::Tanh},
+        {"arsh", CalculatorAction::ArSinh},
+        {"ln", CalculatorAction::Ln},
+        {"lg", CalculatorAction::Lg},
+        {"log", CalculatorAction::LogBase},
+        {"exp", CalculatorAction::Exp},
+        {"3root", CalculatorAction::CubeRoot},
+        {"sqr", CalculatorAction::Square},
+        {"x3", CalculatorAction::Cube},
+        {"xy", CalculatorAction::XToTheY},
+        {"pow", CalculatorAction::Power},
+        {"n!", CalculatorAction::Factorial},
+        {"pi", CalculatorAction::Pi},
+        {"sec", CalculatorAction::Sec},
+        {"cosec", CalculatorAction::Cosec},
+        {"arcctg", CalculatorAction::ArcCot},
+        {"ch", CalculatorAction::Cosh},
+        {"cth", CalculatorAction::Coth},
+        {"sech", CalculatorAction::Sech},
+        {"cosech", CalculatorAction::Cosech},
+        {"arch", CalculatorAction::ArCosh},
+        {"arth", CalculatorAction::ArTanh},
+        {"arcth", CalculatorAction::ArCoth},
     };
     return keys;
 }
 
-const std::map<QString, TAngularMeasure> Measures = {
-    {"rad", amRad}, {"deg", amDeg}, {"grad", amGrad}, {"cyc", amCycle}};
+const std::map<QString, AngleMeasure> Measures = {{"rad", AngleMeasure::Radians},
+                                                  {"deg", AngleMeasure::Degrees},
+                                                  {"grad", AngleMeasure::Grads},
+                                                  {"cyc", AngleMeasure::Cycles}};
 
 // Writes one key; returns the error message it raised, or an empty text. Besides the keys, "V:t"
 // writes the text t (with "," for the decimal separator) to Value and "end" calls EndEntry.
-QString Press(TQZCalculator& calculator, const QString& key) {
+QString Press(CalculatorEngine& calculator, const QString& key) {
     if (Measures.count(key)) {
         calculator.SetAngularMeasure(Measures.at(key));
         return {};
@@ -67,14 +112,14 @@ QString Press(TQZCalculator& calculator, const QString& key) {
     return {};
 }
 
-const char* OperationName(TCalcOperation operation) {
+const char* OperationName(CalculatorOperation operation) {
     static const char* const names[] = {"none", "+", "-", "*", "/", "xy", "log"};
-    return names[operation];
+    return names[static_cast<int>(operation)];
 }
 
 // Entering, TakeOperand and EqualArmed as three letters, upper case for true, then First, Second
 // and Operation: "eTA 5 3 +".
-QString State(const TQZCalculator& calculator) {
+QString State(const CalculatorEngine& calculator) {
     QString state;
     state += calculator.Entering() ? 'E' : 'e';
     state += calculator.TakeOperand() ? 'T' : 't';
@@ -274,7 +319,7 @@ void TestCalculator::keySequences() {
     QFETCH(QString, error);
     QFETCH(QString, state);
     SeparatorScope scope(Str(separator));
-    TQZCalculator calculator;
+    CalculatorEngine calculator;
     const QStringList keyList = keys.split(' ');
     QStringList expected = displays.split(' ');
     int shown = 0;
@@ -299,20 +344,20 @@ void TestCalculator::keySequences() {
 
 void TestCalculator::restoredEngineStartsEntering() {
     // A window restores Value, the memory's Value and CellsQuantity, then Action.
-    TQZCalculator calculator;
+    CalculatorEngine calculator;
     calculator.SetValue("0");
     calculator.Memory().SetValue("0");
     calculator.Memory().SetCellsQuantity(10);
-    calculator.SetAction(ca0);
+    calculator.SetAction(CalculatorAction::Digit0);
     QCOMPARE(calculator.Value(), std::string("0"));
     QVERIFY(calculator.Entering());
-    QCOMPARE(calculator.Action(), ca0);
-    QCOMPARE(calculator.Operation(), coNone);
-    QCOMPARE(calculator.AngularMeasure(), amRad);
+    QCOMPARE(calculator.Action(), CalculatorAction::Digit0);
+    QCOMPARE(calculator.Operation(), CalculatorOperation::None);
+    QCOMPARE(calculator.AngularMeasure(), AngleMeasure::Radians);
 }
 
 void TestCalculator::sameValueWrittenTwiceChangesNothing() {
-    TQZCalculator calculator;
+    CalculatorEngine calculator;
     calculator.SetValue("12");
     calculator.EndEntry();
     QVERIFY(calculator.TakeOperand());
@@ -324,19 +369,19 @@ void TestCalculator::sameValueWrittenTwiceChangesNothing() {
 }
 
 void TestCalculator::hugeValueIgnoresDigits() {
-    TQZCalculator calculator;
+    CalculatorEngine calculator;
     calculator.SetValue("2E4931");
-    calculator.SetAction(ca5);
-    calculator.SetAction(ca1);
+    calculator.SetAction(CalculatorAction::Digit5);
+    calculator.SetAction(CalculatorAction::Digit1);
     QCOMPARE(calculator.Value(), std::string("2E4931"));
     QVERIFY(!calculator.Entering());
     calculator.SetValue("1E4931");
-    calculator.SetAction(ca7);
+    calculator.SetAction(CalculatorAction::Digit7);
     QCOMPARE(calculator.Value(), std::string("7"));
 }
 
 void TestCalculator::valueWriteOfNoNumberKeepsTheNumber() {
-    TQZCalculator calculator;
+    CalculatorEngine calculator;
     calculator.SetValue("42");
     calculator.SetValue("abc");
     QCOMPARE(calculator.Value(), std::string(""));
@@ -347,40 +392,42 @@ void TestCalculator::valueWriteOfNoNumberKeepsTheNumber() {
 }
 
 void TestCalculator::failedOperationKeyKeepsOperation() {
-    TQZCalculator calculator;
-    for (TCalcAction key : {ca5, caDivide, ca0})
+    CalculatorEngine calculator;
+    for (CalculatorAction key :
+         {CalculatorAction::Digit5, CalculatorAction::Divide, CalculatorAction::Digit0})
         calculator.SetAction(key);
-    QVERIFY_THROWS_EXCEPTION(EMathError, calculator.SetAction(caPlus));
-    QCOMPARE(calculator.Operation(), coDivide);
+    QVERIFY_THROWS_EXCEPTION(EMathError, calculator.SetAction(CalculatorAction::Add));
+    QCOMPARE(calculator.Operation(), CalculatorOperation::Divide);
     QCOMPARE(calculator.Second(), 0.0L);
     QCOMPARE(calculator.First(), 5.0L);
     QCOMPARE(calculator.Value(), std::string("0"));
 }
 
 void TestCalculator::memoryKeysUseTheActiveCell() {
-    TQZCalculator calculator;
+    CalculatorEngine calculator;
     calculator.Memory().SetActiveCell(3);
-    for (TCalcAction key : {ca4, caMemPlus, ca6, caMemPlus})
+    for (CalculatorAction key : {CalculatorAction::Digit4, CalculatorAction::MemoryAdd,
+                                 CalculatorAction::Digit6, CalculatorAction::MemoryAdd})
         calculator.SetAction(key);
     QCOMPARE(calculator.Memory().Value(), std::string("10"));
     calculator.Memory().SetActiveCell(1);
-    calculator.SetAction(caMemRecall);
+    calculator.SetAction(CalculatorAction::MemoryRecall);
     QCOMPARE(calculator.Value(), std::string("0"));
     calculator.Memory().SetActiveCell(3);
-    calculator.SetAction(caMemClear);
+    calculator.SetAction(CalculatorAction::MemoryClear);
     QCOMPARE(calculator.Memory().Value(), std::string("0"));
     QVERIFY(calculator.TakeOperand());
 }
 
 void TestCalculator::ordinalsPastTheLastActionDoNothing() {
-    TQZCalculator calculator;
-    calculator.SetAction(ca7);
-    calculator.SetAction(static_cast<TCalcAction>(100));
+    CalculatorEngine calculator;
+    calculator.SetAction(CalculatorAction::Digit7);
+    calculator.SetAction(static_cast<CalculatorAction>(100));
     QCOMPARE(calculator.Value(), std::string("7"));
     QCOMPARE(static_cast<int>(calculator.Action()), 100);
-    calculator.SetAction(static_cast<TCalcAction>(128 + 3)); // reduced modulo 128: digit 3
+    calculator.SetAction(static_cast<CalculatorAction>(128 + 3)); // reduced modulo 128: digit 3
     QCOMPARE(calculator.Value(), std::string("73"));
 }
 
 QTEST_APPLESS_MAIN(TestCalculator)
-#include "tst_calculator.moc"
+#include "tst_calculatorengine.moc"

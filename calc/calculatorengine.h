@@ -8,81 +8,86 @@
 // functions and of number text leave SetAction and reach the window; the engine reports nothing
 // itself.
 
-#include "calc/calcmemory.h"
+#include "calc/calculatormemory.h"
 
 #include <string>
 
 namespace quorvel {
 
-enum TCalcOperation { coNone, coPlus, coMinus, coMulty, coDivide, coPower, coLog };
+enum class CalculatorOperation { None, Add, Subtract, Multiply, Divide, Power, LogBase };
 
-enum TAngularMeasure { amRad, amDeg, amGrad, amCycle };
+enum class AngleMeasure { Radians, Degrees, Grads, Cycles };
 
-// A fixed underlying type: a window may write any ordinal, and those past caPI do nothing.
-enum TCalcAction : unsigned char {
-    ca0,
-    ca1,
-    ca2,
-    ca3,
-    ca4,
-    ca5,
-    ca6,
-    ca7,
-    ca8,
-    ca9,
-    caDecSep,
-    caPlus,
-    caMinus,
-    caMulty,
-    caDivide,
-    caEqual,
-    caSqrt,
-    caPerCent,
-    caInverse,
-    caSignChange,
-    caClear,
-    caClearEntr,
-    caBackSpace,
-    caMemPlus,
-    caMemMinus,
-    caMemRecall,
-    caMemClear,
-    caSin,
-    caCos,
-    caTg,
-    caCtg,
-    caSec,
-    caCosec,
-    caArcSin,
-    caArcCos,
-    caArcTg,
-    caArcCtg,
-    caSh,
-    caCh,
-    caTh,
-    caCth,
-    caSech,
-    caCosech,
-    caArSh,
-    caArCh,
-    caArTh,
-    caArCth,
-    caLn,
-    caLg,
-    caLog,
-    caExp,
-    ca3root,
-    caSqr,
-    caX3,
-    caXY,
-    caPower,
-    caFactorial,
-    caPI
+// A fixed underlying type: a window may write any ordinal, and those past Pi do nothing.
+enum class CalculatorAction : unsigned char {
+    Digit0,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+    Digit6,
+    Digit7,
+    Digit8,
+    Digit9,
+    DecimalSeparator,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Equal,
+    SquareRoot,
+    Percent,
+    Reciprocal,
+    SignChange,
+    Clear,
+    ClearEntry,
+    Backspace,
+    MemoryAdd,
+    MemorySubtract,
+    MemoryRecall,
+    MemoryClear,
+    Sin,
+    Cos,
+    Tan,
+    Cot,
+    Sec,
+    Cosec,
+    ArcSin,
+    ArcCos,
+    ArcTan,
+    ArcCot,
+    Sinh,
+    Cosh,
+    Tanh,
+    Coth,
+    Sech,
+    Cosech,
+    ArSinh,
+    ArCosh,
+    ArTanh,
+    ArCoth,
+    Ln,
+    Lg,
+    LogBase,
+    Exp,
+    CubeRoot,
+    Square,
+    Cube,
+    XToTheY,
+    Power,
+    Factorial,
+    Pi
 };
 
-class TQZCalculator {
+// An action's place in the enumeration, for tables indexed by action.
+constexpr int Ordinal(CalculatorAction action) {
+    return static_cast<int>(action);
+}
+
+class CalculatorEngine {
 public:
-    TQZCalculator() = default;
+    CalculatorEngine() = default;
 
     // The value text, cleaned: what a window shows.
     std::string Value() const;
@@ -90,18 +95,18 @@ public:
     // text while the number stays. Nothing happens when the text is the one held already.
     void SetValue(const std::string& text);
 
-    TQZCalcMemory& Memory() { return memory_; }
+    CalculatorMemory& Memory() { return memory_; }
 
-    TCalcOperation Operation() const { return operation_; }
-    void SetOperation(TCalcOperation operation) { operation_ = operation; }
+    CalculatorOperation Operation() const { return operation_; }
+    void SetOperation(CalculatorOperation operation) { operation_ = operation; }
 
-    TCalcAction Action() const { return action_; }
+    CalculatorAction Action() const { return action_; }
     // Stores the action as the last one and performs it. May throw EMathError (with its
     // floating-point kinds) and EConvertError.
-    void SetAction(TCalcAction action);
+    void SetAction(CalculatorAction action);
 
-    TAngularMeasure AngularMeasure() const { return angularMeasure_; }
-    void SetAngularMeasure(TAngularMeasure measure) { angularMeasure_ = measure; }
+    AngleMeasure AngularMeasure() const { return angularMeasure_; }
+    void SetAngularMeasure(AngleMeasure measure) { angularMeasure_ = measure; }
 
     // Ends digit entry so that the next operation takes the shown value as an operand.
     void EndEntry();
@@ -117,7 +122,7 @@ public:
 private:
     void Show(long double x);
     void Calculate();
-    void SelectOperation(TCalcOperation operation);
+    void SelectOperation(CalculatorOperation operation);
     void FinishFunction();
     template <typename Function> void Unary(Function function);
 
@@ -135,19 +140,19 @@ private:
     void MemoryRecall();
     void MemoryClear();
     void ShowPi();
-    void Perform(int action);
+    void Perform(CalculatorAction action);
 
     std::string valueText_ = "0";
     long double current_ = 0;
     long double first_ = 0;
     long double second_ = 0;
-    TCalcOperation operation_ = coNone;
+    CalculatorOperation operation_ = CalculatorOperation::None;
     bool entering_ = false;
     bool takeOperand_ = false;
     bool equalArmed_ = false;
-    TCalcAction action_ = ca0;
-    TAngularMeasure angularMeasure_ = amRad;
-    TQZCalcMemory memory_;
+    CalculatorAction action_ = CalculatorAction::Digit0;
+    AngleMeasure angularMeasure_ = AngleMeasure::Radians;
+    CalculatorMemory memory_;
 };
 
 } // namespace quorvel

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/calcmemory.h"
+#include "calc/calculatormemory.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -26,7 +26,7 @@ private slots:
 };
 
 void TestCalcMemory::newMemoryHasTenZeroCells() {
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     QCOMPARE(memory.CellsQuantity(), 10);
     QCOMPARE(memory.ActiveCell(), 1);
     QCOMPARE(memory.Value(), std::string("0"));
@@ -37,14 +37,14 @@ void TestCalcMemory::newMemoryHasTenZeroCells() {
 }
 
 void TestCalcMemory::sameCellsQuantityKeepsCells() {
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     memory.SetValue("7");
     memory.SetCellsQuantity(10);
     QCOMPARE(memory.Value(), std::string("7"));
 }
 
 void TestCalcMemory::newCellsQuantityClearsEveryCell() {
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     memory.SetActiveCell(2);
     memory.SetValue("7");
     memory.SetCellsQuantity(9);
@@ -56,7 +56,7 @@ void TestCalcMemory::newCellsQuantityClearsEveryCell() {
 
 void TestCalcMemory::cellsKeepTheirValues() {
     SeparatorScope comma(",");
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     memory.SetActiveCell(3);
     memory.SetValue("12,5");
     memory.SetActiveCell(1);
@@ -67,7 +67,7 @@ void TestCalcMemory::cellsKeepTheirValues() {
 }
 
 void TestCalcMemory::emptyTextStoresZero() {
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     memory.SetValue("4");
     memory.SetValue("");
     QCOMPARE(memory.Value(), std::string("0"));
@@ -75,7 +75,7 @@ void TestCalcMemory::emptyTextStoresZero() {
 }
 
 void TestCalcMemory::textWithoutDigitsChangesNothing() {
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     memory.SetValue("4");
     memory.SetValue("x");
     QCOMPARE(memory.M(), 4.0L);
@@ -84,7 +84,7 @@ void TestCalcMemory::textWithoutDigitsChangesNothing() {
 
 void TestCalcMemory::writeCleansTheText() {
     SeparatorScope point(".");
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     memory.SetValue("= 1 234.5 kg");
     QCOMPARE(memory.Value(), std::string("1234.5"));
     QCOMPARE(memory.M(), 1234.5L);
@@ -99,7 +99,7 @@ void TestCalcMemory::activeCellOutsideTheRowIsRefused_data() {
 
 void TestCalcMemory::activeCellOutsideTheRowIsRefused() {
     QFETCH(int, cell);
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     memory.SetActiveCell(4);
     memory.SetValue("9");
     QVERIFY_THROWS_EXCEPTION(ERangeError, memory.SetActiveCell(cell));
@@ -109,7 +109,7 @@ void TestCalcMemory::activeCellOutsideTheRowIsRefused() {
 }
 
 void TestCalcMemory::cellsQuantityBelowTheActiveCellIsRefused() {
-    TQZCalcMemory memory;
+    CalculatorMemory memory;
     memory.SetActiveCell(5);
     memory.SetValue("3");
     QVERIFY_THROWS_EXCEPTION(ERangeError, memory.SetCellsQuantity(4));
@@ -119,4 +119,4 @@ void TestCalcMemory::cellsQuantityBelowTheActiveCellIsRefused() {
 }
 
 QTEST_APPLESS_MAIN(TestCalcMemory)
-#include "tst_calcmemory.moc"
+#include "tst_calculatormemory.moc"

@@ -19,9 +19,9 @@ public:
     using Error::Error;
 };
 
-class TQZCalcMemory {
+class CalculatorMemory {
 public:
-    TQZCalcMemory();
+    CalculatorMemory();
 
     // The active cell's text, cleaned; reading also brings M back in line with the cell.
     // Throws EConvertError when the cell's text is not a number.

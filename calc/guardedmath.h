@@ -4,7 +4,7 @@
 #pragma once
 
 // Guarded math functions in extended precision. Each returns its result or throws EMathError with
-// one of the QZMathConst messages; steps without a guard report the floating-point errors
+// one of the MathMessages messages; steps without a guard report the floating-point errors
 // EOverflow, EZeroDivide and EInvalidOp, found by explicit checks (no traps).
 
 #include "calc/message.h"
@@ -16,7 +16,7 @@ namespace quorvel {
 
 // The calculator shows these after its own "!"; "Negativ" is the calculator's old spelling, which
 // users' notes and scripts may quote.
-namespace QZMathConst {
+namespace MathMessages {
 //: The calculator's message for a result too large (or too close to zero) to hold; it shows
 //: with "!" after it, as all the calculator's messages.
 inline constexpr MessageTemplate Overflow = QUORVEL_MESSAGE("Math", "Overflow");
@@ -28,7 +28,7 @@ inline constexpr MessageTemplate NegativeValue = QUORVEL_MESSAGE("Math", "Negati
 //: The tangent or cotangent of an angle too large to reduce to one turn.
 inline constexpr MessageTemplate AngleTooLarge =
     QUORVEL_MESSAGE("Math", "Angle Magnitude too large");
-} // namespace QZMathConst
+} // namespace MathMessages
 
 // The 80-bit extended format as it lies in memory: the 64-bit mantissa with its explicit integer
 // bit, the sign-and-exponent word, then padding up to the size of a long double.
@@ -49,7 +49,7 @@ static_assert(ExtendedFromBits(0xC000, 0xC000000000000000) == -3.0L, "the 80-bit
 // The fixed constants, built from their bit patterns. Several are deliberately not the nearest
 // extended numbers to the value they are named after (pi and pi/2 are truncated, radians to
 // grads is one unit low); the bit patterns are what counts.
-namespace QZConst {
+namespace MathConstants {
 inline constexpr long double ZeroLimit = ExtendedFromBits(0x0001, 0x81715A78058E9164);
 inline constexpr long double RangeLimit = ExtendedFromBits(0x7FFE, 0xECB12AED7F5875E1);
 inline constexpr long double Pi = ExtendedFromBits(0x4000, 0xC90FDAA22168C234);
@@ -83,7 +83,7 @@ static_assert(DegToRad == 0.0174532925199432957692369076848861271L);
 static_assert(RadToDeg == 57.2957795130823208767981548141051703L);
 static_assert(GradToRad == 0.0157079632679489661923132169163975144L);
 static_assert(RadToGrad + 0x1p-58L == 63.6619772367581343075535053490057448L); // one unit below
-} // namespace QZConst
+} // namespace MathConstants
 
 // The result of a step that no guard covers: a result beyond the extended range raises the
 // floating-point overflow error (EOverflow).
