@@ -49,7 +49,8 @@ BENCHMARK(BM_GeneralNumberText);
 void BM_ConvertByFactors(benchmark::State& state) {
     long double value = 12;
     for (auto _ : state) {
-        auto result = Convert({value, "0.0254", "0.3048", "inch", "foot", false});
+        auto result =
+            Convert({value, "0.0254", "0.3048", "inch", "foot", ConversionKind::ByFactors});
         benchmark::DoNotOptimize(result);
     }
 }

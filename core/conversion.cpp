@@ -99,8 +99,9 @@ std::optional<long double> ConvertTemperature(const ConversionRequest& request) 
 
 } // namespace
 
-bool IsTemperatureGroup(std::string_view groupName) {
-    return groupName == TemperatureGroupName;
+ConversionKind ConversionKindOf(std::string_view groupName) {
+    return groupName == TemperatureGroupName ? ConversionKind::TemperatureScales
+                                             : ConversionKind::ByFactors;
 }
 
 std::string NormalizeFactorText(std::string_view factor) {
@@ -137,8 +138,9 @@ long double FromCelsius(std::string_view unitName, long double t) {
 
 std::optional<ConversionResult> Convert(const ConversionRequest& request) {
     const std::string before = GeneralNumberText(request.value);
-    const std::optional<long double> value =
-        request.temperatureGroup ? ConvertTemperature(request) : ConvertByFactors(request);
+    const std::optional<long double> value = request.kind == ConversionKind::TemperatureScales
+                                                 ? ConvertTemperature(request)
+                                                 : ConvertByFactors(request);
     if (!value)
         return std::nullopt;
     return ConversionResult{*value, ConversionLine(before, request.sourceUnit,

@@ -20,7 +20,14 @@ public:
     using Error::Error;
 };
 
-bool IsTemperatureGroup(std::string_view groupName);
+// How a group's units convert into one another.
+enum class ConversionKind {
+    ByFactors,         // by the quotient of the two units' factors
+    TemperatureScales, // through Celsius by each scale's formulas, chosen by unit name
+};
+
+// The group named "Temperature" (exactly so) converts by its scales; every other by factors.
+ConversionKind ConversionKindOf(std::string_view groupName);
 
 // Replaces every "." and "," by the decimal separator, so a factor reads the same in any locale.
 std::string NormalizeFactorText(std::string_view factor);
@@ -42,7 +49,7 @@ struct ConversionRequest {
     std::string_view targetFactor;
     std::string_view sourceUnit;
     std::string_view targetUnit;
-    bool temperatureGroup = false;
+    ConversionKind kind = ConversionKind::ByFactors;
 };
 
 struct ConversionResult {

@@ -400,7 +400,8 @@ void SentenceReader::ReadInGroups(const Structure& structure) {
         }
         if (reading.units.size() != phrases.size())
             continue;
-        if (structure.parts.size() > 1 && IsTemperatureGroup(index_.Groups()[group].name)) {
+        if (structure.parts.size() > 1 &&
+            ConversionKindOf(index_.Groups()[group].name) == ConversionKind::TemperatureScales) {
             temperatureSum_ = true;
             continue;
         }
@@ -571,10 +572,10 @@ Sentence ReadSentence(const UnitIndex& index, std::string_view text,
 }
 
 std::optional<ConversionResult> ConvertSentence(const Sentence& sentence, long double valueAtHand) {
-    const bool temperature = IsTemperatureGroup(sentence.group);
+    const ConversionKind kind = ConversionKindOf(sentence.group);
     auto convert = [&](const SentencePart& part) {
         return Convert({part.value.value_or(valueAtHand), part.unit.factor, sentence.target.factor,
-                        part.unit.name, sentence.target.name, temperature});
+                        part.unit.name, sentence.target.name, kind});
     };
     if (!sentence.IsSum())
         return convert(sentence.parts.front());

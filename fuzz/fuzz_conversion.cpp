@@ -88,12 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Unit& source = down ? upper : lower;
     const Unit& target = down ? lower : upper;
     const long double value = Value(input);
-    const bool temperature = IsTemperatureGroup(group);
+    const ConversionKind kind = ConversionKindOf(group);
+    const bool temperature = kind == ConversionKind::TemperatureScales;
 
     std::optional<ConversionResult> result;
     try {
-        result =
-            Convert({value, source.factor, target.factor, source.name, target.name, temperature});
+        result = Convert({value, source.factor, target.factor, source.name, target.name, kind});
     } catch (const ETemperatureBound& refusal) {
         FUZZ_CHECK(temperature && std::strlen(refusal.what()) > 0);
         return 0;

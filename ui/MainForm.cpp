@@ -573,7 +573,7 @@ void TMForm::LoadUnits(const QString& name) {
     }
     QStringList names;
     // The Temperature group converts by its units' names and never reads their factors.
-    const bool byFactors = !IsTemperatureGroup(name.toStdString());
+    const bool byFactors = ConversionKindOf(name.toStdString()) == ConversionKind::ByFactors;
     int withoutFactor = 0;
     for (const Unit& unit : units) {
         names.append(OneLine(Q(unit.name)));
@@ -621,7 +621,7 @@ void TMForm::Convert(QComboBox* source, QComboBox* target) {
     std::optional<ConversionResult> result;
     try {
         result = quorvel::Convert({currentValue_, factorList_[from], factorList_[to], sourceName,
-                                   targetName, IsTemperatureGroup(groupName_.toStdString())});
+                                   targetName, ConversionKindOf(groupName_.toStdString())});
     } catch (const ETemperatureBound& refusal) {
         errorHint_.ShowErrorHint(pnOut_, Translated(refusal));
         return;

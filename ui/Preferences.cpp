@@ -301,7 +301,8 @@ void TFPref::ShowUnits(const std::vector<Unit>& units) {
 
 void TFPref::EnableUnitButtons() {
     // The Temperature group converts by its units' names: they may be reordered, nothing more.
-    const bool editable = shownGroupRead_ && !IsTemperatureGroup(ShownGroupName());
+    const bool editable =
+        shownGroupRead_ && ConversionKindOf(ShownGroupName()) == ConversionKind::ByFactors;
     bbEdit2_->setEnabled(editable);
     bbAdd2_->setEnabled(editable);
     bbDel2_->setEnabled(editable);
@@ -377,7 +378,7 @@ void TFPref::bbEdit1Click() {
     const QListWidgetItem* item = lbGroup_->currentItem();
     if (!item)
         return;
-    if (IsTemperatureGroup(item->text().toStdString())) {
+    if (ConversionKindOf(item->text().toStdString()) == ConversionKind::TemperatureScales) {
         //: Temperature is the name of the group, which stays as it is in the group list.
         errorHint_.ShowErrorHint(bbEdit1_, tr("You must not edit 'Temperature' group!"));
         return;

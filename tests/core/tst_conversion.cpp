@@ -26,12 +26,12 @@ std::optional<ConversionResult> ByFactors(long double value, std::string_view so
                                           std::string_view targetFactor,
                                           std::string_view source = "a",
                                           std::string_view target = "b") {
-    return Convert({value, sourceFactor, targetFactor, source, target, false});
+    return Convert({value, sourceFactor, targetFactor, source, target, ConversionKind::ByFactors});
 }
 
 std::optional<ConversionResult> Temperature(long double value, std::string_view source,
                                             std::string_view target) {
-    return Convert({value, "", "", source, target, true});
+    return Convert({value, "", "", source, target, ConversionKind::TemperatureScales});
 }
 
 } // namespace
@@ -263,9 +263,9 @@ void TestConversion::temperatureOverflowConvertsNothing() {
 }
 
 void TestConversion::onlyTheExactGroupNameIsTemperature() {
-    QVERIFY(IsTemperatureGroup("Temperature"));
-    QVERIFY(!IsTemperatureGroup("temperature"));
-    QVERIFY(!IsTemperatureGroup("Temperature "));
+    QCOMPARE(ConversionKindOf("Temperature"), ConversionKind::TemperatureScales);
+    QCOMPARE(ConversionKindOf("temperature"), ConversionKind::ByFactors);
+    QCOMPARE(ConversionKindOf("Temperature "), ConversionKind::ByFactors);
 }
 
 QTEST_APPLESS_MAIN(TestConversion)

@@ -130,7 +130,7 @@ void TestDeliveredData::groupFilesAreWellFormed() {
                      factors[k].c_str());
         }
     }
-    if (!IsTemperatureGroup(name))
+    if (ConversionKindOf(name) == ConversionKind::ByFactors)
         QCOMPARE(factors.front(), std::string("1")); // the coherent SI unit comes first
 }
 
@@ -330,8 +330,10 @@ void TestDeliveredData::referenceConversions() {
     QVERIFY2(from && to, "unit missing from the delivered group");
 
     // One source unit in target units, and back.
-    const auto forward = Convert({1, from->factor, to->factor, from->name, to->name, false});
-    const auto backward = Convert({1, to->factor, from->factor, to->name, from->name, false});
+    const auto forward =
+        Convert({1, from->factor, to->factor, from->name, to->name, ConversionKind::ByFactors});
+    const auto backward =
+        Convert({1, to->factor, from->factor, to->name, from->name, ConversionKind::ByFactors});
     QVERIFY(forward && backward);
     QCOMPARE(GeneralNumberText(forward->value),
              GeneralNumberText(ExactQuotient(Str(numerator), Str(denominator))));
@@ -342,7 +344,8 @@ void TestDeliveredData::referenceConversions() {
 void TestDeliveredData::temperaturesWithDeliveredNames() {
     SeparatorScope scope(".");
     const auto& units = GroupUnits("Temperature");
-    const auto boiling = Convert({100, "", "", units.front().name, "Fahrenheit's degree", true});
+    const auto boiling = Convert({100, "", "", units.front().name, "Fahrenheit's degree",
+                                  ConversionKind::TemperatureScales});
     QVERIFY(boiling);
     QCOMPARE(boiling->line, "100 " + units.front().name + " = 212 Fahrenheit's degree");
 }
