@@ -6,11 +6,11 @@
 // as the counter median_us (the mean that Google Benchmark shows counts the rare slow press in).
 // A second run also paints the display before the clock stops.
 
-#include "ui/Calc.h"
-#include "ui/Hints.h"
-#include "ui/Input.h"
-#include "ui/MainForm.h"
-#include "widgets/qzcalcindicator.h"
+#include "ui/calculator/calculatorwindow.h"
+#include "ui/converter/mainwindow.h"
+#include "ui/converter/numberinputdialog.h"
+#include "ui/shared/balloon.h"
+#include "widgets/numberdisplay.h"
 #include "windowbenchmark.h"
 
 #include <QKeyEvent>
@@ -40,17 +40,17 @@ const Key Round[] = {{Qt::Key_1, "1"},        {Qt::Key_2, "2"}, {Qt::Key_Plus, "
 // precedes every key press, then the press) to the display holding its text; with `paint`, until
 // the display has also been painted.
 void TimePresses(benchmark::State& state, bool paint) {
-    auto& application = *qobject_cast<TQuorvelApplication*>(QCoreApplication::instance());
-    TErrorHintWindow hint;
+    auto& application = *qobject_cast<Application*>(QCoreApplication::instance());
+    ErrorBalloon hint;
     QTextDocument report;
     report.setDocumentLayout(new QPlainTextDocumentLayout(&report));
-    TMForm form(UnitsDatabase("Files"), &report, hint);
-    TInputNumber input(form, THelpLink());
-    TInCalc calc(form, input, hint, THelpLink(), application);
+    MainWindow form(UnitsDatabase("Files"), &report, hint);
+    NumberInputDialog input(form, HelpOpener());
+    CalculatorWindow calc(form, input, hint, HelpOpener(), application);
     calc.Open();
     QCoreApplication::processEvents();
     QWidget* target = calc.focusWidget() ? calc.focusWidget() : &calc;
-    auto* display = calc.findChild<TQZCalcIndicator*>("Ind");
+    auto* display = calc.findChild<NumberDisplay*>("Ind");
 
     std::vector<double> micros;
     micros.reserve(state.max_iterations);

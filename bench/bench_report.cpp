@@ -4,9 +4,9 @@
 // The report with 100,000 lines: a conversion that appends its line through the main window
 // (the report window exists and is closed, as while the user converts), and opening the window.
 
-#include "ui/Hints.h"
-#include "ui/MainForm.h"
-#include "ui/Report.h"
+#include "ui/converter/mainwindow.h"
+#include "ui/report/reportdialog.h"
+#include "ui/shared/balloon.h"
 #include "windowbenchmark.h"
 
 #include <QApplication>
@@ -33,10 +33,10 @@ void WriteLines(const QString& path, const QStringList& lines) {
 
 struct Setup {
     QTemporaryDir dir;
-    TErrorHintWindow hint;
+    ErrorBalloon hint;
     QTextDocument report;
-    std::unique_ptr<TMForm> form;
-    std::unique_ptr<TFReport> window;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<ReportDialog> window;
 
     Setup() {
         QDir(dir.path()).mkdir("Files");
@@ -48,9 +48,9 @@ struct Setup {
         for (int k = 0; k < ReportLines; ++k)
             lines << QString("%1 inch = %2 metre").arg(k).arg(k * 0.0254);
         report.setPlainText(lines.join('\n'));
-        form = std::make_unique<TMForm>(UnitsDatabase(dir.filePath("Files").toStdString()), &report,
-                                        hint);
-        window = std::make_unique<TFReport>(&report, hint, [](int) {});
+        form = std::make_unique<MainWindow>(UnitsDatabase(dir.filePath("Files").toStdString()),
+                                            &report, hint);
+        window = std::make_unique<ReportDialog>(&report, hint, [](int) {});
         form->show();
     }
 };
@@ -64,7 +64,7 @@ void BM_AppendLineToReportOf100000(benchmark::State& state) {
         setup.window->hide();
     }
     for (auto _ : state)
-        setup.form->bbDownClick();
+        setup.form->ConvertUpperToLower();
     state.counters["lines"] = setup.report.blockCount();
 }
 BENCHMARK(BM_AppendLineToReportOf100000)

@@ -10,8 +10,8 @@
 
 #include "core/sentence.h"
 #include "core/unitsearch.h"
-#include "ui/Hints.h"
-#include "ui/MainForm.h"
+#include "ui/converter/mainwindow.h"
+#include "ui/shared/balloon.h"
 #include "windowbenchmark.h"
 
 #include <QKeyEvent>
@@ -83,10 +83,10 @@ void BM_TypedConversion(benchmark::State& state) {
 BENCHMARK(BM_TypedConversion)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
 void BM_TypedConversionInWindow(benchmark::State& state) {
-    TErrorHintWindow hint;
+    ErrorBalloon hint;
     QTextDocument report;
     report.setDocumentLayout(new QPlainTextDocumentLayout(&report));
-    TMForm form(Delivered, &report, hint);
+    MainWindow form(Delivered, &report, hint);
     form.show();
     QCoreApplication::processEvents();
     auto* field = form.findChild<QLineEdit*>("edSearch");

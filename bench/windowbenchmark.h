@@ -6,7 +6,7 @@
 // The main() of a benchmark of windows: offscreen unless a platform is set, with the program's
 // own application object.
 
-#include "ui/Application.h"
+#include "ui/app/application.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,7 +14,7 @@
     int main(int argc, char* argv[]) {                                                             \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        quorvel::TQuorvelApplication application(argc, argv);                                      \
+        quorvel::Application application(argc, argv);                                              \
         benchmark::Initialize(&argc, argv);                                                        \
         benchmark::RunSpecifiedBenchmarks();                                                       \
         benchmark::Shutdown();                                                                     \

@@ -13,20 +13,20 @@ namespace quorvel {
 
 namespace {
 
-QHash<const QObject*, TAccessibleFace>& Faces() {
-    static QHash<const QObject*, TAccessibleFace> faces;
+QHash<const QObject*, AccessibleFace>& Faces() {
+    static QHash<const QObject*, AccessibleFace> faces;
     return faces;
 }
 
-class TFacedAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class FacedAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit TFacedAccessible(QWidget* control)
+    explicit FacedAccessible(QWidget* control)
         : QAccessibleWidget(control, Faces().value(control).role) {}
 
     QAccessible::Role role() const override { return Face().role; }
 
     QString text(QAccessible::Text t) const override {
-        const TAccessibleFace& face = Face();
+        const AccessibleFace& face = Face();
         switch (t) {
         case QAccessible::Name:
             if (face.name)
@@ -72,8 +72,8 @@ public:
     QVariant minimumStepSize() const override { return {}; }
 
 private:
-    const TAccessibleFace& Face() const {
-        static const TAccessibleFace none;
+    const AccessibleFace& Face() const {
+        static const AccessibleFace none;
         const auto found = Faces().constFind(object());
         return found == Faces().constEnd() ? none : *found;
     }
@@ -81,7 +81,7 @@ private:
 
 QAccessibleInterface* FaceFactory(const QString&, QObject* object) {
     if (object && object->isWidgetType() && Faces().contains(object))
-        return new TFacedAccessible(static_cast<QWidget*>(object));
+        return new FacedAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -102,7 +102,7 @@ QWidget* NoticeOf(QWidget* window) {
 
 } // namespace
 
-void SetAccessibleFace(QWidget* control, TAccessibleFace face) {
+void SetAccessibleFace(QWidget* control, AccessibleFace face) {
     static const bool installed = (QAccessible::installFactory(FaceFactory), true);
     Q_UNUSED(installed);
     const bool known = Faces().contains(control);
@@ -112,14 +112,14 @@ void SetAccessibleFace(QWidget* control, TAccessibleFace face) {
     QObject::connect(control, &QObject::destroyed, [control] { Faces().remove(control); });
     // An interface Qt made before the control had a face would stay cached for its lifetime.
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
-    if (made && !dynamic_cast<TFacedAccessible*>(made))
+    if (made && !dynamic_cast<FacedAccessible*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void NotifyFaceChanged(QWidget* control) {
     QAccessibleEvent name(control, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&name);
-    const TAccessibleFace face = Faces().value(control);
+    const AccessibleFace face = Faces().value(control);
     if (face.number) {
         const std::optional<double> number = face.number();
         QAccessibleValueChangeEvent value(control, number ? QVariant(*number) : QVariant());

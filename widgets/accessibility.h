@@ -18,7 +18,7 @@ class QWidget;
 
 namespace quorvel {
 
-struct TAccessibleFace {
+struct AccessibleFace {
     QAccessible::Role role = QAccessible::StaticText;
     // An empty function leaves that text as Qt gives it: the accessible name or description set
     // on the control, or a window's title. A description set on the control wins over the
@@ -33,7 +33,7 @@ struct TAccessibleFace {
 };
 
 // Gives a control its face, or a new one; the face is read afresh whenever a reader asks.
-void SetAccessibleFace(QWidget* control, TAccessibleFace face);
+void SetAccessibleFace(QWidget* control, AccessibleFace face);
 
 // Tells screen readers that the control's face shows something new: its name and its value.
 void NotifyFaceChanged(QWidget* control);

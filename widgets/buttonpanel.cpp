@@ -30,7 +30,7 @@ int DistanceInDirection(QPoint from, QPoint to, int key) {
 
 } // namespace
 
-TButtonPanel::TButtonPanel(const QString& caption, Trigger trigger, QWidget* parent)
+ButtonPanel::ButtonPanel(const QString& caption, Trigger trigger, QWidget* parent)
     : QWidget(parent), caption_(caption), captionColour_(Qt::black), trigger_(trigger) {
     // A screen reader sees a panel as a push button it can press.
     SetAccessibleFace(this, {QAccessible::Button, {}, {}, {}, {}, [this] { Activate(); }});
@@ -39,35 +39,35 @@ TButtonPanel::TButtonPanel(const QString& caption, Trigger trigger, QWidget* par
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TButtonPanel::Activate() {
+void ButtonPanel::Activate() {
     if (action_)
         action_();
 }
 
-void TButtonPanel::SetLowered(bool lowered) {
+void ButtonPanel::SetLowered(bool lowered) {
     if (lowered == lowered_)
         return;
     lowered_ = lowered;
     update();
 }
 
-void TButtonPanel::Look(bool lowered) {
+void ButtonPanel::Look(bool lowered) {
     if (!latched_)
         SetLowered(lowered);
 }
 
-void TButtonPanel::SetCaptionColour(const QColor& colour) {
+void ButtonPanel::SetCaptionColour(const QColor& colour) {
     captionColour_ = colour;
     update();
 }
 
-QSize TButtonPanel::sizeHint() const {
+QSize ButtonPanel::sizeHint() const {
     QStaticText caption = caption_;
     caption.prepare(QTransform(), font());
     return caption.size().toSize() + QSize(2, 2); // the border
 }
 
-void TButtonPanel::paintEvent(QPaintEvent*) {
+void ButtonPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QBrush face = palette().button();
     qDrawShadePanel(&painter, rect(), palette(), lowered_, 1, &face);
@@ -87,7 +87,7 @@ void TButtonPanel::paintEvent(QPaintEvent*) {
     }
 }
 
-void TButtonPanel::mousePressEvent(QMouseEvent* event) {
+void ButtonPanel::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (trigger_ == Trigger::Press) {
         Look(true);
@@ -100,7 +100,7 @@ void TButtonPanel::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void TButtonPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+void ButtonPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (trigger_ == Trigger::Press) {
         mousePressEvent(event); // the second press of a double click is a press of its own
     } else if (event->button() == Qt::LeftButton) {
@@ -112,12 +112,12 @@ void TButtonPanel::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
-void TButtonPanel::mouseMoveEvent(QMouseEvent* event) {
+void ButtonPanel::mouseMoveEvent(QMouseEvent* event) {
     if (held_)
         Look(rect().contains(event->position().toPoint()));
 }
 
-void TButtonPanel::mouseReleaseEvent(QMouseEvent* event) {
+void ButtonPanel::mouseReleaseEvent(QMouseEvent* event) {
     if (trigger_ == Trigger::Press) {
         if (event->buttons() == Qt::NoButton)
             Look(false);
@@ -132,7 +132,7 @@ void TButtonPanel::mouseReleaseEvent(QMouseEvent* event) {
         Activate();
 }
 
-void TButtonPanel::keyPressEvent(QKeyEvent* event) {
+void ButtonPanel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Space:
         if (event->modifiers() == Qt::NoModifier) {
@@ -149,12 +149,12 @@ void TButtonPanel::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void TButtonPanel::MoveFocus(int key) {
+void ButtonPanel::MoveFocus(int key) {
     const QPoint from = geometry().center();
-    TButtonPanel* nearest = nullptr;
+    ButtonPanel* nearest = nullptr;
     int best = -1;
-    for (TButtonPanel* panel :
-         parentWidget()->findChildren<TButtonPanel*>(Qt::FindDirectChildrenOnly)) {
+    for (ButtonPanel* panel :
+         parentWidget()->findChildren<ButtonPanel*>(Qt::FindDirectChildrenOnly)) {
         if (panel == this || !(panel->focusPolicy() & Qt::TabFocus))
             continue;
         const int distance = DistanceInDirection(from, panel->geometry().center(), key);
@@ -167,12 +167,12 @@ void TButtonPanel::MoveFocus(int key) {
         nearest->setFocus(Qt::TabFocusReason);
 }
 
-void TButtonPanel::focusInEvent(QFocusEvent* event) {
+void ButtonPanel::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
 }
 
-void TButtonPanel::focusOutEvent(QFocusEvent* event) {
+void ButtonPanel::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
 }

@@ -16,7 +16,7 @@
 
 namespace quorvel {
 
-class TButtonPanel : public QWidget {
+class ButtonPanel : public QWidget {
     Q_OBJECT
 
 public:
@@ -26,7 +26,7 @@ public:
     };
 
     // The caption may be rich text ("x<sup>2</sup>").
-    TButtonPanel(const QString& caption, Trigger trigger, QWidget* parent = nullptr);
+    ButtonPanel(const QString& caption, Trigger trigger, QWidget* parent = nullptr);
 
     // What the panel does when pressed or clicked. The action may throw: the error leaves the
     // mouse or key handler for the application's handler.

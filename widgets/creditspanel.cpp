@@ -14,7 +14,7 @@ namespace {
 constexpr int StepMilliseconds = 40;
 }
 
-TCreditsPanel::TCreditsPanel(QWidget* parent) : QWidget(parent) {
+CreditsPanel::CreditsPanel(QWidget* parent) : QWidget(parent) {
     // Readers read the credits as one text, whatever has scrolled into view.
     SetAccessibleFace(this, {QAccessible::StaticText,
                              [this] {
@@ -27,35 +27,35 @@ TCreditsPanel::TCreditsPanel(QWidget* parent) : QWidget(parent) {
                              {}});
     setAutoFillBackground(true);
     timer_.setInterval(StepMilliseconds);
-    connect(&timer_, &QTimer::timeout, this, &TCreditsPanel::Step);
+    connect(&timer_, &QTimer::timeout, this, &CreditsPanel::Step);
 }
 
-void TCreditsPanel::SetLines(const QStringList& lines) {
+void CreditsPanel::SetLines(const QStringList& lines) {
     lines_ = lines;
     offset_ = 0;
     update();
     NotifyFaceChanged(this);
 }
 
-void TCreditsPanel::Start() {
+void CreditsPanel::Start() {
     timer_.start();
 }
 
-void TCreditsPanel::Stop() {
+void CreditsPanel::Stop() {
     timer_.stop();
 }
 
 // The distance after which the picture repeats: the panel's height plus the text's.
-int TCreditsPanel::Cycle() const {
+int CreditsPanel::Cycle() const {
     return height() + fontMetrics().lineSpacing() * static_cast<int>(lines_.size());
 }
 
-void TCreditsPanel::Step() {
+void CreditsPanel::Step() {
     offset_ = (offset_ + 1) % std::max(Cycle(), 1);
     update();
 }
 
-QSize TCreditsPanel::sizeHint() const {
+QSize CreditsPanel::sizeHint() const {
     const QFontMetrics metrics = fontMetrics();
     int widest = 0;
     for (const QString& line : lines_)
@@ -64,7 +64,7 @@ QSize TCreditsPanel::sizeHint() const {
             metrics.lineSpacing() * static_cast<int>(lines_.size())};
 }
 
-void TCreditsPanel::paintEvent(QPaintEvent*) {
+void CreditsPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const int lineHeight = fontMetrics().lineSpacing();

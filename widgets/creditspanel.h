@@ -12,11 +12,11 @@
 
 namespace quorvel {
 
-class TCreditsPanel : public QWidget {
+class CreditsPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TCreditsPanel(QWidget* parent = nullptr);
+    explicit CreditsPanel(QWidget* parent = nullptr);
 
     void SetLines(const QStringList& lines);
     const QStringList& Lines() const { return lines_; }

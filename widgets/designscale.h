@@ -17,9 +17,9 @@ class QPushButton;
 
 namespace quorvel {
 
-class TDesignScale {
+class DesignScale {
 public:
-    explicit TDesignScale(const QFont& font);
+    explicit DesignScale(const QFont& font);
 
     qreal Factor() const { return factor_; }
     int operator()(int length) const;

@@ -9,17 +9,17 @@ namespace {
 constexpr int LeastCharacters = 10; // the room it asks for whatever its items
 }
 
-TDropList::TDropList(QWidget* parent) : QComboBox(parent) {
+DropList::DropList(QWidget* parent) : QComboBox(parent) {
     setMinimumContentsLength(LeastCharacters);
 }
 
-QSize TDropList::sizeHint() const {
+QSize DropList::sizeHint() const {
     return minimumSizeHint();
 }
 
 // The style sheet's rule takes effect when the list first opens: applied at creation, it has every
 // style sheet rule matched against the control and its list built before the window first shows.
-void TDropList::showPopup() {
+void DropList::showPopup() {
     if (styleSheet().isEmpty())
         setStyleSheet("QComboBox { combobox-popup: 0; }");
     QComboBox::showPopup();

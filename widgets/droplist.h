@@ -11,11 +11,11 @@
 
 namespace quorvel {
 
-class TDropList : public QComboBox {
+class DropList : public QComboBox {
     Q_OBJECT
 
 public:
-    explicit TDropList(QWidget* parent = nullptr);
+    explicit DropList(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
     void showPopup() override;

@@ -9,11 +9,11 @@
 
 namespace quorvel {
 
-TElidedLabel::TElidedLabel(QWidget* parent) : QLabel(parent) {
+ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
     SetAccessibleFace(this, {QAccessible::StaticText, [this] { return fullText_; }, {}, {}, {}});
 }
 
-void TElidedLabel::SetFullText(const QString& text) {
+void ElidedLabel::SetFullText(const QString& text) {
     if (text == fullText_)
         return;
     fullText_ = text;
@@ -21,18 +21,18 @@ void TElidedLabel::SetFullText(const QString& text) {
     NotifyFaceChanged(this);
 }
 
-void TElidedLabel::resizeEvent(QResizeEvent* event) {
+void ElidedLabel::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
     ShowText();
 }
 
-void TElidedLabel::changeEvent(QEvent* event) {
+void ElidedLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         ShowText();
 }
 
-void TElidedLabel::ShowText() {
+void ElidedLabel::ShowText() {
     const int room = contentsRect().width() - 2 * margin() - std::max(indent(), 0);
     const QString shown = fontMetrics().elidedText(fullText_, Qt::ElideRight, std::max(room, 0));
     setText(shown);

@@ -11,11 +11,11 @@
 
 namespace quorvel {
 
-class TElidedLabel : public QLabel {
+class ElidedLabel : public QLabel {
     Q_OBJECT
 
 public:
-    explicit TElidedLabel(QWidget* parent = nullptr);
+    explicit ElidedLabel(QWidget* parent = nullptr);
 
     const QString& FullText() const { return fullText_; }
     void SetFullText(const QString& text);

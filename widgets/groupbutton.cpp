@@ -19,28 +19,28 @@ QString AsCaption(QString name) {
     return name.replace('&', "&&");
 }
 
-TGroupButton::TGroupButton(QWidget* parent) : QPushButton(parent) {
+GroupButton::GroupButton(QWidget* parent) : QPushButton(parent) {
     setCheckable(true);
     setAutoDefault(false);
 }
 
-void TGroupButton::SetGroupName(const QString& name) {
+void GroupButton::SetGroupName(const QString& name) {
     groupName_ = name;
     ShowCaption();
 }
 
-void TGroupButton::resizeEvent(QResizeEvent* event) {
+void GroupButton::resizeEvent(QResizeEvent* event) {
     QPushButton::resizeEvent(event);
     ShowCaption();
 }
 
-void TGroupButton::changeEvent(QEvent* event) {
+void GroupButton::changeEvent(QEvent* event) {
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         ShowCaption();
 }
 
-void TGroupButton::ShowCaption() {
+void GroupButton::ShowCaption() {
     const QString name = OneLine(groupName_);
     const int room = width() - 2 * style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) -
                      2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);

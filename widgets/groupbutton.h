@@ -19,11 +19,11 @@ QString OneLine(QString name);
 // A name as a button or menu caption: "&", which would mark a shortcut letter, shows as itself.
 QString AsCaption(QString name);
 
-class TGroupButton : public QPushButton {
+class GroupButton : public QPushButton {
     Q_OBJECT
 
 public:
-    explicit TGroupButton(QWidget* parent = nullptr);
+    explicit GroupButton(QWidget* parent = nullptr);
 
     const QString& GroupName() const { return groupName_; }
     void SetGroupName(const QString& name);

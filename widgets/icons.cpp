@@ -313,7 +313,7 @@ QPixmap SplashPicture() {
     // costs a search of the font configuration and a face to load, and the splash window is there
     // while the main window loads its own.
     const QFont text = QGuiApplication::font();
-    p.setFont(TDesignScale(text).PixelFont(text, 24, true));
+    p.setFont(DesignScale(text).PixelFont(text, 24, true));
     p.setPen(Qt::white);
     p.drawText(QRect(0, 18, 303, 56), Qt::AlignCenter, "Quorvel");
     //: The line under the program's name on the splash picture (303 pixels wide; a longer line

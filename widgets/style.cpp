@@ -7,8 +7,8 @@
 
 namespace quorvel {
 
-QIcon TQuorvelStyle::standardIcon(StandardPixmap picture, const QStyleOption* option,
-                                  const QWidget* widget) const {
+QIcon ProgramStyle::standardIcon(StandardPixmap picture, const QStyleOption* option,
+                                 const QWidget* widget) const {
     // The tool bar and the menu bar each make one at creation, shown or not, and so does a line
     // edit with a clear button.
     switch (picture) {

@@ -11,7 +11,7 @@
 
 namespace quorvel {
 
-class TQuorvelStyle : public QProxyStyle {
+class ProgramStyle : public QProxyStyle {
     Q_OBJECT
 
 public:

@@ -4,27 +4,27 @@
 #include "widgets/valuepanel.h"
 
 #include "widgets/accessibility.h"
-#include "widgets/qzcalcindicator.h"
+#include "widgets/numberdisplay.h"
 
 #include <QPainter>
 
 namespace quorvel {
 
-TValuePanel::TValuePanel(QWidget* parent) : QFrame(parent) {
+ValuePanel::ValuePanel(QWidget* parent) : QFrame(parent) {
     SetAccessibleFace(this, {QAccessible::Grouping, {}, {}, {}, {}});
 }
 
-void TValuePanel::ShowsNumberOf(TQZCalcIndicator* display, std::function<void()> press) {
+void ValuePanel::ShowsNumberOf(NumberDisplay* display, std::function<void()> press) {
     const QAccessible::Role role = press ? QAccessible::Button : QAccessible::Grouping;
     SetAccessibleFace(
         this, {role, {}, [display] { return display->ReadableText(); }, {}, {}, std::move(press)});
-    connect(display, &TQZCalcIndicator::TextShown, this, [this] {
+    connect(display, &NumberDisplay::TextShown, this, [this] {
         QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     });
 }
 
-void TValuePanel::paintEvent(QPaintEvent*) {
+void ValuePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const bool focused = hasFocus();
@@ -35,12 +35,12 @@ void TValuePanel::paintEvent(QPaintEvent*) {
                             3, 3);
 }
 
-void TValuePanel::focusInEvent(QFocusEvent* event) {
+void ValuePanel::focusInEvent(QFocusEvent* event) {
     QFrame::focusInEvent(event);
     update();
 }
 
-void TValuePanel::focusOutEvent(QFocusEvent* event) {
+void ValuePanel::focusOutEvent(QFocusEvent* event) {
     QFrame::focusOutEvent(event);
     update();
 }

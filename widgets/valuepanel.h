@@ -12,17 +12,17 @@
 
 namespace quorvel {
 
-class TQZCalcIndicator;
+class NumberDisplay;
 
-class TValuePanel : public QFrame {
+class ValuePanel : public QFrame {
     Q_OBJECT
 
 public:
-    explicit TValuePanel(QWidget* parent = nullptr);
+    explicit ValuePanel(QWidget* parent = nullptr);
 
     // The display whose number readers hear with the panel; with `press`, what a press of the
     // panel does, which readers then see as a button they can press.
-    void ShowsNumberOf(TQZCalcIndicator* display, std::function<void()> press = {});
+    void ShowsNumberOf(NumberDisplay* display, std::function<void()> press = {});
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -80,7 +80,7 @@ QString Text(long double x) {
 
 } // namespace
 
-class TestQZMath : public QObject {
+class TestGuardedMath : public QObject {
     Q_OBJECT
 
 private slots:
@@ -98,7 +98,7 @@ private slots:
     void logarithmsOfPowersAreWhole();
 };
 
-void TestQZMath::constantsHaveTheirBitPatterns_data() {
+void TestGuardedMath::constantsHaveTheirBitPatterns_data() {
     QTest::addColumn<long double>("constant");
     QTest::addColumn<uint>("signAndExponent");
     QTest::addColumn<qulonglong>("mantissa");
@@ -119,7 +119,7 @@ void TestQZMath::constantsHaveTheirBitPatterns_data() {
     QTest::addRow("digit limit") << DigitLimit << 0x7FFBu << 0xBD5A88BDFF79F7E7ull;
 }
 
-void TestQZMath::constantsHaveTheirBitPatterns() {
+void TestGuardedMath::constantsHaveTheirBitPatterns() {
     QFETCH(long double, constant);
     QFETCH(uint, signAndExponent);
     QFETCH(qulonglong, mantissa);
@@ -133,7 +133,7 @@ void TestQZMath::constantsHaveTheirBitPatterns() {
     QCOMPARE(uint(storedExponent), signAndExponent);
 }
 
-void TestQZMath::constantsLieWhereTheirPatternsSay_data() {
+void TestGuardedMath::constantsLieWhereTheirPatternsSay_data() {
     // Each pattern against its exact value: nearest (|error| <= 0.5 ulp), truncated
     // (between -1 and 0 ulp) or one unit low (between -1.5 and -0.5 ulp).
     QTest::addColumn<long double>("constant");
@@ -157,7 +157,7 @@ void TestQZMath::constantsLieWhereTheirPatternsSay_data() {
     add("near-one band nearest", NearOneBand, MpfrTenth, -0.5, 0.5);
 }
 
-void TestQZMath::constantsLieWhereTheirPatternsSay() {
+void TestGuardedMath::constantsLieWhereTheirPatternsSay() {
     QFETCH(long double, constant);
     QFETCH(void*, reference);
     QFETCH(double, lowest);
@@ -166,7 +166,7 @@ void TestQZMath::constantsLieWhereTheirPatternsSay() {
     QVERIFY2(ulps >= lowest && ulps <= highest, std::to_string(double(ulps)).c_str());
 }
 
-void TestQZMath::results_data() {
+void TestGuardedMath::results_data() {
     QTest::addColumn<Call>("call");
     QTest::addColumn<QString>("text"); // general number text with a point
     auto add = [](const char* name, Call call, const char* text) {
@@ -274,13 +274,13 @@ void TestQZMath::results_data() {
         "SafeSub tiny first", [] { return SafeSub(1e-4935L, 5); }, "-5");
 }
 
-void TestQZMath::results() {
+void TestGuardedMath::results() {
     QFETCH(Call, call);
     QFETCH(QString, text);
     QCOMPARE(Text(call()), text);
 }
 
-void TestQZMath::failures_data() {
+void TestGuardedMath::failures_data() {
     QTest::addColumn<Call>("call");
     QTest::addColumn<QString>("message");
     auto add = [](const char* name, Call call, const char* message) {
@@ -384,7 +384,7 @@ void TestQZMath::failures_data() {
         "ArCoth 0", [] { return ArCoth(0); }, invalid);
 }
 
-void TestQZMath::failures() {
+void TestGuardedMath::failures() {
     QFETCH(Call, call);
     QFETCH(QString, message);
     try {
@@ -395,7 +395,7 @@ void TestQZMath::failures() {
     }
 }
 
-void TestQZMath::floatingPointErrorsAreMathErrors() {
+void TestGuardedMath::floatingPointErrorsAreMathErrors() {
     QVERIFY_THROWS_EXCEPTION(EZeroDivide, Cot(0));
     QVERIFY_THROWS_EXCEPTION(EOverflow, SafeSub(-1e4932L, 1e4932L));
     QVERIFY_THROWS_EXCEPTION(EInvalidOp, Factorial(-1e30L));
@@ -404,7 +404,7 @@ void TestQZMath::floatingPointErrorsAreMathErrors() {
     QVERIFY((std::is_base_of_v<EMathError, EOverflow>));
 }
 
-void TestQZMath::factorialMatchesExactProducts() {
+void TestGuardedMath::factorialMatchesExactProducts() {
     // Every n! to 1754, against the exact product rounded once.
     mpfr_t exact;
     mpfr_init2(exact, 64);
@@ -420,7 +420,7 @@ void TestQZMath::factorialMatchesExactProducts() {
     mpfr_clear(exact);
 }
 
-void TestQZMath::logarithmsOfPowersAreWhole_data() {
+void TestGuardedMath::logarithmsOfPowersAreWhole_data() {
     QTest::addColumn<Logarithm>("logarithm");
     QTest::addColumn<long double>("base");
     const Logarithm logN = [](long double base, long double x) { return LogN(base, x); };
@@ -433,7 +433,7 @@ void TestQZMath::logarithmsOfPowersAreWhole_data() {
     QTest::addRow("LogN 1.5") << logN << 1.5L;
 }
 
-void TestQZMath::logarithmsOfPowersAreWhole() {
+void TestGuardedMath::logarithmsOfPowersAreWhole() {
     // For every whole k whose power base^k is a positive extended number, the logarithm of the
     // extended number nearest to it (as typed or computed) is exactly k.
     QFETCH(Logarithm, logarithm);
@@ -459,5 +459,5 @@ void TestQZMath::logarithmsOfPowersAreWhole() {
     QVERIFY2(misses.isEmpty(), qPrintable(misses.join(", ")));
 }
 
-QTEST_APPLESS_MAIN(TestQZMath)
+QTEST_APPLESS_MAIN(TestGuardedMath)
 #include "tst_guardedmath.moc"

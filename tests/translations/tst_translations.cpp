@@ -18,7 +18,7 @@
 
 namespace {
 
-struct TEntry {
+struct TranslationEntry {
     QString context;
     QString source;
     QString state;            // "", "unfinished", "vanished" or "obsolete"
@@ -27,11 +27,11 @@ struct TEntry {
     QString Name() const { return context + ": \"" + source + "\""; }
 };
 
-QList<TEntry> ReadEntries(const QString& path) {
+QList<TranslationEntry> ReadEntries(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(path));
-    QList<TEntry> entries;
+    QList<TranslationEntry> entries;
     QString context;
     bool numerus = false;
     QXmlStreamReader xml(&file);
@@ -86,13 +86,13 @@ private slots:
 private:
     void LanguagesTable();
     // The language's .ts file as lupdate brings it up to date with the sources now.
-    const QList<TEntry>& Updated(const QString& language);
+    const QList<TranslationEntry>& Updated(const QString& language);
 
     QTemporaryDir dir_;
-    QHash<QString, QList<TEntry>> updated_;
+    QHash<QString, QList<TranslationEntry>> updated_;
 };
 
-const QList<TEntry>& TestTranslations::Updated(const QString& language) {
+const QList<TranslationEntry>& TestTranslations::Updated(const QString& language) {
     if (!updated_.contains(language)) {
         const QString copy = dir_.filePath("quorvel_" + language + ".ts");
         QFile::remove(copy);
@@ -123,7 +123,7 @@ void TestTranslations::everyTextTranslated_data() {
 void TestTranslations::everyTextTranslated() {
     QFETCH(QString, language);
     QStringList missing, gone;
-    for (const TEntry& entry : Updated(language)) {
+    for (const TranslationEntry& entry : Updated(language)) {
         if (entry.state == "unfinished")
             missing << entry.Name();
         else if (entry.state == "vanished" || entry.state == "obsolete")
@@ -145,7 +145,7 @@ void TestTranslations::translationsKeepPlacesAndMarks_data() {
 void TestTranslations::translationsKeepPlacesAndMarks() {
     QFETCH(QString, language);
     QStringList wrong;
-    for (const TEntry& entry : Updated(language)) {
+    for (const TranslationEntry& entry : Updated(language)) {
         if (!entry.state.isEmpty())
             continue; // untranslated or gone: the other test names it
         for (const QString& translation : entry.translations) {

@@ -8,7 +8,7 @@
 
 #include "programmain.h"
 #include "testsupport.h"
-#include "ui/Program.h"
+#include "ui/app/program.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -42,7 +42,7 @@ public:
         QVERIFY(QFile::copy(QUORVEL_HELP_FILE, dir_->filePath("Help.qch")));
         saved_ = QDir::currentPath();
         QDir::setCurrent(dir_->path());
-        program_ = std::make_unique<TProgram>(Application());
+        program_ = std::make_unique<Program>(TestApplication());
         Main().show();
         QVERIFY(QTest::qWaitForWindowExposed(&Main()));
     }
@@ -54,8 +54,8 @@ public:
         dir_.reset();
     }
 
-    TProgram& Program() { return *program_; }
-    TMForm& Main() { return program_->MainForm(); }
+    quorvel::Program& ProgramUnderTest() { return *program_; }
+    MainWindow& Main() { return program_->Main(); }
     QString Path(const QString& name) const { return dir_->filePath(name); }
 
     template <typename T = QWidget> T* Find(QObject* parent, const char* name) {
@@ -66,12 +66,12 @@ public:
     }
     QComboBox* Picker(const char* name) { return Find<QComboBox>(&Main(), name); }
     // The file name of the help topic shown, empty while no help window is shown.
-    QString Topic() { return program_->HtmlHelp().CurrentTopic().fileName(); }
+    QString Topic() { return program_->Help().CurrentTopic().fileName(); }
 
 private:
     std::optional<QTemporaryDir> dir_;
     QString saved_;
-    std::unique_ptr<TProgram> program_;
+    std::unique_ptr<Program> program_;
 };
 
 } // namespace quorvel::test

@@ -7,11 +7,11 @@
 // the test runs at (ctest runs this binary at 96, 120 and 144 dpi), in every language.
 
 #include "programfixture.h"
-#include "ui/Language.h"
+#include "ui/language/language.h"
 #include "widgets/buttonpanel.h"
 #include "widgets/colours.h"
 #include "widgets/creditspanel.h"
-#include "widgets/qzcalcindicator.h"
+#include "widgets/numberdisplay.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -56,14 +56,14 @@ QPalette DarkPalette() {
 }
 
 // The recorded events of screen readers: type, object and what the object then read.
-struct TEvent {
+struct RecordedEvent {
     QAccessible::Event type;
     QString object;
     QString text;
     QAccessible::Role role;
 };
-QList<TEvent>& Events() {
-    static QList<TEvent> events;
+QList<RecordedEvent>& Events() {
+    static QList<RecordedEvent> events;
     return events;
 }
 void Record(QAccessibleEvent* event) {
@@ -178,7 +178,7 @@ private:
     }
 
     ProgramFixture fixture_;
-    std::optional<TLanguage> language_;
+    std::optional<Language> language_;
     std::optional<SeparatorScope> separators_;
     QPalette saved_ = QApplication::palette();
 };
@@ -205,8 +205,8 @@ void TestAccessibility::Start(const QPalette& palette, const QString& language) 
 }
 
 QWidget* TestAccessibility::Open(const QString& window) {
-    TMForm& main = fixture_.Main();
-    TProgram& program = fixture_.Program();
+    MainWindow& main = fixture_.Main();
+    Program& program = fixture_.ProgramUnderTest();
     auto trigger = [&](const char* action) { fixture_.Find<QAction>(&main, action)->trigger(); };
     auto click = [&](QWidget* in, const char* button) {
         fixture_.Find<QAbstractButton>(in, button)->click();
@@ -218,19 +218,19 @@ QWidget* TestAccessibility::Open(const QString& window) {
         return &program.Calculator();
     }
     if (window == "number input") {
-        program.InputNumber().Open();
-        return &program.InputNumber();
+        program.NumberInput().Open();
+        return &program.NumberInput();
     }
     if (window == "units list" || window == "find") {
-        program.ListUnits().Open();
+        program.UnitList().Open();
         if (window == "units list")
-            return &program.ListUnits();
-        program.ListUnits().bbFindClick();
-        return fixture_.Find<QWidget>(&program.ListUnits(), "fdFind");
+            return &program.UnitList();
+        program.UnitList().OpenFindDialog();
+        return fixture_.Find<QWidget>(&program.UnitList(), "fdFind");
     }
     if (window == "report") {
-        program.FReport().Open();
-        return &program.FReport();
+        program.ReportWindow().Open();
+        return &program.ReportWindow();
     }
     if (window == "about") {
         trigger("About1");
@@ -334,7 +334,7 @@ void TestAccessibility::census() {
 
     QString letters = window == "calculator" ? "R" : ""; // Alt+R is 1/x there
     for (auto* button : shown->findChildren<QPushButton*>()) {
-        if (button->text().isEmpty() || button->inherits("quorvel::TGroupButton") ||
+        if (button->text().isEmpty() || button->inherits("quorvel::GroupButton") ||
             button->window() != shown || !button->isVisibleTo(shown))
             continue; // a hidden page's buttons take no keys
         const qsizetype mark = button->text().indexOf('&');
@@ -375,15 +375,15 @@ void TestAccessibility::contrast() {
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     double contrast = 0;
     if (text == "ErrorHint") {
-        fixture_.Program().ErrorHint().ShowErrorHint(Find(shown, "pnOut"), "Message");
-        contrast = DrawnContrast(&fixture_.Program().ErrorHint());
+        fixture_.ProgramUnderTest().MessageBalloon().ShowUnder(Find(shown, "pnOut"), "Message");
+        contrast = DrawnContrast(&fixture_.ProgramUnderTest().MessageBalloon());
     } else if (text == "HelpBrowser") {
         auto* browser = fixture_.Find<QTextBrowser>(shown, "HelpBrowser");
         browser->setSource(QUrl(browser->source().resolved(QUrl("calculator.html"))));
         contrast = LowestContrast(browser);
     } else {
         Do("1 inch = 0.0254 metre"); // the status line has its text
-        if (auto* credits = qobject_cast<TCreditsPanel*>(Find(shown, text))) {
+        if (auto* credits = qobject_cast<CreditsPanel*>(Find(shown, text))) {
             for (int step = 0; step < credits->height() / 2; ++step)
                 credits->Step(); // the first lines scroll into view
         }
@@ -394,36 +394,37 @@ void TestAccessibility::contrast() {
 }
 
 void TestAccessibility::Do(const QString& action) {
-    TMForm& main = fixture_.Main();
+    MainWindow& main = fixture_.Main();
     if (action == "1 inch = 0.0254 metre") {
         QGuiApplication::clipboard()->setText("1");
-        main.miPasteClick();
+        main.Paste();
         fixture_.Picker("cb1")->setCurrentIndex(1);
         fixture_.Picker("cb1")->setFocus();
         fixture_.Find<QPushButton>(&main, "bbDown")->click();
     } else if (action == "-300 Celsius") {
-        main.ab1Click(main.GroupButton(1));
+        main.LoadGroupOf(main.GroupButtonAt(1));
         fixture_.Picker("cb1")->setFocus();
         QGuiApplication::clipboard()->setText("-300");
-        main.miPasteClick();
+        main.Paste();
         fixture_.Find<QPushButton>(&main, "bbDown")->click();
     } else if (action == "submit 12") {
         Open("number input");
-        fixture_.Find<QLineEdit>(&fixture_.Program().InputNumber(), "meNumber")->setText("12");
-        fixture_.Program().InputNumber().bbOkClick();
+        fixture_.Find<QLineEdit>(&fixture_.ProgramUnderTest().NumberInput(), "meNumber")
+            ->setText("12");
+        fixture_.ProgramUnderTest().NumberInput().Submit();
     } else if (action == "submit 7 from the calculator") {
         Open("calculator");
-        fixture_.Program().Calculator().KeypadPress(CalculatorAction::Digit7);
-        fixture_.Program().Calculator().bbOKClick();
+        fixture_.ProgramUnderTest().Calculator().KeypadPress(CalculatorAction::Digit7);
+        fixture_.ProgramUnderTest().Calculator().Submit();
     } else if (action == "divide by zero") {
         Open("calculator");
-        TInCalc& calc = fixture_.Program().Calculator();
+        CalculatorWindow& calc = fixture_.ProgramUnderTest().Calculator();
         for (CalculatorAction key : {CalculatorAction::Digit1, CalculatorAction::Divide,
                                      CalculatorAction::Digit0, CalculatorAction::Equal}) {
             try {
                 calc.KeypadPress(key);
             } catch (const std::exception& error) {
-                calc.ApplicationEventsException(error);
+                calc.ShowUnhandledError(error);
             }
         }
     }
@@ -477,7 +478,7 @@ void TestAccessibility::announcements() {
     Do(action);
     QAccessible::installUpdateHandler(nullptr);
     QStringList seen;
-    for (const TEvent& recorded : Events()) {
+    for (const RecordedEvent& recorded : Events()) {
         if (recorded.type == event && (object.isEmpty() || recorded.object == object) &&
             recorded.text.startsWith(text.left(20))) {
             if (object == "Notice") // readers speak a notification as it shows
@@ -508,9 +509,9 @@ void TestAccessibility::balloonGivesTheFocusBack() {
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     Do(action);
-    QVERIFY(fixture_.Program().ErrorHint().isVisible());
+    QVERIFY(fixture_.ProgramUnderTest().MessageBalloon().isVisible());
     QTest::keyClick(window->windowHandle(), Qt::Key_K);
-    QVERIFY(!fixture_.Program().ErrorHint().isVisible());
+    QVERIFY(!fixture_.ProgramUnderTest().MessageBalloon().isVisible());
     QCOMPARE(QApplication::focusWidget()->objectName(), focusAfterKey);
     if (focusAfterKey == "cb1") // the typed letter chose a unit
         QCOMPARE(fixture_.Picker("cb1")->currentText(), QString("Kelvin's degree"));
@@ -544,7 +545,8 @@ void TestAccessibility::mnemonicsPressButtons() {
     QWidget* shown = Open(window);
     QVERIFY(QTest::qWaitForWindowActive(shown));
     Find(shown, focus)->setFocus();
-    auto* report = fixture_.Find<QPlainTextEdit>(&fixture_.Program().FReport(), "reReport");
+    auto* report =
+        fixture_.Find<QPlainTextEdit>(&fixture_.ProgramUnderTest().ReportWindow(), "reReport");
     const QString before = report->toPlainText();
     QSignalSpy pressed(fixture_.Find<QAbstractButton>(shown, qPrintable(button)),
                        &QAbstractButton::clicked);
@@ -574,10 +576,10 @@ void TestAccessibility::everyCaptionFits() {
             continue;
         const QFontMetrics metrics(control->font());
         QSize needed, room = control->contentsRect().size();
-        if (auto* panel = qobject_cast<TButtonPanel*>(control)) {
+        if (auto* panel = qobject_cast<ButtonPanel*>(control)) {
             needed = panel->sizeHint().expandedTo(panel->size()); // and its border, whole
             room = panel->visibleRegion().boundingRect().size();
-        } else if (auto* credits = qobject_cast<TCreditsPanel*>(control)) {
+        } else if (auto* credits = qobject_cast<CreditsPanel*>(control)) {
             for (const QString& line : credits->Lines())
                 needed = needed.expandedTo(QSize(metrics.horizontalAdvance(line), 0));
             room = credits->size();
@@ -588,7 +590,7 @@ void TestAccessibility::everyCaptionFits() {
             // Its widest entry, indented (QTreeView hides the measure QAbstractItemView shows).
             needed = QSize(static_cast<QAbstractItemView*>(tree)->sizeHintForColumn(0), 0);
             room = tree->viewport()->size();
-        } else if (auto* display = qobject_cast<TQZCalcIndicator*>(control)) {
+        } else if (auto* display = qobject_cast<NumberDisplay*>(control)) {
             needed = QSize(display->DrawnTextWidth(), 0);
         } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
             needed = QSize(metrics.horizontalAdvance(radio->text()) +

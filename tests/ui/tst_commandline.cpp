@@ -23,13 +23,13 @@ private slots:
     void speaksTheDesktopsLanguage();
 
 private:
-    struct TRun {
+    struct ProgramRun {
         QString out, err;
         int status = -1;
     };
     // The program run with the arguments, in the environment's language and locale variables
     // alone ("LC_ALL=C.UTF-8").
-    TRun Run(const QStringList& arguments, const QStringList& variables);
+    ProgramRun Run(const QStringList& arguments, const QStringList& variables);
 
     void WriteFile(const QString& name, const QByteArray& lines) {
         QFile file(dir_.filePath("Files/" + name));
@@ -113,8 +113,8 @@ bool Matches(const QString& pattern, const QString& text) {
 
 } // namespace
 
-TestCommandLine::TRun TestCommandLine::Run(const QStringList& arguments,
-                                           const QStringList& variables) {
+TestCommandLine::ProgramRun TestCommandLine::Run(const QStringList& arguments,
+                                                 const QStringList& variables) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(display); // a GUI application would fail to start without them
@@ -138,7 +138,7 @@ void TestCommandLine::printsAndExits() {
     QFETCH(QString, out);
     QFETCH(QString, err);
     QFETCH(int, status);
-    const TRun run = Run(arguments, {"LC_ALL=" + locale});
+    const ProgramRun run = Run(arguments, {"LC_ALL=" + locale});
     QVERIFY2(Matches(out, run.out), qPrintable(run.out));
     QVERIFY2(Matches(err, run.err), qPrintable(run.err));
     QCOMPARE(run.status, status);
@@ -173,7 +173,7 @@ void TestCommandLine::speaksTheDesktopsLanguage() {
     QFETCH(QStringList, variables);
     QFETCH(QStringList, arguments);
     QFETCH(QString, err);
-    const TRun run = Run(arguments, variables);
+    const ProgramRun run = Run(arguments, variables);
     QVERIFY2(Matches(err, run.err), qPrintable(run.err));
     QVERIFY(run.status > 0);
 }

@@ -7,12 +7,12 @@
 
 #include "core/fileio.h"
 #include "testsupport.h"
-#include "ui/ConfirmDel.h"
-#include "ui/GroupEdit.h"
-#include "ui/Hints.h"
-#include "ui/MainForm.h"
-#include "ui/Preferences.h"
-#include "ui/UnitsEdit.h"
+#include "ui/converter/mainwindow.h"
+#include "ui/database/confirmdeletedialog.h"
+#include "ui/database/groupnamedialog.h"
+#include "ui/database/preferencesdialog.h"
+#include "ui/database/uniteditdialog.h"
+#include "ui/shared/balloon.h"
 #include "widgets/groupbutton.h"
 
 #include <QAbstractItemView>
@@ -128,11 +128,11 @@ private:
         WriteGroup("Temperature", {"Celsius' degree", "Kelvin's degree"}, {"1", "1"});
         WriteGroup("Mass", {"kilogram", "pound"}, {"1", "0.45359237"});
     }
-    TFPref& Open();
+    PreferencesDialog& Open();
     // The standard groups, Length moved below Temperature and its first two units swapped.
-    TFPref& OpenWithEdits() {
+    PreferencesDialog& OpenWithEdits() {
         WriteStandardGroups();
-        TFPref& pref = Open();
+        PreferencesDialog& pref = Open();
         Find<QListWidget>("lbGroup")->setCurrentRow(0);
         Click("bbDown1");
         ShowUnitsPage();
@@ -140,7 +140,7 @@ private:
         return pref;
     }
     template <typename T = QWidget> T* Find(const char* name, QWidget* window = nullptr) {
-        T* child = (window ? window : pref_.get())->findChild<T*>(name);
+        T* child = (window ? window : preferences_.get())->findChild<T*>(name);
         if (!child)
             qFatal("no control %s", name);
         return child;
@@ -150,7 +150,7 @@ private:
     }
     // The rows of a list, chooser or table, the columns of a row joined by "=".
     QStringList Texts(const char* name) {
-        auto* chooser = pref_->findChild<QComboBox*>(name);
+        auto* chooser = preferences_->findChild<QComboBox*>(name);
         const QAbstractItemModel* model =
             chooser ? chooser->model() : Find<QAbstractItemView>(name)->model();
         QStringList rows;
@@ -171,52 +171,52 @@ private:
     QTableWidget* Table() { return Find<QTableWidget>("sgUnits"); }
 
     std::optional<QTemporaryDir> dir_;
-    std::unique_ptr<TErrorHintWindow> hint_;
-    std::unique_ptr<TMForm> form_;
-    std::unique_ptr<TFGroupEdit> groupEdit_;
-    std::unique_ptr<TFUnitsEdit> unitsEdit_;
-    std::unique_ptr<TFPref> pref_;
+    std::unique_ptr<ErrorBalloon> hint_;
+    std::unique_ptr<MainWindow> form_;
+    std::unique_ptr<GroupNameDialog> groupNameDialog_;
+    std::unique_ptr<UnitEditDialog> unitEditDialog_;
+    std::unique_ptr<PreferencesDialog> preferences_;
     QList<int> helpAsked_;
 };
 
 void TestPreferences::init() {
     dir_.emplace();
     QVERIFY(QDir(dir_->path()).mkdir("Files"));
-    hint_ = std::make_unique<TErrorHintWindow>();
+    hint_ = std::make_unique<ErrorBalloon>();
     helpAsked_.clear();
 }
 
 void TestPreferences::cleanup() {
-    pref_.reset();
-    unitsEdit_.reset();
-    groupEdit_.reset();
+    preferences_.reset();
+    unitEditDialog_.reset();
+    groupNameDialog_.reset();
     form_.reset();
     hint_.reset();
     QFile::setPermissions(File(""), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-TFPref& TestPreferences::Open() {
+PreferencesDialog& TestPreferences::Open() {
     const UnitsDatabase database(File("").toStdString());
-    const THelpLink help = [this](int context) { helpAsked_.append(context); };
-    form_ = std::make_unique<TMForm>(database, nullptr, *hint_);
-    groupEdit_ = std::make_unique<TFGroupEdit>(database, *hint_, help);
-    unitsEdit_ = std::make_unique<TFUnitsEdit>(*hint_, help);
-    TMForm* form = form_.get();
-    pref_ = std::make_unique<TFPref>(
-        database, *hint_, *groupEdit_, *unitsEdit_,
-        TFPrefLinks{[form] { form->SetGroupButtons(); },
-                    [form] { form->ab1Click(form->GroupButton(0)); },
-                    [form](const QString& oldName, const QString& newName) {
-                        form->GroupRenamed(oldName, newName);
-                    },
-                    help},
+    const HelpOpener help = [this](int context) { helpAsked_.append(context); };
+    form_ = std::make_unique<MainWindow>(database, nullptr, *hint_);
+    groupNameDialog_ = std::make_unique<GroupNameDialog>(database, *hint_, help);
+    unitEditDialog_ = std::make_unique<UnitEditDialog>(*hint_, help);
+    MainWindow* form = form_.get();
+    preferences_ = std::make_unique<PreferencesDialog>(
+        database, *hint_, *groupNameDialog_, *unitEditDialog_,
+        PreferencesLinks{[form] { form->SetGroupButtons(); },
+                         [form] { form->LoadGroupOf(form->GroupButtonAt(0)); },
+                         [form](const QString& oldName, const QString& newName) {
+                             form->GroupRenamed(oldName, newName);
+                         },
+                         help},
         form);
     form_->show();
     hint_->hide(); // what the main window says of its first group is not looked at here
-    pref_->Execute();
-    if (!IsActive(pref_.get()))
+    preferences_->Execute();
+    if (!IsActive(preferences_.get()))
         qWarning("the preferences window did not become active");
-    return *pref_;
+    return *preferences_;
 }
 
 struct LoadRow {
@@ -248,7 +248,7 @@ void TestPreferences::loadsAndWritesBackTheShownGroup() {
     for (const auto& [name, bytes] : {std::pair{"G.uns", row.names}, {"G.unf", row.factors}})
         if (bytes)
             WriteBytes(File(name), bytes);
-    TFPref& pref = Open();
+    PreferencesDialog& pref = Open();
     QTest::qWait(10);
     QVERIFY(!hint_->isVisible());
     ShowUnitsPage();
@@ -279,12 +279,12 @@ void TestPreferences::withoutGroups() {
     QFETCH(QByteArray, list);
     if (list != "<missing>")
         WriteBytes(File("Groups.ung"), list);
-    TFPref& pref = Open();
+    PreferencesDialog& pref = Open();
     QTRY_COMPARE(hint_->isVisible(), list == "<missing>");
     QVERIFY(!hint_->isVisible() || hint_->windowTitle().startsWith("The group list could not"));
     for (const char* name : {"bbEdit1", "bbUp1", "bbDown1"})
         Click(name);
-    QVERIFY(!groupEdit_->isVisible());
+    QVERIFY(!groupNameDialog_->isVisible());
     QCOMPARE(Texts("lbGroup"), QStringList());
     QCOMPARE(pref.ShownGroup(), -1);
     QCOMPARE(Texts("sgUnits"), QStringList{"="});
@@ -321,16 +321,16 @@ void TestPreferences::unitButtonsFollowTheGroup() {
     const QPoint cell = Table()->visualRect(Table()->model()->index(0, 0)).center();
     QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, cell);
     QTest::mouseDClick(Table()->viewport(), Qt::LeftButton, {}, cell);
-    QCOMPARE(unitsEdit_->isVisible(), editable);
-    unitsEdit_->hide();
-    QVERIFY(IsActive(pref_.get()));
+    QCOMPARE(unitEditDialog_->isVisible(), editable);
+    unitEditDialog_->hide();
+    QVERIFY(IsActive(preferences_.get()));
     Table()->setFocus();
     QTest::keyClick(Table(), Qt::Key_Return); // as a double-click, never Save
-    QCOMPARE(unitsEdit_->isVisible(), editable);
-    QVERIFY(pref_->isVisible());
-    unitsEdit_->hide();
+    QCOMPARE(unitEditDialog_->isVisible(), editable);
+    QVERIFY(preferences_->isVisible());
+    unitEditDialog_->hide();
     QTest::keyClick(Table(), Qt::Key_Insert);
-    QCOMPARE(unitsEdit_->isVisible(), editable);
+    QCOMPARE(unitEditDialog_->isVisible(), editable);
 }
 
 struct EditorRow {
@@ -387,26 +387,26 @@ void TestPreferences::unitEditor() {
     ShowUnitsPage();
     Table()->setCurrentCell(row.current, 0);
     Click(row.add ? "bbAdd2" : "bbEdit2");
-    QVERIFY(IsActive(unitsEdit_.get()));
-    auto* edUnit = Find<QLineEdit>("edUnit", unitsEdit_.get());
-    auto* edFactor = Find<QLineEdit>("edFactor", unitsEdit_.get());
-    const QString baseUnit = Find<QLabel>("stBaseUnit", unitsEdit_.get())->text();
+    QVERIFY(IsActive(unitEditDialog_.get()));
+    auto* edUnit = Find<QLineEdit>("edUnit", unitEditDialog_.get());
+    auto* edFactor = Find<QLineEdit>("edFactor", unitEditDialog_.get());
+    const QString baseUnit = Find<QLabel>("stBaseUnit", unitEditDialog_.get())->text();
     QCOMPARE(edUnit->text() + "=" + edFactor->text() + "|" + baseUnit, QString(row.opened));
     const QStringList typed = QString(row.typed).split('=');
     Type(edUnit, typed[0]);
     Type(edFactor, typed[1]);
     if (row.key == Qt::Key_unknown)
-        Click("bbClose", unitsEdit_.get());
+        Click("bbClose", unitEditDialog_.get());
     else
         QTest::keyClick(edFactor, row.key);
     if (*row.refusal) {
-        QVERIFY(unitsEdit_->isVisible() && hint_->isVisible());
+        QVERIFY(unitEditDialog_->isVisible() && hint_->isVisible());
         QCOMPARE(hint_->windowTitle(), QString(row.refusal));
-        QTest::keyClick(unitsEdit_->focusWidget(), Qt::Key_Escape); // closes the balloon only
-        QVERIFY(!hint_->isVisible() && unitsEdit_->isVisible());
-        QTest::keyClick(unitsEdit_->focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(unitEditDialog_->focusWidget(), Qt::Key_Escape); // closes the balloon only
+        QVERIFY(!hint_->isVisible() && unitEditDialog_->isVisible());
+        QTest::keyClick(unitEditDialog_->focusWidget(), Qt::Key_Escape);
     }
-    QVERIFY(!unitsEdit_->isVisible());
+    QVERIFY(!unitEditDialog_->isVisible());
     QCOMPARE(Texts("sgUnits"), QString(row.rows).split('|'));
     QCOMPARE(Table()->currentRow(), row.current);
 }
@@ -442,7 +442,7 @@ void TestPreferences::confirmDelete() {
     ShowUnitsPage();
     Table()->setCurrentCell(row, 0);
     QTest::keyClick(Table(), Qt::Key_Delete);
-    QPointer<TFConfirmDel> confirm = pref_->findChild<TFConfirmDel*>();
+    QPointer<ConfirmDeleteDialog> confirm = preferences_->findChild<ConfirmDeleteDialog*>();
     QVERIFY(confirm && IsActive(confirm));
     const auto key = static_cast<Qt::Key>(answer);
     QTest::keyClick(confirm, key,
@@ -486,31 +486,31 @@ void TestPreferences::renamesGroup() {
     const QString reason = RenameRows[index].reason;
     QStringList entries = Standard + QStringList{"Ghost"};
     WriteStandardGroups(entries);
-    TFPref& pref = Open();
+    PreferencesDialog& pref = Open();
     const QStringList files = QDir(File("")).entryList(QDir::Files | QDir::Hidden);
     auto* list = Find<QListWidget>("lbGroup");
     list->setCurrentRow(entries.indexOf(group));
     QTest::keyClick(list, RenameRows[index].opener);
     if (group == "Temperature") {
-        QVERIFY(!groupEdit_->isVisible() && hint_->isVisible());
+        QVERIFY(!groupNameDialog_->isVisible() && hint_->isVisible());
         QCOMPARE(hint_->windowTitle(), QString("You must not edit 'Temperature' group!"));
         QTest::keyClick(pref.focusWidget(), Qt::Key_Escape); // closes the balloon only
         QVERIFY(!hint_->isVisible() && pref.isVisible());
         return;
     }
-    QVERIFY(IsActive(groupEdit_.get()));
-    auto* field = Find<QLineEdit>("edGroupEdit", groupEdit_.get());
+    QVERIFY(IsActive(groupNameDialog_.get()));
+    auto* field = Find<QLineEdit>("edGroupEdit", groupNameDialog_.get());
     QCOMPARE(field->text(), group);
     Type(field, name);
     QTest::keyClick(field, Qt::Key_Return);
     const bool renamed = reason.isEmpty();
-    QCOMPARE(groupEdit_->isVisible(), !renamed);
+    QCOMPARE(groupNameDialog_->isVisible(), !renamed);
     if (renamed)
         entries.replace(entries.indexOf(group), name);
     QCOMPARE(Texts("lbGroup"), entries);
     QCOMPARE(Texts("cbGroup"), entries);
     QCOMPARE(ReadBytes(File("Groups.ung")), Lines(entries));
-    QCOMPARE(form_->GroupButton(0)->text(), entries[0]);
+    QCOMPARE(form_->GroupButtonAt(0)->text(), entries[0]);
     QCOMPARE(form_->GroupName(), entries[0]); // the loaded group, under its new name
     if (renamed) {
         QCOMPARE(ReadBytes(File(name + ".uns")), Lines({"metre", "inch", "foot"}));
@@ -521,17 +521,17 @@ void TestPreferences::renamesGroup() {
              qPrintable(hint_->windowTitle()));
     QCOMPARE(field->text(), name);
     QTest::keyClick(field, Qt::Key_Escape); // closes the balloon only
-    QVERIFY(!hint_->isVisible() && groupEdit_->isVisible());
+    QVERIFY(!hint_->isVisible() && groupNameDialog_->isVisible());
     QCOMPARE(field->text(), name);
     QTest::keyClick(field, Qt::Key_Escape);
-    QVERIFY(!groupEdit_->isVisible() && pref.isVisible());
+    QVERIFY(!groupNameDialog_->isVisible() && pref.isVisible());
 }
 
 // After moves, the rename reaches the same group in the chooser, the table keeps its group and
 // its units go to the new file names; after Close the list and the files agree.
 void TestPreferences::renameAfterMovesReachesTheShownGroup() {
     WriteStandardGroups();
-    TFPref& pref = Open();
+    PreferencesDialog& pref = Open();
     auto* list = Find<QListWidget>("lbGroup");
     list->setCurrentRow(0);
     Click("bbDown1");
@@ -539,9 +539,9 @@ void TestPreferences::renameAfterMovesReachesTheShownGroup() {
     const QPoint length = list->visualItemRect(list->item(2)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, length);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, length);
-    QVERIFY(groupEdit_->isVisible());
-    Type(Find<QLineEdit>("edGroupEdit", groupEdit_.get()), "Distance");
-    Click("bbOk", groupEdit_.get());
+    QVERIFY(groupNameDialog_->isVisible());
+    Type(Find<QLineEdit>("edGroupEdit", groupNameDialog_.get()), "Distance");
+    Click("bbOk", groupNameDialog_.get());
     QCOMPARE(Texts("lbGroup"), (QStringList{"Temperature", "Mass", "Distance"}));
     QCOMPARE(Texts("cbGroup"), (QStringList{"Distance", "Temperature", "Mass"}));
     QCOMPARE(pref.ShownGroup(), 0);
@@ -559,7 +559,7 @@ void TestPreferences::renameAfterMovesReachesTheShownGroup() {
 // anew with the group of its first button loaded.
 void TestPreferences::saveWritesAndReloadsMainWindow() {
     WriteStandardGroups();
-    TFPref& pref = Open();
+    PreferencesDialog& pref = Open();
     auto* list = Find<QListWidget>("lbGroup");
     list->setCurrentRow(2);
     Click("bbDown1");
@@ -580,8 +580,8 @@ void TestPreferences::saveWritesAndReloadsMainWindow() {
     QCOMPARE(ReadBytes(File("Groups.ung")), Lines({"Mass", "Length", "Temperature"}));
     QCOMPARE(ReadBytes(File("Length.uns")), Lines({"inch", "foot", "metre"}));
     QCOMPARE(ReadBytes(File("Length.unf")), Lines({"0.0254", "0.3048", "1"}));
-    QCOMPARE(form_->GroupButton(0)->text(), QString("Mass"));
-    QCOMPARE(form_->GroupButton(2)->text(), QString("Temperature"));
+    QCOMPARE(form_->GroupButtonAt(0)->text(), QString("Mass"));
+    QCOMPARE(form_->GroupButtonAt(2)->text(), QString("Temperature"));
     QCOMPARE(form_->GroupName(), QString("Mass"));
     QCOMPARE(form_->FactorList(), (std::vector<std::string>{"1", "0.45359237"}));
 }
@@ -606,7 +606,7 @@ void TestPreferences::failedWriteKeepsEdits() {
     QFETCH(QString, fault);
     QFETCH(bool, choose);
     QFETCH(QString, said);
-    TFPref& pref = OpenWithEdits();
+    PreferencesDialog& pref = OpenWithEdits();
     const QMap<QString, QByteArray> before = Files();
     std::optional<FailingCalls> failing;
     if (fault == "chmod") {
@@ -628,7 +628,7 @@ void TestPreferences::failedWriteKeepsEdits() {
     QCOMPARE(Texts("lbGroup"), (QStringList{"Temperature", "Length", "Mass"}));
     QCOMPARE(Find<QComboBox>("cbGroup")->currentText(), QString("Length"));
     QCOMPARE(Texts("sgUnits"), (QStringList{"inch=0.0254", "metre=1", "foot=0.3048"}));
-    QCOMPARE(form_->GroupButton(0)->text(), QString("Length"));
+    QCOMPARE(form_->GroupButtonAt(0)->text(), QString("Length"));
     // Closed, the edits are dropped: opening the window again writes none of them.
     Click("bbClose");
     pref.Execute();
@@ -671,7 +671,7 @@ void TestPreferences::anotherCopysChangeIsNotUndone() {
     const OtherCopyRow& row = OtherCopyRows[index];
     const QString change = row.change;
     const QString action = row.action;
-    TFPref& pref = OpenWithEdits();
+    PreferencesDialog& pref = OpenWithEdits();
     const UnitsDatabase other(File("").toStdString());
     std::optional<fileio::Folder> lock;
     if (change == "reorder")
@@ -691,9 +691,9 @@ void TestPreferences::anotherCopysChangeIsNotUndone() {
     } else {
         Find<QTabWidget>("pgPreferences")->setCurrentIndex(0);
         QTest::keyClick(Find<QListWidget>("lbGroup"), Qt::Key_F2);
-        Type(Find<QLineEdit>("edGroupEdit", groupEdit_.get()), "Distance");
-        Click("bbOk", groupEdit_.get());
-        QVERIFY(!groupEdit_->isVisible());
+        Type(Find<QLineEdit>("edGroupEdit", groupNameDialog_.get()), "Distance");
+        Click("bbOk", groupNameDialog_.get());
+        QVERIFY(!groupNameDialog_->isVisible());
     }
     QTRY_VERIFY(hint_->isVisible());
     QVERIFY2(hint_->windowTitle().startsWith(QString(row.said).arg(File(""))),
@@ -703,7 +703,7 @@ void TestPreferences::anotherCopysChangeIsNotUndone() {
     QCOMPARE(Texts("lbGroup").join('|'), QString(row.groups));
     QCOMPARE(Texts("sgUnits").join('|'), QString(row.units));
     if (!lock) {
-        QCOMPARE(form_->GroupButton(0)->text(), Texts("lbGroup")[0]); // the main window follows
+        QCOMPARE(form_->GroupButtonAt(0)->text(), Texts("lbGroup")[0]); // the main window follows
     } else {
         lock.reset();
         Click("bbOk");
@@ -719,23 +719,24 @@ void TestPreferences::namesAndHelpTopics() {
     Open();
     Click("bbHelp");
     Click("bbEdit1");
-    Click("bbHelp", groupEdit_.get());
-    Click("bbClose", groupEdit_.get());
-    QVERIFY(!groupEdit_->isVisible());
+    Click("bbHelp", groupNameDialog_.get());
+    Click("bbClose", groupNameDialog_.get());
+    QVERIFY(!groupNameDialog_->isVisible());
     ShowUnitsPage();
     Click("bbHelp");
     Click("bbEdit2");
-    Click("bbHelp", unitsEdit_.get());
+    Click("bbHelp", unitEditDialog_.get());
     QCOMPARE(helpAsked_, (QList<int>{3001, 3001, 3002, 3003}));
     // Each page has its own topic, whichever page is shown.
     QCOMPARE(HelpContextOf(Find("lbGroup")), 3001);
     Find<QTabWidget>("pgPreferences")->setCurrentIndex(0);
     QCOMPARE(HelpContextOf(Table()), 3002);
-    QCOMPARE(HelpContextOf(Find("edGroupEdit", groupEdit_.get())), 3001);
-    QCOMPARE(HelpContextOf(Find("edUnit", unitsEdit_.get())), 3003);
+    QCOMPARE(HelpContextOf(Find("edGroupEdit", groupNameDialog_.get())), 3001);
+    QCOMPARE(HelpContextOf(Find("edUnit", unitEditDialog_.get())), 3003);
 
-    auto* confirm = new TFConfirmDel(pref_.get());
-    const QList<QWidget*> windows = {pref_.get(), groupEdit_.get(), unitsEdit_.get(), confirm};
+    auto* confirm = new ConfirmDeleteDialog(preferences_.get());
+    const QList<QWidget*> windows = {preferences_.get(), groupNameDialog_.get(),
+                                     unitEditDialog_.get(), confirm};
     for (QWidget* window : windows) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
             const QString name = control->objectName();

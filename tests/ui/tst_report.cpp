@@ -8,8 +8,8 @@
 
 #include "programfixture.h"
 #include "programmain.h"
-#include "ui/Application.h"
-#include "ui/Report.h"
+#include "ui/app/application.h"
+#include "ui/report/reportdialog.h"
 
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -85,12 +85,12 @@ private slots:
     void printFailureReachesErrorHandler();
 
 private:
-    TFReport& Report() { return fixture_.Program().FReport(); }
+    ReportDialog& Report() { return fixture_.ProgramUnderTest().ReportWindow(); }
     QPlainTextEdit* Text() { return fixture_.Find<QPlainTextEdit>(&Report(), "reReport"); }
     void Press(const char* name) {
         QTest::mouseClick(fixture_.Find<QPushButton>(&Report(), name), Qt::LeftButton);
     }
-    void Convert() { fixture_.Main().bbDownClick(); }
+    void Convert() { fixture_.Main().ConvertUpperToLower(); }
     // Prints lines through the report's layout into a PDF file and reads its pages back.
     QStringList PrintToPdf(const QStringList& lines, int* pages = nullptr) {
         QPrinter printer(QPrinter::HighResolution);
@@ -170,7 +170,7 @@ void TestReport::save() {
     const bool written = Report().SaveReport(fixture_.Path(file));
     QCOMPARE(written, bytes != "<missing>");
     QCOMPARE(test::ReadBytes(fixture_.Path(file)), bytes);
-    auto& hint = fixture_.Program().ErrorHint();
+    auto& hint = fixture_.ProgramUnderTest().MessageBalloon();
     QCOMPARE(hint.isVisible(), !written);
     if (!written)
         QVERIFY2(hint.windowTitle().startsWith("The report could not be saved."),
@@ -307,7 +307,7 @@ void TestReport::printFailureReachesErrorHandler() {
     });
     const int jobs = JobCount(printer);
     QString reported;
-    auto* application = qobject_cast<TQuorvelApplication*>(QCoreApplication::instance());
+    auto* application = qobject_cast<Application*>(QCoreApplication::instance());
     QVERIFY(application);
     application->SetErrorHandler([&](const std::exception& error) { reported = error.what(); });
     auto handler = qScopeGuard([application] { application->SetErrorHandler({}); });

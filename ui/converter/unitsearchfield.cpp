@@ -1,0 +1,336 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/converter/unitsearchfield.h"
+
+#include "calc/numbertext.h"
+#include "ui/converter/mainwindow.h"
+#include "ui/language/translated.h"
+#include "ui/shared/balloon.h"
+#include "widgets/groupbutton.h"
+#include "widgets/numberdisplay.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int MostListed = 100; // a short text matches hundreds of units: the best are enough
+constexpr int VisibleRows = 8;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QKeySequence FindKey() {
+    return QKeySequence(Qt::CTRL | Qt::Key_F);
+}
+
+} // namespace
+
+UnitSearchField::UnitSearchField(MainWindow& form, UnitsDatabase database, ErrorBalloon& errorHint)
+    : form_(form), database_(std::move(database)), balloon_(errorHint) {
+    setObjectName("edSearch");
+    //: Grey text in the empty search field of the main window.
+    setPlaceholderText(tr("Find or convert"));
+    //: Hint of the search field. %1 is an example of a typed conversion (12 in to cm), which
+    //: stays as it is: conversions are typed with English words. %2 is its shortcut key.
+    const QString use = tr("Find a unit by its name or symbol, or type a conversion such as %1 "
+                           "(%2)")
+                            .arg("12 in to cm", FindKey().toString(QKeySequence::NativeText));
+    setToolTip(use);
+    //: The search field, as screen readers name it.
+    setAccessibleName(tr("Find a unit or convert"));
+    setAccessibleDescription(use);
+    setClearButtonEnabled(true);
+
+    connect(this, &QLineEdit::textChanged, this, &UnitSearchField::Update);
+    auto* find = new QShortcut(FindKey(), &form);
+    connect(find, &QShortcut::activated, this, &UnitSearchField::Focus);
+}
+
+// The panel under the field, built when the field first has something to show in it.
+void UnitSearchField::CreateFound() {
+    foundPanel_ = new QFrame(&form_);
+    foundPanel_->setObjectName("pnFound");
+    foundPanel_->setFrameShape(QFrame::StyledPanel);
+    foundPanel_->setAutoFillBackground(true);
+    foundPanel_->hide();
+    answerLabel_ = new QLabel;
+    answerLabel_->setObjectName("stAnswer");
+    //: The line under the search field that shows the result of a typed conversion.
+    answerLabel_->setAccessibleName(tr("Answer"));
+    answerLabel_->setTextFormat(Qt::PlainText);
+    answerLabel_->setWordWrap(true);
+    QFont bold = answerLabel_->font();
+    bold.setBold(true);
+    answerLabel_->setFont(bold);
+    foundList_ = new QListWidget;
+    foundList_->setObjectName("lbFound");
+    //: The list of units the search field found, as screen readers name it.
+    foundList_->setAccessibleName(tr("Matching units"));
+    foundList_->setFocusPolicy(Qt::NoFocus); // the keys stay in the field, which moves the list
+    foundList_->setFrameShape(QFrame::NoFrame);
+    foundList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names end in "..."
+    auto* layout = new QVBoxLayout(foundPanel_);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(answerLabel_);
+    layout->addWidget(foundList_);
+    connect(foundList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const bool lower = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
+        Choose(found_.at(static_cast<size_t>(foundList_->row(item))), lower ? 2 : 1);
+    });
+}
+
+void UnitSearchField::HideFound() {
+    if (foundPanel_)
+        foundPanel_->hide();
+}
+
+int UnitSearchField::FoundRow() const {
+    return foundList_ ? foundList_->currentRow() : -1;
+}
+
+QSize UnitSearchField::minimumSizeHint() const {
+    const QSize least = QLineEdit::minimumSizeHint();
+    if (!text().isEmpty())
+        return least; // the hint shows only in the empty field
+    // Qt's typical size holds 17 x's besides the frame and the margins.
+    const int around = sizeHint().width() - 17 * fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    return least.expandedTo(QSize(around + fontMetrics().horizontalAdvance(placeholderText()), 0));
+}
+
+const UnitIndex& UnitSearchField::Index() {
+    if (!index_) {
+        try {
+            index_.emplace(UnitIndex::Read(database_, DeliveredAliases()));
+        } catch (const EFileError&) { // no group list: no units
+            index_.emplace(std::vector<IndexedGroup>{}, DeliveredAliases());
+        }
+    }
+    return *index_;
+}
+
+std::optional<size_t> UnitSearchField::LoadedGroup() {
+    const std::vector<IndexedGroup>& groups = Index().Groups();
+    const std::string loaded = form_.GroupName().toStdString();
+    const auto found = std::find_if(groups.begin(), groups.end(), [&](const IndexedGroup& group) {
+        return group.name == loaded;
+    });
+    if (found == groups.end())
+        return std::nullopt;
+    return static_cast<size_t>(found - groups.begin());
+}
+
+void UnitSearchField::Focus() {
+    if (QApplication::focusWidget() != this)
+        before_ = QApplication::focusWidget();
+    setFocus(Qt::ShortcutFocusReason);
+    selectAll();
+}
+
+bool UnitSearchField::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        index_.reset();
+    return QLineEdit::event(event);
+}
+
+void UnitSearchField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    Update();
+}
+
+void UnitSearchField::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    HideFound();
+}
+
+// A whole sentence shows its answer; any other text lists the units it finds.
+void UnitSearchField::Update() {
+    sentence_.reset();
+    found_.clear();
+    refusal_.clear();
+    const std::string typed = text().toStdString();
+    if (!typed.empty()) {
+        try {
+            sentence_ = ReadSentence(Index(), typed, LoadedGroup());
+        } catch (const ESentenceError& error) {
+            refusal_ = Translated(error);
+            found_ = Index().Find(typed);
+        }
+    }
+    if (!foundPanel_) {
+        if (!sentence_ && found_.empty())
+            return; // nothing to show
+        CreateFound();
+    }
+    ShowAnswer();
+    ShowFound();
+    foundPanel_->setVisible(hasFocus() && (sentence_ || !found_.empty()));
+    if (foundPanel_->isVisible())
+        Place();
+}
+
+void UnitSearchField::ShowAnswer() {
+    answerLabel_->setVisible(sentence_.has_value());
+    if (!sentence_)
+        return;
+    QString answer;
+    try {
+        const std::optional<ConversionResult> result =
+            ConvertSentence(*sentence_, form_.CurrentValue());
+        //: The answer of a typed conversion when a factor is missing or the result is out of
+        //: range.
+        answer = result ? "= " + Q(GeneralNumberText(result->value)) + " " +
+                              OneLine(Q(sentence_->targetText))
+                        : tr("This conversion gives no number");
+    } catch (const ETemperatureBound& refusal) {
+        answer = Translated(refusal);
+    }
+    answerLabel_->setText(answer);
+    //: Hint of a typed conversion's answer: %1 is the unit converted from, %2 the unit converted
+    //: to, %3 their group, as in "inch → centimetre, Length. Enter converts."
+    answerLabel_->setToolTip(tr("%1 → %2, %3. Enter converts.")
+                                 .arg(Q(sentence_->parts.front().unit.name),
+                                      Q(sentence_->target.name), Q(sentence_->group)));
+}
+
+void UnitSearchField::ShowFound() {
+    foundList_->clear();
+    const int listed = std::min(static_cast<int>(found_.size()), MostListed);
+    found_.resize(static_cast<size_t>(listed));
+    for (const UnitRef unit : found_)
+        foundList_->addItem(OneLine(Q(MatchText(Index(), unit))));
+    foundList_->setVisible(listed > 0);
+    foundList_->setCurrentRow(listed > 0 ? 0 : -1);
+}
+
+// Under the field, as wide as the value panel it covers.
+void UnitSearchField::Place() {
+    const QWidget* valuePanel = form_.ValueDisplay()->parentWidget();
+    const int left = valuePanel->mapTo(&form_, QPoint(0, 0)).x();
+    const QPoint below = mapTo(&form_, QPoint(width(), height() + 1));
+    const int width = std::max(below.x() - left, this->width());
+    const QPoint corner(below.x() - width, below.y());
+    int height = 2 * 4;
+    if (answerLabel_->isVisible())
+        height += answerLabel_->heightForWidth(width - 8) + 2;
+    if (foundList_->isVisible()) {
+        const int rows = std::min(foundList_->count(), VisibleRows);
+        foundList_->setFixedHeight(rows * foundList_->sizeHintForRow(0) + 4);
+        height += foundList_->height();
+    }
+    foundPanel_->setGeometry(corner.x(), corner.y(), width, height);
+    foundPanel_->raise();
+}
+
+void UnitSearchField::keyPressEvent(QKeyEvent* event) {
+    const int rows = foundList_ ? foundList_->count() : 0;
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Up:
+        if (rows > 0) {
+            const int step = event->key() == Qt::Key_Down ? 1 : -1;
+            foundList_->setCurrentRow(std::clamp(foundList_->currentRow() + step, 0, rows - 1));
+        }
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Commit(event->modifiers() & Qt::ShiftModifier ? 2 : 1); return;
+    case Qt::Key_Escape: Leave(); return;
+    default: QLineEdit::keyPressEvent(event);
+    }
+}
+
+void UnitSearchField::Commit(int target) {
+    // The next text replaces this one. Selected first, so that a screen reader that speaks the
+    // selection does so before it speaks the result, not over it.
+    selectAll();
+    if (sentence_)
+        Convert(*sentence_);
+    else if (FoundRow() >= 0)
+        Choose(found_.at(static_cast<size_t>(FoundRow())), target);
+    else if (!refusal_.isEmpty())
+        Refuse(refusal_);
+}
+
+void UnitSearchField::Choose(UnitRef unit, int target) {
+    const IndexedGroup& group = Index().GroupOf(unit);
+    const Unit& chosen = group.units.at(unit.unit);
+    form_.LoadGroup(Q(group.name));
+    const int position = PositionOf({unit.unit, chosen.name, chosen.factor});
+    if (position < 0)
+        return;
+    form_.Picker(target)->setCurrentIndex(position);
+    HideFound();
+}
+
+// The same steps as a user's: the group, the pickers, the value, the down arrow. A sum has no
+// arrow: its parts are converted with the factors the group's files hold now.
+void UnitSearchField::Convert(const Sentence& sentence) {
+    form_.LoadGroup(Q(sentence.group));
+    Sentence loaded = sentence;
+    std::vector<SentenceUnit*> units{&loaded.target};
+    for (SentencePart& part : loaded.parts)
+        units.push_back(&part.unit);
+    for (SentenceUnit* unit : units) {
+        const int position = PositionOf(*unit);
+        if (position < 0)
+            return;
+        unit->factor = form_.FactorList().at(static_cast<size_t>(position));
+        unit->position = static_cast<size_t>(position);
+    }
+    form_.Picker(1)->setCurrentIndex(static_cast<int>(loaded.parts.front().unit.position));
+    form_.Picker(2)->setCurrentIndex(static_cast<int>(loaded.target.position));
+    if (loaded.IsSum()) {
+        if (const std::optional<ConversionResult> result =
+                ConvertSentence(loaded, form_.CurrentValue()))
+            form_.ShowConversion(*result);
+    } else {
+        const long double value = loaded.parts.front().value.value_or(form_.CurrentValue());
+        try {
+            form_.SetCurrentValue(value);
+        } catch (const EConvertError&) {
+            return; // a number the display cannot show is no value to convert
+        }
+        form_.ConvertUpperToLower();
+    }
+    HideFound();
+}
+
+int UnitSearchField::PositionOf(const SentenceUnit& unit) {
+    const QComboBox* picker = form_.Picker(1);
+    const QString name = OneLine(Q(unit.name));
+    const int position = static_cast<int>(unit.position);
+    if (position < picker->count() && picker->itemText(position) == name)
+        return position;
+    const int found = picker->findText(name, Qt::MatchExactly);
+    if (found < 0)
+        //: %1 is a unit's name, %2 its group: the group's files changed after the search read them.
+        Refuse(tr("'%1' is no longer a unit of %2").arg(name, OneLine(form_.GroupName())));
+    return found;
+}
+
+void UnitSearchField::Refuse(const QString& reason) {
+    index_.reset(); // the files may have changed: the next search reads them anew
+    HideFound();
+    balloon_.ShowUnder(this, reason);
+}
+
+void UnitSearchField::Leave() {
+    HideFound();
+    QWidget* back = before_ ? before_.data() : form_.Picker(1);
+    before_.clear();
+    back->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace quorvel

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Quorvel developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The main window's search field. As the user types, a list under it shows the matching units
+// of every group; Enter loads the unit's group and makes it the upper unit, Shift+Enter the
+// lower one. A typed conversion ("12 in to cm") shows its answer while it is typed and runs at
+// Enter as the down arrow does: group, pickers, value, then the arrow's own conversion.
+
+#include "core/sentence.h"
+#include "core/unitsearch.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <optional>
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+
+namespace quorvel {
+
+class ErrorBalloon;
+class MainWindow;
+
+class UnitSearchField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    UnitSearchField(MainWindow& form, UnitsDatabase database, ErrorBalloon& errorHint);
+
+    // Room for the whole grey hint in the empty field, in any language and at any font size.
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // The index of the database, read when first needed after the window became active: while
+    // it was not, the preferences window (modal over it) or another program may have changed
+    // the files.
+    const UnitIndex& Index();
+    std::optional<size_t> LoadedGroup();
+    void Focus();
+    void Update();
+    void CreateFound();
+    void HideFound();
+    // The row chosen in the list; -1 for none.
+    int FoundRow() const;
+    void ShowAnswer();
+    void ShowFound();
+    void Place();
+    void Commit(int target);
+    void Choose(UnitRef unit, int target);
+    void Convert(const Sentence& sentence);
+    // The unit's position in the loaded group, as its pickers hold it; -1 when the group's files
+    // no longer hold it there.
+    int PositionOf(const SentenceUnit& unit);
+    void Refuse(const QString& reason);
+    void Leave();
+
+    MainWindow& form_;
+    UnitsDatabase database_;
+    ErrorBalloon& balloon_;
+    std::optional<UnitIndex> index_;
+    std::vector<UnitRef> found_;
+    std::optional<Sentence> sentence_;
+    QString refusal_;          // why the text is not a sentence
+    QPointer<QWidget> before_; // where Ctrl+F came from, where Esc goes back to
+
+    QFrame* foundPanel_ = nullptr;  // under the field, over the window's other controls
+    QLabel* answerLabel_ = nullptr; // the typed conversion's answer
+    QListWidget* foundList_ = nullptr;
+};
+
+} // namespace quorvel
