@@ -7,6 +7,7 @@
 // A second run also paints the display before the clock stops.
 
 #include "ui/calculator/calculatorwindow.h"
+#include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/converter/numberinputdialog.h"
 #include "ui/shared/balloon.h"
@@ -44,9 +45,10 @@ void TimePresses(benchmark::State& state, bool paint) {
     ErrorBalloon hint;
     QTextDocument report;
     report.setDocumentLayout(new QPlainTextDocumentLayout(&report));
-    MainWindow form(UnitsDatabase("Files"), &report, hint);
-    NumberInputDialog input(form, HelpOpener());
-    CalculatorWindow calc(form, input, hint, HelpOpener(), application);
+    ConverterSession converter(UnitsDatabase("Files"));
+    MainWindow form(converter, &report, hint);
+    NumberInputDialog input(converter, HelpOpener());
+    CalculatorWindow calc(converter, input, hint, HelpOpener(), application);
     calc.Open();
     QCoreApplication::processEvents();
     QWidget* target = calc.focusWidget() ? calc.focusWidget() : &calc;

@@ -4,6 +4,7 @@
 // The report with 100,000 lines: a conversion that appends its line through the main window
 // (the report window exists and is closed, as while the user converts), and opening the window.
 
+#include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/report/reportdialog.h"
 #include "ui/shared/balloon.h"
@@ -35,6 +36,7 @@ struct Setup {
     QTemporaryDir dir;
     ErrorBalloon hint;
     QTextDocument report;
+    std::unique_ptr<ConverterSession> converter;
     std::unique_ptr<MainWindow> form;
     std::unique_ptr<ReportDialog> window;
 
@@ -48,8 +50,9 @@ struct Setup {
         for (int k = 0; k < ReportLines; ++k)
             lines << QString("%1 inch = %2 metre").arg(k).arg(k * 0.0254);
         report.setPlainText(lines.join('\n'));
-        form = std::make_unique<MainWindow>(UnitsDatabase(dir.filePath("Files").toStdString()),
-                                            &report, hint);
+        converter =
+            std::make_unique<ConverterSession>(UnitsDatabase(dir.filePath("Files").toStdString()));
+        form = std::make_unique<MainWindow>(*converter, &report, hint);
         window = std::make_unique<ReportDialog>(&report, hint, [](int) {});
         form->show();
     }

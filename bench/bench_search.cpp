@@ -10,6 +10,7 @@
 
 #include "core/sentence.h"
 #include "core/unitsearch.h"
+#include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/shared/balloon.h"
 #include "windowbenchmark.h"
@@ -86,7 +87,8 @@ void BM_TypedConversionInWindow(benchmark::State& state) {
     ErrorBalloon hint;
     QTextDocument report;
     report.setDocumentLayout(new QPlainTextDocumentLayout(&report));
-    MainWindow form(Delivered, &report, hint);
+    ConverterSession converter(Delivered);
+    MainWindow form(converter, &report, hint);
     form.show();
     QCoreApplication::processEvents();
     auto* field = form.findChild<QLineEdit*>("edSearch");

@@ -4,61 +4,61 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="61"/>
+        <location filename="../ui/commandline/commandline.cpp" line="62"/>
         <source>Print the conversion line of a sentence.</source>
         <translation>Affiche la ligne de conversion d&apos;une phrase.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="63"/>
+        <location filename="../ui/commandline/commandline.cpp" line="64"/>
         <source>sentence</source>
         <extracomment>The name of the value of the option --convert in the help.</extracomment>
         <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="64"/>
+        <location filename="../ui/commandline/commandline.cpp" line="65"/>
         <source>With --convert, print only the converted number.</source>
         <translation>Avec --convert, affiche seulement le nombre converti.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="65"/>
+        <location filename="../ui/commandline/commandline.cpp" line="66"/>
         <source>Print the groups, or the units of the group named after it with their symbols.</source>
         <translation>Affiche les groupes, ou les unités du groupe nommé à sa suite avec leurs symboles.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="67"/>
+        <location filename="../ui/commandline/commandline.cpp" line="68"/>
         <source>Print the units that match the text, with their groups.</source>
         <translation>Affiche les unités qui correspondent au texte, avec leurs groupes.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="69"/>
+        <location filename="../ui/commandline/commandline.cpp" line="70"/>
         <source>text</source>
         <extracomment>The name of the value of the option --find in the help.</extracomment>
         <translation>texte</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="74"/>
+        <location filename="../ui/commandline/commandline.cpp" line="75"/>
         <source>Read the units database in this folder (default: Files in the working folder; the launcher gives your own).</source>
         <extracomment>Help of the option --database. Files is the name of a folder and stays as it is; the launcher is the command quorvel, which starts the program in the user&apos;s own folder.</extracomment>
         <translation>Lit la base de données des unités dans ce dossier (par défaut&#xa0;: Files dans le dossier de travail&#xa0;; le lanceur donne la vôtre).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="77"/>
+        <location filename="../ui/commandline/commandline.cpp" line="78"/>
         <source>folder</source>
         <extracomment>The name of the value of the option --database in the help.</extracomment>
         <translation>dossier</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="78"/>
+        <location filename="../ui/commandline/commandline.cpp" line="79"/>
         <source>Print this help.</source>
         <translation>Affiche cette aide.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="79"/>
+        <location filename="../ui/commandline/commandline.cpp" line="80"/>
         <source>Print the version.</source>
         <translation>Affiche la version.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="89"/>
+        <location filename="../ui/commandline/commandline.cpp" line="90"/>
         <source>Converts physical units. Without options, opens the window.
 The options below print to the terminal and need no display.
 
@@ -81,57 +81,57 @@ Code de sortie&#xa0;: 0 effectué&#xa0;; 1 phrase, groupe ou unité non compris,
 refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="104"/>
+        <location filename="../ui/commandline/commandline.cpp" line="105"/>
         <source>words</source>
         <extracomment>The name of the command&apos;s free arguments in its help: &quot;words&quot; in &quot;[words...]&quot; below.</extracomment>
         <translation>mots</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="104"/>
+        <location filename="../ui/commandline/commandline.cpp" line="105"/>
         <source>The sentence, group or text, when not quoted.</source>
         <translation>La phrase, le groupe ou le texte, s&apos;ils ne sont pas entre guillemets.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="106"/>
+        <location filename="../ui/commandline/commandline.cpp" line="107"/>
         <source>[words...]</source>
         <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation>[mots...]</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="140"/>
+        <location filename="../ui/commandline/commandline.cpp" line="141"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation>Essayez «&#xa0;quorvel --help&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="157"/>
+        <location filename="../ui/commandline/commandline.cpp" line="158"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation>Indiquez --convert, --list ou --find (avec --database et des mots seuls, il n&apos;y a rien à faire).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="159"/>
+        <location filename="../ui/commandline/commandline.cpp" line="160"/>
         <source>Give one of --convert, --list and --find.</source>
         <translation>Indiquez une seule des options --convert, --list et --find.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="161"/>
+        <location filename="../ui/commandline/commandline.cpp" line="162"/>
         <source>--value goes with --convert.</source>
         <translation>--value s&apos;utilise avec --convert.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="185"/>
+        <location filename="../ui/commandline/commandline.cpp" line="188"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«&#xa0;%1&#xa0;» ne donne aucun nombre&#xa0;: un facteur manque, est nul ou n&apos;est pas un nombre, ou le résultat est hors limites</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="226"/>
+        <location filename="../ui/commandline/commandline.cpp" line="231"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un groupe&#xa0;; --list affiche les groupes</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="247"/>
+        <location filename="../ui/commandline/commandline.cpp" line="252"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation>Aucune unité ne correspond à «&#xa0;%1&#xa0;»</translation>
@@ -526,6 +526,12 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas compris&#xa0;: saisissez par exemple %2</translation>
+    </message>
+    <message>
+        <location filename="../core/converter.cpp" line="83"/>
+        <source>&apos;%1&apos; is no longer a unit of %2</source>
+        <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est plus une unité du groupe %2</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1348,27 @@ manquait encore</translation>
     </message>
 </context>
 <context>
+    <name>quorvel::GroupColumn</name>
+    <message>
+        <location filename="../ui/converter/groupcolumn.cpp" line="29"/>
+        <source>Group %1</source>
+        <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
+        <translation>Groupe %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/converter/groupcolumn.cpp" line="38"/>
+        <source>Groups</source>
+        <extracomment>The column of group buttons, as screen readers name it.</extracomment>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <location filename="../ui/converter/groupcolumn.cpp" line="81"/>
+        <source>More groups</source>
+        <extracomment>Submenu of the Units menu with the groups that have no button, past the 23rd.</extracomment>
+        <translation>Autres groupes</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::GroupNameDialog</name>
     <message>
         <location filename="../ui/database/groupnamedialog.cpp" line="24"/>
@@ -1400,206 +1427,196 @@ manquait encore</translation>
 <context>
     <name>quorvel::MainWindow</name>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="101"/>
-        <source>Group %1</source>
-        <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
-        <translation>Groupe %1</translation>
-    </message>
-    <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="145"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="98"/>
         <source>&amp;Edit</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="148"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="101"/>
         <source>&amp;Copy</source>
         <extracomment>Copies the value to the clipboard.</extracomment>
         <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="151"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="104"/>
         <source>&amp;Paste</source>
         <extracomment>Takes a value from the number on the clipboard.</extracomment>
         <translation>C&amp;oller</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="155"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="108"/>
         <source>P&amp;references</source>
         <extracomment>Opens the window where the user edits the groups and units.</extracomment>
         <translation>&amp;Préférences</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="158"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="111"/>
         <source>&amp;Tools</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Outils</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="160"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="113"/>
         <source>&amp;Calculator</source>
         <translation>&amp;Calculatrice</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="162"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="115"/>
         <source>&amp;Report</source>
         <extracomment>Opens the report of the conversions made.</extracomment>
         <translation>&amp;Rapport</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="165"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="118"/>
         <source>&amp;Units</source>
         <extracomment>Menu of the main window; its items are the groups of units (Length, Mass, ...).</extracomment>
         <translation>&amp;Unités</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="178"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="124"/>
         <source>&amp;Help</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="181"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="127"/>
         <source>&amp;Contents</source>
         <extracomment>Opens the manual at its table of contents.</extracomment>
         <translation>&amp;Sommaire</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="184"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="130"/>
         <source>&amp;Home Page</source>
         <extracomment>Opens the program&apos;s web site.</extracomment>
         <translation>Site &amp;web</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="187"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="133"/>
         <source>&amp;About</source>
         <extracomment>Opens the About box of the program.</extracomment>
         <translation>À &amp;propos</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="205"/>
-        <source>Groups</source>
-        <extracomment>The column of group buttons, as screen readers name it.</extracomment>
-        <translation>Groupes</translation>
-    </message>
-    <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="255"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="169"/>
         <source>Copy</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="257"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="171"/>
         <source>Paste</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Coller</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="259"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="173"/>
         <source>Preferences</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Préférences</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="262"/>
-        <location filename="../ui/converter/mainwindow.cpp" line="299"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="176"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="213"/>
         <source>Calculator</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Calculatrice</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="264"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="178"/>
         <source>Open calculator</source>
         <extracomment>The calculator tool button, as screen readers name it.</extracomment>
         <translation>Ouvrir la calculatrice</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="266"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="180"/>
         <source>Report</source>
         <extracomment>Hint of a tool button that opens the report of the conversions made.</extracomment>
         <translation>Rapport</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="269"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="183"/>
         <source>Help</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Aide</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="282"/>
-        <location filename="../ui/converter/mainwindow.cpp" line="289"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="196"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="203"/>
         <source>Value</source>
         <extracomment>The value being converted, as screen readers name it.</extracomment>
         <translation>Valeur</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="301"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="215"/>
         <source>Calculate with the value</source>
         <extracomment>The small calculator button beside the value, as screen readers name it.</extracomment>
         <translation>Calculer avec la valeur</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="333"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="234"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="304"/>
         <source>Upper unit</source>
         <extracomment>Label of the unit picker above the arrow buttons.</extracomment>
         <translation>Unité du haut</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="335"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="239"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="304"/>
         <source>Lower unit</source>
         <extracomment>Label of the unit picker below the arrow buttons.</extracomment>
         <translation>Unité du bas</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="340"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="247"/>
         <source>List of units</source>
         <extracomment>Hint of the button beside a unit picker that opens the list of the group&apos;s units.</extracomment>
         <translation>Liste des unités</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="347"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="254"/>
         <source>Upper unit list</source>
         <extracomment>The button that opens the units list for the upper picker, as screen readers name it.</extracomment>
         <translation>Liste pour l&apos;unité du haut</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="349"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="256"/>
         <source>Lower unit list</source>
         <extracomment>The button that opens the units list for the lower picker, as screen readers name it.</extracomment>
         <translation>Liste pour l&apos;unité du bas</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="366"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="273"/>
         <source>Convert to the upper unit</source>
         <extracomment>The up arrow button, as screen readers name it.</extracomment>
         <translation>Convertir vers l&apos;unité du haut</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="369"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="276"/>
         <source>Convert to the lower unit</source>
         <extracomment>The down arrow button, as screen readers name it.</extracomment>
         <translation>Convertir vers l&apos;unité du bas</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="399"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="320"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
         <translation>Barre d&apos;état</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="423"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="344"/>
         <source>Group</source>
         <extracomment>The status bar&apos;s first panel before a group is loaded; it shows the group&apos;s name then.</extracomment>
         <translation>Groupe</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="573"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="479"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
         <translation>Les unités de «&#xa0;%1&#xa0;» ne peuvent pas être lues. %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/converter/mainwindow.cpp" line="590"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="487"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
         <translation>
@@ -1608,7 +1625,7 @@ manquait encore</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="686"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="559"/>
         <source>Value %1</source>
         <extracomment>What screen readers say of a new value: %1 is the number.</extracomment>
         <translation>Valeur %1</translation>
@@ -2092,34 +2109,34 @@ manquait encore</translation>
 <context>
     <name>quorvel::UnitFindDialog</name>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="33"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="34"/>
         <source>Find</source>
         <extracomment>Title of the small window that finds a unit in the units list by the beginning of its name.</extracomment>
         <translation>Rechercher</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="36"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="37"/>
         <source>Fi&amp;nd what:</source>
         <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="40"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="41"/>
         <source>Find what</source>
         <extracomment>The search text&apos;s edit, as screen readers name it.</extracomment>
         <translation>Texte à rechercher</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="44"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="45"/>
         <source>&amp;Find Next</source>
         <translation>&amp;Suivant</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="45"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="46"/>
         <source>&amp;Cancel</source>
         <translation>A&amp;nnuler</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="46"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="47"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -2167,7 +2184,7 @@ manquait encore</translation>
         <translation>Rechercher une unité par le début de son nom (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="174"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="176"/>
         <source>Search string %1 not found!</source>
         <extracomment>%1 is the text the user looked for, as typed (without quotes).</extracomment>
         <translation>Texte «&#xa0;%1&#xa0;» introuvable&#xa0;!</translation>
@@ -2176,52 +2193,46 @@ manquait encore</translation>
 <context>
     <name>quorvel::UnitSearchField</name>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="44"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="45"/>
         <source>Find or convert</source>
         <extracomment>Grey text in the empty search field of the main window.</extracomment>
         <translation>Chercher, convertir</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="47"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="48"/>
         <source>Find a unit by its name or symbol, or type a conversion such as %1 (%2)</source>
         <extracomment>Hint of the search field. %1 is an example of a typed conversion (12 in to cm), which stays as it is: conversions are typed with English words. %2 is its shortcut key.</extracomment>
         <translation>Recherchez une unité par son nom ou son symbole, ou saisissez une conversion comme %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="52"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="53"/>
         <source>Find a unit or convert</source>
         <extracomment>The search field, as screen readers name it.</extracomment>
         <translation>Rechercher une unité ou convertir</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="71"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="77"/>
         <source>Answer</source>
         <extracomment>The line under the search field that shows the result of a typed conversion.</extracomment>
         <translation>Résultat</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="80"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="86"/>
         <source>Matching units</source>
         <extracomment>The list of units the search field found, as screen readers name it.</extracomment>
         <translation>Unités correspondantes</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="196"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="203"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Cette conversion ne donne aucun nombre</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="203"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="210"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Entrée pour convertir.</translation>
-    </message>
-    <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="319"/>
-        <source>&apos;%1&apos; is no longer a unit of %2</source>
-        <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est plus une unité du groupe %2</translation>
     </message>
 </context>
 <context>

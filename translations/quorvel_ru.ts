@@ -4,61 +4,61 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="61"/>
+        <location filename="../ui/commandline/commandline.cpp" line="62"/>
         <source>Print the conversion line of a sentence.</source>
         <translation>Вывести строку пересчёта для фразы.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="63"/>
+        <location filename="../ui/commandline/commandline.cpp" line="64"/>
         <source>sentence</source>
         <extracomment>The name of the value of the option --convert in the help.</extracomment>
         <translation>фраза</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="64"/>
+        <location filename="../ui/commandline/commandline.cpp" line="65"/>
         <source>With --convert, print only the converted number.</source>
         <translation>Вместе с --convert вывести только полученное число.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="65"/>
+        <location filename="../ui/commandline/commandline.cpp" line="66"/>
         <source>Print the groups, or the units of the group named after it with their symbols.</source>
         <translation>Вывести список групп или, если после параметра указана группа, её единицы с обозначениями.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="67"/>
+        <location filename="../ui/commandline/commandline.cpp" line="68"/>
         <source>Print the units that match the text, with their groups.</source>
         <translation>Вывести единицы, подходящие к тексту, с их группами.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="69"/>
+        <location filename="../ui/commandline/commandline.cpp" line="70"/>
         <source>text</source>
         <extracomment>The name of the value of the option --find in the help.</extracomment>
         <translation>текст</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="74"/>
+        <location filename="../ui/commandline/commandline.cpp" line="75"/>
         <source>Read the units database in this folder (default: Files in the working folder; the launcher gives your own).</source>
         <extracomment>Help of the option --database. Files is the name of a folder and stays as it is; the launcher is the command quorvel, which starts the program in the user&apos;s own folder.</extracomment>
         <translation>Читать базу единиц из этой папки (по умолчанию: Files в рабочей папке; команда запуска указывает вашу собственную).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="77"/>
+        <location filename="../ui/commandline/commandline.cpp" line="78"/>
         <source>folder</source>
         <extracomment>The name of the value of the option --database in the help.</extracomment>
         <translation>папка</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="78"/>
+        <location filename="../ui/commandline/commandline.cpp" line="79"/>
         <source>Print this help.</source>
         <translation>Вывести эту справку.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="79"/>
+        <location filename="../ui/commandline/commandline.cpp" line="80"/>
         <source>Print the version.</source>
         <translation>Вывести номер версии.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="89"/>
+        <location filename="../ui/commandline/commandline.cpp" line="90"/>
         <source>Converts physical units. Without options, opens the window.
 The options below print to the terminal and need no display.
 
@@ -81,57 +81,57 @@ options or no units database.</source>
 или значение отклонено; 2 — неверные параметры или нет базы единиц.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="104"/>
+        <location filename="../ui/commandline/commandline.cpp" line="105"/>
         <source>words</source>
         <extracomment>The name of the command&apos;s free arguments in its help: &quot;words&quot; in &quot;[words...]&quot; below.</extracomment>
         <translation>слова</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="104"/>
+        <location filename="../ui/commandline/commandline.cpp" line="105"/>
         <source>The sentence, group or text, when not quoted.</source>
         <translation>Фраза, группа или текст, если они не взяты в кавычки.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="106"/>
+        <location filename="../ui/commandline/commandline.cpp" line="107"/>
         <source>[words...]</source>
         <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation>[слова...]</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="140"/>
+        <location filename="../ui/commandline/commandline.cpp" line="141"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation>Попробуйте «quorvel --help».</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="157"/>
+        <location filename="../ui/commandline/commandline.cpp" line="158"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation>Укажите --convert, --list или --find (с одной лишь --database и словами делать нечего).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="159"/>
+        <location filename="../ui/commandline/commandline.cpp" line="160"/>
         <source>Give one of --convert, --list and --find.</source>
         <translation>Укажите только один из параметров --convert, --list и --find.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="161"/>
+        <location filename="../ui/commandline/commandline.cpp" line="162"/>
         <source>--value goes with --convert.</source>
         <translation>--value используется только вместе с --convert.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="185"/>
+        <location filename="../ui/commandline/commandline.cpp" line="188"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«%1» не даёт числа: коэффициент отсутствует, равен нулю или не является числом, либо результат вне допустимого диапазона</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="226"/>
+        <location filename="../ui/commandline/commandline.cpp" line="231"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation>«%1» не является группой; --list выводит список групп</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="247"/>
+        <location filename="../ui/commandline/commandline.cpp" line="252"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation>Ни одна единица не подходит к «%1»</translation>
@@ -526,6 +526,12 @@ options or no units database.</source>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
         <translation>Не удалось распознать «%1»: введите, например, %2</translation>
+    </message>
+    <message>
+        <location filename="../core/converter.cpp" line="83"/>
+        <source>&apos;%1&apos; is no longer a unit of %2</source>
+        <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
+        <translation>«%1» больше не является единицей группы %2</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1348,27 @@ a unit we did not have yet</source>
     </message>
 </context>
 <context>
+    <name>quorvel::GroupColumn</name>
+    <message>
+        <location filename="../ui/converter/groupcolumn.cpp" line="29"/>
+        <source>Group %1</source>
+        <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
+        <translation>Группа %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/converter/groupcolumn.cpp" line="38"/>
+        <source>Groups</source>
+        <extracomment>The column of group buttons, as screen readers name it.</extracomment>
+        <translation>Группы</translation>
+    </message>
+    <message>
+        <location filename="../ui/converter/groupcolumn.cpp" line="81"/>
+        <source>More groups</source>
+        <extracomment>Submenu of the Units menu with the groups that have no button, past the 23rd.</extracomment>
+        <translation>Другие группы</translation>
+    </message>
+</context>
+<context>
     <name>quorvel::GroupNameDialog</name>
     <message>
         <location filename="../ui/database/groupnamedialog.cpp" line="24"/>
@@ -1400,206 +1427,196 @@ a unit we did not have yet</source>
 <context>
     <name>quorvel::MainWindow</name>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="101"/>
-        <source>Group %1</source>
-        <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
-        <translation>Группа %1</translation>
-    </message>
-    <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="145"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="98"/>
         <source>&amp;Edit</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Правка</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="148"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="101"/>
         <source>&amp;Copy</source>
         <extracomment>Copies the value to the clipboard.</extracomment>
         <translation>&amp;Копировать</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="151"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="104"/>
         <source>&amp;Paste</source>
         <extracomment>Takes a value from the number on the clipboard.</extracomment>
         <translation>&amp;Вставить</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="155"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="108"/>
         <source>P&amp;references</source>
         <extracomment>Opens the window where the user edits the groups and units.</extracomment>
         <translation>&amp;Настройки</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="158"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="111"/>
         <source>&amp;Tools</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Инструменты</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="160"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="113"/>
         <source>&amp;Calculator</source>
         <translation>&amp;Калькулятор</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="162"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="115"/>
         <source>&amp;Report</source>
         <extracomment>Opens the report of the conversions made.</extracomment>
         <translation>&amp;Отчёт</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="165"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="118"/>
         <source>&amp;Units</source>
         <extracomment>Menu of the main window; its items are the groups of units (Length, Mass, ...).</extracomment>
         <translation>&amp;Единицы</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="178"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="124"/>
         <source>&amp;Help</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Справка</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="181"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="127"/>
         <source>&amp;Contents</source>
         <extracomment>Opens the manual at its table of contents.</extracomment>
         <translation>&amp;Содержание</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="184"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="130"/>
         <source>&amp;Home Page</source>
         <extracomment>Opens the program&apos;s web site.</extracomment>
         <translation>&amp;Домашняя страница</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="187"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="133"/>
         <source>&amp;About</source>
         <extracomment>Opens the About box of the program.</extracomment>
         <translation>&amp;О программе</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="205"/>
-        <source>Groups</source>
-        <extracomment>The column of group buttons, as screen readers name it.</extracomment>
-        <translation>Группы</translation>
-    </message>
-    <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="255"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="169"/>
         <source>Copy</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Копировать</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="257"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="171"/>
         <source>Paste</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Вставить</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="259"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="173"/>
         <source>Preferences</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Настройки</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="262"/>
-        <location filename="../ui/converter/mainwindow.cpp" line="299"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="176"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="213"/>
         <source>Calculator</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Калькулятор</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="264"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="178"/>
         <source>Open calculator</source>
         <extracomment>The calculator tool button, as screen readers name it.</extracomment>
         <translation>Открыть калькулятор</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="266"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="180"/>
         <source>Report</source>
         <extracomment>Hint of a tool button that opens the report of the conversions made.</extracomment>
         <translation>Отчёт</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="269"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="183"/>
         <source>Help</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Справка</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="282"/>
-        <location filename="../ui/converter/mainwindow.cpp" line="289"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="196"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="203"/>
         <source>Value</source>
         <extracomment>The value being converted, as screen readers name it.</extracomment>
         <translation>Значение</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="301"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="215"/>
         <source>Calculate with the value</source>
         <extracomment>The small calculator button beside the value, as screen readers name it.</extracomment>
         <translation>Посчитать с этим значением</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="333"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="234"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="304"/>
         <source>Upper unit</source>
         <extracomment>Label of the unit picker above the arrow buttons.</extracomment>
         <translation>Верхняя единица</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="335"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="239"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="304"/>
         <source>Lower unit</source>
         <extracomment>Label of the unit picker below the arrow buttons.</extracomment>
         <translation>Нижняя единица</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="340"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="247"/>
         <source>List of units</source>
         <extracomment>Hint of the button beside a unit picker that opens the list of the group&apos;s units.</extracomment>
         <translation>Список единиц</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="347"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="254"/>
         <source>Upper unit list</source>
         <extracomment>The button that opens the units list for the upper picker, as screen readers name it.</extracomment>
         <translation>Список для верхней единицы</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="349"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="256"/>
         <source>Lower unit list</source>
         <extracomment>The button that opens the units list for the lower picker, as screen readers name it.</extracomment>
         <translation>Список для нижней единицы</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="366"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="273"/>
         <source>Convert to the upper unit</source>
         <extracomment>The up arrow button, as screen readers name it.</extracomment>
         <translation>Пересчитать в верхнюю единицу</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="369"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="276"/>
         <source>Convert to the lower unit</source>
         <extracomment>The down arrow button, as screen readers name it.</extracomment>
         <translation>Пересчитать в нижнюю единицу</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="399"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="320"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
         <translation>Строка состояния</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="423"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="344"/>
         <source>Group</source>
         <extracomment>The status bar&apos;s first panel before a group is loaded; it shows the group&apos;s name then.</extracomment>
         <translation>Группа</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="573"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="479"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
         <translation>Не удаётся прочитать единицы группы «%1». %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/converter/mainwindow.cpp" line="590"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="487"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
         <translation>
@@ -1609,7 +1626,7 @@ a unit we did not have yet</source>
         </translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="686"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="559"/>
         <source>Value %1</source>
         <extracomment>What screen readers say of a new value: %1 is the number.</extracomment>
         <translation>Значение %1</translation>
@@ -2093,34 +2110,34 @@ a unit we did not have yet</source>
 <context>
     <name>quorvel::UnitFindDialog</name>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="33"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="34"/>
         <source>Find</source>
         <extracomment>Title of the small window that finds a unit in the units list by the beginning of its name.</extracomment>
         <translation>Поиск</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="36"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="37"/>
         <source>Fi&amp;nd what:</source>
         <translation>&amp;Что искать:</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="40"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="41"/>
         <source>Find what</source>
         <extracomment>The search text&apos;s edit, as screen readers name it.</extracomment>
         <translation>Что искать</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="44"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="45"/>
         <source>&amp;Find Next</source>
         <translation>Найти &amp;далее</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="45"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="46"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Отмена</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="46"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="47"/>
         <source>&amp;Help</source>
         <translation>&amp;Справка</translation>
     </message>
@@ -2168,7 +2185,7 @@ a unit we did not have yet</source>
         <translation>Найти единицу по началу названия (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="174"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="176"/>
         <source>Search string %1 not found!</source>
         <extracomment>%1 is the text the user looked for, as typed (without quotes).</extracomment>
         <translation>Строка «%1» не найдена!</translation>
@@ -2177,52 +2194,46 @@ a unit we did not have yet</source>
 <context>
     <name>quorvel::UnitSearchField</name>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="44"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="45"/>
         <source>Find or convert</source>
         <extracomment>Grey text in the empty search field of the main window.</extracomment>
         <translation>Найти или пересчитать</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="47"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="48"/>
         <source>Find a unit by its name or symbol, or type a conversion such as %1 (%2)</source>
         <extracomment>Hint of the search field. %1 is an example of a typed conversion (12 in to cm), which stays as it is: conversions are typed with English words. %2 is its shortcut key.</extracomment>
         <translation>Найдите единицу по названию или обозначению либо введите пересчёт, например %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="52"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="53"/>
         <source>Find a unit or convert</source>
         <extracomment>The search field, as screen readers name it.</extracomment>
         <translation>Найти единицу или пересчитать</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="71"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="77"/>
         <source>Answer</source>
         <extracomment>The line under the search field that shows the result of a typed conversion.</extracomment>
         <translation>Результат</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="80"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="86"/>
         <source>Matching units</source>
         <extracomment>The list of units the search field found, as screen readers name it.</extracomment>
         <translation>Подходящие единицы</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="196"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="203"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Этот пересчёт не даёт числа</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="203"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="210"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Enter — пересчитать.</translation>
-    </message>
-    <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="319"/>
-        <source>&apos;%1&apos; is no longer a unit of %2</source>
-        <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
-        <translation>«%1» больше не является единицей группы %2</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "widgets/buttonpanel.h"
 #include "widgets/colours.h"
 #include "widgets/creditspanel.h"
+#include "widgets/groupbutton.h"
 #include "widgets/numberdisplay.h"
 
 #include <QAbstractButton>
@@ -201,7 +202,7 @@ void TestAccessibility::Start(const QPalette& palette, const QString& language) 
     WriteLines(fixture_.Path("Files/Groups.ung"), {"Length", "Temperature"});
     WriteLines(fixture_.Path("Files/Temperature.uns"), {"Celsius' degree", "Kelvin's degree"});
     WriteLines(fixture_.Path("Files/Temperature.unf"), {"1", "1"});
-    fixture_.Main().SetGroupButtons();
+    fixture_.Main().ReadGroupList();
 }
 
 QWidget* TestAccessibility::Open(const QString& window) {
@@ -402,7 +403,7 @@ void TestAccessibility::Do(const QString& action) {
         fixture_.Picker("cb1")->setFocus();
         fixture_.Find<QPushButton>(&main, "bbDown")->click();
     } else if (action == "-300 Celsius") {
-        main.LoadGroupOf(main.GroupButtonAt(1));
+        main.GroupButtonAt(1)->click();
         fixture_.Picker("cb1")->setFocus();
         QGuiApplication::clipboard()->setText("-300");
         main.Paste();

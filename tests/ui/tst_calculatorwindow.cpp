@@ -13,6 +13,7 @@
 #include "ui/app/application.h"
 #include "ui/app/program.h"
 #include "ui/calculator/calculatorwindow.h"
+#include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/converter/numberinputdialog.h"
 #include "ui/shared/balloon.h"
@@ -71,6 +72,7 @@ private:
     std::optional<SeparatorScope> separators_;
     std::unique_ptr<ErrorBalloon> hint_;
     std::unique_ptr<QTextDocument> report_;
+    std::unique_ptr<ConverterSession> converter_;
     std::unique_ptr<MainWindow> form_;
     std::unique_ptr<NumberInputDialog> input_;
     std::unique_ptr<CalculatorWindow> calc_;
@@ -85,13 +87,13 @@ void TestCalculatorWindow::init() {
     MainWindowLinks links;
     links.inputNumber = [this] { input_->Open(); };
     links.calculator = [this] { calc_->Open(); };
-    form_ =
-        std::make_unique<MainWindow>(UnitsDatabase("no such folder"), report_.get(), *hint_, links);
-    input_ = std::make_unique<NumberInputDialog>(*form_, HelpOpener(), form_.get());
+    converter_ = std::make_unique<ConverterSession>(UnitsDatabase("no such folder"));
+    form_ = std::make_unique<MainWindow>(*converter_, report_.get(), *hint_, links);
+    input_ = std::make_unique<NumberInputDialog>(*converter_, HelpOpener(), form_.get());
     auto& application = *qobject_cast<Application*>(QCoreApplication::instance());
     helpAsked_ = 0;
     calc_ = std::make_unique<CalculatorWindow>(
-        *form_, *input_, *hint_, [this](int context) { helpAsked_ = context; }, application,
+        *converter_, *input_, *hint_, [this](int context) { helpAsked_ = context; }, application,
         form_.get());
     QGuiApplication::clipboard()->clear();
 }
@@ -259,7 +261,7 @@ void TestCalculatorWindow::sequences() {
     QCOMPARE(Shown("MemInd"), want["MemInd"]);
     QCOMPARE(Find<QLabel>(calc_.get(), "pnMemNum")->text(), want["pnMemNum"]);
     QCOMPARE(Find<QLabel>(calc_.get(), "pnSSS")->text(), want["pnSSS"]);
-    QCOMPARE(form_->CurrentValue(), ParseNumberText(want["CurrentValue"].toStdString()));
+    QCOMPARE(converter_->State().Value(), ParseNumberText(want["CurrentValue"].toStdString()));
     QCOMPARE(form_->ValueDisplay()->DisplayedText(), want["MainInd"]);
     QCOMPARE(hint_->isVisible() ? hint_->windowTitle() : QString(), want["hint"]);
     QCOMPARE(calc_->isVisible(), want["visible"] == "1");

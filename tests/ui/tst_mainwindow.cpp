@@ -7,6 +7,7 @@
 #include "calc/numbertext.h"
 #include "testsupport.h"
 #include "ui/app/application.h"
+#include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/shared/balloon.h"
 #include "widgets/elidedlabel.h"
@@ -114,6 +115,8 @@ private:
     }
     QString Display() { return Find<NumberDisplay>("MainInd")->DisplayedText(); }
     QString Line() { return Find<ElidedLabel>("stLine")->FullText(); }
+    long double Value() const { return converter_->State().Value(); }
+    QString Group() const { return QString::fromStdString(converter_->State().Group().name); }
     void Select(QComboBox* box, const QString& unit) { box->setCurrentIndex(box->findText(unit)); }
     void Paste(const QString& text) {
         QGuiApplication::clipboard()->setText(text);
@@ -130,6 +133,7 @@ private:
     std::optional<QTemporaryDir> dir_;
     std::unique_ptr<ErrorBalloon> hint_;
     std::unique_ptr<QTextDocument> report_;
+    std::unique_ptr<ConverterSession> converter_;
     std::unique_ptr<MainWindow> form_;
     std::optional<SeparatorScope> separators_;
 };
@@ -151,7 +155,8 @@ void TestMainWindow::cleanup() {
 }
 
 MainWindow& TestMainWindow::Open() {
-    form_ = std::make_unique<MainWindow>(UnitsDatabase(Dir().toStdString()), report_.get(), *hint_);
+    converter_ = std::make_unique<ConverterSession>(UnitsDatabase(Dir().toStdString()));
+    form_ = std::make_unique<MainWindow>(*converter_, report_.get(), *hint_);
     form_->show();
     if (!QTest::qWaitForWindowExposed(form_.get()))
         qWarning("window not exposed");
@@ -178,7 +183,7 @@ void TestMainWindow::startsWithoutGroupList() {
     QCOMPARE(Find<QComboBox>("cb2")->count(), 0);
     QTest::mouseClick(Find<QPushButton>("bbUp"), Qt::LeftButton);
     form.ConvertUpperToLower();
-    QCOMPARE(form.CurrentValue(), 0.0L);
+    QCOMPARE(Value(), 0.0L);
     QCOMPARE(Line(), QString("No units database: %1 was not found").arg(Dir("Groups.ung")));
     QVERIFY(report_->isEmpty());
     QCOMPARE(Display(), QString("0"));
@@ -212,13 +217,13 @@ void TestMainWindow::fillsSlotsFromGroupList() {
         QCOMPARE(Find<QPushButton>(qPrintable(QString("ab%1").arg(k)))->text(), expected);
         QCOMPARE(Find<QAction>(qPrintable(QString("mi%1").arg(k)))->text(), expected);
     }
-    QCOMPARE(form_->GroupName(), QString("G1"));
+    QCOMPARE(Group(), QString("G1"));
 }
 
 void TestMainWindow::loadsFirstGroupWhenShown() {
     WriteStandardGroups();
-    MainWindow& form = Open();
-    QCOMPARE(form.GroupName(), QString("Length"));
+    Open();
+    QCOMPARE(Group(), QString("Length"));
     QCOMPARE(Find<QLabel>("stGroup")->text(), QString("Length"));
     auto* cb1 = Find<QComboBox>("cb1");
     auto* cb2 = Find<QComboBox>("cb2");
@@ -226,8 +231,8 @@ void TestMainWindow::loadsFirstGroupWhenShown() {
     QCOMPARE(cb2->itemText(2), QString("foot"));
     QCOMPARE(cb1->currentIndex(), 0);
     QCOMPARE(cb2->currentIndex(), 0);
-    QCOMPARE(form.FactorList().size(), size_t(5));
-    QCOMPARE(form.FactorList()[2], std::string("0,3048"));
+    QCOMPARE(converter_->State().Group().units.size(), size_t(5));
+    QCOMPARE(converter_->State().Group().units[2].factor, std::string("0,3048"));
     // "nothing" has the factor 0, "empty" none.
     QCOMPARE(hint_->windowTitle(), QString("2 of the 5 units of 'Length' have no positive "
                                            "number as factor and do not convert."));
@@ -235,27 +240,27 @@ void TestMainWindow::loadsFirstGroupWhenShown() {
 
 void TestMainWindow::loadsGroupsByButtonAndMenu() {
     WriteStandardGroups();
-    MainWindow& form = Open();
+    Open();
     QTest::mouseClick(Find<QPushButton>("ab3"), Qt::LeftButton);
-    QCOMPARE(form.GroupName(), QString("Mass"));
+    QCOMPARE(Group(), QString("Mass"));
     QCOMPARE(Find<QComboBox>("cb1")->itemText(1), QString("pound (avoirdupois)"));
     QVERIFY(Find<QPushButton>("ab3")->isChecked() && Find<QAction>("mi3")->isChecked());
     QVERIFY(!Find<QPushButton>("ab1")->isChecked() && !Find<QAction>("mi1")->isChecked());
     Find<QAction>("mi2")->trigger();
-    QCOMPARE(form.GroupName(), QString("Temperature"));
+    QCOMPARE(Group(), QString("Temperature"));
     QCOMPARE(Find<QComboBox>("cb2")->count(), 4);
 }
 
 void TestMainWindow::missingGroupFilesLeavePickersEmpty() {
     WriteLines(Dir("Groups.ung"), {"Ghost"});
     MainWindow& form = Open();
-    QCOMPARE(form.GroupName(), QString("Ghost"));
+    QCOMPARE(Group(), QString("Ghost"));
     QCOMPARE(Find<QLabel>("stGroup")->text(), QString("Ghost"));
     QCOMPARE(Find<QComboBox>("cb1")->count(), 0);
     QVERIFY(hint_->windowTitle().startsWith("The units of 'Ghost' cannot be read."));
     Paste("5");
     form.ConvertLowerToUpper();
-    QCOMPARE(form.CurrentValue(), 5.0L);
+    QCOMPARE(Value(), 5.0L);
     QCOMPARE(Line(), QString());
 }
 
@@ -282,7 +287,7 @@ void TestMainWindow::convertsBothWays() {
     QCOMPARE(Line(), up);
     QCOMPARE(form.statusBar()->toolTip(), up);
     QCOMPARE(Display(), "0" + separator + "0254");
-    QCOMPARE(form.CurrentValue(), 0.0254L);
+    QCOMPARE(Value(), 0.0254L);
     if (hidden) {
         form.hide();
         form.show();
@@ -309,7 +314,7 @@ void TestMainWindow::refusesTemperatureBelowItsBound() {
              QString("The temperature in Kelvin's degrees cannot be lower than  0 !"));
     auto* pnOut = Find<QWidget>("pnOut");
     QCOMPARE(hint_->geometry().topLeft(), pnOut->mapToGlobal(QPoint(6, pnOut->height() + 1)));
-    QCOMPARE(form.CurrentValue(), -1.0L);
+    QCOMPARE(Value(), -1.0L);
     QCOMPARE(Display(), QString("-1"));
     QCOMPARE(Line(), QString());
     QVERIFY(report_->isEmpty());
@@ -349,7 +354,7 @@ void TestMainWindow::badFactorConvertsNothing() {
     Select(Find<QComboBox>("cb2"), target);
     hint_->hide(); // the note, when the group loaded, that "empty" has no factor
     form.ConvertUpperToLower();
-    QCOMPARE(form.CurrentValue(), 7.0L);
+    QCOMPARE(Value(), 7.0L);
     QCOMPARE(Display(), QString("7"));
     QCOMPARE(Line(), QString());
     QVERIFY(report_->isEmpty());
@@ -358,10 +363,10 @@ void TestMainWindow::badFactorConvertsNothing() {
 
 void TestMainWindow::valueSurvivesGroupChange() {
     WriteStandardGroups();
-    MainWindow& form = Open();
+    Open();
     Paste("5");
     QTest::mouseClick(Find<QPushButton>("ab3"), Qt::LeftButton);
-    QCOMPARE(form.CurrentValue(), 5.0L);
+    QCOMPARE(Value(), 5.0L);
     QCOMPARE(Display(), QString("5"));
 }
 
@@ -404,7 +409,7 @@ void TestMainWindow::paste() {
     MainWindow& form = Open();
     Paste("42");
     Paste(clipboard);
-    QCOMPARE(form.CurrentValue(), value);
+    QCOMPARE(Value(), value);
     QCOMPARE(Display(), display);
     form.Copy();
     QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -420,7 +425,7 @@ void TestMainWindow::keyboardConvertsCopiesAndPastes() {
     Select(Find<QComboBox>("cb2"), "inch");
     QGuiApplication::clipboard()->setText("2");
     QTest::keyClick(&form, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(form.CurrentValue(), 2.0L);
+    QCOMPARE(Value(), 2.0L);
     QTest::keyClick(&form, Qt::Key_Down, Qt::ControlModifier);
     QTRY_COMPARE(Line(), QString("2 foot = 24 inch"));
     QTest::keyClick(&form, Qt::Key_Up, Qt::ControlModifier);
@@ -430,7 +435,7 @@ void TestMainWindow::keyboardConvertsCopiesAndPastes() {
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("2"));
     QGuiApplication::clipboard()->setText("3");
     QTest::keyClick(&form, Qt::Key_Insert, Qt::ShiftModifier);
-    QCOMPARE(form.CurrentValue(), 3.0L);
+    QCOMPARE(Value(), 3.0L);
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("3"));
@@ -459,9 +464,9 @@ void TestMainWindow::tabReachesEveryControl() {
 void TestMainWindow::groupNameWithAmpersand() {
     WriteLines(Dir("Groups.ung"), {"R&D"});
     WriteGroup("R&D", {"unit"}, {"1"});
-    MainWindow& form = Open();
+    Open();
     QCOMPARE(Find<QPushButton>("ab1")->text(), QString("R&&D")); // shown as R&D
-    QCOMPARE(form.GroupName(), QString("R&D"));
+    QCOMPARE(Group(), QString("R&D"));
     QCOMPARE(Find<QComboBox>("cb1")->count(), 1);
 }
 
@@ -504,8 +509,8 @@ void TestMainWindow::opensTheInputDialogOnce() {
     int opened = 0;
     MainWindowLinks links;
     links.inputNumber = [&] { ++opened; };
-    form_ = std::make_unique<MainWindow>(UnitsDatabase(Dir().toStdString()), report_.get(), *hint_,
-                                         links);
+    converter_ = std::make_unique<ConverterSession>(UnitsDatabase(Dir().toStdString()));
+    form_ = std::make_unique<MainWindow>(*converter_, report_.get(), *hint_, links);
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     QWidget* target = Find<QWidget>(qPrintable(control));
@@ -546,7 +551,7 @@ void TestMainWindow::namesShowOnOneLineAndCutToFit() {
     QCOMPARE(Find<QLabel>("stGroup")->toolTip().isEmpty() ? Find<QLabel>("stGroup")->text()
                                                           : Find<QLabel>("stGroup")->toolTip(),
              shown);
-    QCOMPARE(form.GroupName(), name); // the name itself keeps its text
+    QCOMPARE(Group(), name); // the name itself keeps its text
     form.ConvertUpperToLower();
     QCOMPARE(Line(), QString("0 per second = 0 per second"));
     QCOMPARE(Find<QWidget>("pnGroups")->width(), columnWidth);
@@ -680,7 +685,7 @@ void TestMainWindow::typedConversionIsTheArrowsConversion() {
                                 .arg(form.geometry().right())));
     if (line.isEmpty() || text.contains(" to metre"))
         return; // nothing converted, or a sum, which no arrow makes
-    QCOMPARE(Display(), QString::fromStdString(GeneralNumberText(form.CurrentValue())));
+    QCOMPARE(Display(), QString::fromStdString(GeneralNumberText(Value())));
     const QString typedNumber = text.section(' ', 0, 0);
     Paste(typedNumber.front().isDigit() ? typedNumber : value);
     form.ConvertUpperToLower();
@@ -719,13 +724,13 @@ void TestMainWindow::searchChoosesAUnitOfAnyGroup() {
     groups << Numbered("G", 20) << "Far away";
     WriteLines(Dir("Groups.ung"), groups);
     WriteGroup("Far away", {"inch of water"}, {"249.08891"});
-    MainWindow& form = Open();
+    Open();
     hint_->hide();
     QLineEdit* field = Search(text);
     if (keys < 0)
         QTest::keyClick(field, Qt::Key_Down);
     QTest::keyClick(field, Qt::Key_Return, Qt::KeyboardModifier(std::max(keys, 0)));
-    QCOMPARE(form.GroupName(), group);
+    QCOMPARE(Group(), group);
     QCOMPARE(Find<QLabel>("stGroup")->text(), group);
     QCOMPARE(Find<QComboBox>("cb1")->currentText(), upper);
     QCOMPARE(Find<QComboBox>("cb2")->currentText(), lower);

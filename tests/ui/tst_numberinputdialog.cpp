@@ -6,6 +6,7 @@
 
 #include "calc/numbertext.h"
 #include "testsupport.h"
+#include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/converter/numberinputdialog.h"
 #include "ui/shared/balloon.h"
@@ -43,7 +44,7 @@ private slots:
 
 private:
     void Open(const char* value) {
-        form_->SetCurrentValue(ParseNumberText(value));
+        converter_->SetValue(ParseNumberText(value));
         dialog_->Open();
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
     }
@@ -56,6 +57,7 @@ private:
     std::optional<SeparatorScope> separators_;
     std::unique_ptr<ErrorBalloon> hint_;
     std::unique_ptr<QTextDocument> report_;
+    std::unique_ptr<ConverterSession> converter_;
     std::unique_ptr<MainWindow> form_;
     std::unique_ptr<NumberInputDialog> dialog_;
     int helpAsked_ = 0;
@@ -66,10 +68,11 @@ void TestNumberInputDialog::init() {
     hint_ = std::make_unique<ErrorBalloon>();
     report_ = std::make_unique<QTextDocument>();
     report_->setDocumentLayout(new QPlainTextDocumentLayout(report_.get()));
-    form_ = std::make_unique<MainWindow>(UnitsDatabase("no such folder"), report_.get(), *hint_);
+    converter_ = std::make_unique<ConverterSession>(UnitsDatabase("no such folder"));
+    form_ = std::make_unique<MainWindow>(*converter_, report_.get(), *hint_);
     helpAsked_ = 0;
     dialog_ = std::make_unique<NumberInputDialog>(
-        *form_, [this](int context) { helpAsked_ = context; }, form_.get());
+        *converter_, [this](int context) { helpAsked_ = context; }, form_.get());
 }
 
 void TestNumberInputDialog::cleanup() {
@@ -140,7 +143,8 @@ void TestNumberInputDialog::typing() {
     QCOMPARE(Preview(), preview);
     Press("bbOk");
     QVERIFY(!dialog_->isVisible());
-    QCOMPARE(form_->CurrentValue(), ParseNumberText(QString(preview).remove(' ').toStdString()));
+    QCOMPARE(converter_->State().Value(),
+             ParseNumberText(QString(preview).remove(' ').toStdString()));
     QCOMPARE(form_->ValueDisplay()->DisplayedText(), preview);
 }
 
@@ -160,7 +164,7 @@ void TestNumberInputDialog::reopening() {
     }
     Open("1,23456789012345");
     Press("bbOk");
-    QCOMPARE(form_->CurrentValue(), ParseNumberText(submitted.toStdString()));
+    QCOMPARE(converter_->State().Value(), ParseNumberText(submitted.toStdString()));
 }
 
 void TestNumberInputDialog::clickOnTheExponentRereadsBothEdits() {
@@ -218,7 +222,7 @@ void TestNumberInputDialog::closeHandsNothingBack() {
     Edit("meNumber")->setText("7");
     Press("bbClose");
     QVERIFY(!dialog_->isVisible());
-    QCOMPARE(form_->CurrentValue(), 5.0L);
+    QCOMPARE(converter_->State().Value(), 5.0L);
     QCOMPARE(form_->ValueDisplay()->DisplayedText(), QString("5"));
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/fileio.h"
 #include "testsupport.h"
+#include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/database/confirmdeletedialog.h"
 #include "ui/database/groupnamedialog.h"
@@ -172,6 +173,7 @@ private:
 
     std::optional<QTemporaryDir> dir_;
     std::unique_ptr<ErrorBalloon> hint_;
+    std::unique_ptr<ConverterSession> converter_;
     std::unique_ptr<MainWindow> form_;
     std::unique_ptr<GroupNameDialog> groupNameDialog_;
     std::unique_ptr<UnitEditDialog> unitEditDialog_;
@@ -198,14 +200,14 @@ void TestPreferences::cleanup() {
 PreferencesDialog& TestPreferences::Open() {
     const UnitsDatabase database(File("").toStdString());
     const HelpOpener help = [this](int context) { helpAsked_.append(context); };
-    form_ = std::make_unique<MainWindow>(database, nullptr, *hint_);
+    converter_ = std::make_unique<ConverterSession>(database);
+    form_ = std::make_unique<MainWindow>(*converter_, nullptr, *hint_);
     groupNameDialog_ = std::make_unique<GroupNameDialog>(database, *hint_, help);
     unitEditDialog_ = std::make_unique<UnitEditDialog>(*hint_, help);
     MainWindow* form = form_.get();
     preferences_ = std::make_unique<PreferencesDialog>(
         database, *hint_, *groupNameDialog_, *unitEditDialog_,
-        PreferencesLinks{[form] { form->SetGroupButtons(); },
-                         [form] { form->LoadGroupOf(form->GroupButtonAt(0)); },
+        PreferencesLinks{[form] { form->ReadGroupList(); }, [form] { form->LoadFirstGroup(); },
                          [form](const QString& oldName, const QString& newName) {
                              form->GroupRenamed(oldName, newName);
                          },
@@ -511,7 +513,8 @@ void TestPreferences::renamesGroup() {
     QCOMPARE(Texts("cbGroup"), entries);
     QCOMPARE(ReadBytes(File("Groups.ung")), Lines(entries));
     QCOMPARE(form_->GroupButtonAt(0)->text(), entries[0]);
-    QCOMPARE(form_->GroupName(), entries[0]); // the loaded group, under its new name
+    QCOMPARE(QString::fromStdString(converter_->State().Group().name),
+             entries[0]); // the loaded group, under its new name
     if (renamed) {
         QCOMPARE(ReadBytes(File(name + ".uns")), Lines({"metre", "inch", "foot"}));
         return;
@@ -582,8 +585,9 @@ void TestPreferences::saveWritesAndReloadsMainWindow() {
     QCOMPARE(ReadBytes(File("Length.unf")), Lines({"0.0254", "0.3048", "1"}));
     QCOMPARE(form_->GroupButtonAt(0)->text(), QString("Mass"));
     QCOMPARE(form_->GroupButtonAt(2)->text(), QString("Temperature"));
-    QCOMPARE(form_->GroupName(), QString("Mass"));
-    QCOMPARE(form_->FactorList(), (std::vector<std::string>{"1", "0.45359237"}));
+    QCOMPARE(QString::fromStdString(converter_->State().Group().name), QString("Mass"));
+    QCOMPARE(converter_->State().Group().units,
+             (std::vector<Unit>{{"kilogram", "1"}, {"pound", "0.45359237"}}));
 }
 
 void TestPreferences::failedWriteKeepsEdits_data() {

@@ -49,8 +49,8 @@ void TestUnitListDialog::listsTheLoadedGroup() {
     QCOMPARE(shown, QStringList({"metre", "inch", "foot", "Inches", "yard", "mile"}));
     // A group whose files are missing empties the list with the pickers.
     test::WriteLines(fixture_.Path("Files/Groups.ung"), {"Ghost"});
-    fixture_.Main().SetGroupButtons();
-    fixture_.Main().LoadGroupOf(fixture_.Find<GroupButton>(&fixture_.Main(), "ab1"));
+    fixture_.Main().ReadGroupList();
+    fixture_.Find<GroupButton>(&fixture_.Main(), "ab1")->click();
     QCOMPARE(Units()->count(), 0);
 }
 
@@ -78,7 +78,8 @@ void TestUnitListDialog::choose() {
     QFETCH(int, cb2);
     OpenFor(qPrintable(opener), pickerIndex);
     QCOMPARE(Units()->currentRow(), pickerIndex);
-    QCOMPARE(fixture_.Main().ListTarget(), opener == "SpeedButton3" ? 2 : 1);
+    QCOMPARE(fixture_.ProgramUnderTest().Session().State().ListSide(),
+             opener == "SpeedButton3" ? PickerSide::Lower : PickerSide::Upper);
     Units()->setCurrentRow(chosen);
     if (chosen < 0)
         Units()->clearSelection();

@@ -9,22 +9,10 @@
 #include "ui/language/language.h"
 #include "widgets/style.h"
 
-#include <QComboBox>
 #include <QPlainTextDocumentLayout>
 #include <QToolTip>
 
 namespace quorvel {
-
-namespace {
-
-QStringList ItemTexts(const QComboBox& box) {
-    QStringList texts;
-    for (int k = 0; k < box.count(); ++k)
-        texts.append(box.itemText(k));
-    return texts;
-}
-
-} // namespace
 
 Program::Program(Application& application) : application_(application) {
     QApplication::setStyle(new ProgramStyle);
@@ -45,12 +33,8 @@ Program::Program(Application& application) : application_(application) {
     helpViewer_->SetHelpFile("Help.qch");
     helpViewer_->InstallHelpHook(&application);
     report_.setDocumentLayout(new QPlainTextDocumentLayout(&report_));
-    mainWindow_ = std::make_unique<MainWindow>(database_, &report_, *balloon_, LinksOfMainWindow());
-    QObject::connect(mainWindow_.get(), &MainWindow::UnitsLoaded, mainWindow_.get(),
-                     [this](const QStringList& names) {
-                         if (unitList_)
-                             unitList_->SetUnits(names);
-                     });
+    mainWindow_ =
+        std::make_unique<MainWindow>(converter_, &report_, *balloon_, LinksOfMainWindow());
     // The calculator window, built for the first error if it was never opened, shows it as it
     // would have shown it had it been there all along.
     application.SetErrorHandler(
@@ -63,9 +47,12 @@ Program::~Program() {
 }
 
 NumberInputDialog& Program::NumberInput() {
-    if (!numberInput_)
+    if (!numberInput_) {
         numberInput_ =
-            std::make_unique<NumberInputDialog>(*mainWindow_, ContextHelp(), mainWindow_.get());
+            std::make_unique<NumberInputDialog>(converter_, ContextHelp(), mainWindow_.get());
+        QObject::connect(numberInput_.get(), &NumberInputDialog::submitted, mainWindow_.get(),
+                         &MainWindow::AnnounceValue);
+    }
     return *numberInput_;
 }
 
@@ -73,17 +60,17 @@ CalculatorWindow& Program::Calculator() {
     if (!calculator_) {
         NumberInputDialog& inputNumber = NumberInput();
         calculator_ = std::make_unique<CalculatorWindow>(
-            *mainWindow_, inputNumber, *balloon_, ContextHelp(), application_, mainWindow_.get());
+            converter_, inputNumber, *balloon_, ContextHelp(), application_, mainWindow_.get());
+        QObject::connect(calculator_.get(), &CalculatorWindow::submitted, mainWindow_.get(),
+                         &MainWindow::AnnounceValue);
     }
     return *calculator_;
 }
 
 UnitListDialog& Program::UnitList() {
     if (!unitList_) {
-        unitList_ = std::make_unique<UnitListDialog>(
-            *balloon_, ContextHelp(),
-            [this] { return mainWindow_->Picker(mainWindow_->ListTarget()); }, mainWindow_.get());
-        unitList_->SetUnits(ItemTexts(*mainWindow_->Picker(1))); // the loaded group's
+        unitList_ = std::make_unique<UnitListDialog>(converter_, *balloon_, ContextHelp(),
+                                                     mainWindow_.get());
     }
     return *unitList_;
 }
@@ -97,12 +84,13 @@ ReportDialog& Program::ReportWindow() {
 
 PreferencesDialog& Program::Preferences() {
     if (!preferences_) {
-        groupNameDialog_ = std::make_unique<GroupNameDialog>(database_, *balloon_, ContextHelp());
+        const UnitsDatabase& database = converter_.State().Database();
+        groupNameDialog_ = std::make_unique<GroupNameDialog>(database, *balloon_, ContextHelp());
         unitEditDialog_ = std::make_unique<UnitEditDialog>(*balloon_, ContextHelp());
         preferences_ = std::make_unique<PreferencesDialog>(
-            database_, *balloon_, *groupNameDialog_, *unitEditDialog_,
-            PreferencesLinks{[this] { mainWindow_->SetGroupButtons(); },
-                             [this] { mainWindow_->LoadGroupOf(mainWindow_->GroupButtonAt(0)); },
+            database, *balloon_, *groupNameDialog_, *unitEditDialog_,
+            PreferencesLinks{[this] { mainWindow_->ReadGroupList(); },
+                             [this] { mainWindow_->LoadFirstGroup(); },
                              [this](const QString& oldName, const QString& newName) {
                                  mainWindow_->GroupRenamed(oldName, newName);
                              },

@@ -8,6 +8,7 @@
 
 #include "ui/app/application.h"
 #include "ui/calculator/calculatorwindow.h"
+#include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/converter/numberinputdialog.h"
 #include "ui/converter/unitlistdialog.h"
@@ -31,6 +32,7 @@ public:
     ~Program();
 
     MainWindow& Main() { return *mainWindow_; }
+    ConverterSession& Session() { return converter_; }
     ErrorBalloon& MessageBalloon() { return *balloon_; }
     HelpViewer& Help() { return *helpViewer_; }
     // The other windows are built the first time they are needed, in the state they would have
@@ -50,7 +52,7 @@ private:
     HelpOpener ContextHelp();
 
     Application& application_;
-    const UnitsDatabase database_{"Files"};
+    ConverterSession converter_{UnitsDatabase("Files")};
     std::unique_ptr<ErrorBalloon> balloon_;
     std::unique_ptr<HelpViewer> helpViewer_;
     QTextDocument report_; // the conversion lines, shown by the report window

@@ -5,7 +5,7 @@
 
 #include "calc/numbertext.h"
 #include "ui/app/application.h"
-#include "ui/converter/mainwindow.h"
+#include "ui/converter/convertersession.h"
 #include "ui/converter/numberinputdialog.h"
 #include "ui/language/translated.h"
 #include "ui/shared/balloon.h"
@@ -67,13 +67,13 @@ QWidget* Container(QWidget* parent, const char* name, const QRect& geometry) {
 
 } // namespace
 
-CalculatorWindow::CalculatorWindow(MainWindow& mainForm, NumberInputDialog& inputNumber,
+CalculatorWindow::CalculatorWindow(ConverterSession& converter, NumberInputDialog& inputNumber,
                                    ErrorBalloon& errorHint, HelpOpener help,
                                    Application& application, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      mainWindow_(mainForm), numberInput_(inputNumber), balloon_(errorHint), help_(std::move(help)),
+      converter_(converter), numberInput_(inputNumber), balloon_(errorHint), help_(std::move(help)),
       application_(application), scale_(font()) {
     SetAccessibleFace(this, {QAccessible::Dialog, {}, {}, {}, {}});
     setObjectName("InCalc");
@@ -342,10 +342,10 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
 
 void CalculatorWindow::StartFromCurrentValue() {
     SelectMemoryCell(1);
-    engine_.SetValue(GeneralNumberText(mainWindow_.CurrentValue()));
+    engine_.SetValue(converter_.State().ValueText());
     ShowValue();
     if (shownBefore_) {
-        move(mainWindow_.pos() + PlaceFromMainWindow);
+        move((parentWidget() ? parentWidget()->pos() : QPoint()) + PlaceFromMainWindow);
     } else {
         const QRect frame = frameGeometry(); // the frame counts as far as it is known yet
         move(screen()->availableGeometry().center() - QPoint(frame.width(), frame.height()) / 2);
@@ -429,11 +429,11 @@ void CalculatorWindow::KeypadPress(CalculatorAction action) {
     switch (action) {
     case CalculatorAction::MemoryAdd:
     case CalculatorAction::MemorySubtract:
-        mainWindow_.SetCurrentValue(ParseNumberText(engine_.Value()));
+        converter_.SetValue(ParseNumberText(engine_.Value()));
         ShowMemory();
         break;
     case CalculatorAction::MemoryRecall:
-        mainWindow_.SetCurrentValue(ParseNumberText(engine_.Memory().Value()));
+        converter_.SetValue(ParseNumberText(engine_.Memory().Value()));
         break;
     case CalculatorAction::MemoryClear: ShowMemory(); break;
     default: break;
@@ -479,9 +479,9 @@ void CalculatorWindow::OpenNumberInput() {
 }
 
 void CalculatorWindow::Submit() {
-    mainWindow_.SetCurrentValue(ParseNumberText(engine_.Value()));
+    converter_.SetValue(ParseNumberText(engine_.Value()));
     close();
-    mainWindow_.AnnounceValue();
+    emit submitted();
 }
 
 void CalculatorWindow::CloseWindow() {

@@ -25,7 +25,7 @@ namespace quorvel {
 class ButtonPanel;
 class ErrorBalloon;
 class NumberInputDialog;
-class MainWindow;
+class ConverterSession;
 class NumberDisplay;
 class Application;
 
@@ -35,8 +35,9 @@ class CalculatorWindow : public QWidget {
 public:
     // Installs ShowUnhandledError as the application's handler for unhandled errors,
     // for as long as the window lives.
-    CalculatorWindow(MainWindow& mainForm, NumberInputDialog& inputNumber, ErrorBalloon& errorHint,
-                     HelpOpener help, Application& application, QWidget* parent = nullptr);
+    CalculatorWindow(ConverterSession& converter, NumberInputDialog& inputNumber,
+                     ErrorBalloon& errorHint, HelpOpener help, Application& application,
+                     QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
     // Shows the window modally; it starts from the main window's value.
@@ -56,6 +57,10 @@ public:
     void RaisePanelsAfterError();
     // The message with "!" in the balloon under the display.
     void ShowUnhandledError(const std::exception& error);
+
+signals:
+    // A value was handed back with Submit, after the window closed.
+    void submitted();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,7 +85,7 @@ private:
     void CopyToClipboard();
     void PasteFromClipboard();
 
-    MainWindow& mainWindow_;
+    ConverterSession& converter_;
     NumberInputDialog& numberInput_;
     ErrorBalloon& balloon_;
     HelpOpener help_;

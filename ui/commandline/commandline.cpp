@@ -4,6 +4,7 @@
 #include "ui/commandline/commandline.h"
 
 #include "calc/numbertext.h"
+#include "core/converter.h"
 #include "core/deliveredaliases.h"
 #include "core/sentence.h"
 #include "core/unitsearch.h"
@@ -177,9 +178,11 @@ UnitIndex CommandLine::ReadIndex() {
 int CommandLine::Convert() {
     const UnitIndex index = ReadIndex();
     const QString text = Words(convert_);
+    Converter converter(database_);
+    converter.SetValue(1); // what a sentence without a number converts
     try {
         const std::optional<ConversionResult> result =
-            ConvertSentence(ReadSentence(index, text.toStdString()), 1);
+            converter.Apply(ReadSentence(index, text.toStdString()));
         if (!result) {
             //: %1 is the sentence the user typed.
             Print(stderr, "quorvel: " + tr("'%1' gives no number: a factor is missing, zero or "
@@ -190,6 +193,8 @@ int CommandLine::Convert() {
         Print(stdout, Q(IsSet(value_) ? GeneralNumberText(result->value) : result->line));
         return ExitDone;
     } catch (const ESentenceError& error) {
+        Print(stderr, "quorvel: " + Translated(error));
+    } catch (const EUnitGone& error) {
         Print(stderr, "quorvel: " + Translated(error));
     } catch (const ETemperatureBound& refusal) {
         Print(stderr, "quorvel: " + Translated(refusal));

@@ -4,12 +4,14 @@
 #include "ui/converter/mainwindow.h"
 
 #include "calc/numbertext.h"
-#include "core/conversion.h"
+#include "ui/converter/convertersession.h"
+#include "ui/converter/groupcolumn.h"
 #include "ui/converter/unitsearchfield.h"
 #include "ui/help/aboutdialog.h"
 #include "ui/help/helpcontext.h"
 #include "ui/language/language.h"
 #include "ui/language/translated.h"
+#include "ui/report/reportlines.h"
 #include "ui/shared/balloon.h"
 #include "ui/shared/clipboard.h"
 #include "widgets/accessibility.h"
@@ -22,9 +24,7 @@
 #include "widgets/numberdisplay.h"
 #include "widgets/valuepanel.h"
 
-#include <QAbstractUndoItem>
 #include <QAction>
-#include <QActionGroup>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -32,15 +32,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -50,65 +48,18 @@ namespace {
 
 constexpr int ClientWidth = 545;
 constexpr int ClientHeight = 311;
-constexpr int GroupPanelWidth = 152;
-// The longest delivered group name, which the group column always has room for.
-const char* const WidestDeliveredGroup = "Kinematic viscosity";
-constexpr int MenuItemChars = 40; // a longer name is cut short in the Units menu
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// An edit that a document's undo history never records: the document runs it while it undoes
-// this item, when it records nothing.
-class UnrecordedEdit : public QAbstractUndoItem {
-public:
-    explicit UnrecordedEdit(std::function<void()> edit) : edit_(std::move(edit)) {}
-    void undo() override {
-        if (edit_)
-            std::exchange(edit_, {})();
-    }
-    void redo() override {}
-
-private:
-    std::function<void()> edit_;
-};
-
-// A conversion line is no edit of the user's: Undo in the report never takes it back, and it
-// joins none of the user's typing, whose own steps stay undoable as they were. Switching the
-// history off around the append would lose those steps; so the append runs inside an undo of
-// an item of its own, which then goes with the redo steps (a new edit drops them anyway).
-void AppendLine(QTextDocument& document, const QString& line) {
-    const auto append = [&document, &line] {
-        QTextCursor cursor(&document);
-        cursor.movePosition(QTextCursor::End);
-        if (!document.isEmpty())
-            cursor.insertBlock();
-        cursor.insertText(line);
-    };
-    if (!document.isUndoRedoEnabled()) {
-        append();
-        return;
-    }
-    document.appendUndoItem(new UnrecordedEdit(append));
-    document.undo();
-    document.clearUndoRedoStacks(QTextDocument::RedoStack);
-}
-
-// A group button's name while its slot has no group: "Group 3".
-QString NumberedGroup(int k) {
-    //: A group button without a group, as screen readers name it: %1 is its place, 1 to 23.
-    return MainWindow::tr("Group %1").arg(k + 1);
-}
-
 } // namespace
 
-MainWindow::MainWindow(UnitsDatabase database, QTextDocument* report, ErrorBalloon& errorHint,
+MainWindow::MainWindow(ConverterSession& converter, QTextDocument* report, ErrorBalloon& balloon,
                        MainWindowLinks links, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      database_(std::move(database)), report_(report), balloon_(errorHint),
-      links_(std::move(links)) {
+      converter_(converter), report_(report), balloon_(balloon), links_(std::move(links)) {
     setObjectName("MForm");
     setWindowTitle("Quorvel");
     SetHelpContext(this, hcMainWindow);
@@ -117,20 +68,22 @@ MainWindow::MainWindow(UnitsDatabase database, QTextDocument* report, ErrorBallo
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
     columns->setContentsMargins(4, 4, 4, 2);
-    columns->addWidget(CreateGroupPanel());
+    columns->addWidget(groups_);
     auto* right = new QVBoxLayout;
     auto* top = new QHBoxLayout;
     top->addWidget(CreateToolBar());
-    top->addWidget(search_ = new UnitSearchField(*this, database_, balloon_), 1);
+    top->addWidget(search_ = new UnitSearchField(converter_, balloon_, this), 1);
     right->addLayout(top);
     right->addWidget(CreateValuePanel());
     right->addWidget(CreateConversionPanel(), 1);
     columns->addLayout(right, 1);
     setCentralWidget(central);
+    search_->SetNeighbours(valuePanel_, upperPicker_);
     CreateStatusBar();
     SetTabOrder();
+    ConnectConverter();
 
-    SetCurrentValue(0);
+    ShowValue();
     ApplyColours();
     // The designed size, or larger when a large font needs more room; the user may make the
     // window larger still, so that a long conversion line shows whole.
@@ -164,15 +117,8 @@ void MainWindow::CreateMenus() {
     //: Menu of the main window; its items are the groups of units (Length, Mass, ...).
     QMenu* units = menuBar()->addMenu(tr("&Units"));
     units->setObjectName("miUnits");
-    units->setToolTipsVisible(true);       // the whole name of a group whose name is cut short
-    auto* loaded = new QActionGroup(this); // the loaded group's item is checked
-    for (int k = 0; k < GroupSlotCount; ++k) {
-        const std::string name = "mi" + std::to_string(k + 1);
-        groupActions_[k] = MenuAction(units, name.c_str(), QString::number(k + 1),
-                                      [this, k] { OnGroupMenuItem(groupActions_[k]); });
-        groupActions_[k]->setCheckable(true);
-        loaded->addAction(groupActions_[k]);
-    }
+    groups_ = new GroupColumn(units);
+    connect(groups_, &GroupColumn::groupChosen, this, &MainWindow::LoadGroupChosen);
 
     //: Menu of the main window.
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -195,38 +141,6 @@ QAction* MainWindow::MenuAction(QMenu* menu, const char* name, const QString& te
     if (action)
         connect(item, &QAction::triggered, this, action);
     return item;
-}
-
-QWidget* MainWindow::CreateGroupPanel() {
-    groupPanel_ = new QScrollArea;
-    groupPanel_->setObjectName("pnGroups");
-    SetAccessibleFace(groupPanel_, {QAccessible::Grouping, {}, {}, {}, {}});
-    //: The column of group buttons, as screen readers name it.
-    groupPanel_->setAccessibleName(tr("Groups"));
-    groupPanel_->setFocusPolicy(Qt::NoFocus); // the buttons take the focus, not their frame
-    const int buttonMargins = 2 * style()->pixelMetric(QStyle::PM_ButtonMargin) + 16;
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    groupPanel_->setFixedWidth(
-        std::max(GroupPanelWidth, fontMetrics().horizontalAdvance(WidestDeliveredGroup) +
-                                      buttonMargins + scrollBar + 8));
-    groupPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    groupPanel_->setWidgetResizable(true);
-    auto* column = new QWidget;
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(1);
-    for (int k = 0; k < GroupSlotCount; ++k) {
-        GroupButton* button = groupButtons_[k] = new GroupButton;
-        button->setObjectName(QString("ab%1").arg(k + 1));
-        button->setAccessibleName(NumberedGroup(k));
-        button->setFixedHeight(std::max(23, button->QPushButton::sizeHint().height()));
-        button->installEventFilter(this); // keeps the focused button scrolled into view
-        connect(button, &QPushButton::clicked, this, [this, button] { LoadGroupOf(button); });
-        layout->addWidget(button);
-    }
-    layout->addStretch();
-    groupPanel_->setWidget(column);
-    return groupPanel_;
 }
 
 QToolButton* MainWindow::ToolButton(const char* name, const QString& hint, Picture picture,
@@ -316,37 +230,30 @@ QWidget* MainWindow::CreateConversionPanel() {
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setVerticalSpacing(6);
 
-    // Each picker has a label, which screen readers announce with its value.
-    auto picker = [&](const char* name, const QString& caption, QLabel*& label) {
-        auto* box = new DropList;
-        box->setObjectName(name);
-        box->setAccessibleName(caption);
-        box->setMaxVisibleItems(20);
-        label = new QLabel(caption);
-        label->setObjectName(QString(name) + "Label");
-        label->setBuddy(box);
-        return box;
-    };
-    QLabel* upperLabel = nullptr;
-    QLabel* lowerLabel = nullptr;
     //: Label of the unit picker above the arrow buttons.
-    upperPicker_ = picker("cb1", tr("Upper unit"), upperLabel);
+    auto* upperLabel = new QLabel(tr("Upper unit"));
+    upperLabel->setObjectName("cb1Label");
+    upperPicker_ = CreatePicker("cb1", PickerSide::Upper);
+    upperLabel->setBuddy(upperPicker_); // screen readers announce the label with the value
     //: Label of the unit picker below the arrow buttons.
-    lowerPicker_ = picker("cb2", tr("Lower unit"), lowerLabel);
+    auto* lowerLabel = new QLabel(tr("Lower unit"));
+    lowerLabel->setObjectName("cb2Label");
+    lowerPicker_ = CreatePicker("cb2", PickerSide::Lower);
+    lowerLabel->setBuddy(lowerPicker_);
     const bool listExists = static_cast<bool>(links_.unitsList);
-    auto listButton = [&](const char* name, int target, const QString& accessible) {
+    auto listButton = [&](const char* name, PickerSide side, const QString& accessible) {
         QToolButton* button =
             //: Hint of the button beside a unit picker that opens the list of the group's units.
             ToolButton(name, tr("List of units"), Picture::List,
-                       listExists ? std::function<void()>([this, target] { OpenUnitsList(target); })
+                       listExists ? std::function<void()>([this, side] { OpenUnitsList(side); })
                                   : std::function<void()>());
         button->setAccessibleName(accessible);
         return button;
     };
     //: The button that opens the units list for the upper picker, as screen readers name it.
-    upperListButton_ = listButton("SpeedButton2", 1, tr("Upper unit list"));
+    upperListButton_ = listButton("SpeedButton2", PickerSide::Upper, tr("Upper unit list"));
     //: The button that opens the units list for the lower picker, as screen readers name it.
-    lowerListButton_ = listButton("SpeedButton3", 2, tr("Lower unit list"));
+    lowerListButton_ = listButton("SpeedButton3", PickerSide::Lower, tr("Lower unit list"));
 
     auto arrow = [&](const char* name, Picture picture, const QString& accessible,
                      QKeySequence key) {
@@ -391,6 +298,20 @@ QWidget* MainWindow::CreateConversionPanel() {
     return panel;
 }
 
+QComboBox* MainWindow::CreatePicker(const char* name, PickerSide side) {
+    auto* box = new DropList;
+    box->setObjectName(name);
+    box->setAccessibleName(side == PickerSide::Upper ? tr("Upper unit") : tr("Lower unit"));
+    box->setMaxVisibleItems(20);
+    connect(box, &QComboBox::currentIndexChanged, this,
+            [this, side](int index) { converter_.Choose(side, index); });
+    return box;
+}
+
+QComboBox* MainWindow::Picker(PickerSide side) const {
+    return side == PickerSide::Upper ? upperPicker_ : lowerPicker_;
+}
+
 void MainWindow::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("stStatus");
@@ -428,10 +349,18 @@ void MainWindow::SetTabOrder() {
     QList<QWidget*> order = {search_,          valuePanel_,      calculatorButton_,
                              upperListButton_, upperPicker_,     upButton_,
                              downButton_,      lowerListButton_, lowerPicker_};
-    for (QPushButton* button : groupButtons_)
+    for (GroupButton* button : groups_->Buttons())
         order.append(button);
     for (qsizetype k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
+}
+
+void MainWindow::ConnectConverter() {
+    connect(&converter_, &ConverterSession::valueChanged, this, &MainWindow::ShowValue);
+    connect(&converter_, &ConverterSession::groupLoaded, this, &MainWindow::ShowLoadedGroup);
+    connect(&converter_, &ConverterSession::unitChosen, this, &MainWindow::ShowChosenUnit);
+    connect(&converter_, &ConverterSession::converted, this, &MainWindow::ShowConversion);
+    connect(&converter_, &ConverterSession::refused, this, &MainWindow::ShowRefusal);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -443,8 +372,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::ShowGroupsAndLoadFirst() {
-    SetGroupButtons();
-    LoadGroupOf(groupButtons_[0]);
+    ReadGroupList();
+    LoadFirstGroup();
     upperPicker_->setFocus();
 }
 
@@ -471,42 +400,42 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             links_.inputNumber();
             return activate;
         }
-    } else if (event->type() == QEvent::FocusIn) {
-        if (auto* button = qobject_cast<QPushButton*>(watched))
-            groupPanel_->ensureWidgetVisible(button);
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::SetGroupButtons() {
-    GroupSlots groupSlots;
+GroupButton* MainWindow::GroupButtonAt(int k) const {
+    return groups_->ButtonAt(k);
+}
+
+void MainWindow::ReadGroupList() {
+    std::vector<std::string> groups;
     try {
-        groupSlots = database_.ReadGroupSlots();
+        groups = converter_.State().Database().ReadGroupList();
     } catch (const EFileError& error) {
         // Without its group list the program has nothing to show: the status bar says why.
-        ShowStatusLine(DatabaseUnreadable(database_, error));
-        return; // every slot keeps its caption
+        ShowStatusLine(DatabaseUnreadable(converter_.State().Database(), error));
+        return; // every button keeps its caption
     }
-    for (int k = 0; k < GroupSlotCount; ++k) {
-        const QString name = OneLine(Q(groupSlots[k]));
-        groupButtons_[k]->SetGroupName(Q(groupSlots[k]));
-        groupButtons_[k]->setAccessibleName(name.isEmpty() ? NumberedGroup(k) : name);
-        const QString item = fontMetrics().elidedText(
-            name, Qt::ElideRight, fontMetrics().averageCharWidth() * MenuItemChars);
-        groupActions_[k]->setText(AsCaption(item));
-        groupActions_[k]->setToolTip(item == name ? QString() : name);
-    }
+    groups_->SetGroups(groups);
+    groups_->MarkLoaded(Q(converter_.State().Group().name), chosenBy_);
     ShowDatabaseNotice();
 }
 
+void MainWindow::LoadFirstGroup() {
+    GroupButton* first = groups_->ButtonAt(0);
+    LoadGroupChosen(first->GroupName(), first);
+}
+
 void MainWindow::GroupRenamed(const QString& oldName, const QString& newName) {
-    SetGroupButtons();
-    if (groupName_ == oldName)
+    const bool loaded = Q(converter_.State().Group().name) == oldName;
+    converter_.GroupRenamed(oldName, newName);
+    ReadGroupList();
+    if (loaded)
         ShowGroupName(newName);
 }
 
 void MainWindow::ShowGroupName(const QString& name) {
-    groupName_ = name;
     groupLabel_->SetFullText(OneLine(name));
 }
 
@@ -515,7 +444,7 @@ void MainWindow::ShowGroupName(const QString& name) {
 void MainWindow::ShowDatabaseNotice() {
     QString notice;
     try {
-        notice = Translated(database_.PendingChangeNotice());
+        notice = Translated(converter_.State().Database().PendingChangeNotice());
     } catch (const EFileError& error) {
         notice = Translated(error);
     }
@@ -529,122 +458,72 @@ void MainWindow::ShowStatusLine(const QString& line) {
     statusBar()->setToolTip(line);
 }
 
-void MainWindow::LoadGroupOf(GroupButton* sender) {
-    MarkLoadedSlot(sender);
-    LoadUnits(sender->GroupName());
+void MainWindow::LoadGroupChosen(const QString& name, QObject* chosenBy) {
+    chosenBy_ = chosenBy;
+    converter_.LoadGroup(name);
 }
 
-void MainWindow::LoadGroup(const QString& name) {
-    const auto slot =
-        std::find_if(groupButtons_.begin(), groupButtons_.end(),
-                     [&](GroupButton* button) { return button->GroupName() == name; });
-    if (slot != groupButtons_.end()) {
-        LoadGroupOf(*slot);
-        return;
-    }
-    MarkLoadedSlot(nullptr);
-    LoadUnits(name);
-}
-
-// The loaded group's button stays pressed (none for a group past the slots). Not an exclusive
-// button group: that would take the buttons out of the Tab order but for the pressed one.
-void MainWindow::MarkLoadedSlot(GroupButton* loaded) {
-    for (int k = 0; k < GroupSlotCount; ++k) {
-        groupButtons_[k]->setChecked(groupButtons_[k] == loaded);
-        groupActions_[k]->setChecked(groupButtons_[k] == loaded);
-    }
-}
-
-void MainWindow::LoadUnits(const QString& name) {
+void MainWindow::ShowLoadedGroup(const QString& failure) {
+    const LoadedGroup& group = converter_.State().Group();
+    const QString name = Q(group.name);
+    groups_->MarkLoaded(name, chosenBy_);
+    ShowGroupName(name);
+    const QSignalBlocker upper(upperPicker_);
+    const QSignalBlocker lower(lowerPicker_);
     upperPicker_->clear();
     lowerPicker_->clear();
-    factorList_.clear();
-    ShowGroupName(name);
-    std::vector<Unit> units;
-    try {
-        units = database_.LoadGroup(name.toStdString());
-    } catch (const EFileError& error) {
-        emit UnitsLoaded({});
+    if (!failure.isEmpty()) {
         // The group stays empty and conversions do nothing; the user learns why.
         if (!name.isEmpty()) {
             //: %1 is the name of a group, %2 the reason, such as a file that cannot be read.
             balloon_.ShowUnder(
                 upperPicker_,
-                tr("The units of '%1' cannot be read. %2").arg(OneLine(name), Translated(error)));
+                tr("The units of '%1' cannot be read. %2").arg(OneLine(name), failure));
         }
         return;
     }
-    QStringList names;
-    // The Temperature group converts by its units' names and never reads their factors.
-    const bool byFactors = ConversionKindOf(name.toStdString()) == ConversionKind::ByFactors;
-    int withoutFactor = 0;
-    for (const Unit& unit : units) {
-        names.append(OneLine(Q(unit.name)));
-        factorList_.push_back(unit.factor);
-        const std::optional<long double> factor = ParseFactor(unit.factor);
-        withoutFactor += byFactors && !(factor && *factor > 0) ? 1 : 0;
-    }
-    if (withoutFactor > 0) {
+    if (const size_t withoutFactor = converter_.State().UnitsThatDoNotConvert()) {
         //: %n is the number of units that do not convert, %1 the number of all the group's
         //: units, %2 the group's name.
-        balloon_.ShowUnder(upperPicker_, tr("%n of the %1 units of '%2' have no positive number as "
-                                            "factor and do not convert.",
-                                            nullptr, withoutFactor)
-                                             .arg(units.size())
+        balloon_.ShowUnder(upperPicker_, tr("%n of the %1 units of '%2' have no positive number "
+                                            "as factor and do not convert.",
+                                            nullptr, static_cast<int>(withoutFactor))
+                                             .arg(group.units.size())
                                              .arg(OneLine(name)));
     }
+    QStringList names;
+    for (const Unit& unit : group.units)
+        names.append(OneLine(Q(unit.name)));
     upperPicker_->addItems(names);
     lowerPicker_->addItems(names);
-    upperPicker_->setCurrentIndex(names.isEmpty() ? -1 : 0);
-    lowerPicker_->setCurrentIndex(names.isEmpty() ? -1 : 0);
-    emit UnitsLoaded(names);
+    ShowChosenUnit(PickerSide::Upper);
+    ShowChosenUnit(PickerSide::Lower);
 }
 
-void MainWindow::OnGroupMenuItem(QAction* sender) {
-    const auto found = std::find(groupActions_.begin(), groupActions_.end(), sender);
-    LoadGroupOf(groupButtons_[found == groupActions_.end() ? 0 : found - groupActions_.begin()]);
+void MainWindow::ShowChosenUnit(PickerSide side) {
+    const std::optional<size_t> chosen = converter_.State().Chosen(side);
+    Picker(side)->setCurrentIndex(chosen ? static_cast<int>(*chosen) : -1);
 }
 
 void MainWindow::ConvertLowerToUpper() {
-    Convert(lowerPicker_, upperPicker_);
+    converter_.ConvertTo(PickerSide::Upper);
 }
 
 void MainWindow::ConvertUpperToLower() {
-    Convert(upperPicker_, lowerPicker_);
+    converter_.ConvertTo(PickerSide::Lower);
 }
 
-void MainWindow::Convert(QComboBox* source, QComboBox* target) {
-    const int from = source->currentIndex();
-    const int to = target->currentIndex();
-    const int count = static_cast<int>(factorList_.size());
-    if (from < 0 || to < 0 || from >= count || to >= count)
-        return;
-    const std::string sourceName = source->currentText().toStdString();
-    const std::string targetName = target->currentText().toStdString();
-    std::optional<ConversionResult> result;
-    try {
-        result = quorvel::Convert({currentValue_, factorList_[from], factorList_[to], sourceName,
-                                   targetName, ConversionKindOf(groupName_.toStdString())});
-    } catch (const ETemperatureBound& refusal) {
-        balloon_.ShowUnder(valuePanel_, Translated(refusal));
-        return;
-    }
-    if (result)
-        ShowConversion(*result);
-}
-
+// The value, the status bar, the report; screen readers speak the line, wherever the focus is.
 void MainWindow::ShowConversion(const ConversionResult& result) {
-    try {
-        SetCurrentValue(result.value);
-    } catch (const EConvertError&) {
-        return; // a value the display cannot take back converts nothing
-    }
-    const QString line = Q(result.line);
+    const QString line = OneLine(Q(result.line));
     ShowStatusLine(line);
     if (report_)
-        AppendLine(*report_, line);
-    // Screen readers speak the result, wherever the focus is.
+        AppendReportLine(*report_, line);
     Announce(this, line);
+}
+
+void MainWindow::ShowRefusal(const QString& reason) {
+    balloon_.ShowUnder(valuePanel_, reason);
 }
 
 void MainWindow::ApplyColours() {
@@ -653,21 +532,16 @@ void MainWindow::ApplyColours() {
     valueDisplay_->setPalette(colours);
 }
 
-void MainWindow::SetCurrentValue(long double value) {
-    valueDisplay_->SetText(Q(GeneralNumberText(value)));
-    currentValue_ = value;
-}
-
 void MainWindow::ShowValue() {
     try {
-        SetCurrentValue(currentValue_);
+        valueDisplay_->SetText(Q(converter_.State().ValueText()));
     } catch (const EConvertError&) {
         // The display keeps what it showed.
     }
 }
 
 void MainWindow::Copy() {
-    CopyValue(currentValue_);
+    CopyValue(converter_.State().Value());
 }
 
 void MainWindow::Paste() {
@@ -675,7 +549,7 @@ void MainWindow::Paste() {
     if (!pasted)
         return; // no number on the clipboard: nothing changes
     try {
-        SetCurrentValue(pasted->value);
+        converter_.SetValue(pasted->value);
     } catch (const EConvertError&) {
         // A value the display cannot show is no value: nothing changes.
     }
@@ -686,8 +560,8 @@ void MainWindow::AnnounceValue() {
     Announce(this, tr("Value %1").arg(valueDisplay_->ReadableText()));
 }
 
-void MainWindow::OpenUnitsList(int target) {
-    listTarget_ = target;
+void MainWindow::OpenUnitsList(PickerSide side) {
+    converter_.SetListSide(side);
     links_.unitsList();
 }
 

@@ -3,32 +3,32 @@
 
 #pragma once
 
-// The main window: 23 group buttons, the value being converted, the two unit pickers with the
-// arrow buttons that convert between them, the status bar with the last conversion, and the
-// field that finds units and runs typed conversions (ui/converter/unitsearchfield.h).
+// The main window, the face of the converter: the group column, the value being converted, the
+// two unit pickers with the arrow buttons that convert between them, the status bar with the
+// last conversion, and the field that finds units and runs typed conversions. It shows every
+// change of the converter, wherever it was made.
 
-#include "core/unitsdatabase.h"
+#include "core/converter.h"
 
 #include <QMainWindow>
-#include <array>
+#include <QPointer>
 #include <functional>
-#include <string>
-#include <vector>
 
 class QAction;
 class QComboBox;
 class QFrame;
 class QMenu;
 class QPushButton;
-class QScrollArea;
 class QTextDocument;
 class QToolButton;
 
 namespace quorvel {
 
+class ConverterSession;
+class ElidedLabel;
 class ErrorBalloon;
 class GroupButton;
-class ElidedLabel;
+class GroupColumn;
 class NumberDisplay;
 class UnitSearchField;
 struct ConversionResult;
@@ -51,49 +51,26 @@ class MainWindow : public QMainWindow {
 
 public:
     // Conversion lines are appended to `report`, which the report window shows; refusals are
-    // shown with `errorHint`.
-    MainWindow(UnitsDatabase database, QTextDocument* report, ErrorBalloon& errorHint,
+    // shown with `balloon`.
+    MainWindow(ConverterSession& converter, QTextDocument* report, ErrorBalloon& balloon,
                MainWindowLinks links = {}, QWidget* parent = nullptr);
 
-    long double CurrentValue() const { return currentValue_; }
-    // The one way to change the value: ValueDisplay shows it at once, so the display never shows
-    // another value than the one the next conversion converts. Throws EConvertError, changing
-    // neither, for a value that has no number text.
-    void SetCurrentValue(long double value);
     NumberDisplay* ValueDisplay() const { return valueDisplay_; }
-    const QString& GroupName() const { return groupName_; }
-    const std::vector<std::string>& FactorList() const { return factorList_; }
-    int ListTarget() const { return listTarget_; }
-    // The unit picker a units list target names: 2 the lower one, any other the upper one.
-    QComboBox* Picker(int target) const { return target == 2 ? lowerPicker_ : upperPicker_; }
+    GroupButton* GroupButtonAt(int k) const;
 
-    // Group button k (from 0).
-    GroupButton* GroupButtonAt(int k) const { return groupButtons_.at(k); }
-
-    // Fills the 23 group buttons and the Units menu from the group list.
-    void SetGroupButtons();
+    // Reads the group list again into the group column and the Units menu.
+    void ReadGroupList();
+    // Loads the group of the first group button.
+    void LoadFirstGroup();
     // After a group's files and its line in the group list took a new name: the buttons show
     // it, and so does the status bar when it is the loaded group.
     void GroupRenamed(const QString& oldName, const QString& newName);
-    // Loads the group whose name the button shows.
-    void LoadGroupOf(GroupButton* sender);
-    // Menu item k acts as group button k.
-    void OnGroupMenuItem(QAction* sender);
-    // Loads a group by name as its button does; a group past the 23rd slot, which has no
-    // button, loads too.
-    void LoadGroup(const QString& name);
-    // Shows a conversion as the arrows show theirs: the value, the status bar, the report.
-    void ShowConversion(const ConversionResult& result);
     void ConvertLowerToUpper();
     void ConvertUpperToLower();
     void Copy();
     void Paste();
     // Has screen readers speak the value shown, after a window handed a new one back.
     void AnnounceValue();
-
-signals:
-    // A group was loaded (or failed to load, with no names): the units list shows these names.
-    void UnitsLoaded(const QStringList& names);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,47 +79,46 @@ protected:
 
 private:
     void CreateMenus();
-    QWidget* CreateGroupPanel();
     QWidget* CreateToolBar();
     QWidget* CreateValuePanel();
     QWidget* CreateConversionPanel();
+    QComboBox* CreatePicker(const char* name, PickerSide side);
     void CreateStatusBar();
     void SetTabOrder();
+    void ConnectConverter();
     QToolButton* ToolButton(const char* name, const QString& hint, Picture picture,
                             const std::function<void()>& action);
     QAction* MenuAction(QMenu* menu, const char* name, const QString& text,
                         const std::function<void()>& action);
+    QComboBox* Picker(PickerSide side) const;
+
     void ShowGroupsAndLoadFirst();
+    void LoadGroupChosen(const QString& name, QObject* chosenBy);
     void ShowStatusLine(const QString& line);
     void ShowDatabaseNotice();
-    // The loaded group's name, in the status bar too.
+    // The loaded group's name, in the status bar.
     void ShowGroupName(const QString& name);
-    void MarkLoadedSlot(GroupButton* loaded);
-    // Fills the pickers, the factors and the units list from the group's files.
-    void LoadUnits(const QString& name);
+    // The converter's loaded group: its button checked, its units in the pickers.
+    void ShowLoadedGroup(const QString& failure);
+    void ShowChosenUnit(PickerSide side);
+    // Shows the value again, in the separators of a changed locale too.
+    void ShowValue();
     // The value's colour, from the palette: navy, or a lighter navy on a dark panel.
     void ApplyColours();
-    void Convert(QComboBox* source, QComboBox* target);
-    // Shows the value again, in the separators of a changed locale.
-    void ShowValue();
-    void OpenUnitsList(int target);
+    void ShowConversion(const ConversionResult& result);
+    void ShowRefusal(const QString& reason);
+    void OpenUnitsList(PickerSide side);
     void OpenHomePage();
 
-    UnitsDatabase database_;
+    ConverterSession& converter_;
     QTextDocument* report_;
     ErrorBalloon& balloon_;
     MainWindowLinks links_;
-
-    long double currentValue_ = 0;
-    QString groupName_;
-    std::vector<std::string> factorList_;
-    int listTarget_ = 1;
     bool shown_ = false;
+    QPointer<QObject> chosenBy_; // the button or menu item that chose the loaded group
 
+    GroupColumn* groups_ = nullptr;
     UnitSearchField* search_ = nullptr;
-    std::array<GroupButton*, GroupSlotCount> groupButtons_{};
-    std::array<QAction*, GroupSlotCount> groupActions_{};
-    QScrollArea* groupPanel_ = nullptr;
     QFrame* valuePanel_ = nullptr;
     NumberDisplay* valueDisplay_ = nullptr;
     QToolButton* calculatorButton_ = nullptr;

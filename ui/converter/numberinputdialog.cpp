@@ -5,7 +5,7 @@
 
 #include "calc/errors.h"
 #include "calc/numbertext.h"
-#include "ui/converter/mainwindow.h"
+#include "ui/converter/convertersession.h"
 #include "widgets/accessibility.h"
 #include "widgets/designscale.h"
 #include "widgets/numberdisplay.h"
@@ -52,11 +52,11 @@ protected:
 
 } // namespace
 
-NumberInputDialog::NumberInputDialog(MainWindow& mainForm, HelpOpener help, QWidget* parent)
+NumberInputDialog::NumberInputDialog(ConverterSession& converter, HelpOpener help, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      mainWindow_(mainForm), help_(std::move(help)) {
+      converter_(converter), help_(std::move(help)) {
     SetAccessibleFace(this, {QAccessible::Dialog, {}, {}, {}, {}});
     setObjectName("InputNumber");
     //: Title of the dialog where the user types the value as a mantissa and a power of ten.
@@ -175,7 +175,7 @@ void NumberInputDialog::showEvent(QShowEvent* event) {
 }
 
 void NumberInputDialog::StartFromCurrentValue() {
-    inputValue_ = mainWindow_.CurrentValue();
+    inputValue_ = converter_.State().Value();
     QString layout;
     try {
         layout = Q(DisplayExponentText(inputValue_));
@@ -238,9 +238,9 @@ bool NumberInputDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NumberInputDialog::Submit() {
-    mainWindow_.SetCurrentValue(inputValue_);
+    converter_.SetValue(inputValue_);
     close();
-    mainWindow_.AnnounceValue();
+    emit submitted();
 }
 
 void NumberInputDialog::CloseWindow() {

@@ -17,17 +17,17 @@ class QPushButton;
 namespace quorvel {
 
 class DesignScale;
-class MainWindow;
+class ConverterSession;
 class NumberDisplay;
 
 class NumberInputDialog : public QWidget {
     Q_OBJECT
 
 public:
-    // The dialog reads and writes the main window's value and display.
-    NumberInputDialog(MainWindow& mainForm, HelpOpener help, QWidget* parent = nullptr);
+    // The dialog starts from the converter's value and hands the new one back to it.
+    NumberInputDialog(ConverterSession& converter, HelpOpener help, QWidget* parent = nullptr);
 
-    // Shows the dialog modally; it starts from the main window's value.
+    // Shows the dialog modally; it starts from the converter's value.
     void Open();
 
     // The value Submit would hand back: the last one the two edits made.
@@ -35,9 +35,14 @@ public:
 
     // Reads both edits again; shared by the two edits' changes and a click on the exponent.
     void OnNumberEdited();
+    // Hands the value to the converter and closes.
     void Submit();
     void CloseWindow();
     void ShowHelp();
+
+signals:
+    // A value was handed back, after the dialog closed.
+    void submitted();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -51,7 +56,7 @@ private:
     void StartNewNumberIfRetyped();
     bool TypeDecimalSeparator(const QKeyEvent* key);
 
-    MainWindow& mainWindow_;
+    ConverterSession& converter_;
     HelpOpener help_;
     long double inputValue_ = 0;
     bool exponentFromOpening_ = false; // neither edit has been edited since the dialog opened

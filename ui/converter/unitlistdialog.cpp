@@ -3,9 +3,10 @@
 
 #include "ui/converter/unitlistdialog.h"
 
+#include "ui/converter/convertersession.h"
 #include "ui/shared/balloon.h"
+#include "widgets/groupbutton.h"
 
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,10 +68,9 @@ QString UnitFindDialog::FindText() const {
     return findEdit_->text();
 }
 
-UnitListDialog::UnitListDialog(ErrorBalloon& errorHint, HelpOpener helpLink,
-                               std::function<QComboBox*()> targetPicker, QWidget* parent)
-    : QDialog(parent), balloon_(errorHint), helpLink_(std::move(helpLink)),
-      targetPicker_(std::move(targetPicker)) {
+UnitListDialog::UnitListDialog(ConverterSession& converter, ErrorBalloon& balloon,
+                               HelpOpener helpLink, QWidget* parent)
+    : QDialog(parent), balloon_(balloon), helpLink_(std::move(helpLink)), converter_(converter) {
     setObjectName("ListUnits");
     //: Title of the window that lists the loaded group's units for a unit picker.
     setWindowTitle(tr("Units List"));
@@ -116,16 +116,19 @@ UnitListDialog::UnitListDialog(ErrorBalloon& errorHint, HelpOpener helpLink,
     connect(findDialog_, &UnitFindDialog::Find, this, &UnitListDialog::FindNext);
     // The search window belongs to the list: it goes away with it.
     connect(this, &QDialog::finished, findDialog_, &QWidget::hide);
+    ShowUnits();
+    connect(&converter_, &ConverterSession::groupLoaded, this, &UnitListDialog::ShowUnits);
 }
 
-void UnitListDialog::SetUnits(const QStringList& names) {
+void UnitListDialog::ShowUnits() {
     unitsList_->clear();
-    unitsList_->addItems(names);
+    for (const Unit& unit : converter_.State().Group().units)
+        unitsList_->addItem(OneLine(QString::fromStdString(unit.name)));
 }
 
 void UnitListDialog::Open() {
-    QComboBox* picker = targetPicker_();
-    Select(picker ? picker->currentIndex() : -1);
+    const std::optional<size_t> chosen = converter_.State().Chosen(converter_.State().ListSide());
+    Select(chosen ? static_cast<int>(*chosen) : -1);
     show();
     raise();
     activateWindow();
@@ -148,8 +151,7 @@ void UnitListDialog::Select(int index) {
 }
 
 void UnitListDialog::ChooseSelected() {
-    if (QComboBox* picker = targetPicker_())
-        picker->setCurrentIndex(SelectedIndex());
+    converter_.Choose(converter_.State().ListSide(), SelectedIndex());
     accept();
 }
 

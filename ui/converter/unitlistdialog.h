@@ -9,14 +9,13 @@
 #include "ui/help/helpcontext.h"
 
 #include <QDialog>
-#include <functional>
 
-class QComboBox;
 class QLineEdit;
 class QListWidget;
 
 namespace quorvel {
 
+class ConverterSession;
 class ErrorBalloon;
 
 // The find dialog: a small modeless window with the search text, Find Next, Cancel and Help.
@@ -41,14 +40,12 @@ class UnitListDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `targetPicker` gives the unit picker the list serves at the moment (the one the main
-    // window's ListTarget names); a choice is handed back by selecting it there.
-    UnitListDialog(ErrorBalloon& errorHint, HelpOpener helpLink,
-                   std::function<QComboBox*()> targetPicker, QWidget* parent = nullptr);
+    // The list shows the converter's loaded group; a choice goes to the side the converter's
+    // list serves.
+    UnitListDialog(ConverterSession& converter, ErrorBalloon& balloon, HelpOpener helpLink,
+                   QWidget* parent = nullptr);
 
-    // Replaces the entries with the unit names of a newly loaded group.
-    void SetUnits(const QStringList& names);
-    // Selects the target picker's unit in the list and shows the list modally.
+    // Selects the unit chosen on the side the list serves and shows the list modally.
     void Open();
 
     void ChooseSelected();
@@ -56,12 +53,14 @@ public:
     void FindNext();
 
 private:
+    // The loaded group's units as entries.
+    void ShowUnits();
     int SelectedIndex() const;
     void Select(int index);
 
     ErrorBalloon& balloon_;
     HelpOpener helpLink_;
-    std::function<QComboBox*()> targetPicker_;
+    ConverterSession& converter_;
     QListWidget* unitsList_;
     UnitFindDialog* findDialog_;
 };

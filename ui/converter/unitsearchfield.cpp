@@ -4,7 +4,7 @@
 #include "ui/converter/unitsearchfield.h"
 
 #include "calc/numbertext.h"
-#include "ui/converter/mainwindow.h"
+#include "ui/converter/convertersession.h"
 #include "ui/language/translated.h"
 #include "ui/shared/balloon.h"
 #include "widgets/groupbutton.h"
@@ -37,8 +37,9 @@ QKeySequence FindKey() {
 
 } // namespace
 
-UnitSearchField::UnitSearchField(MainWindow& form, UnitsDatabase database, ErrorBalloon& errorHint)
-    : form_(form), database_(std::move(database)), balloon_(errorHint) {
+UnitSearchField::UnitSearchField(ConverterSession& converter, ErrorBalloon& balloon,
+                                 QWidget* window)
+    : converter_(converter), balloon_(balloon), window_(window) {
     setObjectName("edSearch");
     //: Grey text in the empty search field of the main window.
     setPlaceholderText(tr("Find or convert"));
@@ -54,13 +55,18 @@ UnitSearchField::UnitSearchField(MainWindow& form, UnitsDatabase database, Error
     setClearButtonEnabled(true);
 
     connect(this, &QLineEdit::textChanged, this, &UnitSearchField::Update);
-    auto* find = new QShortcut(FindKey(), &form);
+    auto* find = new QShortcut(FindKey(), window_);
     connect(find, &QShortcut::activated, this, &UnitSearchField::Focus);
+}
+
+void UnitSearchField::SetNeighbours(QWidget* valuePanel, QWidget* home) {
+    valuePanel_ = valuePanel;
+    home_ = home;
 }
 
 // The panel under the field, built when the field first has something to show in it.
 void UnitSearchField::CreateFound() {
-    foundPanel_ = new QFrame(&form_);
+    foundPanel_ = new QFrame(window_);
     foundPanel_->setObjectName("pnFound");
     foundPanel_->setFrameShape(QFrame::StyledPanel);
     foundPanel_->setAutoFillBackground(true);
@@ -88,7 +94,8 @@ void UnitSearchField::CreateFound() {
     layout->addWidget(foundList_);
     connect(foundList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const bool lower = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
-        Choose(found_.at(static_cast<size_t>(foundList_->row(item))), lower ? 2 : 1);
+        Choose(found_.at(static_cast<size_t>(foundList_->row(item))),
+               lower ? PickerSide::Lower : PickerSide::Upper);
     });
 }
 
@@ -113,7 +120,7 @@ QSize UnitSearchField::minimumSizeHint() const {
 const UnitIndex& UnitSearchField::Index() {
     if (!index_) {
         try {
-            index_.emplace(UnitIndex::Read(database_, DeliveredAliases()));
+            index_.emplace(UnitIndex::Read(converter_.State().Database(), DeliveredAliases()));
         } catch (const EFileError&) { // no group list: no units
             index_.emplace(std::vector<IndexedGroup>{}, DeliveredAliases());
         }
@@ -123,7 +130,7 @@ const UnitIndex& UnitSearchField::Index() {
 
 std::optional<size_t> UnitSearchField::LoadedGroup() {
     const std::vector<IndexedGroup>& groups = Index().Groups();
-    const std::string loaded = form_.GroupName().toStdString();
+    const std::string& loaded = converter_.State().Group().name;
     const auto found = std::find_if(groups.begin(), groups.end(), [&](const IndexedGroup& group) {
         return group.name == loaded;
     });
@@ -187,8 +194,7 @@ void UnitSearchField::ShowAnswer() {
         return;
     QString answer;
     try {
-        const std::optional<ConversionResult> result =
-            ConvertSentence(*sentence_, form_.CurrentValue());
+        const std::optional<ConversionResult> result = converter_.State().Preview(*sentence_);
         //: The answer of a typed conversion when a factor is missing or the result is out of
         //: range.
         answer = result ? "= " + Q(GeneralNumberText(result->value)) + " " +
@@ -217,9 +223,8 @@ void UnitSearchField::ShowFound() {
 
 // Under the field, as wide as the value panel it covers.
 void UnitSearchField::Place() {
-    const QWidget* valuePanel = form_.ValueDisplay()->parentWidget();
-    const int left = valuePanel->mapTo(&form_, QPoint(0, 0)).x();
-    const QPoint below = mapTo(&form_, QPoint(width(), height() + 1));
+    const int left = valuePanel_ ? valuePanel_->mapTo(window_, QPoint(0, 0)).x() : 0;
+    const QPoint below = mapTo(window_, QPoint(width(), height() + 1));
     const int width = std::max(below.x() - left, this->width());
     const QPoint corner(below.x() - width, below.y());
     int height = 2 * 4;
@@ -245,79 +250,49 @@ void UnitSearchField::keyPressEvent(QKeyEvent* event) {
         }
         return;
     case Qt::Key_Return:
-    case Qt::Key_Enter: Commit(event->modifiers() & Qt::ShiftModifier ? 2 : 1); return;
+    case Qt::Key_Enter:
+        Commit(event->modifiers() & Qt::ShiftModifier ? PickerSide::Lower : PickerSide::Upper);
+        return;
     case Qt::Key_Escape: Leave(); return;
     default: QLineEdit::keyPressEvent(event);
     }
 }
 
-void UnitSearchField::Commit(int target) {
+void UnitSearchField::Commit(PickerSide side) {
     // The next text replaces this one. Selected first, so that a screen reader that speaks the
     // selection does so before it speaks the result, not over it.
     selectAll();
     if (sentence_)
         Convert(*sentence_);
     else if (FoundRow() >= 0)
-        Choose(found_.at(static_cast<size_t>(FoundRow())), target);
+        Choose(found_.at(static_cast<size_t>(FoundRow())), side);
     else if (!refusal_.isEmpty())
         Refuse(refusal_);
 }
 
-void UnitSearchField::Choose(UnitRef unit, int target) {
+void UnitSearchField::Choose(UnitRef unit, PickerSide side) {
     const IndexedGroup& group = Index().GroupOf(unit);
-    const Unit& chosen = group.units.at(unit.unit);
-    form_.LoadGroup(Q(group.name));
-    const int position = PositionOf({unit.unit, chosen.name, chosen.factor});
-    if (position < 0)
+    const SentenceUnit chosen{unit.unit, group.units.at(unit.unit).name, {}};
+    converter_.LoadGroup(Q(group.name));
+    try {
+        converter_.Choose(side, static_cast<int>(converter_.State().Locate(chosen)));
+    } catch (const EUnitGone& gone) {
+        Refuse(OneLine(Translated(gone)));
         return;
-    form_.Picker(target)->setCurrentIndex(position);
+    }
     HideFound();
 }
 
 // The same steps as a user's: the group, the pickers, the value, the down arrow. A sum has no
 // arrow: its parts are converted with the factors the group's files hold now.
 void UnitSearchField::Convert(const Sentence& sentence) {
-    form_.LoadGroup(Q(sentence.group));
-    Sentence loaded = sentence;
-    std::vector<SentenceUnit*> units{&loaded.target};
-    for (SentencePart& part : loaded.parts)
-        units.push_back(&part.unit);
-    for (SentenceUnit* unit : units) {
-        const int position = PositionOf(*unit);
-        if (position < 0)
-            return;
-        unit->factor = form_.FactorList().at(static_cast<size_t>(position));
-        unit->position = static_cast<size_t>(position);
-    }
-    form_.Picker(1)->setCurrentIndex(static_cast<int>(loaded.parts.front().unit.position));
-    form_.Picker(2)->setCurrentIndex(static_cast<int>(loaded.target.position));
-    if (loaded.IsSum()) {
-        if (const std::optional<ConversionResult> result =
-                ConvertSentence(loaded, form_.CurrentValue()))
-            form_.ShowConversion(*result);
-    } else {
-        const long double value = loaded.parts.front().value.value_or(form_.CurrentValue());
-        try {
-            form_.SetCurrentValue(value);
-        } catch (const EConvertError&) {
-            return; // a number the display cannot show is no value to convert
-        }
-        form_.ConvertUpperToLower();
+    try {
+        converter_.Apply(sentence);
+    } catch (const EUnitGone& gone) {
+        Refuse(OneLine(Translated(gone)));
+        return;
     }
     HideFound();
-}
-
-int UnitSearchField::PositionOf(const SentenceUnit& unit) {
-    const QComboBox* picker = form_.Picker(1);
-    const QString name = OneLine(Q(unit.name));
-    const int position = static_cast<int>(unit.position);
-    if (position < picker->count() && picker->itemText(position) == name)
-        return position;
-    const int found = picker->findText(name, Qt::MatchExactly);
-    if (found < 0)
-        //: %1 is a unit's name, %2 its group: the group's files changed after the search read them.
-        Refuse(tr("'%1' is no longer a unit of %2").arg(name, OneLine(form_.GroupName())));
-    return found;
 }
 
 void UnitSearchField::Refuse(const QString& reason) {
@@ -328,9 +303,10 @@ void UnitSearchField::Refuse(const QString& reason) {
 
 void UnitSearchField::Leave() {
     HideFound();
-    QWidget* back = before_ ? before_.data() : form_.Picker(1);
+    QWidget* back = before_ ? before_.data() : home_;
     before_.clear();
-    back->setFocus(Qt::OtherFocusReason);
+    if (back)
+        back->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace quorvel

@@ -8,6 +8,7 @@
 // lower one. A typed conversion ("12 in to cm") shows its answer while it is typed and runs at
 // Enter as the down arrow does: group, pickers, value, then the arrow's own conversion.
 
+#include "core/converter.h"
 #include "core/sentence.h"
 #include "core/unitsearch.h"
 
@@ -22,14 +23,18 @@ class QListWidget;
 
 namespace quorvel {
 
+class ConverterSession;
 class ErrorBalloon;
-class MainWindow;
 
 class UnitSearchField : public QLineEdit {
     Q_OBJECT
 
 public:
-    UnitSearchField(MainWindow& form, UnitsDatabase database, ErrorBalloon& errorHint);
+    // The list of units shows over `window`'s other controls.
+    UnitSearchField(ConverterSession& converter, ErrorBalloon& balloon, QWidget* window);
+    // The list covers the value panel, as wide as it is; Esc goes back to `home` when Ctrl+F
+    // did not come from another control.
+    void SetNeighbours(QWidget* valuePanel, QWidget* home);
 
     // Room for the whole grey hint in the empty field, in any language and at any font size.
     QSize minimumSizeHint() const override;
@@ -55,18 +60,17 @@ private:
     void ShowAnswer();
     void ShowFound();
     void Place();
-    void Commit(int target);
-    void Choose(UnitRef unit, int target);
+    void Commit(PickerSide side);
+    void Choose(UnitRef unit, PickerSide side);
     void Convert(const Sentence& sentence);
-    // The unit's position in the loaded group, as its pickers hold it; -1 when the group's files
-    // no longer hold it there.
-    int PositionOf(const SentenceUnit& unit);
     void Refuse(const QString& reason);
     void Leave();
 
-    MainWindow& form_;
-    UnitsDatabase database_;
+    ConverterSession& converter_;
     ErrorBalloon& balloon_;
+    QWidget* window_;
+    QWidget* valuePanel_ = nullptr;
+    QWidget* home_ = nullptr;
     std::optional<UnitIndex> index_;
     std::vector<UnitRef> found_;
     std::optional<Sentence> sentence_;

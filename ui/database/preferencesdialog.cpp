@@ -343,8 +343,8 @@ void PreferencesDialog::SaveGroupsAndUnits() {
         database_.WriteGroupListAndUnits(ListedGroups(), ShownGroupName(), TableUnits(), &seen_);
     else
         database_.WriteGroupList(ListedGroups(), &seen_);
-    if (links_.setGroupButtons)
-        links_.setGroupButtons();
+    if (links_.readGroupList)
+        links_.readGroupList();
 }
 
 void PreferencesDialog::SaveShownUnits() {
@@ -354,8 +354,8 @@ void PreferencesDialog::SaveShownUnits() {
 
 void PreferencesDialog::ReloadChanged(QWidget* control, const EDatabaseChanged& error) {
     ReadGroupsAndShow(groupChooser_->currentText());
-    if (links_.setGroupButtons)
-        links_.setGroupButtons(); // the main window shows the list as it is now, too
+    if (links_.readGroupList)
+        links_.readGroupList(); // the main window shows the list as it is now, too
     //: %1 is the reason, such as "'Files/Length.uns' has changed since it was read (...)".
     TellOnce(control, tr("Nothing was saved: %1. The window now shows the units database as it "
                          "is; make your changes again.")

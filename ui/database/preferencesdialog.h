@@ -29,7 +29,7 @@ class UnitEditDialog;
 
 // What the preferences window asks of the main window.
 struct PreferencesLinks {
-    std::function<void()> setGroupButtons; // re-read the group list into the group buttons
+    std::function<void()> readGroupList; // read the group list again into the group buttons and menu
     std::function<void()> loadFirstGroup;  // load the group of the first group button
     // a group's files and its line in the group list took a new name
     std::function<void(const QString& oldName, const QString& newName)> groupRenamed;
