@@ -73,10 +73,6 @@ private slots:
     void convertsBothWays_data();
     void convertsBothWays();
     void refusesTemperatureBelowItsBound();
-    void convertsTemperatures();
-    void badFactorConvertsNothing_data();
-    void badFactorConvertsNothing();
-    void valueSurvivesGroupChange();
     void copyAfterStartGivesZero();
     void paste_data();
     void paste();
@@ -320,55 +316,9 @@ void TestMainWindow::refusesTemperatureBelowItsBound() {
     QVERIFY(report_->isEmpty());
 }
 
-void TestMainWindow::convertsTemperatures() {
-    WriteStandardGroups();
-    MainWindow& form = Open();
-    Find<QAction>("mi2")->trigger();
-    Select(Find<QComboBox>("cb1"), "Celsius' degree");
-    Select(Find<QComboBox>("cb2"), "Fahrenheit's degree");
-    hint_->hide(); // the note that a Length unit has no factor
-    Paste("100");
-    form.ConvertUpperToLower();
-    QCOMPARE(Line(), QString("100 Celsius' degree = 212 Fahrenheit's degree"));
-    QVERIFY(!hint_->isVisible());
-}
 
-void TestMainWindow::badFactorConvertsNothing_data() {
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("target");
-    QTest::addRow("zero target factor, down") << "metre"
-                                              << "nothing";
-    QTest::addRow("empty target factor") << "metre"
-                                         << "empty";
-    QTest::addRow("empty source factor") << "empty"
-                                         << "metre";
-}
 
-void TestMainWindow::badFactorConvertsNothing() {
-    QFETCH(QString, source);
-    QFETCH(QString, target);
-    WriteStandardGroups();
-    MainWindow& form = Open();
-    Paste("7");
-    Select(Find<QComboBox>("cb1"), source);
-    Select(Find<QComboBox>("cb2"), target);
-    hint_->hide(); // the note, when the group loaded, that "empty" has no factor
-    form.ConvertUpperToLower();
-    QCOMPARE(Value(), 7.0L);
-    QCOMPARE(Display(), QString("7"));
-    QCOMPARE(Line(), QString());
-    QVERIFY(report_->isEmpty());
-    QVERIFY(!hint_->isVisible());
-}
 
-void TestMainWindow::valueSurvivesGroupChange() {
-    WriteStandardGroups();
-    Open();
-    Paste("5");
-    QTest::mouseClick(Find<QPushButton>("ab3"), Qt::LeftButton);
-    QCOMPARE(Value(), 5.0L);
-    QCOMPARE(Display(), QString("5"));
-}
 
 void TestMainWindow::copyAfterStartGivesZero() {
     MainWindow& form = Open();
