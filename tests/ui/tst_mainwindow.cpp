@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextDocumentLayout>
 #include <QPushButton>
 #include <QScrollArea>
@@ -191,6 +192,7 @@ void TestMainWindow::fillsSlotsFromGroupList_data() {
     QTest::addRow("22 groups") << 22 << QByteArray();
     QTest::addRow("23 groups") << 23 << QByteArray();
     QTest::addRow("24 groups") << 24 << QByteArray();
+    QTest::addRow("40 groups") << 40 << QByteArray();
     // Set aside: the groups show, and the status line says where it went and what to do.
     QTest::addRow("23 groups beside a damaged change record") << 23 << QByteArray("garbage");
 }
@@ -214,6 +216,18 @@ void TestMainWindow::fillsSlotsFromGroupList() {
         QCOMPARE(Find<QAction>(qPrintable(QString("mi%1").arg(k)))->text(), expected);
     }
     QCOMPARE(Group(), QString("G1"));
+    // The groups past the buttons, under "More groups" in list order; each loads as a button.
+    auto* more = Find<QMenu>("miMoreGroups");
+    QCOMPARE(more->menuAction()->isVisible(), groups > GroupSlotCount);
+    QCOMPARE(more->actions().size(), std::max(groups - GroupSlotCount, 0));
+    for (int k = GroupSlotCount + 1; k <= groups; ++k) {
+        QAction* item = more->actions().at(k - GroupSlotCount - 1);
+        QCOMPARE(item->text(), "G" + QString::number(k));
+        item->trigger();
+        QCOMPARE(Group(), "G" + QString::number(k));
+        QCOMPARE(Find<QLabel>("stGroup")->text(), Group());
+        QVERIFY(item->isChecked() && !Find<QPushButton>("ab1")->isChecked());
+    }
 }
 
 void TestMainWindow::loadsFirstGroupWhenShown() {

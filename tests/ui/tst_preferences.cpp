@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -105,6 +106,7 @@ private slots:
     void renamesGroup();
     void renameAfterMovesReachesTheShownGroup();
     void saveWritesAndReloadsMainWindow();
+    void aGroupPastTheButtonsMovesOntoThem();
     void failedWriteKeepsEdits_data();
     void failedWriteKeepsEdits();
     void anotherCopysChangeIsNotUndone_data();
@@ -588,6 +590,24 @@ void TestPreferences::saveWritesAndReloadsMainWindow() {
     QCOMPARE(QString::fromStdString(converter_->State().Group().name), QString("Mass"));
     QCOMPARE(converter_->State().Group().units,
              (std::vector<Unit>{{"kilogram", "1"}, {"pound", "0.45359237"}}));
+}
+
+// The list orders every group, so the user chooses which 23 get buttons.
+void TestPreferences::aGroupPastTheButtonsMovesOntoThem() {
+    QStringList groups = Standard;
+    for (int k = 4; k <= 25; ++k)
+        groups << "G" + QString::number(k);
+    WriteStandardGroups(groups);
+    PreferencesDialog& pref = Open();
+    auto* list = Find<QListWidget>("lbGroup");
+    QCOMPARE(list->count(), 25);
+    list->setCurrentRow(24);
+    Click("bbUp1");
+    Click("bbUp1"); // G25 onto the 23rd button
+    Click("bbOk");
+    QVERIFY(!pref.isVisible());
+    QCOMPARE(form_->GroupButtonAt(22)->text(), QString("G25"));
+    QCOMPARE(Find<QMenu>("miMoreGroups", form_.get())->actions().at(0)->text(), QString("G23"));
 }
 
 void TestPreferences::failedWriteKeepsEdits_data() {
