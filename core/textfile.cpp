@@ -3,6 +3,7 @@
 
 #include "core/textfile.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quorvel {
@@ -96,27 +97,34 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
     return lines;
 }
 
-bool IsValidUtf8(std::string_view bytes) {
+namespace {
+
+// Calls `visit` with each character of a UTF-8 text in turn, while it returns true. False when
+// the text is no valid UTF-8 or `visit` stopped the walk.
+template <typename Visit> bool ForEachCharacter(std::string_view text, Visit visit) {
     char32_t c;
-    for (size_t i = 0; i < bytes.size();) {
-        const size_t length = DecodeUtf8(bytes, i, c);
-        if (length == 0)
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = DecodeUtf8(text, i, c);
+        if (length == 0 || !visit(c))
             return false;
         i += length;
     }
     return true;
 }
 
+} // namespace
+
+bool IsValidUtf8(std::string_view bytes) {
+    return ForEachCharacter(bytes, [](char32_t) { return true; });
+}
+
 std::optional<std::u32string> CodePoints(std::string_view text) {
     std::u32string characters;
-    char32_t c;
-    for (size_t i = 0; i < text.size();) {
-        const size_t length = DecodeUtf8(text, i, c);
-        if (length == 0)
-            return std::nullopt;
-        characters.push_back(c);
-        i += length;
-    }
+    if (!ForEachCharacter(text, [&](char32_t c) {
+            characters.push_back(c);
+            return true;
+        }))
+        return std::nullopt;
     return characters;
 }
 
@@ -136,24 +144,17 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 bool Utf8ToWindows1252(std::string_view text, std::string& bytes) {
     bytes.clear();
     bytes.reserve(text.size());
-    char32_t c;
-    for (size_t i = 0; i < text.size();) {
-        const size_t length = DecodeUtf8(text, i, c);
-        if (length == 0)
-            return false;
-        i += length;
+    return ForEachCharacter(text, [&](char32_t c) {
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
             bytes.push_back(static_cast<char>(c));
-            continue;
+            return true;
         }
-        size_t k = 0;
-        while (k < HighControlBlock.size() && HighControlBlock[k] != c)
-            ++k;
-        if (k == HighControlBlock.size())
+        const auto found = std::find(HighControlBlock.begin(), HighControlBlock.end(), c);
+        if (found == HighControlBlock.end())
             return false;
-        bytes.push_back(static_cast<char>(0x80 + k));
-    }
-    return true;
+        bytes.push_back(static_cast<char>(0x80 + (found - HighControlBlock.begin())));
+        return true;
+    });
 }
 
 std::vector<std::string> DecodeLines(std::string_view bytes) {

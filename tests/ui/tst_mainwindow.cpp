@@ -330,10 +330,6 @@ void TestMainWindow::refusesTemperatureBelowItsBound() {
     QVERIFY(report_->isEmpty());
 }
 
-
-
-
-
 void TestMainWindow::copyAfterStartGivesZero() {
     MainWindow& form = Open();
     QGuiApplication::clipboard()->setText("something else");

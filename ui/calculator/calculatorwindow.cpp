@@ -10,6 +10,7 @@
 #include "ui/language/translated.h"
 #include "ui/shared/balloon.h"
 #include "ui/shared/clipboard.h"
+#include "ui/shared/dialogbuttons.h"
 #include "widgets/accessibility.h"
 #include "widgets/buttonpanel.h"
 #include "widgets/colours.h"
@@ -296,12 +297,9 @@ void CalculatorWindow::CreateMemoryRow(QWidget* frame) {
 void CalculatorWindow::CreateButtons() {
     auto button = [this](const char* name, const QString& caption, int left,
                          void (CalculatorWindow::*handler)()) {
-        auto* pushButton = new QPushButton(caption, this);
-        pushButton->setObjectName(name);
-        pushButton->setAccessibleName(QString(caption).remove('&'));
+        QPushButton* pushButton = MakeButton(name, caption, this, handler, this);
         pushButton->setAutoDefault(true); // Enter presses the focused button
         pushButton->setGeometry(scale_(QRect(left, 248, 75, 26)));
-        connect(pushButton, &QPushButton::clicked, this, handler);
         return pushButton;
     };
     // Alt and the marked letter press a button; R is no mark here, as Alt+R gives 1/x.

@@ -6,6 +6,7 @@
 #include "calc/errors.h"
 #include "calc/numbertext.h"
 #include "ui/converter/convertersession.h"
+#include "ui/shared/dialogbuttons.h"
 #include "widgets/accessibility.h"
 #include "widgets/designscale.h"
 #include "widgets/numberdisplay.h"
@@ -147,12 +148,9 @@ void NumberInputDialog::CreateEdits(const DesignScale& scale) {
 void NumberInputDialog::CreateButtons(const DesignScale& scale) {
     auto button = [this, &scale](const char* name, const QString& caption, int left,
                                  void (NumberInputDialog::*handler)()) {
-        auto* pushButton = new QPushButton(caption, this);
-        pushButton->setObjectName(name);
-        pushButton->setAccessibleName(QString(caption).remove('&'));
+        QPushButton* pushButton = MakeButton(name, caption, this, handler, this);
         pushButton->setAutoDefault(true); // Enter presses the focused button, and only that
         pushButton->setGeometry(scale(QRect(left, 158, 75, 26)));
-        connect(pushButton, &QPushButton::clicked, this, handler);
         return pushButton;
     };
     //: Hands the number to the main window and closes.

@@ -5,6 +5,7 @@
 
 #include "ui/converter/convertersession.h"
 #include "ui/shared/balloon.h"
+#include "ui/shared/dialogbuttons.h"
 #include "widgets/groupbutton.h"
 
 #include <QHBoxLayout>
@@ -16,17 +17,6 @@
 #include <QVBoxLayout>
 
 namespace quorvel {
-
-namespace {
-
-QPushButton* Button(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setAccessibleName(QString(caption).remove('&'));
-    return button;
-}
-
-} // namespace
 
 UnitFindDialog::UnitFindDialog(HelpOpener helpLink, QWidget* parent) : QDialog(parent) {
     setObjectName("fdFind");
@@ -42,9 +32,9 @@ UnitFindDialog::UnitFindDialog(HelpOpener helpLink, QWidget* parent) : QDialog(p
     findEdit_->setMinimumWidth(180);
     label->setBuddy(findEdit_);
 
-    QPushButton* findNext = Button("bbFindNext", tr("&Find Next"));
-    QPushButton* cancel = Button("bbCancel", tr("&Cancel"));
-    QPushButton* help = Button("bbHelp", tr("&Help"));
+    QPushButton* findNext = MakeButton("bbFindNext", tr("&Find Next"));
+    QPushButton* cancel = MakeButton("bbCancel", tr("&Cancel"));
+    QPushButton* help = MakeButton("bbHelp", tr("&Help"));
     findNext->setDefault(true);
     connect(findNext, &QPushButton::clicked, this, &UnitFindDialog::Find);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -86,11 +76,11 @@ UnitListDialog::UnitListDialog(ConverterSession& converter, ErrorBalloon& balloo
     connect(unitsList_, &QListWidget::itemDoubleClicked, this, &UnitListDialog::ChooseSelected);
 
     //: Puts the selected unit into the unit picker and closes the list.
-    QPushButton* bbOk = Button("bbOk", tr("&Choose"));
+    QPushButton* bbOk = MakeButton("bbOk", tr("&Choose"));
     //: Opens the small window that finds a unit by the beginning of its name.
-    QPushButton* bbFind = Button("bbFind", tr("&Find"));
-    QPushButton* bbClose = Button("bbClose", tr("C&lose"));
-    QPushButton* bbHelp = Button("bbHelp", tr("&Help"));
+    QPushButton* bbFind = MakeButton("bbFind", tr("&Find"));
+    QPushButton* bbClose = MakeButton("bbClose", tr("C&lose"));
+    QPushButton* bbHelp = MakeButton("bbHelp", tr("&Help"));
     bbOk->setDefault(true);
     //: %1 is the shortcut key.
     bbFind->setToolTip(

@@ -4,23 +4,25 @@
 #include "ui/database/editorparts.h"
 
 #include "ui/database/preferencesdialog.h"
+#include "ui/shared/dialogbuttons.h"
 #include "widgets/icons.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QWindow>
+#include <algorithm>
+#include <optional>
 
 namespace quorvel {
 
 QPushButton* MakeButton(const char* name, const QString& caption, QStyle::StandardPixmap picture,
                         QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(QString(caption).remove('&'));
+    QPushButton* button = MakeButton(name, caption, parent);
     button->setIcon(StandardIcon(picture));
     return button;
 }
@@ -61,6 +63,38 @@ void ShowModalOver(QDialog* dialog, QWidget* owner) {
     }
     dialog->show();
     dialog->activateWindow();
+}
+
+namespace {
+
+// The row a step from the current one; nothing when either lies outside the rows.
+std::optional<int> StepTarget(int current, int step, int rows) {
+    const int target = current + step;
+    if (current < 0 || target < 0 || target >= rows)
+        return std::nullopt;
+    return target;
+}
+
+} // namespace
+
+void MoveCurrentRow(QListWidget* list, int step) {
+    const int from = list->currentRow();
+    if (const std::optional<int> to = StepTarget(from, step, list->count())) {
+        list->insertItem(*to, list->takeItem(from));
+        list->setCurrentRow(*to);
+    }
+}
+
+void MoveCurrentRow(QTableWidget* table, int step) {
+    const int from = table->currentRow();
+    if (const std::optional<int> to = StepTarget(from, step, table->rowCount())) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QString moved = CellText(table, from, column);
+            SetCellText(table, from, column, CellText(table, *to, column));
+            SetCellText(table, *to, column, moved);
+        }
+        table->setCurrentCell(*to, std::max(0, table->currentColumn()));
+    }
 }
 
 QString CellText(const QTableWidget* table, int row, int column) {

@@ -34,13 +34,11 @@ GroupNameDialog::GroupNameDialog(UnitsDatabase database, ErrorBalloon& errorHint
     auto* inFrame = new QVBoxLayout(frame);
     inFrame->addWidget(nameEdit_);
 
-    const EditorButtons buttons = MakeEditorButtons();
+    const EditorButtons buttons = MakeEditorButtons(
+        this, &GroupNameDialog::Save, &GroupNameDialog::CloseWindow, &GroupNameDialog::ShowHelp);
     okButton_ = buttons.save;
     closeButton_ = buttons.close;
     helpButton_ = buttons.help;
-    connect(okButton_, &QPushButton::clicked, this, &GroupNameDialog::Save);
-    connect(closeButton_, &QPushButton::clicked, this, &GroupNameDialog::CloseWindow);
-    connect(helpButton_, &QPushButton::clicked, this, &GroupNameDialog::ShowHelp);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

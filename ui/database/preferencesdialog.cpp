@@ -91,13 +91,12 @@ PreferencesDialog::PreferencesDialog(UnitsDatabase database, ErrorBalloon& error
     connect(pages_, &QTabWidget::currentChanged, this,
             [this](int page) { page == 0 ? OnGroupsPageShown() : OnUnitsPageShown(); });
 
-    const EditorButtons buttons = MakeEditorButtons();
+    const EditorButtons buttons =
+        MakeEditorButtons(this, &PreferencesDialog::Save, &PreferencesDialog::CloseWindow,
+                          &PreferencesDialog::ShowHelp);
     okButton_ = buttons.save;
     closeButton_ = buttons.close;
     helpButton_ = buttons.help;
-    connect(okButton_, &QPushButton::clicked, this, &PreferencesDialog::Save);
-    connect(closeButton_, &QPushButton::clicked, this, &PreferencesDialog::CloseWindow);
-    connect(helpButton_, &QPushButton::clicked, this, &PreferencesDialog::ShowHelp);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
@@ -389,20 +388,11 @@ void PreferencesDialog::RenameGroup() {
 }
 
 void PreferencesDialog::MoveGroupUp() {
-    MoveGroup(-1);
+    MoveCurrentRow(groupList_, -1);
 }
 
 void PreferencesDialog::MoveGroupDown() {
-    MoveGroup(+1);
-}
-
-void PreferencesDialog::MoveGroup(int step) {
-    const int from = groupList_->currentRow();
-    const int to = from + step;
-    if (from < 0 || to < 0 || to >= groupList_->count())
-        return;
-    groupList_->insertItem(to, groupList_->takeItem(from));
-    groupList_->setCurrentRow(to);
+    MoveCurrentRow(groupList_, +1);
 }
 
 void PreferencesDialog::EditUnit() {
@@ -424,24 +414,11 @@ void PreferencesDialog::DeleteUnit() {
 }
 
 void PreferencesDialog::MoveUnitUp() {
-    MoveUnit(-1);
+    MoveCurrentRow(unitsTable_, -1);
 }
 
 void PreferencesDialog::MoveUnitDown() {
-    MoveUnit(+1);
-}
-
-void PreferencesDialog::MoveUnit(int step) {
-    const int from = unitsTable_->currentRow();
-    const int to = from + step;
-    if (from < 0 || to < 0 || to >= unitsTable_->rowCount())
-        return;
-    for (int column = 0; column < 2; ++column) {
-        const QString moved = CellText(unitsTable_, from, column);
-        SetCellText(unitsTable_, from, column, CellText(unitsTable_, to, column));
-        SetCellText(unitsTable_, to, column, moved);
-    }
-    unitsTable_->setCurrentCell(to, std::max(0, unitsTable_->currentColumn()));
+    MoveCurrentRow(unitsTable_, +1);
 }
 
 void PreferencesDialog::Save() {

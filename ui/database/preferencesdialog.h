@@ -29,8 +29,9 @@ class UnitEditDialog;
 
 // What the preferences window asks of the main window.
 struct PreferencesLinks {
-    std::function<void()> readGroupList; // read the group list again into the group buttons and menu
-    std::function<void()> loadFirstGroup;  // load the group of the first group button
+    std::function<void()>
+        readGroupList; // read the group list again into the group buttons and menu
+    std::function<void()> loadFirstGroup; // load the group of the first group button
     // a group's files and its line in the group list took a new name
     std::function<void(const QString& oldName, const QString& newName)> groupRenamed;
     HelpOpener help;
@@ -99,8 +100,6 @@ private:
     std::string ShownGroupName() const;
     std::vector<Unit> TableUnits() const;
     std::vector<std::string> ListedGroups() const;
-    void MoveGroup(int step);
-    void MoveUnit(int step);
     void OpenUnitsEdit(bool addMode);
     // A message for a control that may be on the page not shown: it waits until it can be seen.
     void TellOnce(QWidget* control, const QString& text);

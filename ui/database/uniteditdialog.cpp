@@ -101,13 +101,12 @@ UnitEditDialog::UnitEditDialog(ErrorBalloon& errorHint, HelpOpener help, QWidget
     bold.setBold(true);
     equals->setFont(bold);
 
-    const EditorButtons buttons = MakeEditorButtons("bbOK");
+    const EditorButtons buttons =
+        MakeEditorButtons(this, &UnitEditDialog::Save, &UnitEditDialog::CloseWindow,
+                          &UnitEditDialog::ShowHelp, "bbOK");
     okButton_ = buttons.save;
     closeButton_ = buttons.close;
     helpButton_ = buttons.help;
-    connect(okButton_, &QPushButton::clicked, this, &UnitEditDialog::Save);
-    connect(closeButton_, &QPushButton::clicked, this, &UnitEditDialog::CloseWindow);
-    connect(helpButton_, &QPushButton::clicked, this, &UnitEditDialog::ShowHelp);
 
     // One line: name = factor, base unit.
     auto* grid = new QGridLayout(this);

@@ -6,6 +6,7 @@
 #include "calc/numbertext.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 
@@ -26,7 +27,13 @@ bool AsksForEnglish(const QString& locale) {
 } // namespace
 
 QStringList TranslatedLanguages() {
-    return {"de", "fr", "es", "ru"};
+    // The build compiles a translation for each language it lists into the program: that list
+    // is the one place that names them.
+    const QString prefix = "quorvel_", suffix = ".qm";
+    QStringList languages;
+    for (const QString& file : QDir(":/i18n").entryList({prefix + "*" + suffix}, QDir::Files))
+        languages.append(file.mid(prefix.size()).chopped(suffix.size()));
+    return languages;
 }
 
 QString DesktopLanguage() {

@@ -7,6 +7,7 @@
 #include "ui/language/translated.h"
 #include "ui/report/cupsclient.h"
 #include "ui/shared/balloon.h"
+#include "ui/shared/dialogbuttons.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -311,11 +312,8 @@ ReportDialog::ReportDialog(QTextDocument* report, ErrorBalloon& errorHint, HelpO
     reportEdit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     auto button = [this](const char* name, const QString& caption, auto action) {
-        auto* pushButton = new QPushButton(caption);
-        pushButton->setObjectName(name);
-        pushButton->setAccessibleName(QString(caption).remove('&'));
+        QPushButton* pushButton = MakeButton(name, caption, this, action);
         pushButton->setAutoDefault(false);
-        connect(pushButton, &QPushButton::clicked, this, action);
         return pushButton;
     };
     // Alt and the marked letter press a button rather than typing into the report.
