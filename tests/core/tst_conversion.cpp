@@ -187,10 +187,10 @@ void TestConversion::reciprocalFactors_data() {
         const char* result;
     };
     // Against kilometre per litre: litre per 100 km is 100/x, mile per US gallon the ordinary
-    // 1.609344 / 3.785411784, US gallon per 100 miles 100 × 3.785411784 / 1.609344 (a
+    // 1.609344 / 3.785411784, US gallon per 100 miles 100 × 1.609344 / 3.785411784 over x (a
     // reciprocal's k is the base value of 1 of its unit).
-    const char* const mpg = "0.4251437074302721103896103896103896103896";
-    const char* const gallonsPer100Miles = "42.51437074302721103896103896103896103896/x";
+    const char* const mpg = "0.4251437074302720034011497";
+    const char* const gallonsPer100Miles = "42.51437074302720034011497/x";
     const Row rows[] = {
         {"reciprocal to base", 5, "100/x", "1", "20"},
         {"base to reciprocal", 20, "1", "100/x", "5"},
