@@ -261,7 +261,7 @@ SYMBOL_SPELLINGS = {
     "·": ["·", "⋅", "*", ".", "-", " "],  # middle dot, dot operator
     "′": ["′", "'"],
     "″": ["″", '"', "''"],
-    "Ω": ["Ω", "Ω", "ohm"],  # Greek capital omega, the ohm sign, the ASCII name
+    "Ω": ["Ω", "Ω", "ohm"],  # Greek capital omega, the ohm sign, the ASCII name
 }
 
 
