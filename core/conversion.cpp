@@ -71,14 +71,41 @@ const TemperatureScale& ScaleOf(std::string_view unitName) {
     return std::end(Scales)[-1];
 }
 
-std::optional<long double> ConvertByFactors(const ConversionRequest& request) {
-    const std::optional<long double> source = ParseFactor(request.sourceFactor);
-    const std::optional<long double> target = ParseFactor(request.targetFactor);
-    if (!source || !target || *target == 0)
+// A factor text "k/x": the k part; nothing for any other text.
+std::optional<std::string_view> ReciprocalNumberText(std::string_view factor) {
+    const size_t slash = factor.rfind('/');
+    if (slash == std::string_view::npos)
         return std::nullopt;
+    const std::string_view rest = factor.substr(slash + 1);
+    const size_t x = rest.find_first_not_of(' ');
+    if (x == std::string_view::npos || rest[x] != 'x' ||
+        rest.find_first_not_of(' ', x + 1) != std::string_view::npos)
+        return std::nullopt;
+    return factor.substr(0, slash);
+}
+
+long double ToBaseValue(const Factor& factor, long double value) {
+    return factor.reciprocal ? factor.number / value : factor.number * value;
+}
+
+long double FromBaseValue(const Factor& factor, long double base) {
+    return factor.reciprocal ? factor.number / base : base / factor.number;
+}
+
+std::optional<long double> ConvertByFactors(const ConversionRequest& request) {
+    const std::optional<Factor> source = ReadFactor(request.sourceFactor);
+    const std::optional<Factor> target = ReadFactor(request.targetFactor);
+    if (!source || !target)
+        return std::nullopt;
+    if (source->reciprocal && request.value == 0)
+        throw EReciprocalZero();
     try {
         // A quotient beyond the range stays infinite (or NaN) through the product.
-        return CheckOverflow(*source / *target * request.value);
+        if (!source->reciprocal && !target->reciprocal)
+            return CheckOverflow(source->number / target->number * request.value);
+        // A base value of 0 or beyond the range gives an infinite value in a reciprocal target.
+        return CheckOverflow(
+            FromBaseValue(*target, CheckOverflow(ToBaseValue(*source, request.value))));
     } catch (const EOverflow&) {
         return std::nullopt; // an overflowing conversion converts nothing and shows nothing
     }
@@ -124,6 +151,24 @@ std::optional<long double> ParseFactor(std::string_view factor) {
         return std::nullopt;
     }
 }
+
+std::optional<Factor> ReadFactor(std::string_view factor) {
+    const std::optional<std::string_view> reciprocal = ReciprocalNumberText(factor);
+    const std::optional<long double> number = ParseFactor(reciprocal.value_or(factor));
+    if (!number || !(*number > 0))
+        return std::nullopt;
+    return Factor{*number, reciprocal.has_value()};
+}
+
+bool ConvertsByFactor(std::string_view factor) {
+    return ReadFactor(factor).has_value();
+}
+
+//: A reciprocal unit, such as litre per 100 kilometres against kilometre per litre, converts a
+//: value v into k divided by v; the value 0 has no such value.
+EReciprocalZero::EReciprocalZero()
+    : EConversionRefused(
+          QUORVEL_MESSAGE("Conversion", "The value cannot be 0 in a reciprocal unit")) {}
 
 long double ToCelsius(std::string_view unitName, long double x) {
     const TemperatureScale& scale = ScaleOf(unitName);

@@ -14,10 +14,23 @@
 
 namespace quorvel {
 
-// A temperature below its scale's lowest value; the message is for the user.
-class ETemperatureBound : public Error {
+// A value that a conversion refuses to take; the message is for the user. Callers catch this
+// class and show the message; the ones below tell why.
+class EConversionRefused : public Error {
 public:
     using Error::Error;
+};
+
+// A temperature below its scale's lowest value.
+class ETemperatureBound : public EConversionRefused {
+public:
+    using EConversionRefused::EConversionRefused;
+};
+
+// The value 0 in a reciprocal unit, whose base value k / 0 would be infinite.
+class EReciprocalZero : public EConversionRefused {
+public:
+    EReciprocalZero();
 };
 
 // How a group's units convert into one another.
@@ -35,6 +48,21 @@ std::string NormalizeFactorText(std::string_view factor);
 // A factor text read as a number, "." and "," both taken as the decimal separator; nothing when
 // it is not a number.
 std::optional<long double> ParseFactor(std::string_view factor);
+
+// What a unit's factor says: a value v of the unit is v × number base units, or, for a
+// reciprocal unit such as litre per 100 km against kilometre per litre, number / v base units.
+struct Factor {
+    long double number = 0;
+    bool reciprocal = false;
+};
+
+// A factor text read as a factor: a number, or "k/x" with k a number (blanks allowed around
+// the "/" and the "x") for a reciprocal unit. Nothing when the text is neither, or when the
+// number is not positive: such a factor converts nothing.
+std::optional<Factor> ReadFactor(std::string_view factor);
+
+// Whether a unit with this factor text converts by factors: the text reads as a factor.
+bool ConvertsByFactor(std::string_view factor);
 
 // A temperature in the named scale converted to Celsius. Throws ETemperatureBound for a value
 // below the scale's lowest value, EOverflow when the result leaves the extended range.
@@ -57,9 +85,12 @@ struct ConversionResult {
     std::string line; // e.g. "1 inch = 0.0254 metre"
 };
 
-// The converted value and its conversion line, or nothing when a factor does not parse, the
-// target factor is zero or the result overflows. Throws ETemperatureBound for a temperature
-// below its scale's lowest value; one that passes is never given below the target scale's.
+// The converted value and its conversion line, or nothing when a factor does not convert
+// (ConvertsByFactor) or the result leaves the extended range (a value of 0 converted into a
+// reciprocal unit among them). Ordinary factors give source / target × value; a pair with a
+// reciprocal unit goes through the base value. Throws EReciprocalZero for the value 0 in a
+// reciprocal source unit, ETemperatureBound for a temperature below its scale's lowest value;
+// one that passes is never given below the target scale's.
 std::optional<ConversionResult> Convert(const ConversionRequest& request);
 
 std::string ConversionLine(std::string_view valueBefore, std::string_view sourceUnit,

@@ -40,10 +40,8 @@ size_t Converter::UnitsThatDoNotConvert() const {
     if (group_.kind != ConversionKind::ByFactors)
         return 0;
     return static_cast<size_t>(
-        std::count_if(group_.units.begin(), group_.units.end(), [](const Unit& unit) {
-            const std::optional<long double> factor = ParseFactor(unit.factor);
-            return !(factor && *factor > 0);
-        }));
+        std::count_if(group_.units.begin(), group_.units.end(),
+                      [](const Unit& unit) { return !ConvertsByFactor(unit.factor); }));
 }
 
 std::optional<size_t> Converter::Chosen(PickerSide side) const {

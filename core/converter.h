@@ -72,7 +72,7 @@ public:
 
     // Converts the value from the unit chosen on the other side to the one chosen on `target`;
     // the result becomes the value. Nothing, and no change, when a unit is missing or does not
-    // convert, or the result is out of range. Throws ETemperatureBound, changing nothing.
+    // convert, or the result is out of range. Throws EConversionRefused, changing nothing.
     std::optional<ConversionResult> ConvertTo(PickerSide target);
 
     // A typed sentence, as a user would run it: its group loaded, its first unit chosen on the
@@ -80,7 +80,7 @@ public:
     // value and converted downwards; a sum's parts are converted with the factors the group's
     // files hold now and added, the sum becoming the value. Throws EFileError when the group's
     // files cannot be read, EUnitGone when they no longer hold a unit of the sentence,
-    // EConvertError for a number that is no value, and ETemperatureBound as ConvertTo does.
+    // EConvertError for a number that is no value, and EConversionRefused as ConvertTo does.
     std::optional<ConversionResult> Apply(const Sentence& sentence);
     // The steps of Apply after the group is loaded: the sentence's units as the loaded group
     // holds them now (positions and factors). Throws EUnitGone.
@@ -92,7 +92,7 @@ public:
     std::optional<ConversionResult> ApplyLocated(const Sentence& located);
 
     // What the sentence would give with the value at hand, changing nothing. Throws
-    // ETemperatureBound.
+    // EConversionRefused.
     std::optional<ConversionResult> Preview(const Sentence& sentence) const;
 
 private:

@@ -57,7 +57,7 @@ Sentence ReadSentence(const UnitIndex& index, std::string_view text,
 // The sentence converted by Convert: for one part its result and line; for a sum each part
 // converted to the target and added, with the line "<source as typed> = <sum> <target>". A
 // missing number is `valueAtHand`. Nothing when a conversion converts nothing or the sum
-// overflows; throws ETemperatureBound as Convert does.
+// overflows; throws EConversionRefused as Convert does.
 std::optional<ConversionResult> ConvertSentence(const Sentence& sentence, long double valueAtHand);
 
 } // namespace quorvel

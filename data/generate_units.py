@@ -8,7 +8,9 @@ names (core/deliveredaliases.cpp) from data/units.def.
 The definitions file is the one source of truth: every unit's factor is an exact rational
 number computed from the definitions with fractions.Fraction. A factor whose decimal expansion
 ends is written with all its digits; any other with 25 significant digits, more than the
-program's 64-bit mantissa can hold.
+program's 64-bit mantissa can hold. A reciprocal unit (defined as "= <expression> / x") gets the
+factor k/x, k being the expression's value: a value v of the unit is k / v base units. Every
+factor is positive, and each group's first unit has the factor 1.
 
 Besides the symbols and names the definitions list, the table holds what follows from them by
 rule: the plain-ASCII spellings of each symbol (m2 and m^2 for m², degF for °F, u for µ), the
@@ -26,6 +28,7 @@ Usage:
 
 import argparse
 import filecmp
+import itertools
 import os
 import re
 import sys
@@ -48,7 +51,7 @@ SI_PREFIXES = {  # id prefix: (name, power of ten, symbol); "u" stands for micro
 SIGNIFICANT_DIGITS = 25
 FORBIDDEN_IN_FILE_NAMES = set('/\\:*?"<>|')
 
-Unit = namedtuple("Unit", "name value source symbols names")
+Unit = namedtuple("Unit", "name value source symbols names reciprocal")
 Alias = namedtuple("Alias", "group unit text kind")  # kind: "Symbol" or "Name"
 
 
@@ -123,6 +126,9 @@ class Expression:
         if kind == "name":
             if text not in self.names:
                 raise DefinitionError("unknown name %r" % text)
+            if self.names[text] is None:
+                raise DefinitionError("%r is a reciprocal unit: it has no factor to compute with"
+                                      % text)
             return self.names[text]
         if (kind, text) == ("sym", "("):
             value = self.sum()
@@ -132,6 +138,8 @@ class Expression:
         raise DefinitionError("unexpected %r" % text)
 
 
+# "<expression> / x": a reciprocal unit, whose base value is the expression divided by the value.
+RECIPROCAL = re.compile(r"^(.*)/\s*x\s*$")
 ALIAS_LINE = re.compile(r"^(symbols|names)(?:\s+([A-Za-z_][A-Za-z0-9_]*))?\s*:(.*)$")
 
 
@@ -155,10 +163,12 @@ def parse_definitions(path):
             raise DefinitionError("line %d: %r is defined twice" % (line_number, name_id))
         names[name_id] = value
 
-    def add_unit(name_id, unit_name, value, source, symbols):
+    def add_unit(name_id, unit_name, value, source, symbols, reciprocal=False):
+        if value <= 0:
+            raise DefinitionError("a factor must be positive, or the unit converts nothing")
         units = groups[-1][1]
         units_by_id[name_id] = (len(groups) - 1, len(units))
-        units.append(Unit(unit_name, value, source, list(symbols), []))
+        units.append(Unit(unit_name, value, source, list(symbols), [], reciprocal))
 
     def unit_of(name_id):
         if name_id not in units_by_id or units_by_id[name_id][0] != len(groups) - 1:
@@ -190,6 +200,7 @@ def parse_definitions(path):
                     attach_aliases(alias_line)
                     continue
                 if text.startswith("group "):
+                    check_first_unit(groups)
                     groups.append((text[len("group "):].strip(), []))
                     last_line = None
                     continue
@@ -218,13 +229,26 @@ def parse_definitions(path):
                 if not equals:
                     raise DefinitionError("expected 'id name = expression'")
                 name_id, unit_name = head.strip().split(None, 1)
-                value = Expression(expression, names).evaluate()
-                define(name_id, value, line_number)
-                add_unit(name_id, unit_name.strip(), value, comment.strip(), [])
+                reciprocal = RECIPROCAL.match(expression)
+                value = Expression(reciprocal.group(1) if reciprocal else expression,
+                                   names).evaluate()
+                define(name_id, None if reciprocal else value, line_number)
+                add_unit(name_id, unit_name.strip(), value, comment.strip(), [], bool(reciprocal))
                 last_line = name_id
             except (DefinitionError, KeyError, ValueError, ZeroDivisionError) as error:
                 raise DefinitionError("%s:%d: %s" % (path, line_number, error)) from None
+    try:
+        check_first_unit(groups)
+    except DefinitionError as error:
+        raise DefinitionError("%s: %s" % (path, error)) from None
     return groups
+
+
+def check_first_unit(groups):
+    """The last group read starts with its base unit, the ordinary factor 1."""
+    if groups and (not groups[-1][1] or groups[-1][1][0].value != 1
+                   or groups[-1][1][0].reciprocal):
+        raise DefinitionError("group %s: the first unit must have the factor 1" % groups[-1][0])
 
 
 # Plain-ASCII and other common spellings of the characters that symbols are written with.
@@ -237,28 +261,55 @@ SYMBOL_SPELLINGS = {
     "·": ["·", "⋅", "*", ".", "-", " "],  # middle dot, dot operator
     "′": ["′", "'"],
     "″": ["″", '"', "''"],
+    "Ω": ["Ω", "Ω", "ohm"],  # Greek capital omega, the ohm sign, the ASCII name
 }
 
 
-def degree_spellings(rest):
-    """°C may be typed degC, deg C or ºC (the ordinal sign of Spanish keyboards)."""
-    spellings = ["°", "º", "deg"]
-    if rest[:1].isalpha():
-        spellings.append("deg ")
-    return spellings
+def special_tokens(symbol):
+    """The symbol cut into [text, special]: the characters SYMBOL_SPELLINGS and the degree sign
+    respell, and the plain text between them."""
+    tokens = []
+    i = 0
+    while i < len(symbol):
+        special = next((key for key in list(SYMBOL_SPELLINGS) + ["°"]
+                        if symbol.startswith(key, i)), None)
+        if special:
+            tokens.append([special, True])
+            i += len(special)
+        elif tokens and not tokens[-1][1]:
+            tokens[-1][0] += symbol[i]
+            i += 1
+        else:
+            tokens.append([symbol[i], False])
+            i += 1
+    return tokens
+
+
+def spellings_of(special, tokens):
+    """°C may be typed degC, deg C or ºC (the ordinal sign of Spanish keyboards); "deg " only
+    where every degree sign stands before a letter."""
+    if special != "°":
+        return SYMBOL_SPELLINGS[special]
+    before_letter = all(k + 1 < len(tokens) and tokens[k + 1][0][:1].isalpha()
+                        for k, (text, is_special) in enumerate(tokens)
+                        if is_special and text == "°")
+    return ["°", "º", "deg"] + (["deg "] if before_letter else [])
 
 
 def symbol_spellings(symbol):
-    """The symbol and every spelling of it with its special characters replaced."""
-    if not symbol:
-        return [""]
-    if symbol[0] == "°":
-        heads, rest = degree_spellings(symbol[1:]), symbol[1:]
-    else:
-        special = next((key for key in SYMBOL_SPELLINGS if symbol.startswith(key)), None)
-        heads = SYMBOL_SPELLINGS[special] if special else [symbol[0]]
-        rest = symbol[len(special) if special else 1:]
-    return [head + tail for head in heads for tail in symbol_spellings(rest)]
+    """The symbol and every spelling of it with its special characters replaced. Each kind of
+    special character is spelled one way throughout (N·s/(m·K) gives N*s/(m*K), never
+    N*s/(m.K)): nobody mixes them, and the spellings stay few."""
+    tokens = special_tokens(symbol)
+    kinds = []
+    for text, special in tokens:
+        if special and text not in kinds:
+            kinds.append(text)
+    spellings = []
+    for chosen in itertools.product(*(spellings_of(kind, tokens) for kind in kinds)):
+        spelled = dict(zip(kinds, chosen))
+        spellings.append("".join(spelled[text] if special else text for text, special in tokens))
+    return spellings
 
 
 # Words whose plural is themselves, or that are already plural.
@@ -452,6 +503,11 @@ def factor_text(value):
     return "%s%sE%d" % (sign, mantissa, exponent - 1)
 
 
+def unit_factor_text(unit):
+    """The unit's line in the factors file: the factor, or k/x for a reciprocal unit."""
+    return factor_text(unit.value) + ("/x" if unit.reciprocal else "")
+
+
 def check_group_name(name):
     if not name or name != name.strip(" .") or FORBIDDEN_IN_FILE_NAMES & set(name):
         raise DefinitionError("%r cannot be a file name everywhere" % name)
@@ -469,7 +525,7 @@ def write_database(groups, folder):
     for name, units in groups:
         check_group_name(name)
         write_lines(os.path.join(folder, name + ".uns"), [unit.name for unit in units])
-        write_lines(os.path.join(folder, name + ".unf"), [factor_text(u.value) for u in units])
+        write_lines(os.path.join(folder, name + ".unf"), [unit_factor_text(u) for u in units])
 
 
 def write_text(path, text):

@@ -3,9 +3,11 @@
 
 // Conversion as the main window makes it: a group's units files built from the input are loaded,
 // two units are picked, and a value goes up or down between them, in an ordinary group or in the
-// Temperature group. Only a temperature below its scale's lowest value may be refused with an
-// error; a value converted is finite and its line tells what was converted; a factor group
-// converts exactly when both factors read as numbers and the target's is not zero.
+// Temperature group. Only a temperature below its scale's lowest value, or the value 0 in a
+// reciprocal unit (k/x), may be refused with an error; a value converted is finite and its line
+// tells what was converted; a factor group converts only when both factors convert
+// (ConvertsByFactor), and always between two ordinary factors whose quotient and product stay
+// in range.
 
 #include "calc/errors.h"
 #include "calc/numbertext.h"
@@ -34,7 +36,8 @@ const char* const UnitNames[] = {"Celsius' degree",
                                  "kelvin's degree"};
 const char* const FactorTexts[] = {"1",       "0.0254", "0,3048", "2.54E-2", "1e4932",  "1e-4950",
                                    "0",       "-1",     "",       " 1 ",     "1,000.5", "1.0",
-                                   "1e-4940", "NaN",    "inf",    "+.5",     "5.",      "\t1"};
+                                   "1e-4940", "NaN",    "inf",    "+.5",     "5.",      "\t1",
+                                   "100/x",   "0/x",    "-1/x",   "2,5 / x", "1e4932/x"};
 
 std::string Line(FuzzedDataProvider& input, const char* const* pieces, size_t count) {
     if (input.ConsumeBool())
@@ -97,13 +100,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const ETemperatureBound& refusal) {
         FUZZ_CHECK(temperature && std::strlen(refusal.what()) > 0);
         return 0;
+    } catch (const EReciprocalZero&) {
+        const std::optional<Factor> sourceFactor = ReadFactor(source.factor);
+        FUZZ_CHECK(!temperature && value == 0 && sourceFactor && sourceFactor->reciprocal);
+        return 0;
     }
     if (!temperature) {
-        const std::optional<long double> sourceFactor = ParseFactor(source.factor);
-        const std::optional<long double> targetFactor = ParseFactor(target.factor);
+        const std::optional<Factor> sourceFactor = ReadFactor(source.factor);
+        const std::optional<Factor> targetFactor = ReadFactor(target.factor);
         FUZZ_CHECK(!result || (sourceFactor && targetFactor));
-        if (sourceFactor && targetFactor && *targetFactor == 0)
-            FUZZ_CHECK(!result);
+        if (sourceFactor && targetFactor && !sourceFactor->reciprocal &&
+            !targetFactor->reciprocal &&
+            std::isfinite(sourceFactor->number / targetFactor->number * value))
+            FUZZ_CHECK(result);
     }
     if (!result)
         return 0;

@@ -138,6 +138,15 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
     </message>
 </context>
 <context>
+    <name>Conversion</name>
+    <message>
+        <location filename="../core/conversion.cpp" line="171"/>
+        <source>The value cannot be 0 in a reciprocal unit</source>
+        <extracomment>A reciprocal unit, such as litre per 100 kilometres against kilometre per litre, converts a value v into k divided by v; the value 0 has no such value.</extracomment>
+        <translation>Der Wert kann in einer reziproken Einheit nicht 0 sein</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <location filename="../core/fileio.h" line="36"/>

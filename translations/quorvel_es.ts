@@ -139,6 +139,15 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
     </message>
 </context>
 <context>
+    <name>Conversion</name>
+    <message>
+        <location filename="../core/conversion.cpp" line="171"/>
+        <source>The value cannot be 0 in a reciprocal unit</source>
+        <extracomment>A reciprocal unit, such as litre per 100 kilometres against kilometre per litre, converts a value v into k divided by v; the value 0 has no such value.</extracomment>
+        <translation>El valor no puede ser 0 en una unidad recíproca</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <location filename="../core/fileio.h" line="36"/>

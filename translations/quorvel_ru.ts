@@ -138,6 +138,15 @@ options or no units database.</source>
     </message>
 </context>
 <context>
+    <name>Conversion</name>
+    <message>
+        <location filename="../core/conversion.cpp" line="171"/>
+        <source>The value cannot be 0 in a reciprocal unit</source>
+        <extracomment>A reciprocal unit, such as litre per 100 kilometres against kilometre per litre, converts a value v into k divided by v; the value 0 has no such value.</extracomment>
+        <translation>Значение в обратной единице не может быть равно 0</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <location filename="../core/fileio.h" line="36"/>

@@ -59,7 +59,9 @@ def page(groups, sources):
            'base unit; the factor of a unit is its size in base units, so converting multiplies '
            'by the factor of the source unit and divides by the factor of the target unit. The '
            'Temperature group is the exception: it converts by formulas, and its factors only '
-           'give the size of each degree.</p>' % (len(groups), unit_count),
+           'give the size of each degree. A factor written k/x belongs to a reciprocal unit, '
+           'such as litres per 100 km against kilometres per litre: a value v of it is k / v '
+           'base units.</p>' % (len(groups), unit_count),
            '<p>Your own changes made in Preferences are not shown here: this page lists the '
            'units as they are delivered.</p>', '<p>']
     out.append(" &middot; ".join('<a href="#%s">%s</a>' % (anchor(name), e(name))
@@ -72,7 +74,7 @@ def page(groups, sources):
         for unit in units:
             out.append('<tr><td>%s</td><td>%s</td><td>%s</td><td>%s</td></tr>'
                        % (e(unit.name), e(", ".join(unit.symbols)),
-                          e(generate_units.factor_text(unit.value)), e(unit.source)))
+                          e(generate_units.unit_factor_text(unit)), e(unit.source)))
         out.append('</table>')
     out.append('<h2><a name="sources" id="sources"></a>Sources</h2><table class="units">')
     for tag, description in sources:

@@ -47,7 +47,12 @@ private slots:
     void sameUnitLeavesValueAndWritesLine();
     void convertsNothing_data();
     void convertsNothing();
-    void zeroSourceFactorGivesZero();
+    void onlyPositiveFactorsConvert_data();
+    void onlyPositiveFactorsConvert();
+    void reciprocalFactors_data();
+    void reciprocalFactors();
+    void zeroInReciprocalUnitIsRefused_data();
+    void zeroInReciprocalUnitIsRefused();
     void temperatures_data();
     void temperatures();
     void temperatureRefusals_data();
@@ -126,6 +131,18 @@ void TestConversion::convertsNothing_data() {
                                        << "1";
     QTest::addRow("tab is not a space") << 1.0L << "\t1"
                                         << "1";
+    QTest::addRow("zero source factor") << 7.0L << "0"
+                                        << "2";
+    QTest::addRow("negative source factor") << 12.0L << "-0.001"
+                                            << "1";
+    QTest::addRow("negative target factor") << 12.0L << "1"
+                                            << "-0.001";
+    QTest::addRow("0 into a reciprocal unit") << 0.0L << "1"
+                                              << "100/x";
+    QTest::addRow("reciprocal from a base beyond the range") << 1e4000L << "1E1000"
+                                                             << "100/x";
+    QTest::addRow("reciprocal from a tiny base") << 1e-4000L << "1E-4000"
+                                                 << "100/x";
 }
 
 void TestConversion::convertsNothing() {
@@ -135,11 +152,96 @@ void TestConversion::convertsNothing() {
     QVERIFY(!ByFactors(value, Str(source), Str(target)));
 }
 
-void TestConversion::zeroSourceFactorGivesZero() {
-    const auto result = ByFactors(7, "0", "2", "a", "b");
-    QVERIFY(result);
-    QCOMPARE(result->value, 0.0L);
-    QCOMPARE(result->line, std::string("7 a = 0 b"));
+void TestConversion::onlyPositiveFactorsConvert_data() {
+    QTest::addColumn<QString>("factor");
+    QTest::addColumn<bool>("converts");
+    const std::pair<const char*, bool> rows[] = {
+        {"0.0254", true},  {"100/x", true}, {"100 / x ", true}, {"2,5/x", true},
+        {"1.5E2/x", true}, {"0", false},    {"-0.001", false},  {"0/x", false},
+        {"-100/x", false}, {"/x", false},   {"100/X", false},   {"100/x2", false},
+        {"1/2/x", false},  {"x", false},    {"100/", false},    {"", false},
+    };
+    for (const auto& [factor, converts] : rows)
+        QTest::addRow("'%s'", factor) << factor << converts;
+}
+
+void TestConversion::onlyPositiveFactorsConvert() {
+    QFETCH(QString, factor);
+    QFETCH(bool, converts);
+    SeparatorScope scope(",");
+    QCOMPARE(ConvertsByFactor(Str(factor)), converts);
+    QCOMPARE(ByFactors(3, Str(factor), "1").has_value(), converts);
+}
+
+void TestConversion::reciprocalFactors_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<long double>("value");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("result");
+    struct Row {
+        const char* name;
+        long double value;
+        const char* source;
+        const char* target;
+        const char* result;
+    };
+    // Against kilometre per litre: litre per 100 km is 100/x, mile per US gallon the ordinary
+    // 1.609344 / 3.785411784, US gallon per 100 miles 100 × 1.609344 / 3.785411784 over x (a
+    // reciprocal's k is the base value of 1 of its unit).
+    const char* const mpg = "0.4251437074302720034011497";
+    const char* const gallonsPer100Miles = "42.51437074302720034011497/x";
+    const Row rows[] = {
+        {"reciprocal to base", 5, "100/x", "1", "20"},
+        {"base to reciprocal", 20, "1", "100/x", "5"},
+        {"blanks around x", 4, "100 / x", "1", "25"},
+        {"negative value", -8, "100/x", "1", "-12,5"},
+        {"ordinary to reciprocal", 30, mpg, "100/x", "7,84048611111111"},
+        {"reciprocal to ordinary", 10, "100/x", mpg, "23,5214583333333"},
+        {"reciprocal to reciprocal", 10, "100/x", gallonsPer100Miles, "4,25143707430272"},
+        {"same reciprocal unit", 3, "100/x", "100/x", "3"},
+    };
+    for (const std::string& separator : Separators) {
+        for (const Row& row : rows) {
+            QTest::addRow("%s %s", separator.c_str(), row.name)
+                << QString::fromStdString(separator) << row.value << row.source << row.target
+                << QString::fromStdString(WithSeparator(row.result, separator));
+        }
+    }
+}
+
+void TestConversion::reciprocalFactors() {
+    QFETCH(QString, separator);
+    QFETCH(long double, value);
+    QFETCH(QString, source);
+    QFETCH(QString, target);
+    QFETCH(QString, result);
+    SeparatorScope scope(Str(separator));
+    const auto converted = ByFactors(value, Str(source), Str(target));
+    QVERIFY(converted);
+    QCOMPARE(QString::fromStdString(GeneralNumberText(converted->value)), result);
+    QCOMPARE(QString::fromStdString(converted->line),
+             QString::fromStdString(GeneralNumberText(value)) + " a = " + result + " b");
+}
+
+void TestConversion::zeroInReciprocalUnitIsRefused_data() {
+    QTest::addColumn<long double>("value");
+    QTest::addColumn<QString>("target");
+    QTest::addRow("to an ordinary unit") << 0.0L << "1";
+    QTest::addRow("to a reciprocal unit") << 0.0L << "50/x";
+    QTest::addRow("negative zero") << -0.0L << "1";
+}
+
+void TestConversion::zeroInReciprocalUnitIsRefused() {
+    QFETCH(long double, value);
+    QFETCH(QString, target);
+    try {
+        ByFactors(value, "100/x", Str(target));
+        QFAIL("no refusal");
+    } catch (const EConversionRefused& refusal) { // one class for every refusal
+        QVERIFY(dynamic_cast<const EReciprocalZero*>(&refusal));
+        QCOMPARE(QString(refusal.what()), "The value cannot be 0 in a reciprocal unit");
+    }
 }
 
 void TestConversion::temperatures_data() {

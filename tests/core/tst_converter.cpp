@@ -166,7 +166,7 @@ void TestConverter::convertsBetweenChosenUnits() {
     std::optional<ConversionResult> result;
     try {
         result = converter_->ConvertTo(down ? PickerSide::Lower : PickerSide::Upper);
-    } catch (const ETemperatureBound& error) {
+    } catch (const EConversionRefused& error) {
         refused = Q(error.UserMessage().English());
     }
     QCOMPARE(result ? Q(result->line) : QString(), line);

@@ -7,6 +7,7 @@
 #include "calc/numbertext.h"
 #include "core/conversion.h"
 #include "core/deliveredaliases.h"
+#include "core/sentence.h"
 #include "core/textfile.h"
 #include "core/unitsdatabase.h"
 #include "testsupport.h"
@@ -57,6 +58,15 @@ std::vector<std::string> GroupNames() {
     return Delivered.ReadGroupList();
 }
 
+const UnitIndex& DeliveredIndex() {
+    static const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    return index;
+}
+
+// 4π and π × one square foot in square metres, to 50 digits, for the CGS and luminance rows.
+const char* const FourPi = "12.566370614359172953850573533118011536788677597500";
+const char* const PiSquareFoot = "0.29186350796015870482462449674255098763068499659692";
+
 std::string AsciiLowerCase(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -79,11 +89,11 @@ class TestDeliveredData : public QObject {
     Q_OBJECT
 
 private slots:
-    void hasTwentyThreeGroupsWithPortableNames();
+    void keepsTheFirstGroupsInOrderWithPortableNames();
     void groupFilesAreWellFormed_data();
     void groupFilesAreWellFormed();
     void temperatureGroupHasTheScaleNames();
-    void holdsAtLeast700Units();
+    void holdsAtLeast1100Units();
     void referenceConversions_data();
     void referenceConversions();
     void temperaturesWithDeliveredNames();
@@ -91,11 +101,41 @@ private slots:
     void aliasesNameOneUnitOfTheirGroup();
     void aliasesFindTheUsualUnit_data();
     void aliasesFindTheUsualUnit();
+    void searchFindsTheReadingPeopleMean_data();
+    void searchFindsTheReadingPeopleMean();
+    void typedConversionsGiveWhatPeopleExpect_data();
+    void typedConversionsGiveWhatPeopleExpect();
 };
 
-void TestDeliveredData::hasTwentyThreeGroupsWithPortableNames() {
+void TestDeliveredData::keepsTheFirstGroupsInOrderWithPortableNames() {
     const std::vector<std::string> groups = GroupNames();
-    QCOMPARE(groups.size(), size_t(GroupSlotCount));
+    // The groups of the first release keep their slots; the others come after them.
+    const std::vector<std::string> first = {"Length",
+                                            "Area",
+                                            "Volume",
+                                            "Mass",
+                                            "Temperature",
+                                            "Time",
+                                            "Speed",
+                                            "Acceleration",
+                                            "Force",
+                                            "Pressure",
+                                            "Energy",
+                                            "Power",
+                                            "Angle",
+                                            "Density",
+                                            "Frequency",
+                                            "Torque",
+                                            "Volume flow",
+                                            "Mass flow",
+                                            "Dynamic viscosity",
+                                            "Kinematic viscosity",
+                                            "Data size",
+                                            "Electric charge",
+                                            "Illuminance"};
+    QCOMPARE(first.size(), size_t(GroupSlotCount));
+    QVERIFY2(groups.size() >= 43, std::to_string(groups.size()).c_str());
+    QVERIFY(std::equal(first.begin(), first.end(), groups.begin()));
     QCOMPARE(std::set<std::string>(groups.begin(), groups.end()).size(), groups.size());
     for (const std::string& name : groups) {
         QVERIFY2(!name.empty(), "empty group name");
@@ -126,8 +166,7 @@ void TestDeliveredData::groupFilesAreWellFormed() {
             QVERIFY2(c >= 0x20 && c < 0x7F, ("not plain ASCII: " + unit).c_str());
         for (const char* separator : {",", "."}) {
             SeparatorScope scope(separator);
-            QVERIFY2(std::isfinite(ParseNumberText(NormalizeFactorText(factors[k]))),
-                     factors[k].c_str());
+            QVERIFY2(ConvertsByFactor(factors[k]), factors[k].c_str()); // a positive factor
         }
     }
     if (ConversionKindOf(name) == ConversionKind::ByFactors)
@@ -142,11 +181,11 @@ void TestDeliveredData::temperatureGroupHasTheScaleNames() {
         QVERIFY2(FindUnit("Temperature", name), name);
 }
 
-void TestDeliveredData::holdsAtLeast700Units() {
+void TestDeliveredData::holdsAtLeast1100Units() {
     size_t total = 0;
     for (const std::string& group : GroupNames())
         total += GroupUnits(group).size();
-    QVERIFY2(total >= 700, std::to_string(total).c_str());
+    QVERIFY2(total >= 1100, std::to_string(total).c_str());
 }
 
 void TestDeliveredData::referenceConversions_data() {
@@ -307,6 +346,105 @@ void TestDeliveredData::referenceConversions_data() {
         {"Energy", "barrel of oil equivalent", "British thermal unit (IT)", "5800000", "1"},
         {"Volume flow", "acre-foot per year (Julian)", "cubic metre per second", "1233.48183754752",
          "31557600"},
+        {"Volume flow", "acre-foot per year (Gregorian)", "cubic metre per second",
+         "1233.48183754752", "31556952"},
+        {"Mass flow", "tonne per year (Gregorian)", "kilogram per second", "1000", "31556952"},
+        {"Energy", "kilocalorie (thermochemical)", "kilojoule", "4.184", "1"},
+        {"Energy", "kilocalorie (IT)", "kilojoule", "4.1868", "1"},
+        // The electromagnetic (EMU) and electrostatic (ESU) units: NIST SP 811, Appendix B.
+        {"Electric current", "ampere", "milliampere", "1000", "1"},
+        {"Electric current", "abampere", "ampere", "10", "1"},
+        {"Electric current", "statampere", "ampere", "1", "2997924580"},
+        {"Electric current", "gilbert", "ampere", "10", FourPi},
+        {"Voltage", "volt", "millivolt", "1000", "1"},
+        {"Voltage", "statvolt", "volt", "299.792458", "1"},
+        {"Voltage", "abvolt", "microvolt", "0.01", "1"},
+        {"Electric resistance", "megohm", "kilohm", "1000", "1"},
+        {"Electric resistance", "statohm", "ohm", "898755178736.81764", "1"},
+        {"Electric resistance", "von Klitzing constant", "ohm", "6.62607015e-34",
+         "2.566969966535569956e-38"},
+        {"Electric conductance", "mho", "siemens", "1", "1"},
+        {"Electric conductance", "statmho", "siemens", "1", "898755178736.81764"},
+        {"Electric conductance", "abmho", "siemens", "1e9", "1"},
+        {"Capacitance", "microfarad", "picofarad", "1000000", "1"},
+        {"Capacitance", "statfarad", "farad", "1", "898755178736.81764"},
+        {"Capacitance", "abfarad", "farad", "1e9", "1"},
+        {"Inductance", "stathenry", "henry", "898755178736.81764", "1"},
+        {"Inductance", "abhenry", "nanohenry", "1", "1"},
+        {"Electric field strength", "statvolt per centimetre", "volt per metre", "29979.2458", "1"},
+        {"Electric field strength", "volt per mil", "volt per metre", "1", "0.0000254"},
+        {"Magnetic flux", "maxwell", "weber", "1e-8", "1"},
+        {"Magnetic flux", "unit pole", "weber", FourPi, "1e8"},
+        {"Magnetic flux", "magnetic flux quantum", "weber", "6.62607015e-34", "3.204353268e-19"},
+        {"Magnetic flux density", "gauss", "tesla", "1e-4", "1"},
+        {"Magnetic flux density", "gamma", "nanotesla", "1", "1"},
+        {"Magnetic flux density", "kilogauss", "millitesla", "100", "1"},
+        {"Magnetic field strength", "oersted", "ampere per metre", "1000", FourPi},
+        {"Magnetic field strength", "ampere per inch", "ampere per metre", "1", "0.0254"},
+        {"Luminous intensity", "kilocandela", "candela", "1000", "1"},
+        {"Luminous flux", "spherical candlepower", "lumen", FourPi, "1"},
+        {"Luminous flux", "watt of light at 540 THz", "lumen", "683", "1"},
+        {"Luminance", "foot-lambert", "candela per square metre", "1", PiSquareFoot},
+        {"Luminance", "lambert", "candela per square metre", "4e4", FourPi},
+        {"Luminance", "stilb", "candela per square metre", "10000", "1"},
+        {"Luminance", "candela per square inch", "candela per square metre", "1", "0.00064516"},
+        {"Radioactivity", "curie", "becquerel", "3.7e10", "1"},
+        {"Radioactivity", "rutherford", "megabecquerel", "1", "1"},
+        {"Radioactivity", "millicurie", "megabecquerel", "37", "1"},
+        {"Radioactivity", "disintegration per minute", "becquerel", "1", "60"},
+        {"Absorbed dose", "rad (absorbed dose)", "gray", "0.01", "1"},
+        {"Absorbed dose", "erg per gram", "gray", "1e-4", "1"},
+        {"Equivalent dose", "rem", "millisievert", "10", "1"},
+        {"Equivalent dose", "millirem", "microsievert", "10", "1"},
+        {"Amount of substance", "pound-mole", "mole", "453.59237", "1"},
+        {"Amount of substance", "elementary entity", "mole", "1", "6.02214076e23"},
+        {"Molar concentration", "mole per litre", "mole per cubic metre", "1000", "1"},
+        {"Molar concentration", "millimole per litre", "mole per cubic metre", "1", "1"},
+        {"Data rate", "megabit per second", "megabyte per second", "1", "8"},
+        {"Data rate", "mebibyte per second", "bit per second", "8388608", "1"},
+        {"Data rate", "T1 (DS1)", "kilobit per second", "1544", "1"},
+        {"Data rate", "OC-192 (STM-64)", "gigabit per second", "9.95328", "1"},
+        {"Fuel economy", "mile per gallon (US)", "kilometre per litre", "1.609344", "3.785411784"},
+        {"Fuel economy", "mile per gallon (imperial)", "mile per gallon (US)", "3.785411784",
+         "4.54609"},
+        {"Heat flux density", "BTU (IT) per hour square foot", "watt per square metre",
+         "1055.05585262", "334.450944"},
+        {"Heat flux density", "total solar irradiance (nominal)", "watt per square metre", "1361",
+         "1"},
+        {"Heat flux density", "langley per minute", "watt per square metre", "41840", "60"},
+        {"Thermal conductivity", "BTU (IT) per hour foot degree Fahrenheit",
+         "watt per metre kelvin", "1055.05585262", "609.6"},
+        {"Thermal conductivity", "BTU (IT) inch per hour square foot degree Fahrenheit",
+         "watt per metre kelvin", "26.798418656548", "185.80608"},
+        {"Thermal conductivity", "kilocalorie (IT) per hour metre degree Celsius",
+         "watt per metre kelvin", "1.163", "1"},
+        {"Specific heat capacity", "BTU (IT) per pound degree Fahrenheit",
+         "joule per kilogram kelvin", "4186.8", "1"},
+        {"Specific heat capacity", "calorie (thermochemical) per gram degree Celsius",
+         "joule per kilogram kelvin", "4184", "1"},
+        {"Surface tension", "dyne per centimetre", "millinewton per metre", "1", "1"},
+        {"Surface tension", "pound-force per inch", "newton per metre", "4.4482216152605",
+         "0.0254"},
+        {"Energy density", "BTU (IT) per cubic foot", "joule per cubic metre", "1055.05585262",
+         "0.028316846592"},
+        {"Energy density", "kilowatt-hour per cubic metre", "megajoule per cubic metre", "3.6",
+         "1"},
+        {"Specific energy", "BTU (IT) per pound", "joule per kilogram", "2326", "1"},
+        {"Specific energy", "kilocalorie per 100 grams", "kilojoule per 100 grams", "4.184", "1"},
+        {"Specific energy", "watt-hour per kilogram", "joule per kilogram", "3600", "1"},
+        {"Equivalent dose rate", "millirem per hour", "microsievert per hour", "10", "1"},
+        {"Equivalent dose rate", "millirem per year (Gregorian)",
+         "millisievert per year (Gregorian)", "0.01", "1"},
+        {"Area density", "ounce per square yard", "gram per square metre", "28.349523125",
+         "0.83612736"},
+        {"Area density", "pound per acre", "kilogram per hectare", "4535.9237", "4046.8564224"},
+        {"Linear density", "denier", "tex", "1", "9"},
+        {"Linear density", "tex", "kilogram per metre", "1e-6", "1"},
+        {"Thermal insulance", "square foot degree Fahrenheit hour per BTU (IT)",
+         "square metre kelvin per watt", "185.80608", "1055.05585262"},
+        {"Thermal insulance", "clo", "square metre kelvin per watt", "0.155", "1"},
+        {"Heat transfer coefficient", "BTU (IT) per hour square foot degree Fahrenheit",
+         "watt per square metre kelvin", "1055.05585262", "185.80608"},
     };
     for (const char* separator : {",", "."}) {
         for (const Row& row : rows) {
@@ -428,6 +566,83 @@ void TestDeliveredData::aliasesFindTheUsualUnit() {
     });
     QVERIFY2(found != aliases.end(), "no such alias");
     QCOMPARE(std::string(found->unit), Str(unit));
+}
+
+void TestDeliveredData::searchFindsTheReadingPeopleMean_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("first"); // the best match
+    QTest::addRow("MT the metric ton") << "MT"
+                                       << "tonne — Mass";
+    QTest::addRow("mt the metric ton") << "mt"
+                                       << "tonne — Mass";
+    QTest::addRow("Mt the megatonne") << "Mt"
+                                      << "megatonne — Mass";
+    QTest::addRow("kcal of food labels") << "kcal"
+                                         << "kilocalorie (thermochemical) — Energy";
+    QTest::addRow("cal_IT") << "cal_IT"
+                            << "calorie (IT) — Energy";
+    QTest::addRow("mb the millibar") << "mb"
+                                     << "millibar — Pressure";
+    QTest::addRow("A the ampere") << "A"
+                                  << "ampere — Electric current";
+    QTest::addRow("mpg the US one") << "mpg"
+                                    << "mile per gallon (US) — Fuel economy";
+    QTest::addRow("t/yr the Gregorian year") << "t/yr"
+                                             << "tonne per year (Gregorian) — Mass flow";
+    QTest::addRow("t/a the Julian year") << "t/a"
+                                         << "tonne per year (Julian) — Mass flow";
+}
+
+void TestDeliveredData::searchFindsTheReadingPeopleMean() {
+    QFETCH(QString, text);
+    QFETCH(QString, first);
+    const std::vector<UnitRef> found = DeliveredIndex().Find(Str(text));
+    QVERIFY(!found.empty());
+    QCOMPARE(QString::fromStdString(MatchText(DeliveredIndex(), found.front())), first);
+}
+
+void TestDeliveredData::typedConversionsGiveWhatPeopleExpect_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result"); // the converted number, or the refusal
+    const std::pair<const char*, const char*> rows[] = {
+        {"1 V to mV", "1000"},
+        {"1 A to mA", "1000"},
+        {"10 gauss to T", "0.001"},
+        {"1 Ci to Bq", "37000000000"},
+        {"30 mpg to L/100km", "7.84048611111111"},
+        {"10 L/100km to mpg", "23.5214583333333"},
+        {"10 L/100km to gal/100mi", "4.25143707430272"},
+        {"8 L/100km to L/100km", "8"},
+        {"1 MT to kg", "1000"},
+        {"1 Mt to kg", "1000000000"},
+        {"250 kcal to kJ", "1046"},
+        {"2 Gy to rad", "200"},
+        {"100 lm/ft² to lx", "1076.39104167097"},
+        {"20 Mbps to MB/s", "2.5"},
+        {"1 mb to Pa", "100"},
+        {"1 rad to mrad", "1000"},
+        {"1 L to mL", "1000"},
+        {"0 L/100km to mpg", "The value cannot be 0 in a reciprocal unit"},
+    };
+    for (const auto& [text, result] : rows)
+        QTest::addRow("%s", text) << text << result;
+}
+
+// As the command line converts them, on the delivered database.
+void TestDeliveredData::typedConversionsGiveWhatPeopleExpect() {
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+    SeparatorScope scope(".");
+    try {
+        const std::optional<ConversionResult> converted =
+            ConvertSentence(ReadSentence(DeliveredIndex(), Str(text)), 1);
+        QVERIFY(converted);
+        QCOMPARE(QString::fromStdString(GeneralNumberText(converted->value)), result);
+    } catch (const EConversionRefused& refusal) {
+        QCOMPARE(QString(refusal.what()), result);
+    } catch (const ESentenceError& error) {
+        QFAIL(error.what()); // a sentence the delivered units should read
+    }
 }
 
 QTEST_APPLESS_MAIN(TestDeliveredData)

@@ -143,7 +143,7 @@ void TestHelpViewer::manualListsDeliveredUnits() {
         QString::fromUtf8(manual.engine.fileData(QUrl("qthelp://org.quorvel.help/doc/units.html")));
     const QString files = QString(QUORVEL_DATA_DIR) + "/Files/";
     const std::vector<std::string> groups = ReadTextLines((files + "Groups.ung").toStdString());
-    QCOMPARE(groups.size(), size_t(23));
+    QVERIFY(groups.size() >= 43); // every group, those past the buttons too
     for (const std::string& group : groups) {
         const QString name = QString::fromStdString(group).toHtmlEscaped();
         QVERIFY2(page.contains("</a>" + name + "</h2>"), qPrintable(name));

@@ -196,7 +196,7 @@ int CommandLine::Convert() {
         Print(stderr, "quorvel: " + Translated(error));
     } catch (const EUnitGone& error) {
         Print(stderr, "quorvel: " + Translated(error));
-    } catch (const ETemperatureBound& refusal) {
+    } catch (const EConversionRefused& refusal) {
         Print(stderr, "quorvel: " + Translated(refusal));
     }
     return ExitNotUnderstood;

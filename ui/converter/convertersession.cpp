@@ -40,7 +40,7 @@ template <typename Step> void ConverterSession::Run(Step step) {
     std::optional<ConversionResult> result;
     try {
         result = step();
-    } catch (const ETemperatureBound& refusal) {
+    } catch (const EConversionRefused& refusal) {
         if (converter_.Value() != before)
             emit valueChanged();
         emit refused(Translated(refusal));

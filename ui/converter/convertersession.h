@@ -46,7 +46,8 @@ signals:
     void unitChosen(PickerSide side);
     // A conversion was made: the value is its result.
     void converted(const ConversionResult& result);
-    // A conversion was refused (a temperature below its scale's lowest); nothing changed.
+    // A conversion was refused (a temperature below its scale's lowest, 0 in a reciprocal unit);
+    // nothing changed.
     void refused(const QString& reason);
 
 private:

@@ -19,7 +19,8 @@ namespace quorvel {
 namespace {
 
 constexpr int ColumnWidth = 152;
-// The longest delivered group name, which the column always has room for.
+// The longest name of the delivered groups that have buttons, which the column always has room
+// for; a longer name on a button shows cut short, whole in its tool tip.
 const char* const WidestDeliveredGroup = "Kinematic viscosity";
 constexpr int MenuItemChars = 40; // a longer name is cut short in the Units menu
 

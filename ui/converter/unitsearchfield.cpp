@@ -200,7 +200,7 @@ void UnitSearchField::ShowAnswer() {
         answer = result ? "= " + Q(GeneralNumberText(result->value)) + " " +
                               OneLine(Q(sentence_->targetText))
                         : tr("This conversion gives no number");
-    } catch (const ETemperatureBound& refusal) {
+    } catch (const EConversionRefused& refusal) {
         answer = Translated(refusal);
     }
     answerLabel_->setText(answer);
