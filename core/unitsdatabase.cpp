@@ -329,14 +329,6 @@ void ReadSnapshot::Renamed(const std::optional<std::vector<std::string>>& groups
     }
 }
 
-GroupSlots UnitsDatabase::ReadGroupSlots() const {
-    const std::vector<std::string> lines = ReadGroupList();
-    GroupSlots slots;
-    for (size_t k = 0; k < slots.size() && k < lines.size(); ++k)
-        slots[k] = lines[k];
-    return slots;
-}
-
 std::vector<Unit> UnitsDatabase::LoadGroup(const std::string& group, ReadSnapshot* seen) const {
     if (seen)
         seen->ForgetGroupFiles();

@@ -9,7 +9,6 @@
 
 #include "core/fileio.h"
 
-#include <array>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -33,7 +32,6 @@ public:
     using EFileError::EFileError;
 };
 
-constexpr int GroupSlotCount = 23;
 constexpr const char* TemperatureGroupName = "Temperature";
 
 struct Unit {
@@ -42,8 +40,6 @@ struct Unit {
 
     bool operator==(const Unit&) const = default;
 };
-
-using GroupSlots = std::array<std::string, GroupSlotCount>;
 
 // What keeps a text from standing as one line of a database file.
 enum class LineFault { None, LineBreak, EndOfFile };
@@ -96,15 +92,12 @@ public:
     std::filesystem::path NamesFile(const std::string& group) const;
     std::filesystem::path FactorsFile(const std::string& group) const;
 
-    // The first 23 lines of the group list, one per slot; slots past its end get "".
-    GroupSlots ReadGroupSlots() const;
-
     // Every unit of a group in file order. Missing factor lines give empty factors; factor lines
     // past the last name are not read. A snapshot given holds this group's files in place of
     // any other group's, also when they cannot be read.
     std::vector<Unit> LoadGroup(const std::string& group, ReadSnapshot* seen = nullptr) const;
 
-    // Every group of the list, the ones past the 23rd slot included.
+    // Every group of the list, in its order.
     std::vector<std::string> ReadGroupList(ReadSnapshot* seen = nullptr) const;
     void WriteGroupList(const std::vector<std::string>& groups, ReadSnapshot* seen = nullptr) const;
 

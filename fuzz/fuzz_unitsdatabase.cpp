@@ -75,7 +75,7 @@ void MakeEntry(FuzzedDataProvider& input, const std::filesystem::path& files) {
 
 void Operate(FuzzedDataProvider& input, const UnitsDatabase& db) {
     switch (input.ConsumeIntegralInRange(0, 6)) {
-    case 0: db.ReadGroupSlots(); break;
+    case 0: db.ReadGroupList(); break;
     case 1: db.LoadGroup(GroupName(input)); break;
     case 2: {
         const std::vector<std::string> groups = Lines(input);

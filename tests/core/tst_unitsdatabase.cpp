@@ -67,8 +67,7 @@ class TestUnitsDatabase : public QObject, test::DatabaseFolder {
 private slots:
     void init();
 
-    void fillsGroupSlots_data();
-    void fillsGroupSlots();
+    void readsWholeGroupList_data();
     void readsWholeGroupList();
     void loadsGroupInFileOrder();
     void loadsBadGroupFiles_data();
@@ -108,31 +107,21 @@ void TestUnitsDatabase::init() {
     Fresh();
 }
 
-void TestUnitsDatabase::fillsGroupSlots_data() {
+void TestUnitsDatabase::readsWholeGroupList_data() {
     QTest::addColumn<int>("lines");
-    QTest::addColumn<int>("filled");
-    QTest::addRow("empty list") << 0 << 0;
-    QTest::addRow("22 groups") << 22 << 22;
-    QTest::addRow("23 groups") << 23 << 23;
-    QTest::addRow("24 groups") << 24 << 23;
-}
-
-void TestUnitsDatabase::fillsGroupSlots() {
-    QFETCH(int, lines);
-    QFETCH(int, filled);
-    WriteBytes(File("Groups.ung"), Lines(lines, "G"));
-    const GroupSlots groupSlots = db_->ReadGroupSlots();
-    for (int k = 0; k < GroupSlotCount; ++k) {
-        const std::string expected = k < filled ? "G" + std::to_string(k + 1) : "";
-        QCOMPARE(groupSlots[k], expected);
-    }
+    QTest::addRow("empty list") << 0;
+    QTest::addRow("22 groups") << 22;
+    QTest::addRow("23 groups") << 23;
+    QTest::addRow("24 groups") << 24;
 }
 
 void TestUnitsDatabase::readsWholeGroupList() {
-    WriteBytes(File("Groups.ung"), Lines(24, "G"));
+    QFETCH(int, lines);
+    WriteBytes(File("Groups.ung"), Lines(lines, "G"));
     const std::vector<std::string> groups = db_->ReadGroupList();
-    QCOMPARE(groups.size(), size_t(24));
-    QCOMPARE(groups.back(), std::string("G24"));
+    QCOMPARE(groups.size(), size_t(lines));
+    for (int k = 0; k < lines; ++k)
+        QCOMPARE(groups[size_t(k)], std::string("G").append(std::to_string(k + 1)));
 }
 
 void TestUnitsDatabase::loadsGroupInFileOrder() {
@@ -188,7 +177,7 @@ void TestUnitsDatabase::loadsRandomBytes() {
 }
 
 void TestUnitsDatabase::missingFilesFail() {
-    QVERIFY_THROWS_EXCEPTION(EFileError, db_->ReadGroupSlots());
+    QVERIFY_THROWS_EXCEPTION(EFileError, db_->ReadGroupList());
     WriteBytes(File("OnlyNames.uns"), "a\r\n");
     QVERIFY_THROWS_EXCEPTION(EFileError, db_->LoadGroup("OnlyNames"));
     WriteBytes(File("OnlyFactors.unf"), "1\r\n");
@@ -197,7 +186,6 @@ void TestUnitsDatabase::missingFilesFail() {
 
 void TestUnitsDatabase::missingFolderFailsEveryOperation() {
     const UnitsDatabase absent(dir_->filePath("NoSuchFolder").toStdString());
-    QVERIFY_THROWS_EXCEPTION(EFileError, absent.ReadGroupSlots());
     QVERIFY_THROWS_EXCEPTION(EFileError, absent.ReadGroupList());
     QVERIFY_THROWS_EXCEPTION(EFileError, absent.LoadGroup("Length"));
     QVERIFY_THROWS_EXCEPTION(EFileError, absent.WriteGroupList({"Length"}));

@@ -8,6 +8,7 @@
 #include "testsupport.h"
 #include "ui/app/application.h"
 #include "ui/converter/convertersession.h"
+#include "ui/converter/groupcolumn.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/shared/balloon.h"
 #include "widgets/elidedlabel.h"
@@ -172,7 +173,7 @@ void TestMainWindow::WriteStandardGroups() {
 
 void TestMainWindow::startsWithoutGroupList() {
     MainWindow& form = Open();
-    for (int k = 1; k <= GroupSlotCount; ++k) {
+    for (int k = 1; k <= GroupButtonCount; ++k) {
         QCOMPARE(Find<QPushButton>(qPrintable(QString("ab%1").arg(k)))->text(), QString());
         QCOMPARE(Find<QAction>(qPrintable(QString("mi%1").arg(k)))->text(), QString::number(k));
     }
@@ -210,7 +211,7 @@ void TestMainWindow::fillsSlotsFromGroupList() {
                               : Line().contains("'" + setAside + "'") &&
                                     Line().endsWith("then delete that file."),
              qPrintable(Line()));
-    for (int k = 1; k <= GroupSlotCount; ++k) {
+    for (int k = 1; k <= GroupButtonCount; ++k) {
         const QString expected = k <= groups ? "G" + QString::number(k) : QString();
         QCOMPARE(Find<QPushButton>(qPrintable(QString("ab%1").arg(k)))->text(), expected);
         QCOMPARE(Find<QAction>(qPrintable(QString("mi%1").arg(k)))->text(), expected);
@@ -218,10 +219,10 @@ void TestMainWindow::fillsSlotsFromGroupList() {
     QCOMPARE(Group(), QString("G1"));
     // The groups past the buttons, under "More groups" in list order; each loads as a button.
     auto* more = Find<QMenu>("miMoreGroups");
-    QCOMPARE(more->menuAction()->isVisible(), groups > GroupSlotCount);
-    QCOMPARE(more->actions().size(), std::max(groups - GroupSlotCount, 0));
-    for (int k = GroupSlotCount + 1; k <= groups; ++k) {
-        QAction* item = more->actions().at(k - GroupSlotCount - 1);
+    QCOMPARE(more->menuAction()->isVisible(), groups > GroupButtonCount);
+    QCOMPARE(more->actions().size(), std::max(groups - GroupButtonCount, 0));
+    for (int k = GroupButtonCount + 1; k <= groups; ++k) {
+        QAction* item = more->actions().at(k - GroupButtonCount - 1);
         QCOMPARE(item->text(), "G" + QString::number(k));
         item->trigger();
         QCOMPARE(Group(), "G" + QString::number(k));
