@@ -48,7 +48,7 @@ public:
     // and unit name; aliases of units the groups do not hold are left out.
     UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias> aliases);
 
-    // Every group of the database's list (past the 23rd slot too) with its units; a group whose
+    // Every group of the database's list (those without a button too) with its units; a group whose
     // files cannot be read has none. Throws EFileError when the group list cannot be read.
     static UnitIndex Read(const UnitsDatabase& database, std::span<const UnitAlias> aliases);
 
