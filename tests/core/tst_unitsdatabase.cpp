@@ -100,7 +100,8 @@ private slots:
     void twoCopiesNeverUndoEachOther();
 
 private:
-    // Each group of the list with its units, then the names files the folder holds.
+    // Each group of the list with its units ("?" when they cannot be read), then the names
+    // files the folder holds.
     QString State() const;
 };
 
@@ -555,8 +556,12 @@ QString TestUnitsDatabase::State() const {
     QStringList state;
     for (const std::string& group : db_->ReadGroupList()) {
         QStringList units;
-        for (const Unit& unit : db_->LoadGroup(group))
-            units << QString::fromStdString(unit.name);
+        try {
+            for (const Unit& unit : db_->LoadGroup(group))
+                units << QString::fromStdString(unit.name);
+        } catch (const EFileError&) {
+            units << "?"; // its files cannot be read
+        }
         state << QString::fromStdString(group) + "[" + units.join(' ') + "]";
     }
     state << "|" << QDir(folder_).entryList({"*.uns"}, QDir::Files).join(' ');
@@ -588,6 +593,10 @@ void TestUnitsDatabase::twoCopiesNeverUndoEachOther_data() {
         << "A open Length|A rename Length Distance|A add foot 0.3048|A save"
         << "ok ok ok ok"
         << "Distance[metre inch foot] Mass[kilogram] | Distance.uns Mass.uns";
+    QTest::addRow("a file deleted by another program refuses the save")
+        << "A open Length|A add foot 0.3048|B delete Length.unf|A save"
+        << "ok ok ok changed"
+        << "Length[?] Mass[kilogram] | Length.uns Mass.uns";
     QTest::addRow("a stopped copy holding the lock: busy, then saved")
         << "B open Length|A hold|A stop|B add foot 0.3048|B save|A continue|A release|B save"
         << "ok held ok busy ok ok"
