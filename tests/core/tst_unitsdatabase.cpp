@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <csignal>
 #include <memory>
 #include <random>
@@ -497,6 +498,8 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads_data() {
                               << ".quorvel-pending.unreadable";
     QTest::addRow("a second damaged record") << "second"
                                              << ".quorvel-pending.unreadable-2";
+    QTest::addRow("a third damaged record") << "third"
+                                            << ".quorvel-pending.unreadable-3";
     QTest::addRow("change that cannot be completed") << "stuck"
                                                      << "";
 }
@@ -521,8 +524,10 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads() {
                                 EncodeChange({{ChangeStep::Replace, "A.uns", ".q1-1.tmp"}})));
     } else {
         WriteBytes(pending, "garbage");
-        if (record == "second")
+        if (record == "second" || record == "third")
             WriteBytes(File(".quorvel-pending.unreadable"), "earlier");
+        if (record == "third")
+            WriteBytes(File(".quorvel-pending.unreadable-2"), "earlier");
     }
     std::optional<test::FaultPlan> readOnly;
     if (record == "stuck")
@@ -544,9 +549,19 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads() {
     }
     QVERIFY(!QFileInfo::exists(pending));
     QVERIFY(QFileInfo::exists(File(setAside)));
+    QStringList named; // each file between quotes, in the notice's order
+    for (const QRegularExpressionMatch& quoted :
+         QRegularExpression("'([^']*)'").globalMatch(notice))
+        named << quoted.captured(1);
+    QStringList setAsideFiles;
+    for (const QString& name :
+         QDir(folder_).entryList({".quorvel-pending.unreadable*"}, QDir::AllEntries | QDir::Hidden))
+        setAsideFiles << File(name);
+    setAsideFiles.sort();
+    QCOMPARE(named, setAsideFiles);
     QVERIFY2(notice.contains("set aside as '" + File(".quorvel-pending.unreadable") + "'") &&
-                 notice.endsWith(record == "second" ? "then delete those files."
-                                                    : "then delete that file."),
+                 notice.endsWith(setAsideFiles.size() > 1 ? "then delete those files."
+                                                          : "then delete that file."),
              qPrintable(notice));
     db_->WriteGroupUnits("A", {{"y", "2"}});
     QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"y", "2"}}));
