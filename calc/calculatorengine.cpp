@@ -102,6 +102,15 @@ long double FromRadians(long double x, AngleMeasure measure) {
     return x;
 }
 
+// The remainder after whole quarter turns in radians. An eighth turn is the same angle, the
+// extended number nearest to pi/4, in every measure: the grads factor is one unit low, so that
+// 50 grads came out one unit below 45 degrees and its tangent missed 1 by 1E-19.
+long double RemainderToRadians(long double remainder, AngleMeasure measure) {
+    if (std::fabs(remainder) == FullTurn(measure) / 8)
+        return std::copysign(MathConstants::TwoPi / 8, remainder);
+    return ToRadians(remainder, measure);
+}
+
 // The value at a whole number of quarter turns: exact, or at a pole what the angle reduced to
 // less than a turn and multiplied into radians gives.
 long double AtQuarterTurn(const CircularFunction& function, int quadrant, long double x,
@@ -127,7 +136,7 @@ long double OfAngle(const CircularFunction& function, long double x, AngleMeasur
     if (remainder == 0)
         return AtQuarterTurn(function, quadrant, x, measure);
     const OfRemainder& form = function.beyondQuarterTurns[quadrant];
-    return form.sign * form.ofRadians(ToRadians(remainder, measure));
+    return form.sign * form.ofRadians(RemainderToRadians(remainder, measure));
 }
 
 // In degrees, grads and cycles the angles that are whole eighth turns are given exactly, so that

@@ -12,11 +12,13 @@
 //   choose <group>        write the group shown, then show another
 //   save                  write the list and the group shown
 //   hold / release        take the folder's lock and keep it, or let it go
+//   delete <file>         remove a file of the folder, as another program may
 // Fields are separated by tabs. The folder is the first argument.
 
 #include "core/unitsdatabase.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -53,6 +55,8 @@ public:
             return "held";
         } else if (verb == "release") {
             lock_.reset();
+        } else if (verb == "delete") {
+            std::filesystem::remove(std::filesystem::path(folder_) / command.at(1));
         }
         return "ok";
     }

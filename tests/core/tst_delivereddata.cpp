@@ -77,9 +77,10 @@ std::string AsciiLowerCase(std::string_view text) {
 // The keys under which a text names a unit within its group: symbols are told apart by case
 // (mm, Mm), names and unit names are not.
 std::vector<std::string> AliasKeys(std::string_view text, bool isSymbol) {
-    std::vector<std::string> keys{"=" + std::string(text)};
+    // Appended, not literal + string: g++ 12 at -O3 warns falsely (-Wrestrict) on that form.
+    std::vector<std::string> keys{std::string("=").append(text)};
     if (!isSymbol)
-        keys.push_back("~" + AsciiLowerCase(text));
+        keys.push_back(std::string("~").append(AsciiLowerCase(text)));
     return keys;
 }
 

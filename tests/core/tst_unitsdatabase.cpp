@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <csignal>
 #include <memory>
 #include <random>
@@ -99,7 +100,8 @@ private slots:
     void twoCopiesNeverUndoEachOther();
 
 private:
-    // Each group of the list with its units, then the names files the folder holds.
+    // Each group of the list with its units ("?" when they cannot be read), then the names
+    // files the folder holds.
     QString State() const;
 };
 
@@ -484,6 +486,8 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads_data() {
                               << ".quorvel-pending.unreadable";
     QTest::addRow("a second damaged record") << "second"
                                              << ".quorvel-pending.unreadable-2";
+    QTest::addRow("a third damaged record") << "third"
+                                            << ".quorvel-pending.unreadable-3";
     QTest::addRow("change that cannot be completed") << "stuck"
                                                      << "";
 }
@@ -508,8 +512,10 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads() {
                                 EncodeChange({{ChangeStep::Replace, "A.uns", ".q1-1.tmp"}})));
     } else {
         WriteBytes(pending, "garbage");
-        if (record == "second")
+        if (record == "second" || record == "third")
             WriteBytes(File(".quorvel-pending.unreadable"), "earlier");
+        if (record == "third")
+            WriteBytes(File(".quorvel-pending.unreadable-2"), "earlier");
     }
     std::optional<test::FaultPlan> readOnly;
     if (record == "stuck")
@@ -531,9 +537,19 @@ void TestUnitsDatabase::recordNotCarriedOutLeavesReads() {
     }
     QVERIFY(!QFileInfo::exists(pending));
     QVERIFY(QFileInfo::exists(File(setAside)));
+    QStringList named; // each file between quotes, in the notice's order
+    for (const QRegularExpressionMatch& quoted :
+         QRegularExpression("'([^']*)'").globalMatch(notice))
+        named << quoted.captured(1);
+    QStringList setAsideFiles;
+    for (const QString& name :
+         QDir(folder_).entryList({".quorvel-pending.unreadable*"}, QDir::AllEntries | QDir::Hidden))
+        setAsideFiles << File(name);
+    setAsideFiles.sort();
+    QCOMPARE(named, setAsideFiles);
     QVERIFY2(notice.contains("set aside as '" + File(".quorvel-pending.unreadable") + "'") &&
-                 notice.endsWith(record == "second" ? "then delete those files."
-                                                    : "then delete that file."),
+                 notice.endsWith(setAsideFiles.size() > 1 ? "then delete those files."
+                                                          : "then delete that file."),
              qPrintable(notice));
     db_->WriteGroupUnits("A", {{"y", "2"}});
     QCOMPARE(db_->LoadGroup("A"), (std::vector<Unit>{{"y", "2"}}));
@@ -543,8 +559,12 @@ QString TestUnitsDatabase::State() const {
     QStringList state;
     for (const std::string& group : db_->ReadGroupList()) {
         QStringList units;
-        for (const Unit& unit : db_->LoadGroup(group))
-            units << QString::fromStdString(unit.name);
+        try {
+            for (const Unit& unit : db_->LoadGroup(group))
+                units << QString::fromStdString(unit.name);
+        } catch (const EFileError&) {
+            units << "?"; // its files cannot be read
+        }
         state << QString::fromStdString(group) + "[" + units.join(' ') + "]";
     }
     state << "|" << QDir(folder_).entryList({"*.uns"}, QDir::Files).join(' ');
@@ -576,6 +596,10 @@ void TestUnitsDatabase::twoCopiesNeverUndoEachOther_data() {
         << "A open Length|A rename Length Distance|A add foot 0.3048|A save"
         << "ok ok ok ok"
         << "Distance[metre inch foot] Mass[kilogram] | Distance.uns Mass.uns";
+    QTest::addRow("a file deleted by another program refuses the save")
+        << "A open Length|A add foot 0.3048|B delete Length.unf|A save"
+        << "ok ok ok changed"
+        << "Length[?] Mass[kilogram] | Length.uns Mass.uns";
     QTest::addRow("a stopped copy holding the lock: busy, then saved")
         << "B open Length|A hold|A stop|B add foot 0.3048|B save|A continue|A release|B save"
         << "ok held ok busy ok ok"

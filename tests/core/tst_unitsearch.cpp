@@ -29,7 +29,8 @@ std::vector<IndexedGroup> Groups() {
           {"inch", "0.0254"},
           {"foot", "0.3048"},
           {"yard", "0.9144"},
-          {"inch (US survey)", "0.0254000508001016"}}},
+          {"inch (US survey)", "0.0254000508001016"},
+          {"parsec (30856775814913673 m)", "30856775814913673"}}},
         {"Area", {{"square metre", "1"}, {"square yard", "0.83612736"}}},
         {"Temperature",
          {{"Celsius' degree", "1"}, {"Fahrenheit's degree", "0.5"}, {"Kelvin's degree", "1"}}},
@@ -51,7 +52,7 @@ std::vector<IndexedGroup> Groups() {
 
 constexpr auto S = AliasKind::Symbol;
 constexpr auto N = AliasKind::Name;
-constexpr std::array<UnitAlias, 27> Aliases{{
+constexpr std::array<UnitAlias, 28> Aliases{{
     {"Length", "metre", "m", S},
     {"Length", "metre", "meter", N},
     {"Length", "millimetre", "mm", S},
@@ -79,6 +80,7 @@ constexpr std::array<UnitAlias, 27> Aliases{{
     {"Mass", "gram", "g", S},
     {"Length", "inch", "inches", N},
     {"Length", "yard", "international yard", N},
+    {"Area", "square yard", "sq yd", S},
 }};
 
 // "Length: 5 foot + 10 inch -> centimetre", "?" for the value at hand.
@@ -134,6 +136,10 @@ void TestUnitSearch::findsUnitsRanked_data() {
                              << "square metre — Area";
     QTest::addRow("^2 for ²") << "m^2"
                               << "square metre — Area";
+    QTest::addRow("raised digits for digits") << "³⁰⁸⁵⁶⁷⁷⁵⁸¹⁴⁹¹³⁶⁷³"
+                                              << "parsec (30856775814913673 m) — Length";
+    QTest::addRow("a symbol of two words by its start only") << "yd"
+                                                             << "yard — Length";
     QTest::addRow("degree optional, the literal symbol first")
         << "F"
         << "farad — Electric capacitance; Fahrenheit's degree — Temperature; foot — Length; "
