@@ -6,6 +6,7 @@
 #include "core/textfile.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace quorvel {
 
@@ -109,6 +110,70 @@ bool StartsWord(std::string_view text, size_t pos) {
 // Tiers of a match, best first; None for a key that does not match.
 enum Tier { Exact, NameStart, WordStart, Anywhere, None };
 
+// Prefixes whose letter is another prefix or an everyday unit in the other case: mega and
+// milli, peta and pico, giga and gram, tera and tonne, and the largest and smallest ones. A
+// symbol that begins with one is never taken for a text with the other case there: "mw" is
+// not silently MW, nor "gw" GW.
+struct CasePrefix {
+    char letter;
+    std::string_view name;
+};
+constexpr CasePrefix CasePrefixes[] = {
+    {'M', "mega"},  {'m', "milli"}, {'P', "peta"},   {'p', "pico"},   {'G', "giga"},
+    {'T', "tera"},  {'Y', "yotta"}, {'y', "yocto"},  {'Z', "zetta"},  {'z', "zepto"},
+    {'R', "ronna"}, {'r', "ronto"}, {'Q', "quetta"}, {'q', "quecto"},
+};
+
+bool BeginsWithCasePrefix(std::string_view symbol, std::string_view unitName) {
+    const std::string name = FoldUnitText(unitName, true);
+    return symbol.size() > 1 && std::any_of(std::begin(CasePrefixes), std::end(CasePrefixes),
+                                            [&](const CasePrefix& prefix) {
+                                                return symbol[0] == prefix.letter &&
+                                                       name.starts_with(prefix.name);
+                                            });
+}
+
+std::u32string Characters(std::string_view text) {
+    std::u32string characters;
+    for (size_t i = 0; i < text.size();) {
+        const auto [c, length] = CharacterAt(text, i);
+        characters.push_back(c);
+        i += length;
+    }
+    return characters;
+}
+
+// The edits (insertions, deletions, replacements, swaps of neighbours) that turn one text into
+// the other; `most` + 1 for anything beyond `most`.
+size_t EditDistance(std::u32string_view a, std::u32string_view b, size_t most) {
+    if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > most)
+        return most + 1;
+    std::vector<size_t> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j)
+        previous[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        current[0] = i;
+        size_t rowBest = current[0];
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, replace});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                current[j] = std::min(current[j], before[j - 2] + 1);
+            rowBest = std::min(rowBest, current[j]);
+        }
+        if (rowBest > most)
+            return most + 1;
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    return std::min(previous[b.size()], most + 1);
+}
+
+// How many edits a misspelling of a text of this many characters may hold.
+size_t MostEdits(size_t characters) {
+    return characters <= 3 ? 0 : characters <= 6 ? 1 : 2;
+}
+
 } // namespace
 
 std::pair<char32_t, size_t> CharacterAt(std::string_view text, size_t i) {
@@ -154,15 +219,19 @@ UnitIndex::UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias
 }
 
 void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own) {
+    const UnitRef ref = units_[unit];
     Key key{unit,
             symbol,
             own,
             HasDegree(text),
+            symbol && BeginsWithCasePrefix(Trimmed(text), groups_[ref.group].units[ref.unit].name),
+            0,
             std::string(Trimmed(text)),
             FoldUnitText(text, false),
             FoldUnitText(text, true)};
     if (key.folded.empty())
         return; // a unit without a name is found by none
+    key.length = Characters(key.folded).size();
     byFolded_[key.folded].push_back(keys_.size());
     keys_.push_back(std::move(key));
 }
@@ -235,9 +304,12 @@ UnitIndex::Match UnitIndex::Matched(const Key& key, const Query& query) {
         default: return keyText.find(part) != std::string_view::npos;
         }
     };
-    const MatchLevel spelling = matches(key.literal, query.literal) ? MatchLevel::Literal
-                                : matches(key.loose, query.loose)   ? MatchLevel::Loose
-                                                                    : MatchLevel::IgnoreCase;
+    MatchLevel spelling = matches(key.literal, query.literal) ? MatchLevel::Literal
+                          : matches(key.loose, query.loose)   ? MatchLevel::Loose
+                                                              : MatchLevel::IgnoreCase;
+    if (spelling == MatchLevel::IgnoreCase && key.casePrefix && tier == Exact &&
+        CharacterAt(query.literal, 0).first != CharacterAt(key.literal, 0).first)
+        spelling = MatchLevel::PrefixCase;
     return Match{tier, spelling, !key.own};
 }
 
@@ -266,7 +338,7 @@ std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const 
     const Query query(text);
     const auto keys = byFolded_.find(query.folded);
     if (keys == byFolded_.end())
-        return {};
+        return PluralOfSymbol(query);
     std::vector<Candidate> candidates;
     for (const size_t k : keys->second) {
         const Match match = Matched(keys_[k], query);
@@ -281,6 +353,58 @@ std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const 
             same->level = std::min(same->level, match.spelling);
     }
     return candidates;
+}
+
+// "kgs" and "yds" are the plurals of kg and yd; "Pas" and "KBs" are not read so, nor "ms" (a
+// symbol of its own).
+std::vector<UnitIndex::Candidate> UnitIndex::PluralOfSymbol(const Query& query) const {
+    const std::string_view text = query.literal;
+    if (text.size() < 3 || text.back() != 's')
+        return {};
+    const std::string_view stem = text.substr(0, text.size() - 1);
+    if (!std::all_of(stem.begin(), stem.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+        return {};
+    const auto keys = byFolded_.find(std::string(stem));
+    if (keys == byFolded_.end())
+        return {};
+    std::vector<Candidate> candidates;
+    for (const size_t k : keys->second) {
+        const UnitRef unit = units_[keys_[k].unit];
+        if (keys_[k].symbol && keys_[k].literal == stem &&
+            std::none_of(candidates.begin(), candidates.end(),
+                         [&](const Candidate& c) { return c.unit == unit; }))
+            candidates.push_back({unit, MatchLevel::Plural});
+    }
+    return candidates;
+}
+
+std::vector<UnitRef> UnitIndex::Close(std::string_view text, size_t limit,
+                                      std::span<const size_t> groupsFirst) const {
+    const std::u32string typed = Characters(FoldUnitText(text, true));
+    if (typed.empty() || limit == 0)
+        return {};
+    const size_t most = MostEdits(typed.size());
+    std::vector<std::tuple<size_t, bool, size_t>> close; // edits, not first, unit
+    for (size_t k = 0; k < keys_.size();) {
+        const size_t unit = keys_[k].unit;
+        size_t best = most + 1;
+        for (; k < keys_.size() && keys_[k].unit == unit; ++k) {
+            const size_t length = keys_[k].length;
+            if ((length > typed.size() ? length - typed.size() : typed.size() - length) <= most)
+                best = std::min(best, EditDistance(typed, Characters(keys_[k].folded), most));
+        }
+        if (best <= most) {
+            const size_t group = units_[unit].group;
+            close.emplace_back(
+                best, std::find(groupsFirst.begin(), groupsFirst.end(), group) == groupsFirst.end(),
+                unit);
+        }
+    }
+    std::sort(close.begin(), close.end());
+    std::vector<UnitRef> found;
+    for (size_t k = 0; k < close.size() && k < limit; ++k)
+        found.push_back(units_[std::get<2>(close[k])]);
+    return found;
 }
 
 std::string MatchText(const UnitIndex& index, UnitRef ref) {

@@ -7,6 +7,7 @@
 #include "calc/numbertext.h"
 #include "core/conversion.h"
 #include "core/deliveredaliases.h"
+#include "core/sentence.h"
 #include "core/textfile.h"
 #include "core/unitsdatabase.h"
 #include "testsupport.h"
@@ -91,6 +92,7 @@ private slots:
     void aliasesNameOneUnitOfTheirGroup();
     void aliasesFindTheUsualUnit_data();
     void aliasesFindTheUsualUnit();
+    void everySpellingReadsAsItsUnit();
 };
 
 void TestDeliveredData::hasTwentyThreeGroupsWithPortableNames() {
@@ -428,6 +430,41 @@ void TestDeliveredData::aliasesFindTheUsualUnit() {
     });
     QVERIFY2(found != aliases.end(), "no such alias");
     QCOMPARE(std::string(found->unit), Str(unit));
+}
+
+// Every name and alias of every delivered unit, typed as source and as target with its group
+// loaded, names that unit: digits, fractions and marks inside a name do not split it.
+void TestDeliveredData::everySpellingReadsAsItsUnit() {
+    SeparatorScope scope(".", ",");
+    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    std::map<std::pair<std::string_view, std::string_view>, std::vector<std::string_view>> aliases;
+    for (const UnitAlias& alias : DeliveredAliases())
+        aliases[{alias.group, alias.unit}].push_back(alias.alias);
+    QStringList unread;
+    size_t spellings = 0;
+    for (size_t g = 0; g < index.Groups().size(); ++g) {
+        const IndexedGroup& group = index.Groups()[g];
+        for (size_t u = 0; u < group.units.size(); ++u) {
+            std::vector<std::string_view> names{group.units[u].name};
+            const auto& others = aliases[{group.name, group.units[u].name}];
+            names.insert(names.end(), others.begin(), others.end());
+            for (const std::string_view name : names) {
+                ++spellings;
+                const std::string text = "2 " + std::string(name) + " to " + std::string(name);
+                try {
+                    const Sentence sentence = ReadSentence(index, text, g);
+                    if (sentence.group == group.name && sentence.parts.size() == 1 &&
+                        sentence.parts[0].unit.position == u && sentence.target.position == u &&
+                        sentence.parts[0].value == 2)
+                        continue;
+                } catch (const ESentenceError&) {
+                }
+                unread << QString::fromStdString(group.name + ": " + text);
+            }
+        }
+    }
+    QVERIFY2(spellings > 3900, std::to_string(spellings).c_str());
+    QVERIFY2(unread.isEmpty(), qPrintable(unread.join("\n")));
 }
 
 QTEST_APPLESS_MAIN(TestDeliveredData)
