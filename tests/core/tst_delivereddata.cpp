@@ -93,6 +93,8 @@ private slots:
     void aliasesFindTheUsualUnit_data();
     void aliasesFindTheUsualUnit();
     void everySpellingReadsAsItsUnit();
+    void convertsSentences_data();
+    void convertsSentences();
 };
 
 void TestDeliveredData::hasTwentyThreeGroupsWithPortableNames() {
@@ -465,6 +467,33 @@ void TestDeliveredData::everySpellingReadsAsItsUnit() {
     }
     QVERIFY2(spellings > 3900, std::to_string(spellings).c_str());
     QVERIFY2(unread.isEmpty(), qPrintable(unread.join("\n")));
+}
+
+void TestDeliveredData::convertsSentences_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line"); // or the refusal
+    QTest::addRow("the target makes oz the fluid ounce")
+        << "8 oz to ml"
+        << "8 fluid ounce (US) = 236.5882365 millilitre";
+    QTest::addRow("no case slip in a prefix, either way")
+        << "1 mw to W"
+        << "'mw' may mean megawatt or milliwatt: mind the capitals";
+}
+
+void TestDeliveredData::convertsSentences() {
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    SeparatorScope scope(".", ",");
+    static const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    std::string converted;
+    try {
+        const std::optional<ConversionResult> result =
+            ConvertSentence(ReadSentence(index, Str(text)), 1);
+        converted = result ? result->line : "";
+    } catch (const ESentenceError& refusal) {
+        converted = refusal.what();
+    }
+    QCOMPARE(QString::fromStdString(converted), line);
 }
 
 QTEST_APPLESS_MAIN(TestDeliveredData)
