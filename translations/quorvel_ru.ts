@@ -433,6 +433,18 @@ options or no units database.</source>
         <translation>«%1» не является единицей группы %2</translation>
     </message>
     <message>
+        <location filename="../core/sentence.cpp" line="36"/>
+        <source>&apos;%1&apos; is not a unit. Did you mean %2?</source>
+        <extracomment>%1 is what the user typed as a unit, %2 the name of the unit whose name or symbol is closest to it (as Fahrenheit&apos;s degree for farenheit).</extracomment>
+        <translation>«%1» не является единицей. Возможно, вы имели в виду %2?</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="40"/>
+        <source>&apos;%1&apos; is not a unit of %2. Did you mean %3?</source>
+        <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in (Length or Area), %3 the name of the unit of those groups closest to it.</extracomment>
+        <translation>«%1» не является единицей группы %2. Возможно, вы имели в виду %3?</translation>
+    </message>
+    <message>
         <location filename="../core/sentence.cpp" line="310"/>
         <source>%1 or %2</source>
         <extracomment>Two or more names of groups of units, one of which is meant: &quot;Length or Area&quot;.</extracomment>
