@@ -144,17 +144,22 @@ std::u32string Characters(std::string_view text) {
 }
 
 // The edits (insertions, deletions, replacements, swaps of neighbours) that turn one text into
-// the other; `most` + 1 for anything beyond `most`.
-size_t EditDistance(std::u32string_view a, std::u32string_view b, size_t most) {
+// the other; `most` + 1 for anything beyond `most`. `rows` is room for the work.
+size_t EditDistance(std::u32string_view a, std::u32string_view b, size_t most,
+                    std::vector<size_t>& rows) {
     if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > most)
         return most + 1;
-    std::vector<size_t> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
-    for (size_t j = 0; j <= b.size(); ++j)
+    const size_t width = b.size() + 1;
+    rows.assign(3 * width, 0);
+    size_t* before = rows.data();
+    size_t* previous = before + width;
+    size_t* current = previous + width;
+    for (size_t j = 0; j < width; ++j)
         previous[j] = j;
     for (size_t i = 1; i <= a.size(); ++i) {
         current[0] = i;
         size_t rowBest = current[0];
-        for (size_t j = 1; j <= b.size(); ++j) {
+        for (size_t j = 1; j < width; ++j) {
             const size_t replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
             current[j] = std::min({previous[j] + 1, current[j - 1] + 1, replace});
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
@@ -225,13 +230,13 @@ void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own
             own,
             HasDegree(text),
             symbol && BeginsWithCasePrefix(Trimmed(text), groups_[ref.group].units[ref.unit].name),
-            0,
             std::string(Trimmed(text)),
             FoldUnitText(text, false),
-            FoldUnitText(text, true)};
+            FoldUnitText(text, true),
+            {}};
     if (key.folded.empty())
         return; // a unit without a name is found by none
-    key.length = Characters(key.folded).size();
+    key.characters = Characters(key.folded);
     byFolded_[key.folded].push_back(keys_.size());
     keys_.push_back(std::move(key));
 }
@@ -385,14 +390,12 @@ std::vector<UnitRef> UnitIndex::Close(std::string_view text, size_t limit,
         return {};
     const size_t most = MostEdits(typed.size());
     std::vector<std::tuple<size_t, bool, size_t>> close; // edits, not first, unit
+    std::vector<size_t> rows;
     for (size_t k = 0; k < keys_.size();) {
         const size_t unit = keys_[k].unit;
         size_t best = most + 1;
-        for (; k < keys_.size() && keys_[k].unit == unit; ++k) {
-            const size_t length = keys_[k].length;
-            if ((length > typed.size() ? length - typed.size() : typed.size() - length) <= most)
-                best = std::min(best, EditDistance(typed, Characters(keys_[k].folded), most));
-        }
+        for (; k < keys_.size() && keys_[k].unit == unit; ++k)
+            best = std::min(best, EditDistance(typed, keys_[k].characters, most, rows));
         if (best <= most) {
             const size_t group = units_[unit].group;
             close.emplace_back(

@@ -89,10 +89,10 @@ private:
         bool own;            // the unit's own name, not one of its aliases
         bool degree;         // holds a degree sign
         bool casePrefix;     // a symbol that begins with a prefix whose case tells it apart
-        size_t length;       // of `folded`, in characters
         std::string literal; // trimmed
         std::string loose;
         std::string folded;
+        std::u32string characters; // `folded`, a character at a time
     };
 
     struct Query; // a text looked up, in each form a key holds
