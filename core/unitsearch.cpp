@@ -6,6 +6,8 @@
 #include "core/textfile.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <tuple>
 
 namespace quorvel {
@@ -144,34 +146,53 @@ std::u32string Characters(std::string_view text) {
 }
 
 // The edits (insertions, deletions, replacements, swaps of neighbours) that turn one text into
-// the other; `most` + 1 for anything beyond `most`. `rows` is room for the work.
+// the other; `most` + 1 for anything beyond `most`. Only the band of cells within `most` of the
+// diagonal can hold less; `rows` is room for the work.
 size_t EditDistance(std::u32string_view a, std::u32string_view b, size_t most,
                     std::vector<size_t>& rows) {
     if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > most)
         return most + 1;
+    const size_t beyond = most + 1;
     const size_t width = b.size() + 1;
-    rows.assign(3 * width, 0);
+    rows.resize(3 * width);
     size_t* before = rows.data();
     size_t* previous = before + width;
     size_t* current = previous + width;
     for (size_t j = 0; j < width; ++j)
-        previous[j] = j;
+        previous[j] = std::min(j, beyond);
     for (size_t i = 1; i <= a.size(); ++i) {
-        current[0] = i;
-        size_t rowBest = current[0];
-        for (size_t j = 1; j < width; ++j) {
+        const size_t low = i > most ? i - most : 1;
+        const size_t high = std::min(b.size(), i + most);
+        current[low - 1] = low == 1 ? std::min(i, beyond) : beyond;
+        size_t rowBest = current[low - 1];
+        for (size_t j = low; j <= high; ++j) {
             const size_t replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
             current[j] = std::min({previous[j] + 1, current[j - 1] + 1, replace});
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
                 current[j] = std::min(current[j], before[j - 2] + 1);
             rowBest = std::min(rowBest, current[j]);
         }
+        if (high < b.size())
+            current[high + 1] = beyond;
         if (rowBest > most)
-            return most + 1;
+            return beyond;
         std::swap(before, previous);
         std::swap(previous, current);
     }
-    return std::min(previous[b.size()], most + 1);
+    return std::min(previous[b.size()], beyond);
+}
+
+// The characters a text holds, a bit each (several characters may share one): a text that holds
+// more than n characters the other lacks is more than n edits from it.
+std::uint64_t CharacterSet(std::u32string_view text) {
+    std::uint64_t set = 0;
+    for (const char32_t c : text)
+        set |= std::uint64_t(1) << (c % 64);
+    return set;
+}
+
+bool MoreEditsThan(std::uint64_t a, std::uint64_t b, size_t most) {
+    return size_t(std::popcount(a & ~b)) > most || size_t(std::popcount(b & ~a)) > most;
 }
 
 // How many edits a misspelling of a text of this many characters may hold.
@@ -237,6 +258,7 @@ void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own
     if (key.folded.empty())
         return; // a unit without a name is found by none
     key.characters = Characters(key.folded);
+    key.characterSet = CharacterSet(key.characters);
     byFolded_[key.folded].push_back(keys_.size());
     keys_.push_back(std::move(key));
 }
@@ -390,20 +412,32 @@ std::vector<UnitRef> UnitIndex::Close(std::string_view text, size_t limit,
         return {};
     const size_t most = MostEdits(typed.size());
     std::vector<std::tuple<size_t, bool, size_t>> close; // edits, not first, unit
-    std::vector<size_t> rows;
-    for (size_t k = 0; k < keys_.size();) {
-        const size_t unit = keys_[k].unit;
-        size_t best = most + 1;
-        for (; k < keys_.size() && keys_[k].unit == unit; ++k)
-            best = std::min(best, EditDistance(typed, keys_[k].characters, most, rows));
-        if (best <= most) {
-            const size_t group = units_[unit].group;
-            close.emplace_back(
-                best, std::find(groupsFirst.begin(), groupsFirst.end(), group) == groupsFirst.end(),
-                unit);
+    auto add = [&](size_t edits, size_t unit) {
+        const size_t group = units_[unit].group;
+        const bool later =
+            std::find(groupsFirst.begin(), groupsFirst.end(), group) == groupsFirst.end();
+        close.emplace_back(edits, later, unit);
+    };
+    if (most == 0) { // the same but for case: the index's own table
+        if (const auto keys = byFolded_.find(FoldUnitText(text, true)); keys != byFolded_.end()) {
+            for (const size_t k : keys->second)
+                add(0, keys_[k].unit);
         }
     }
+    const std::uint64_t typedSet = CharacterSet(typed);
+    std::vector<size_t> rows;
+    for (size_t k = most == 0 ? keys_.size() : 0; k < keys_.size();) {
+        const size_t unit = keys_[k].unit;
+        size_t best = most + 1;
+        for (; k < keys_.size() && keys_[k].unit == unit; ++k) {
+            if (!MoreEditsThan(typedSet, keys_[k].characterSet, most))
+                best = std::min(best, EditDistance(typed, keys_[k].characters, most, rows));
+        }
+        if (best <= most)
+            add(best, unit);
+    }
     std::sort(close.begin(), close.end());
+    close.erase(std::unique(close.begin(), close.end()), close.end());
     std::vector<UnitRef> found;
     for (size_t k = 0; k < close.size() && k < limit; ++k)
         found.push_back(units_[std::get<2>(close[k])]);

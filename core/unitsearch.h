@@ -12,6 +12,7 @@
 #include "core/deliveredaliases.h"
 #include "core/unitsdatabase.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -93,6 +94,7 @@ private:
         std::string loose;
         std::string folded;
         std::u32string characters; // `folded`, a character at a time
+        std::uint64_t characterSet = 0;
     };
 
     struct Query; // a text looked up, in each form a key holds
