@@ -4,7 +4,8 @@
 // Finding units and typed conversions over the whole delivered database. Every search and every
 // conversion is timed on its own; the median is reported as the counter median_us.
 //   - what the search field does per keystroke: try the text as a sentence, then find units;
-//   - a typed conversion in the core, from text to conversion line;
+//   - a typed conversion in the core, from text to conversion line, with plain numbers and with
+//     fractions and sums; a misspelt unit's refusal with its suggestion;
 //   - a typed conversion in the main window, offscreen: Enter in the field to the status line;
 //   - reading the index, which the field does after it takes the focus.
 
@@ -82,6 +83,29 @@ void BM_TypedConversion(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_TypedConversion)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+
+// Numbers as people write them: fractions, a vulgar fraction, sums with "+" and glued.
+void BM_TypedConversionWithFractionAndSum(benchmark::State& state) {
+    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    const std::string sentences[] = {"5 ft + 3 1/2 in to cm", "1½ hours to min", "1h30m to min"};
+    TimeEach(state, [&](size_t k) {
+        benchmark::DoNotOptimize(ConvertSentence(ReadSentence(index, sentences[k % 3]), 1));
+    });
+}
+BENCHMARK(BM_TypedConversionWithFractionAndSum)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+
+// A misspelt unit: the refusal names the closest unit, found over every name and symbol.
+void BM_MisspeltUnitSuggestion(benchmark::State& state) {
+    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    TimeEach(state, [&](size_t) {
+        try {
+            ReadSentence(index, "12 farenheit to C");
+        } catch (const ESentenceError& refusal) {
+            benchmark::DoNotOptimize(refusal.what());
+        }
+    });
+}
+BENCHMARK(BM_MisspeltUnitSuggestion)->Iterations(5000)->Unit(benchmark::kMicrosecond);
 
 void BM_TypedConversionInWindow(benchmark::State& state) {
     ErrorBalloon hint;

@@ -5,8 +5,11 @@
 
 #include "calc/guardedmath.h"
 #include "calc/numbertext.h"
+#include "core/typednumber.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace quorvel {
 
@@ -14,16 +17,27 @@ namespace {
 
 // Longer sentences than this are not read: the reader tries every split of the words.
 constexpr size_t MostChunks = 40;
+// Pieces of text before the groups of numbers typed with blanks are joined ("1 234 567" is
+// three): splitting stops past this many.
+constexpr size_t MostPieces = 4 * MostChunks;
+// No unit's name or symbol is longer; a longer phrase is not looked up.
+constexpr size_t LongestUnitText = 200;
+// What a reading costs where the other unit steers a word to a unit it does not name ("oz" as
+// the fluid ounce when the target is a volume): more than any spelling.
+constexpr int SteeredCost = 10;
 const char* const Example = "12 in to cm";
 const char* const SumExample = "5 ft 10 in to cm";
 //: %1 is what the user typed as a unit, %2 the group or groups of units it was looked for in,
 //: such as Length or Length or Area.
 constexpr MessageTemplate NotAUnitOf = QUORVEL_MESSAGE("Sentence", "'%1' is not a unit of %2");
-
-// Minus as typed, or as other programs copy it: hyphen-minus, the minus sign and the dashes.
-bool IsMinus(char32_t c) {
-    return c == '-' || c == 0x2212 || c == 0x2010 || c == 0x2011 || c == 0x2013;
-}
+//: %1 is what the user typed as a unit, %2 the name of the unit whose name or symbol is
+//: closest to it (as Fahrenheit's degree for farenheit).
+constexpr MessageTemplate NotAUnitDidYouMean =
+    QUORVEL_MESSAGE("Sentence", "'%1' is not a unit. Did you mean %2?");
+//: %1 is what the user typed as a unit, %2 the group or groups of units it was looked for in
+//: (Length or Area), %3 the name of the unit of those groups closest to it.
+constexpr MessageTemplate NotAUnitOfDidYouMean =
+    QUORVEL_MESSAGE("Sentence", "'%1' is not a unit of %2. Did you mean %3?");
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -40,115 +54,17 @@ size_t MarkLength(std::string_view text, size_t i) {
     return 0;
 }
 
-// The length of the number that starts at i: a sign, digits and separators, and an exponent
-// ("e", an optional sign and digits); 0 when no number starts there.
-size_t NumberLength(std::string_view text, size_t i) {
-    const std::string& thousands = CurrentNumberSeparators().thousands;
-    size_t k = i;
-    if (const auto [c, length] = CharacterAt(text, k); c == '+' || IsMinus(c))
-        k += length;
-    bool digits = false;
-    while (k < text.size()) {
-        if (IsDigit(text[k])) {
-            digits = true;
-            ++k;
-        } else if (text[k] == '.' || text[k] == ',') {
-            ++k;
-        } else if (!thousands.empty() && text.substr(k).starts_with(thousands) &&
-                   !IsSpacing(CharacterAt(text, k).first)) {
-            k += thousands.size();
-        } else {
-            break;
-        }
-    }
-    if (!digits)
-        return 0;
-    if (k < text.size() && (text[k] == 'e' || text[k] == 'E')) {
-        size_t e = k + 1;
-        if (e < text.size() && (text[e] == '+' || text[e] == '-'))
-            ++e;
-        if (e < text.size() && IsDigit(text[e])) {
-            while (e < text.size() && IsDigit(text[e]))
-                ++e;
-            k = e;
-        }
-    }
-    return k - i;
-}
-
-std::optional<long double> Parsed(const std::string& text) {
-    try {
-        return ParseNumberText(text);
-    } catch (const EConvertError&) {
-        return std::nullopt;
-    }
-}
-
-// The text with its thousands separators taken out, where they stand as the number display
-// puts them: between groups of three digits of the whole part. A locale that groups with a
-// blank has any blank taken as its separator.
-std::optional<std::string> WithoutGrouping(std::string_view text, const NumberSeparators& locale) {
-    const size_t start = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
-    const size_t end =
-        std::min({text.find(locale.decimal, start), text.find_first_of("eE", start), text.size()});
-    const std::string_view whole = text.substr(start, end - start);
-    const bool blankGroups =
-        !locale.thousands.empty() && IsSpacing(CharacterAt(locale.thousands, 0).first);
-    std::string digits;
-    size_t group = 0, groups = 1;
-    for (size_t i = 0; i < whole.size();) {
-        const auto [c, length] = CharacterAt(whole, i);
-        const bool blank = blankGroups && IsSpacing(c);
-        if (blank || (!locale.thousands.empty() && whole.substr(i).starts_with(locale.thousands))) {
-            if ((groups == 1 ? group < 1 || group > 3 : group != 3))
-                return std::nullopt;
-            i += blank ? length : locale.thousands.size();
-            group = 0;
-            ++groups;
-        } else if (IsDigit(whole[i])) {
-            digits.push_back(whole[i++]);
-            ++group;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (groups > 1 && group != 3)
-        return std::nullopt;
-    return std::string(text.substr(0, start)) + digits + std::string(text.substr(end));
-}
-
-// A number as typed in a sentence: the locale's decimal separator, its thousands separator in
-// groups of three, and "." for "," (or "," for ".") where the text has no other reading.
-std::optional<long double> ReadTypedNumber(std::string_view text) {
-    std::string typed(text);
-    if (!typed.empty()) {
-        if (const auto [c, length] = CharacterAt(typed, 0); IsMinus(c)) {
-            typed.erase(0, length); // a minus sign of any script reads as the hyphen-minus
-            typed.insert(typed.begin(), '-');
-        }
-    }
-    const NumberSeparators& locale = CurrentNumberSeparators();
-    if (const std::optional<std::string> plain = WithoutGrouping(typed, locale))
-        if (const std::optional<long double> value = Parsed(*plain))
-            return value;
-    // The other of "." and "," as decimal separator, where the text has no reading with the
-    // locale's own separators.
-    const std::string other = locale.decimal == "," ? "." : locale.decimal == "." ? "," : "";
-    if (other.empty() || std::count(typed.begin(), typed.end(), other[0]) != 1 ||
-        typed.find(locale.decimal) != std::string::npos)
-        return std::nullopt;
-    typed.replace(typed.find(other), 1, locale.decimal);
-    return Parsed(typed);
-}
-
-// What a typed text of one word stands for.
-enum class ChunkKind { Word, Number, BadNumber, Mark };
+// What a piece of typed text stands for: a word, a number, the mark before the target, or the
+// "+" between the parts of a sum.
+enum class ChunkKind { Word, Number, BadNumber, Mark, Plus };
 
 struct Chunk {
     ChunkKind kind;
     size_t begin;
     size_t end;
     long double value = 0;
+    NumberForm form = NumberForm::Decimal;
+    bool sign = false;
 };
 
 struct Phrase {
@@ -179,24 +95,37 @@ struct Reading {
     }
 };
 
+// The unit a phrase names in a group, and what that reading costs.
+struct Choice {
+    UnitRef unit;
+    int cost;
+};
+
 class SentenceReader {
 public:
-    SentenceReader(const UnitIndex& index, std::string_view text) : index_(index), text_(text) {
+    SentenceReader(const UnitIndex& index, std::string_view text,
+                   std::optional<size_t> preferredGroup)
+        : index_(index), text_(text), preferredGroup_(preferredGroup) {
         Split();
     }
 
-    Sentence Read(std::optional<size_t> preferredGroup);
+    Sentence Read();
 
 private:
     void Split();
-    void JoinBlankGroupedNumbers();
+    size_t WordEnd(size_t i) const;
+    void Add(const Chunk& chunk);
+    void AddNumber(const Chunk& number);
+    std::optional<long double> Joined(const Chunk& first, const Chunk& next) const;
     std::string_view Text(Phrase phrase) const {
         const size_t begin = chunks_[phrase.begin].begin;
         return text_.substr(begin, chunks_[phrase.end - 1].end - begin);
     }
     std::string Typed(Phrase phrase) const { return std::string(Text(phrase)); }
-    bool IsWord(size_t k) const { return k < chunks_.size() && chunks_[k].kind == ChunkKind::Word; }
+    bool IsWord(size_t k) const;
+    bool IsNamePart(size_t k) const;
     bool IsConnector(size_t k) const;
+    size_t NextPartNumber(size_t end) const;
     const std::vector<UnitIndex::Candidate>& Candidates(Phrase phrase);
     std::vector<size_t> GroupsOf(Phrase phrase);
     Message GroupNames(const std::vector<size_t>& groups) const;
@@ -207,6 +136,8 @@ private:
     void Structures(size_t begin, std::vector<PartSpec>& parts);
     void Targets(size_t begin, const std::vector<PartSpec>& parts);
     void ReadInGroups(const Structure& structure);
+    std::optional<Choice> UnitIn(Phrase phrase, size_t group, bool sumPart);
+    std::optional<Choice> Steered(Phrase phrase, size_t group, bool sumPart) const;
     Sentence Chosen(const Reading& reading) const;
     SentenceUnit UnitOf(UnitRef ref) const {
         const Unit& unit = index_.UnitOf(ref);
@@ -214,79 +145,155 @@ private:
     }
     [[noreturn]] void Refuse();
     Message Unread();
+    Message NotAUnit(Phrase phrase, const std::vector<size_t>& groups);
+    std::optional<UnitRef> Closest(std::string_view typed, const std::vector<size_t>& groups) const;
 
     const UnitIndex& index_;
     std::string_view text_;
+    std::optional<size_t> preferredGroup_;
     std::vector<Chunk> chunks_;
+    bool tooLong_ = false;
     std::vector<std::vector<std::optional<std::vector<UnitIndex::Candidate>>>> candidates_;
     std::vector<Structure> structures_;
     std::vector<Reading> readings_;
     Message ambiguity_; // why a phrase could not be told apart, for the message
+    Message caseSlip_;  // a symbol typed with a prefix in the other case, for the message
     bool temperatureSum_ = false;
 };
 
+// Cuts the text into words, numbers and marks. A word ends before a digit, so that "1h30m"
+// is a sum and "5'10"" feet and inches; a unit's name may span several pieces ("m2", "1/h",
+// "kilobyte (JEDEC, 1024 bytes)"). Splitting stops once the sentence is too long to read.
 void SentenceReader::Split() {
-    for (size_t i = 0; i < text_.size();) {
-        if (const auto [c, length] = CharacterAt(text_, i); IsSpacing(c)) {
+    size_t pieces = 0;
+    for (size_t i = 0; i < text_.size() && !tooLong_;) {
+        const auto [c, length] = CharacterAt(text_, i);
+        if (IsSpacing(c)) {
             i += length;
-        } else if (const size_t mark = MarkLength(text_, i)) {
-            chunks_.push_back({ChunkKind::Mark, i, i + mark});
+            continue;
+        }
+        tooLong_ = ++pieces > MostPieces;
+        if (const size_t mark = MarkLength(text_, i)) {
+            Add({ChunkKind::Mark, i, i + mark});
             i += mark;
-        } else if (const size_t number = NumberLength(text_, i)) {
-            const std::optional<long double> value = ReadTypedNumber(text_.substr(i, number));
-            chunks_.push_back({value ? ChunkKind::Number : ChunkKind::BadNumber, i, i + number,
-                               value.value_or(0)});
-            i += number;
+        } else if (const TypedNumber number = TypedNumberAt(text_, i); number.length > 0) {
+            AddNumber({number.value ? ChunkKind::Number : ChunkKind::BadNumber, i,
+                       i + number.length, number.value.value_or(0), number.form, number.sign});
+            i += number.length;
+        } else if (c == '+') {
+            Add({ChunkKind::Plus, i, i + 1});
+            ++i;
         } else {
-            size_t end = i;
-            while (end < text_.size() && !IsSpacing(CharacterAt(text_, end).first) &&
-                   MarkLength(text_, end) == 0)
-                end += CharacterAt(text_, end).second;
-            chunks_.push_back({ChunkKind::Word, i, end});
+            const size_t end = WordEnd(i);
+            Add({ChunkKind::Word, i, end});
             i = end;
         }
     }
-    JoinBlankGroupedNumbers();
-    candidates_.assign(
-        chunks_.size(),
-        std::vector<std::optional<std::vector<UnitIndex::Candidate>>>(chunks_.size() + 1));
+    if (!tooLong_)
+        candidates_.assign(
+            chunks_.size(),
+            std::vector<std::optional<std::vector<UnitIndex::Candidate>>>(chunks_.size() + 1));
 }
 
-// "1 234,5" in a locale that groups thousands with a blank is one number.
-void SentenceReader::JoinBlankGroupedNumbers() {
-    for (size_t k = 0; k + 1 < chunks_.size();) {
-        const Chunk& first = chunks_[k];
-        const Chunk& next = chunks_[k + 1];
-        const std::optional<long double> joined =
-            first.kind == ChunkKind::Number && next.kind != ChunkKind::Word &&
-                    next.kind != ChunkKind::Mark
-                ? ReadTypedNumber(text_.substr(first.begin, next.end - first.begin))
-                : std::nullopt;
-        if (joined && text_.substr(first.begin, next.end - first.begin).find_first_of("eE") ==
-                          std::string_view::npos) {
-            chunks_[k] = {ChunkKind::Number, first.begin, next.end, *joined};
-            chunks_.erase(chunks_.begin() + static_cast<std::ptrdiff_t>(k) + 1);
-        } else {
-            ++k;
+size_t SentenceReader::WordEnd(size_t i) const {
+    size_t end = i + CharacterAt(text_, i).second;
+    while (end < text_.size()) {
+        const auto [c, length] = CharacterAt(text_, end);
+        if (IsSpacing(c) || MarkLength(text_, end) > 0 || c == '+' || IsDigit(text_[end]))
+            break;
+        end += length;
+    }
+    return end;
+}
+
+void SentenceReader::Add(const Chunk& chunk) {
+    chunks_.push_back(chunk);
+    tooLong_ = tooLong_ || chunks_.size() > MostChunks;
+}
+
+// A number typed after another, with blanks between, may be its second piece: "3 1/2", or in
+// any locale "1 234,5"; not after a number that ends a unit's name ("5 km3 100 l").
+void SentenceReader::AddNumber(const Chunk& number) {
+    const size_t n = chunks_.size();
+    if (n > 0 && chunks_[n - 1].kind == ChunkKind::Number && chunks_[n - 1].end < number.begin &&
+        !(n > 1 && chunks_[n - 2].kind == ChunkKind::Word &&
+          chunks_[n - 2].end == chunks_[n - 1].begin)) {
+        Chunk& first = chunks_.back();
+        if (const std::optional<long double> joined = Joined(first, number)) {
+            first = {ChunkKind::Number, first.begin,         number.end,
+                     *joined,           NumberForm::Decimal, first.sign};
+            return;
         }
     }
+    Add(number);
 }
 
+std::optional<long double> SentenceReader::Joined(const Chunk& first, const Chunk& next) const {
+    if (first.form == NumberForm::Whole && next.form == NumberForm::Fraction &&
+        next.kind == ChunkKind::Number && !next.sign)
+        return std::signbit(first.value) ? first.value - next.value : first.value + next.value;
+    const bool decimals = (first.form == NumberForm::Whole || first.form == NumberForm::Decimal) &&
+                          (next.form == NumberForm::Whole || next.form == NumberForm::Decimal);
+    const std::string_view both = text_.substr(first.begin, next.end - first.begin);
+    if (!decimals || both.find_first_of("eE") != std::string_view::npos)
+        return std::nullopt;
+    return ReadDecimalNumber(both);
+}
+
+// A word, or a number glued to one as in a unit's name ("m3x", "1/x", "30-day"): what a
+// message quotes as one word. "12in" is a number and a word.
+bool SentenceReader::IsWord(size_t k) const {
+    if (k >= chunks_.size())
+        return false;
+    if (chunks_[k].kind == ChunkKind::Word)
+        return true;
+    if (chunks_[k].kind != ChunkKind::Number && chunks_[k].kind != ChunkKind::BadNumber)
+        return false;
+    const bool afterWord =
+        k > 0 && chunks_[k - 1].kind == ChunkKind::Word && chunks_[k - 1].end == chunks_[k].begin;
+    const bool beforeName =
+        k + 1 < chunks_.size() && chunks_[k + 1].kind == ChunkKind::Word &&
+        chunks_[k + 1].begin == chunks_[k].end &&
+        std::string_view("/-^").find(text_[chunks_[k].end]) != std::string_view::npos;
+    return afterWord || beforeName;
+}
+
+// Words and numbers both may be pieces of a unit's name: "1/min", "30-day month".
+bool SentenceReader::IsNamePart(size_t k) const {
+    return k < chunks_.size() &&
+           (chunks_[k].kind == ChunkKind::Word || chunks_[k].kind == ChunkKind::Number);
+}
+
+// "to", "in", "into", "as" or a mark; a word glued to a number is none ("in3", "in^2").
 bool SentenceReader::IsConnector(size_t k) const {
     if (k >= chunks_.size())
         return false;
     if (chunks_[k].kind == ChunkKind::Mark)
         return true;
-    if (!IsWord(k))
+    if (chunks_[k].kind != ChunkKind::Word ||
+        (k + 1 < chunks_.size() && chunks_[k + 1].begin == chunks_[k].end))
         return false;
-    const std::string word = FoldUnitText(Text({k, k + 1}), true);
+    std::string word = Typed({k, k + 1});
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
     return word == "to" || word == "in" || word == "into" || word == "as";
+}
+
+// The number of the next part of a sum after a unit that ends at `end` ("5 ft 10 in",
+// "5 ft + 10 in"); the count of chunks when none follows.
+size_t SentenceReader::NextPartNumber(size_t end) const {
+    if (end < chunks_.size() && chunks_[end].kind == ChunkKind::Plus)
+        ++end;
+    return end < chunks_.size() && chunks_[end].kind == ChunkKind::Number ? end : chunks_.size();
 }
 
 const std::vector<UnitIndex::Candidate>& SentenceReader::Candidates(Phrase phrase) {
     auto& found = candidates_[phrase.begin][phrase.end];
-    if (!found)
-        found = index_.Named(Text(phrase));
+    if (!found) {
+        const std::string_view text = Text(phrase);
+        found = text.size() > LongestUnitText ? std::vector<UnitIndex::Candidate>{}
+                                              : index_.Named(text);
+    }
     return *found;
 }
 
@@ -334,10 +341,10 @@ size_t SentenceReader::EndBeforeQuestionMarks() const {
     return end;
 }
 
-// Every way to read the words from `begin` as the unit of the last part, followed by further
+// Every way to read the pieces from `begin` as the unit of the last part, followed by further
 // parts or by connectors and the target.
 void SentenceReader::Structures(size_t begin, std::vector<PartSpec>& parts) {
-    for (size_t end = begin + 1; IsWord(end - 1); ++end) {
+    for (size_t end = begin + 1; IsNamePart(end - 1); ++end) {
         if (Candidates({begin, end}).empty())
             continue;
         parts.back().unit = {begin, end};
@@ -345,9 +352,9 @@ void SentenceReader::Structures(size_t begin, std::vector<PartSpec>& parts) {
         Targets(target, parts);
         while (IsConnector(target))
             Targets(++target, parts);
-        if (end + 1 < chunks_.size() && chunks_[end].kind == ChunkKind::Number) {
-            parts.push_back({chunks_[end].value});
-            Structures(end + 1, parts);
+        if (const size_t number = NextPartNumber(end); number + 1 < chunks_.size()) {
+            parts.push_back({chunks_[number].value});
+            Structures(number + 1, parts);
             parts.pop_back();
         }
     }
@@ -358,49 +365,40 @@ void SentenceReader::Targets(size_t begin, const std::vector<PartSpec>& parts) {
     if (begin >= end)
         return;
     for (size_t k = begin; k < end; ++k) {
-        if (!IsWord(k))
+        if (!IsNamePart(k))
             return;
     }
     if (!Candidates({begin, end}).empty())
         structures_.push_back({parts, {begin, end}});
 }
 
-// The structure's readings, one per group that holds all its units. Within the group each
-// phrase takes its closest spelling; two units of that spelling make the phrase ambiguous.
+// The structure's readings, one per group that holds all its units: a group of the source's
+// first unit, or of the target where it steers the source.
 void SentenceReader::ReadInGroups(const Structure& structure) {
     std::vector<Phrase> phrases;
     for (const PartSpec& part : structure.parts)
         phrases.push_back(part.unit);
     phrases.push_back(structure.target);
-    for (const size_t group : GroupsOf(phrases.front())) {
+    std::vector<size_t> groups = GroupsOf(phrases.front());
+    for (const size_t group : GroupsOf(phrases.back())) {
+        if (std::find(groups.begin(), groups.end(), group) == groups.end())
+            groups.push_back(group);
+    }
+    std::sort(groups.begin(), groups.end());
+    const bool sum = structure.parts.size() > 1;
+    for (const size_t group : groups) {
         Reading reading{&structure, group, 0, {}};
-        for (const Phrase phrase : phrases) {
-            std::vector<UnitIndex::Candidate> closest;
-            for (const UnitIndex::Candidate& candidate : Candidates(phrase)) {
-                if (candidate.unit.group != group)
-                    continue;
-                if (!closest.empty() && candidate.level < closest.front().level)
-                    closest.clear();
-                if (closest.empty() || candidate.level == closest.front().level)
-                    closest.push_back(candidate);
-            }
-            if (closest.empty())
+        for (size_t k = 0; k < phrases.size(); ++k) {
+            const std::optional<Choice> choice =
+                UnitIn(phrases[k], group, sum && k + 1 < phrases.size());
+            if (!choice)
                 break;
-            if (closest.size() > 1) {
-                //: %1 is what the user typed, %2 and %3 the names of two units it may mean,
-                //: which differ in capital letters only (as mA and MA).
-                ambiguity_ = Message(
-                    QUORVEL_MESSAGE("Sentence", "'%1' may mean %2 or %3: mind the capitals"),
-                    {Typed(phrase), index_.UnitOf(closest[0].unit).name,
-                     index_.UnitOf(closest[1].unit).name});
-                break;
-            }
-            reading.cost += static_cast<int>(closest.front().level);
-            reading.units.push_back(closest.front().unit);
+            reading.cost += choice->cost;
+            reading.units.push_back(choice->unit);
         }
         if (reading.units.size() != phrases.size())
             continue;
-        if (structure.parts.size() > 1 &&
+        if (sum &&
             ConversionKindOf(index_.Groups()[group].name) == ConversionKind::TemperatureScales) {
             temperatureSum_ = true;
             continue;
@@ -409,16 +407,68 @@ void SentenceReader::ReadInGroups(const Structure& structure) {
     }
 }
 
-Sentence SentenceReader::Read(std::optional<size_t> preferredGroup) {
-    if (chunks_.empty() || chunks_.size() > MostChunks)
+// The unit the phrase names in the group: its closest spelling, which must be one unit. A
+// symbol typed in another case counts only when it names one unit of the group, and never
+// where the case of its prefix differs ("mw" is neither mW nor MW).
+std::optional<Choice> SentenceReader::UnitIn(Phrase phrase, size_t group, bool sumPart) {
+    std::vector<UnitIndex::Candidate> inGroup;
+    for (const UnitIndex::Candidate& candidate : Candidates(phrase)) {
+        if (candidate.unit.group == group)
+            inGroup.push_back(candidate);
+    }
+    if (inGroup.empty())
+        return Steered(phrase, group, sumPart);
+    const MatchLevel best = std::min_element(inGroup.begin(), inGroup.end(), [](auto& a, auto& b) {
+                                return a.level < b.level;
+                            })->level;
+    const bool prefixSlip = std::any_of(inGroup.begin(), inGroup.end(),
+                                        [](auto& c) { return c.level == MatchLevel::PrefixCase; });
+    if (best < MatchLevel::IgnoreCase || !prefixSlip)
+        std::erase_if(inGroup, [&](auto& c) { return c.level != best; });
+    else
+        std::erase_if(inGroup, [&](auto& c) { return c.level > MatchLevel::PrefixCase; });
+    if (inGroup.size() > 1) {
+        //: %1 is what the user typed, %2 and %3 the names of two units it may mean, which
+        //: differ in capital letters only (as mA and MA).
+        ambiguity_ =
+            Message(QUORVEL_MESSAGE("Sentence", "'%1' may mean %2 or %3: mind the capitals"),
+                    {Typed(phrase), index_.UnitOf(inGroup[0].unit).name,
+                     index_.UnitOf(inGroup[1].unit).name});
+        return std::nullopt;
+    }
+    if (inGroup.front().level == MatchLevel::PrefixCase) {
+        caseSlip_ =
+            Message(NotAUnitDidYouMean, {Typed(phrase), index_.UnitOf(inGroup.front().unit).name});
+        return std::nullopt;
+    }
+    return Choice{inGroup.front().unit, static_cast<int>(inGroup.front().level)};
+}
+
+// A word that names no unit of the group, read as the other units of the sentence make it
+// mean: "oz" is the group's "fl oz" ("8 oz to ml"), and in a sum "m" is its "min" ("1h30m").
+std::optional<Choice> SentenceReader::Steered(Phrase phrase, size_t group, bool sumPart) const {
+    const std::string_view text = Text(phrase);
+    const std::string steered = sumPart && text == "m" ? "min" : "fl " + std::string(text);
+    std::optional<UnitRef> found;
+    for (const UnitIndex::Candidate& candidate : index_.Named(steered)) {
+        if (candidate.unit.group != group || candidate.level > MatchLevel::Loose)
+            continue;
+        if (found && *found != candidate.unit)
+            return std::nullopt;
+        found = candidate.unit;
+    }
+    return found ? std::optional(Choice{*found, SteeredCost}) : std::nullopt;
+}
+
+Sentence SentenceReader::Read() {
+    if (chunks_.empty() || tooLong_)
         Refuse();
     std::vector<PartSpec> parts{{}};
-    size_t begin = 0;
+    Structures(0, parts); // a unit whose name begins with a number: "1/h to 1/min"
     if (chunks_[0].kind == ChunkKind::Number) {
         parts[0].value = chunks_[0].value;
-        begin = 1;
+        Structures(1, parts);
     }
-    Structures(begin, parts);
     for (const Structure& structure : structures_) {
         if (structure.parts.size() == 1 || structure.parts[0].value)
             ReadInGroups(structure);
@@ -430,9 +480,10 @@ Sentence SentenceReader::Read(std::optional<size_t> preferredGroup) {
                          return a.cost < b.cost;
                      })->cost;
     std::erase_if(readings_, [&](const Reading& r) { return r.cost != best; });
-    if (preferredGroup && std::any_of(readings_.begin(), readings_.end(),
-                                      [&](const Reading& r) { return r.group == *preferredGroup; }))
-        std::erase_if(readings_, [&](const Reading& r) { return r.group != *preferredGroup; });
+    if (preferredGroup_ && std::any_of(readings_.begin(), readings_.end(), [&](const Reading& r) {
+            return r.group == *preferredGroup_;
+        }))
+        std::erase_if(readings_, [&](const Reading& r) { return r.group != *preferredGroup_; });
     for (const Reading& reading : readings_) {
         if (!reading.SameOutcome(readings_.front())) {
             std::vector<size_t> groups;
@@ -471,11 +522,43 @@ Sentence SentenceReader::Chosen(const Reading& reading) const {
 void SentenceReader::Refuse() {
     if (!ambiguity_.IsEmpty())
         throw ESentenceError(ambiguity_);
+    if (!caseSlip_.IsEmpty())
+        throw ESentenceError(caseSlip_);
     if (temperatureSum_)
         //: The user typed a sum of temperatures, as in 20 °C 5 K to °F.
         throw ESentenceError(
             QUORVEL_MESSAGE("Sentence", "Temperatures do not add up: convert one at a time"));
     throw ESentenceError(Unread());
+}
+
+// The unit of the groups (of any group when none is given) whose spelling is closest to the
+// typed text, the loaded group's first.
+std::optional<UnitRef> SentenceReader::Closest(std::string_view typed,
+                                               const std::vector<size_t>& groups) const {
+    std::vector<size_t> first = groups;
+    if (preferredGroup_)
+        first.insert(first.begin(), *preferredGroup_);
+    for (const UnitRef ref : index_.Close(typed, groups.empty() ? 1 : SIZE_MAX, first)) {
+        if (groups.empty() || std::find(groups.begin(), groups.end(), ref.group) != groups.end())
+            return ref;
+    }
+    return std::nullopt;
+}
+
+// "'x' is not a unit (of these groups)", with the closest unit where the text names none.
+Message SentenceReader::NotAUnit(Phrase phrase, const std::vector<size_t>& groups) {
+    const std::string typed = Typed(phrase);
+    const std::optional<UnitRef> close =
+        Candidates(phrase).empty() ? Closest(typed, groups) : std::nullopt;
+    if (groups.empty() && close)
+        return Message(NotAUnitDidYouMean, {typed, index_.UnitOf(*close).name});
+    if (groups.empty())
+        //: %1 is what the user typed as a unit.
+        return Message(QUORVEL_MESSAGE("Sentence", "'%1' is not a unit"), {typed});
+    if (close)
+        return Message(NotAUnitOfDidYouMean,
+                       {typed, GroupNames(groups), index_.UnitOf(*close).name});
+    return Message(NotAUnitOf, {typed, GroupNames(groups)});
 }
 
 // What a sentence that has no reading lacks: the first part that names no unit (of the
@@ -489,7 +572,7 @@ Message SentenceReader::Unread() {
         //: %1 is an example of a conversion as the user types it (12 in to cm), kept as it is.
         return Message(QUORVEL_MESSAGE("Sentence", "Type a unit, or a conversion such as %1"),
                        {Example});
-    if (chunks_.size() > MostChunks)
+    if (tooLong_)
         return QUORVEL_MESSAGE("Sentence", "The sentence is too long");
     for (size_t k = 0; k < chunks_.size(); ++k) {
         if (chunks_[k].kind == ChunkKind::BadNumber)
@@ -497,7 +580,7 @@ Message SentenceReader::Unread() {
             return Message(QUORVEL_MESSAGE("Sentence", "'%1' is not a number"),
                            {Typed({k, k + 1})});
     }
-    const size_t begin = chunks_[0].kind == ChunkKind::Number ? 1 : 0;
+    const size_t begin = chunks_[0].kind == ChunkKind::Number && !IsWord(0) ? 1 : 0;
     const size_t end = EndBeforeQuestionMarks();
     if (begin >= end)
         //: %1 is an example of a conversion as the user types it (12 in to cm), kept as it is.
@@ -517,11 +600,7 @@ Message SentenceReader::Unread() {
         const std::vector<size_t> groups = target < end && LongestKnown(target) == end
                                                ? GroupsOf({target, end})
                                                : std::vector<size_t>{};
-        if (groups.empty())
-            //: %1 is what the user typed as a unit.
-            return Message(QUORVEL_MESSAGE("Sentence", "'%1' is not a unit"),
-                           {Typed({begin, source})});
-        return Message(NotAUnitOf, {Typed({begin, source}), GroupNames(groups)});
+        return NotAUnit({begin, source}, groups);
     }
     const std::vector<size_t> groups = GroupsOf({begin, known});
     auto inSource = [&](Phrase phrase) {
@@ -530,16 +609,16 @@ Message SentenceReader::Unread() {
             return std::find(groups.begin(), groups.end(), g) != groups.end();
         });
     };
-    while (known + 1 < end && chunks_[known].kind == ChunkKind::Number) {
-        const size_t part = known + 1;
+    for (size_t number = NextPartNumber(known); number + 1 < end; number = NextPartNumber(known)) {
+        const size_t part = number + 1;
         known = LongestKnown(part);
         const size_t unit = std::max(known, WordsUpToConnector(part));
         if (unit == part)
             //: %1 is a number the user typed without a unit after it.
             return Message(QUORVEL_MESSAGE("Sentence", "'%1' needs a unit"),
-                           {Typed({part - 1, part})});
+                           {Typed({number, part})});
         if (known == 0 || !inSource({part, known}))
-            return Message(NotAUnitOf, {Typed({part, unit}), GroupNames(groups)});
+            return NotAUnit({part, unit}, groups);
         if (begin == 0)
             //: %1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.
             return Message(QUORVEL_MESSAGE("Sentence", "Give each unit its number, as in %1"),
@@ -557,7 +636,7 @@ Message SentenceReader::Unread() {
                            {Typed({target, end})});
     }
     if (!inSource({target, end}) || LongestKnown(target) != end)
-        return Message(NotAUnitOf, {Typed({target, end}), GroupNames(groups)});
+        return NotAUnit({target, end}, groups);
     //: %1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as
     //: it is.
     return Message(QUORVEL_MESSAGE("Sentence", "'%1' is not understood: type, for example, %2"),
@@ -568,7 +647,7 @@ Message SentenceReader::Unread() {
 
 Sentence ReadSentence(const UnitIndex& index, std::string_view text,
                       std::optional<size_t> preferredGroup) {
-    return SentenceReader(index, text).Read(preferredGroup);
+    return SentenceReader(index, text, preferredGroup).Read();
 }
 
 std::optional<ConversionResult> ConvertSentence(const Sentence& sentence, long double valueAtHand) {

@@ -3,9 +3,9 @@
 
 #pragma once
 
-// Typed conversions: a sentence such as "12 in to cm", "100 °F → °C", "3,5 kWh = ? J" or
-// "5 ft 10 in to cm" read into a group, the units and values to convert from and the unit to
-// convert to. The conversion itself is Convert's, part by part.
+// Typed conversions: a sentence such as "12 in to cm", "100 °F → °C", "3,5 kWh = ? J",
+// "1/2 in to mm" or "5 ft 10 in to cm" read into a group, the units and values to convert from and
+// the unit to convert to. The conversion itself is Convert's, part by part.
 
 #include "calc/errors.h"
 #include "core/conversion.h"
@@ -45,12 +45,18 @@ struct Sentence {
     bool IsSum() const { return parts.size() > 1; }
 };
 
-// Reads a sentence: an optional number, a unit, optionally further numbers with units to add,
-// optionally "to", "in", "into", "as", "=", "→" or "->" (and "?"), then the target unit. Both
-// units must be of one group; where the names fit several groups, the closest spelling
-// decides, then `preferredGroup` (the loaded one), else the sentence is ambiguous. A symbol
-// typed in another case counts only when it names one unit of that group. Throws
-// ESentenceError.
+// Reads a sentence: an optional number, a unit, optionally further numbers with units to add
+// (with or without "+" between, glued or not: "5 ft + 10 in", "5'10\"", "1h30m"), optionally
+// "to", "in", "into", "as", "=", "→" or "->" (and "?"), then the target unit. Numbers are
+// read as typednumber.h tells: "1/2", "3 1/2", "½", "3½", "10^6", "2×10^3", "1 234,5". A
+// unit's name may hold digits and slashes ("1/h", "30-day month"). Both units must be of one
+// group; where the names fit several groups, the closest spelling decides, then
+// `preferredGroup` (the loaded one), else the sentence is ambiguous. A symbol typed in another
+// case counts only when it names one unit of that group, and never where the case of its
+// prefix differs ("mw" is neither mW nor MW); "kgs" is the plural of kg. A word that names no
+// unit of the group may still name one through the other units: "oz" is the fluid ounce
+// before a volume ("8 oz to ml"), and "m" the minute in a sum of times ("1h30m"). Throws
+// ESentenceError, whose message names the closest unit to a misspelt word.
 Sentence ReadSentence(const UnitIndex& index, std::string_view text,
                       std::optional<size_t> preferredGroup = std::nullopt);
 

@@ -6,6 +6,9 @@
 #include "core/textfile.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <tuple>
 
 namespace quorvel {
 
@@ -109,6 +112,94 @@ bool StartsWord(std::string_view text, size_t pos) {
 // Tiers of a match, best first; None for a key that does not match.
 enum Tier { Exact, NameStart, WordStart, Anywhere, None };
 
+// Prefixes whose letter is another prefix or an everyday unit in the other case: mega and
+// milli, peta and pico, giga and gram, tera and tonne, and the largest and smallest ones. A
+// symbol that begins with one is never taken for a text with the other case there: "mw" is
+// not silently MW, nor "gw" GW.
+struct CasePrefix {
+    char letter;
+    std::string_view name;
+};
+constexpr CasePrefix CasePrefixes[] = {
+    {'M', "mega"},  {'m', "milli"}, {'P', "peta"},   {'p', "pico"},   {'G', "giga"},
+    {'T', "tera"},  {'Y', "yotta"}, {'y', "yocto"},  {'Z', "zetta"},  {'z', "zepto"},
+    {'R', "ronna"}, {'r', "ronto"}, {'Q', "quetta"}, {'q', "quecto"},
+};
+
+bool BeginsWithCasePrefix(std::string_view symbol, std::string_view unitName) {
+    const std::string name = FoldUnitText(unitName, true);
+    return symbol.size() > 1 && std::any_of(std::begin(CasePrefixes), std::end(CasePrefixes),
+                                            [&](const CasePrefix& prefix) {
+                                                return symbol[0] == prefix.letter &&
+                                                       name.starts_with(prefix.name);
+                                            });
+}
+
+std::u32string Characters(std::string_view text) {
+    std::u32string characters;
+    for (size_t i = 0; i < text.size();) {
+        const auto [c, length] = CharacterAt(text, i);
+        characters.push_back(c);
+        i += length;
+    }
+    return characters;
+}
+
+// The edits (insertions, deletions, replacements, swaps of neighbours) that turn one text into
+// the other; `most` + 1 for anything beyond `most`. Only the band of cells within `most` of the
+// diagonal can hold less; `rows` is room for the work.
+size_t EditDistance(std::u32string_view a, std::u32string_view b, size_t most,
+                    std::vector<size_t>& rows) {
+    if ((a.size() > b.size() ? a.size() - b.size() : b.size() - a.size()) > most)
+        return most + 1;
+    const size_t beyond = most + 1;
+    const size_t width = b.size() + 1;
+    rows.resize(3 * width);
+    size_t* before = rows.data();
+    size_t* previous = before + width;
+    size_t* current = previous + width;
+    for (size_t j = 0; j < width; ++j)
+        previous[j] = std::min(j, beyond);
+    for (size_t i = 1; i <= a.size(); ++i) {
+        const size_t low = i > most ? i - most : 1;
+        const size_t high = std::min(b.size(), i + most);
+        current[low - 1] = low == 1 ? std::min(i, beyond) : beyond;
+        size_t rowBest = current[low - 1];
+        for (size_t j = low; j <= high; ++j) {
+            const size_t replace = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, replace});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                current[j] = std::min(current[j], before[j - 2] + 1);
+            rowBest = std::min(rowBest, current[j]);
+        }
+        if (high < b.size())
+            current[high + 1] = beyond;
+        if (rowBest > most)
+            return beyond;
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    return std::min(previous[b.size()], beyond);
+}
+
+// The characters a text holds, a bit each (several characters may share one): a text that holds
+// more than n characters the other lacks is more than n edits from it.
+std::uint64_t CharacterSet(std::u32string_view text) {
+    std::uint64_t set = 0;
+    for (const char32_t c : text)
+        set |= std::uint64_t(1) << (c % 64);
+    return set;
+}
+
+bool MoreEditsThan(std::uint64_t a, std::uint64_t b, size_t most) {
+    return size_t(std::popcount(a & ~b)) > most || size_t(std::popcount(b & ~a)) > most;
+}
+
+// How many edits a misspelling of a text of this many characters may hold.
+size_t MostEdits(size_t characters) {
+    return characters <= 3 ? 0 : characters <= 6 ? 1 : 2;
+}
+
 } // namespace
 
 std::pair<char32_t, size_t> CharacterAt(std::string_view text, size_t i) {
@@ -154,15 +245,20 @@ UnitIndex::UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias
 }
 
 void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own) {
+    const UnitRef ref = units_[unit];
     Key key{unit,
             symbol,
             own,
             HasDegree(text),
+            symbol && BeginsWithCasePrefix(Trimmed(text), groups_[ref.group].units[ref.unit].name),
             std::string(Trimmed(text)),
             FoldUnitText(text, false),
-            FoldUnitText(text, true)};
+            FoldUnitText(text, true),
+            {}};
     if (key.folded.empty())
         return; // a unit without a name is found by none
+    key.characters = Characters(key.folded);
+    key.characterSet = CharacterSet(key.characters);
     byFolded_[key.folded].push_back(keys_.size());
     keys_.push_back(std::move(key));
 }
@@ -235,9 +331,12 @@ UnitIndex::Match UnitIndex::Matched(const Key& key, const Query& query) {
         default: return keyText.find(part) != std::string_view::npos;
         }
     };
-    const MatchLevel spelling = matches(key.literal, query.literal) ? MatchLevel::Literal
-                                : matches(key.loose, query.loose)   ? MatchLevel::Loose
-                                                                    : MatchLevel::IgnoreCase;
+    MatchLevel spelling = matches(key.literal, query.literal) ? MatchLevel::Literal
+                          : matches(key.loose, query.loose)   ? MatchLevel::Loose
+                                                              : MatchLevel::IgnoreCase;
+    if (spelling == MatchLevel::IgnoreCase && key.casePrefix && tier == Exact &&
+        CharacterAt(query.literal, 0).first != CharacterAt(key.literal, 0).first)
+        spelling = MatchLevel::PrefixCase;
     return Match{tier, spelling, !key.own};
 }
 
@@ -266,7 +365,7 @@ std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const 
     const Query query(text);
     const auto keys = byFolded_.find(query.folded);
     if (keys == byFolded_.end())
-        return {};
+        return PluralOfSymbol(query);
     std::vector<Candidate> candidates;
     for (const size_t k : keys->second) {
         const Match match = Matched(keys_[k], query);
@@ -281,6 +380,68 @@ std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const 
             same->level = std::min(same->level, match.spelling);
     }
     return candidates;
+}
+
+// "kgs" and "yds" are the plurals of kg and yd; "Pas" and "KBs" are not read so, nor "ms" (a
+// symbol of its own).
+std::vector<UnitIndex::Candidate> UnitIndex::PluralOfSymbol(const Query& query) const {
+    const std::string_view text = query.literal;
+    if (text.size() < 3 || text.back() != 's')
+        return {};
+    const std::string_view stem = text.substr(0, text.size() - 1);
+    if (!std::all_of(stem.begin(), stem.end(), [](char c) { return c >= 'a' && c <= 'z'; }))
+        return {};
+    const auto keys = byFolded_.find(std::string(stem));
+    if (keys == byFolded_.end())
+        return {};
+    std::vector<Candidate> candidates;
+    for (const size_t k : keys->second) {
+        const UnitRef unit = units_[keys_[k].unit];
+        if (keys_[k].symbol && keys_[k].literal == stem &&
+            std::none_of(candidates.begin(), candidates.end(),
+                         [&](const Candidate& c) { return c.unit == unit; }))
+            candidates.push_back({unit, MatchLevel::Plural});
+    }
+    return candidates;
+}
+
+std::vector<UnitRef> UnitIndex::Close(std::string_view text, size_t limit,
+                                      std::span<const size_t> groupsFirst) const {
+    const std::u32string typed = Characters(FoldUnitText(text, true));
+    if (typed.empty() || limit == 0)
+        return {};
+    const size_t most = MostEdits(typed.size());
+    std::vector<std::tuple<size_t, bool, size_t>> close; // edits, not first, unit
+    auto add = [&](size_t edits, size_t unit) {
+        const size_t group = units_[unit].group;
+        const bool later =
+            std::find(groupsFirst.begin(), groupsFirst.end(), group) == groupsFirst.end();
+        close.emplace_back(edits, later, unit);
+    };
+    if (most == 0) { // the same but for case: the index's own table
+        if (const auto keys = byFolded_.find(FoldUnitText(text, true)); keys != byFolded_.end()) {
+            for (const size_t k : keys->second)
+                add(0, keys_[k].unit);
+        }
+    }
+    const std::uint64_t typedSet = CharacterSet(typed);
+    std::vector<size_t> rows;
+    for (size_t k = most == 0 ? keys_.size() : 0; k < keys_.size();) {
+        const size_t unit = keys_[k].unit;
+        size_t best = most + 1;
+        for (; k < keys_.size() && keys_[k].unit == unit; ++k) {
+            if (!MoreEditsThan(typedSet, keys_[k].characterSet, most))
+                best = std::min(best, EditDistance(typed, keys_[k].characters, most, rows));
+        }
+        if (best <= most)
+            add(best, unit);
+    }
+    std::sort(close.begin(), close.end());
+    close.erase(std::unique(close.begin(), close.end()), close.end());
+    std::vector<UnitRef> found;
+    for (size_t k = 0; k < close.size() && k < limit; ++k)
+        found.push_back(units_[std::get<2>(close[k])]);
+    return found;
 }
 
 std::string MatchText(const UnitIndex& index, UnitRef ref) {

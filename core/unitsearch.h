@@ -12,6 +12,7 @@
 #include "core/deliveredaliases.h"
 #include "core/unitsdatabase.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,6 +41,8 @@ enum class MatchLevel {
     Literal,    // the very same text
     Loose,      // the same but for µ/u, ²/2/^2, ° and spacing
     IgnoreCase, // the same but for case as well
+    PrefixCase, // the same but for the case of a prefix that case tells apart: "mw" for "MW"
+    Plural,     // a symbol with "s" after it: "kgs", "yds"
 };
 
 class UnitIndex {
@@ -68,8 +71,17 @@ public:
         UnitRef unit;
         MatchLevel level;
     };
-    // The units whose whole name or symbol is the text, each with its closest level.
+    // The units whose whole name or symbol is the text, each with its closest level; where
+    // none is, the units of which the text is a symbol of small letters with "s" after it.
     std::vector<Candidate> Named(std::string_view text) const;
+
+    // Units whose name or symbol is within a few edits of the text, case aside (for
+    // misspellings: "farenheit", "celcius"): none for a text of up to three characters, one
+    // edit for up to six, two for longer ones. Closest first; at the same distance the units
+    // of `groupsFirst`, then the database's order. At most `limit` units; a unit that Find
+    // lists may be among them.
+    std::vector<UnitRef> Close(std::string_view text, size_t limit,
+                               std::span<const size_t> groupsFirst = {}) const;
 
 private:
     struct Key {
@@ -77,9 +89,12 @@ private:
         bool symbol;
         bool own;            // the unit's own name, not one of its aliases
         bool degree;         // holds a degree sign
+        bool casePrefix;     // a symbol that begins with a prefix whose case tells it apart
         std::string literal; // trimmed
         std::string loose;
         std::string folded;
+        std::u32string characters; // `folded`, a character at a time
+        std::uint64_t characterSet = 0;
     };
 
     struct Query; // a text looked up, in each form a key holds
@@ -88,6 +103,7 @@ private:
     void AddKey(size_t unit, std::string_view text, bool symbol, bool own);
     // How the key matches the query; Match{} when it does not.
     static Match Matched(const Key& key, const Query& query);
+    std::vector<Candidate> PluralOfSymbol(const Query& query) const;
 
     std::vector<IndexedGroup> groups_;
     std::vector<UnitRef> units_; // every unit, in the database's order

@@ -21,7 +21,7 @@ cmake --build build-fuzz
 
 mkdir -p build-fuzz/artifacts
 summary=()
-for target in numbertext textfile unitsdatabase calculator conversion pendingchange; do
+for target in numbertext textfile unitsdatabase calculator conversion pendingchange sentence; do
     corpus="build-fuzz/corpus/$target"
     mkdir -p "$corpus"
     log="build-fuzz/fuzz_$target.log"

@@ -272,12 +272,12 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
         <translation>„%1“ hat sich geändert, seit es gelesen wurde (eine andere Instanz von Quorvel oder ein anderes Programm hat es gespeichert)</translation>
     </message>
     <message>
-        <location filename="../core/unitsdatabase.cpp" line="408"/>
+        <location filename="../core/unitsdatabase.cpp" line="400"/>
         <source>A group named &apos;%1&apos; has files already</source>
         <translation>Eine Gruppe namens „%1“ hat bereits Dateien</translation>
     </message>
     <message>
-        <location filename="../core/unitsdatabase.cpp" line="422"/>
+        <location filename="../core/unitsdatabase.cpp" line="414"/>
         <source>A group named &apos;%1&apos; is in the group list already</source>
         <translation>Eine Gruppe namens „%1“ steht bereits in der Gruppenliste</translation>
     </message>
@@ -357,7 +357,7 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
         <translation>Der Verknüpfung „%1“ kann nicht gefolgt werden: %2</translation>
     </message>
     <message>
-        <location filename="../core/textfile.cpp" line="175"/>
+        <location filename="../core/textfile.cpp" line="176"/>
         <source>A line for &apos;%1&apos; holds a line end</source>
         <extracomment>%1 is a file of the units database.</extracomment>
         <translation>Eine Zeile für „%1“ enthält ein Zeilenende</translation>
@@ -436,108 +436,120 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../core/sentence.cpp" line="21"/>
+        <location filename="../core/sentence.cpp" line="32"/>
         <source>&apos;%1&apos; is not a unit of %2</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in, such as Length or Length or Area.</extracomment>
         <translation>„%1“ ist keine Einheit der Gruppe %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="308"/>
+        <location filename="../core/sentence.cpp" line="36"/>
+        <source>&apos;%1&apos; is not a unit. Did you mean %2?</source>
+        <extracomment>%1 is what the user typed as a unit, %2 the name of the unit whose name or symbol is closest to it (as Fahrenheit&apos;s degree for farenheit).</extracomment>
+        <translation>„%1“ ist keine Einheit. Meinten Sie %2?</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="40"/>
+        <source>&apos;%1&apos; is not a unit of %2. Did you mean %3?</source>
+        <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in (Length or Area), %3 the name of the unit of those groups closest to it.</extracomment>
+        <translation>„%1“ ist keine Einheit der Gruppe %2. Meinten Sie %3?</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="315"/>
         <source>%1 or %2</source>
         <extracomment>Two or more names of groups of units, one of which is meant: &quot;Length or Area&quot;.</extracomment>
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="393"/>
+        <location filename="../core/sentence.cpp" line="434"/>
         <source>&apos;%1&apos; may mean %2 or %3: mind the capitals</source>
         <extracomment>%1 is what the user typed, %2 and %3 the names of two units it may mean, which differ in capital letters only (as mA and MA).</extracomment>
         <translation>„%1“ kann %2 oder %3 bedeuten: Achten Sie auf Groß- und Kleinschreibung</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="447"/>
+        <location filename="../core/sentence.cpp" line="498"/>
         <source>&apos;%1&apos; fits %2: write the units in full</source>
         <extracomment>%1 is the sentence the user typed, %2 the groups of units it fits.</extracomment>
         <translation>„%1“ passt zu %2: Schreiben Sie die Einheiten aus</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="451"/>
+        <location filename="../core/sentence.cpp" line="502"/>
         <source>&apos;%1&apos; fits several units: write the units in full</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>„%1“ passt zu mehreren Einheiten: Schreiben Sie die Einheiten aus</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="477"/>
+        <location filename="../core/sentence.cpp" line="530"/>
         <source>Temperatures do not add up: convert one at a time</source>
         <extracomment>The user typed a sum of temperatures, as in 20 °C 5 K to °F.</extracomment>
         <translation>Temperaturen lassen sich nicht addieren: Rechnen Sie eine nach der anderen um</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="486"/>
+        <location filename="../core/sentence.cpp" line="569"/>
         <source>Add the unit to convert to, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it: 12 in to cm. It stays as it is, since conversions are typed with English words.</extracomment>
         <translation>Fügen Sie die Zieleinheit hinzu, wie in %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="490"/>
+        <location filename="../core/sentence.cpp" line="573"/>
         <source>Type a unit, or a conversion such as %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Geben Sie eine Einheit ein oder eine Umrechnung wie %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="493"/>
+        <location filename="../core/sentence.cpp" line="576"/>
         <source>The sentence is too long</source>
         <translation>Der Satz ist zu lang</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="497"/>
+        <location filename="../core/sentence.cpp" line="580"/>
         <source>&apos;%1&apos; is not a number</source>
         <extracomment>%1 is what the user typed where a number was expected.</extracomment>
         <translation>„%1“ ist keine Zahl</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="504"/>
+        <location filename="../core/sentence.cpp" line="587"/>
         <source>Add the units, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Fügen Sie die Einheiten hinzu, wie in %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="512"/>
+        <location filename="../core/sentence.cpp" line="595"/>
         <source>Add the unit to convert from, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as is.</extracomment>
         <translation>Fügen Sie die Ausgangseinheit hinzu, wie in %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="522"/>
+        <location filename="../core/sentence.cpp" line="557"/>
         <source>&apos;%1&apos; is not a unit</source>
         <extracomment>%1 is what the user typed as a unit.</extracomment>
         <translation>„%1“ ist keine Einheit</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="539"/>
+        <location filename="../core/sentence.cpp" line="618"/>
         <source>&apos;%1&apos; needs a unit</source>
         <extracomment>%1 is a number the user typed without a unit after it.</extracomment>
         <translation>„%1“ braucht eine Einheit</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="545"/>
+        <location filename="../core/sentence.cpp" line="624"/>
         <source>Give each unit its number, as in %1</source>
         <extracomment>%1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.</extracomment>
         <translation>Geben Sie jeder Einheit ihre Zahl, wie in %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="556"/>
+        <location filename="../core/sentence.cpp" line="635"/>
         <source>&apos;%1&apos; is not understood</source>
         <extracomment>%1 is what the user typed as the unit to convert to.</extracomment>
         <translation>„%1“ wird nicht verstanden</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="563"/>
+        <location filename="../core/sentence.cpp" line="642"/>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
         <translation>„%1“ wird nicht verstanden: Geben Sie zum Beispiel %2 ein</translation>
     </message>
     <message>
-        <location filename="../core/converter.cpp" line="83"/>
+        <location filename="../core/converter.cpp" line="80"/>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation>„%1“ ist keine Einheit der Gruppe %2 mehr</translation>
@@ -739,125 +751,125 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::CalculatorWindow</name>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="56"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="29"/>
         <source>Key: %1</source>
         <extracomment>What screen readers say of the key that presses a calculator button: %1 is the key.</extracomment>
         <translation>Taste: %1</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="58"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="31"/>
         <source>Key: %1 or %2</source>
         <extracomment>What screen readers say of the two keys that press a calculator button, as &quot;= or Enter&quot;.</extracomment>
         <translation>Taste: %1 oder %2</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="81"/>
+        <location filename="../ui/calculator/calculatorwindow.cpp" line="57"/>
         <source>Scientific Calculator</source>
         <extracomment>Title of the calculator window.</extracomment>
         <translation>Wissenschaftlicher Rechner</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="138"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="62"/>
         <source>Rad</source>
         <extracomment>Angle unit radian, as the caption of a radio button in a narrow row (55 pixels).</extracomment>
         <translation>Rad</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="138"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="62"/>
         <source>Angles in radians</source>
         <translation>Winkel im Bogenmaß</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="140"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="64"/>
         <source>Deg</source>
         <extracomment>Angle unit degree (a quarter turn is 90), caption of a radio button in a narrow row.</extracomment>
         <translation>Grad</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="140"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="64"/>
         <source>Angles in degrees</source>
         <translation>Winkel in Grad</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="143"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="67"/>
         <source>Grad</source>
         <extracomment>Angle unit gradian or gon (a quarter turn is 100), caption of a radio button in a narrow row.</extracomment>
         <translation>Gon</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="143"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="67"/>
         <source>Angles in gradians</source>
         <translation>Winkel in Gon</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="146"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="70"/>
         <source>Cycle</source>
         <extracomment>Angle unit of whole turns (a quarter turn is 0.25), caption of a radio button in a narrow row.</extracomment>
         <translation>Umdr.</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="146"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="70"/>
         <source>Angles in turns</source>
         <translation>Winkel in Umdrehungen</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="208"/>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="235"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="132"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="159"/>
         <source>Display</source>
         <extracomment>The calculator&apos;s display, as screen readers name it.</extracomment>
         <translation>Anzeige</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="210"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="134"/>
         <source>Digital display</source>
         <extracomment>Hint of the calculator&apos;s display.</extracomment>
         <translation>Digitalanzeige</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="222"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="146"/>
         <source>Operation sign %1</source>
         <extracomment>What screen readers say of the small panel at the left of the display: %1 is the sign of the last operation (+, ×).</extracomment>
         <translation>Rechenzeichen %1</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="228"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="152"/>
         <source>Sign of the current operation</source>
         <extracomment>Hint of the small panel at the left of the display that shows the last operation&apos;s sign.</extracomment>
         <translation>Zeichen der laufenden Rechenoperation</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="271"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="195"/>
         <source>Memory cell %1</source>
         <extracomment>A memory cell&apos;s button, as screen readers name it: %1 is its number, 1 to 10.</extracomment>
         <translation>Speicherzelle %1</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="279"/>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="290"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="203"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="214"/>
         <source>Memory</source>
         <extracomment>The row of memory cells, as screen readers name it.</extracomment>
         <translation>Speicher</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="283"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="207"/>
         <source>Memory cell value</source>
         <extracomment>The display of the memory cell&apos;s value, as screen readers name it.</extracomment>
         <translation>Wert der Speicherzelle</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="309"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="230"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the result to the main window and closes. Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="311"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="232"/>
         <source>&amp;Close</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="313"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="234"/>
         <source>&amp;Help</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>&amp;Hilfe</translation>
@@ -1360,19 +1372,19 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::GroupColumn</name>
     <message>
-        <location filename="../ui/converter/groupcolumn.cpp" line="29"/>
+        <location filename="../ui/converter/groupcolumn.cpp" line="30"/>
         <source>Group %1</source>
         <extracomment>A group button without a group, as screen readers name it: %1 is its place, 1 to 23.</extracomment>
         <translation>Gruppe %1</translation>
     </message>
     <message>
-        <location filename="../ui/converter/groupcolumn.cpp" line="38"/>
+        <location filename="../ui/converter/groupcolumn.cpp" line="39"/>
         <source>Groups</source>
         <extracomment>The column of group buttons, as screen readers name it.</extracomment>
         <translation>Gruppen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/groupcolumn.cpp" line="81"/>
+        <location filename="../ui/converter/groupcolumn.cpp" line="82"/>
         <source>More groups</source>
         <extracomment>Submenu of the Units menu with the groups that have no button, past the 23rd.</extracomment>
         <translation>Weitere Gruppen</translation>
@@ -1437,196 +1449,196 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::MainWindow</name>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="98"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="31"/>
         <source>&amp;Edit</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="101"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="34"/>
         <source>&amp;Copy</source>
         <extracomment>Copies the value to the clipboard.</extracomment>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="104"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="37"/>
         <source>&amp;Paste</source>
         <extracomment>Takes a value from the number on the clipboard.</extracomment>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="108"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="41"/>
         <source>P&amp;references</source>
         <extracomment>Opens the window where the user edits the groups and units.</extracomment>
         <translation>Ein&amp;stellungen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="111"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="44"/>
         <source>&amp;Tools</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>E&amp;xtras</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="113"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="46"/>
         <source>&amp;Calculator</source>
         <translation>&amp;Rechner</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="115"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="48"/>
         <source>&amp;Report</source>
         <extracomment>Opens the report of the conversions made.</extracomment>
         <translation>&amp;Bericht</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="118"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="51"/>
         <source>&amp;Units</source>
         <extracomment>Menu of the main window; its items are the groups of units (Length, Mass, ...).</extracomment>
         <translation>&amp;Einheiten</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="124"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="57"/>
         <source>&amp;Help</source>
         <extracomment>Menu of the main window.</extracomment>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="127"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="60"/>
         <source>&amp;Contents</source>
         <extracomment>Opens the manual at its table of contents.</extracomment>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="130"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="63"/>
         <source>&amp;Home Page</source>
         <extracomment>Opens the program&apos;s web site.</extracomment>
         <translation>&amp;Homepage</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="133"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="66"/>
         <source>&amp;About</source>
         <extracomment>Opens the About box of the program.</extracomment>
         <translation>&amp;Über Quorvel</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="169"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="102"/>
         <source>Copy</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Kopieren</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="171"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="104"/>
         <source>Paste</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Einfügen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="173"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="106"/>
         <source>Preferences</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="176"/>
-        <location filename="../ui/converter/mainwindow.cpp" line="213"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="109"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="146"/>
         <source>Calculator</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Rechner</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="178"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="111"/>
         <source>Open calculator</source>
         <extracomment>The calculator tool button, as screen readers name it.</extracomment>
         <translation>Rechner öffnen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="180"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="113"/>
         <source>Report</source>
         <extracomment>Hint of a tool button that opens the report of the conversions made.</extracomment>
         <translation>Bericht</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="183"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="116"/>
         <source>Help</source>
         <extracomment>Hint of a tool button.</extracomment>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="196"/>
-        <location filename="../ui/converter/mainwindow.cpp" line="203"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="129"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="136"/>
         <source>Value</source>
         <extracomment>The value being converted, as screen readers name it.</extracomment>
         <translation>Wert</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="215"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="148"/>
         <source>Calculate with the value</source>
         <extracomment>The small calculator button beside the value, as screen readers name it.</extracomment>
         <translation>Mit dem Wert rechnen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="234"/>
-        <location filename="../ui/converter/mainwindow.cpp" line="304"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="167"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="237"/>
         <source>Upper unit</source>
         <extracomment>Label of the unit picker above the arrow buttons.</extracomment>
         <translation>Obere Einheit</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="239"/>
-        <location filename="../ui/converter/mainwindow.cpp" line="304"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="172"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="237"/>
         <source>Lower unit</source>
         <extracomment>Label of the unit picker below the arrow buttons.</extracomment>
         <translation>Untere Einheit</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="247"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="180"/>
         <source>List of units</source>
         <extracomment>Hint of the button beside a unit picker that opens the list of the group&apos;s units.</extracomment>
         <translation>Liste der Einheiten</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="254"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="187"/>
         <source>Upper unit list</source>
         <extracomment>The button that opens the units list for the upper picker, as screen readers name it.</extracomment>
         <translation>Liste für die obere Einheit</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="256"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="189"/>
         <source>Lower unit list</source>
         <extracomment>The button that opens the units list for the lower picker, as screen readers name it.</extracomment>
         <translation>Liste für die untere Einheit</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="273"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="206"/>
         <source>Convert to the upper unit</source>
         <extracomment>The up arrow button, as screen readers name it.</extracomment>
         <translation>In die obere Einheit umrechnen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="276"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="209"/>
         <source>Convert to the lower unit</source>
         <extracomment>The down arrow button, as screen readers name it.</extracomment>
         <translation>In die untere Einheit umrechnen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="320"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="253"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="344"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="277"/>
         <source>Group</source>
         <extracomment>The status bar&apos;s first panel before a group is loaded; it shows the group&apos;s name then.</extracomment>
         <translation>Gruppe</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="479"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="204"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
         <translation>Die Einheiten von „%1“ können nicht gelesen werden. %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/converter/mainwindow.cpp" line="487"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="211"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
         <translation>
@@ -1635,7 +1647,7 @@ die uns noch fehlte</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="559"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="283"/>
         <source>Value %1</source>
         <extracomment>What screen readers say of a new value: %1 is the number.</extracomment>
         <translation>Wert %1</translation>
@@ -1644,53 +1656,53 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::NumberInputDialog</name>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="63"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="64"/>
         <source>Input Number</source>
         <extracomment>Title of the dialog where the user types the value as a mantissa and a power of ten.</extracomment>
         <translation>Zahl eingeben</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="83"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="84"/>
         <source>Preview in natural style</source>
         <extracomment>Frame around the number as it will be handed back, written out in full.</extracomment>
         <translation>Vorschau in natürlicher Schreibweise</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="96"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="97"/>
         <source>Preview</source>
         <extracomment>The number as it will be handed back, as screen readers name it.</extracomment>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="103"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="104"/>
         <source>Input mantissa and exponent separately</source>
         <extracomment>Frame around the mantissa edit, &quot;× 10&quot; and the exponent edit.</extracomment>
         <translation>Mantisse und Exponent getrennt eingeben</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="109"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="110"/>
         <source>Mantissa</source>
         <translation>Mantisse</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="128"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="129"/>
         <source>Exponent</source>
         <extracomment>The power of ten, as screen readers name its edit.</extracomment>
         <translation>Exponent</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="159"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="157"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the number to the main window and closes.</extracomment>
         <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="160"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="158"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="161"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="159"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -1704,17 +1716,17 @@ die uns noch fehlte</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/database/editorparts.cpp" line="30"/>
+        <location filename="../ui/database/editorparts.cpp" line="32"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../ui/database/editorparts.cpp" line="31"/>
+        <location filename="../ui/database/editorparts.cpp" line="33"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/database/editorparts.cpp" line="32"/>
+        <location filename="../ui/database/editorparts.cpp" line="34"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -1743,148 +1755,148 @@ die uns noch fehlte</translation>
         <translation>&amp;Einheiten</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="113"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="112"/>
         <source>Groups</source>
         <translation>Gruppen</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="117"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="116"/>
         <source>Group list</source>
         <translation>Gruppenliste</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="122"/>
-        <location filename="../ui/database/preferencesdialog.cpp" line="180"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="121"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="179"/>
         <source>&amp;Edit</source>
         <extracomment>Renames the selected group.</extracomment>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="124"/>
-        <location filename="../ui/database/preferencesdialog.cpp" line="183"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="123"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="182"/>
         <source>&amp;Up</source>
         <extracomment>Moves the selected item one place up.</extracomment>
         <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="126"/>
-        <location filename="../ui/database/preferencesdialog.cpp" line="184"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="125"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="183"/>
         <source>&amp;Down</source>
         <extracomment>Moves the selected item one place down.</extracomment>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="127"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="126"/>
         <source>Edit the group&apos;s name</source>
         <translation>Namen der Gruppe bearbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="128"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="127"/>
         <source>Move the group up</source>
         <translation>Gruppe nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="129"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="128"/>
         <source>Move the group down</source>
         <translation>Gruppe nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="147"/>
-        <location filename="../ui/database/preferencesdialog.cpp" line="160"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="146"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="159"/>
         <source>Units</source>
         <extracomment>Heading of the table&apos;s column of unit names.</extracomment>
         <translation>Einheiten</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="152"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="151"/>
         <source>Group</source>
         <extracomment>The picker of the group whose units are shown, as screen readers name it.</extracomment>
         <translation>Gruppe</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="158"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="157"/>
         <source>Units and their factors</source>
         <translation>Einheiten und ihre Faktoren</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="162"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="161"/>
         <source>Factors</source>
         <extracomment>Heading of the table&apos;s column of factors (how many base units one unit makes).</extracomment>
         <translation>Faktoren</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="181"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="180"/>
         <source>&amp;Add</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="182"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="181"/>
         <source>De&amp;lete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="185"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="184"/>
         <source>Edit the unit</source>
         <translation>Einheit bearbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="186"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="185"/>
         <source>Add a unit</source>
         <translation>Einheit hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="187"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="186"/>
         <source>Delete the unit</source>
         <translation>Einheit löschen</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="188"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="187"/>
         <source>Move the unit up</source>
         <translation>Einheit nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="189"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="188"/>
         <source>Move the unit down</source>
         <translation>Einheit nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="202"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="201"/>
         <source>G&amp;roup:</source>
         <extracomment>Label of the picker of the group whose units are shown.</extracomment>
         <translation>G&amp;ruppe:</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="243"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="242"/>
         <source>The group list could not be read and is left as it is on disk. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be read.</extracomment>
         <translation>Die Gruppenliste konnte nicht gelesen werden und bleibt auf dem Datenträger, wie sie ist. %1</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="267"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="266"/>
         <source>The units of &apos;%1&apos; were not saved and are still shown. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be written.</extracomment>
         <translation>Die Einheiten von „%1“ wurden nicht gespeichert und werden weiter angezeigt. %2</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="286"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="285"/>
         <source>The group &apos;%1&apos; could not be read and is left as it is on disk. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
         <translation>Die Gruppe „%1“ konnte nicht gelesen werden und bleibt auf dem Datenträger, wie sie ist. %2</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="360"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="359"/>
         <source>Nothing was saved: %1. The window now shows the units database as it is; make your changes again.</source>
         <extracomment>%1 is the reason, such as &quot;&apos;Files/Length.uns&apos; has changed since it was read (...)&quot;.</extracomment>
         <translation>Nichts wurde gespeichert: %1. Das Fenster zeigt jetzt die Einheitendatenbank, wie sie ist; nehmen Sie Ihre Änderungen erneut vor.</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="385"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="384"/>
         <source>You must not edit &apos;Temperature&apos; group!</source>
         <extracomment>Temperature is the name of the group, which stays as it is in the group list.</extracomment>
         <translation>Die Gruppe „Temperature“ darf nicht bearbeitet werden!</translation>
     </message>
     <message>
-        <location filename="../ui/database/preferencesdialog.cpp" line="458"/>
+        <location filename="../ui/database/preferencesdialog.cpp" line="435"/>
         <source>Nothing was saved. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be written.</extracomment>
         <translation>Nichts wurde gespeichert. %1</translation>
@@ -1893,124 +1905,124 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::ReportDialog</name>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="99"/>
+        <location filename="../ui/report/reportdialog.cpp" line="100"/>
         <source>No default printer is set up</source>
         <translation>Es ist kein Standarddrucker eingerichtet</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="165"/>
+        <location filename="../ui/report/reportdialog.cpp" line="166"/>
         <source>no reason given</source>
         <extracomment>What the message of a printing failure says when the printing system gives no reason.</extracomment>
         <translation>kein Grund angegeben</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="181"/>
+        <location filename="../ui/report/reportdialog.cpp" line="182"/>
         <source>The printer %1 refuses new jobs (%2). Let it accept jobs again in the printer settings (cupsaccept %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsaccept is a command and stays as it is.</extracomment>
         <translation>Der Drucker %1 nimmt keine neuen Aufträge an (%2). Lassen Sie ihn in den Druckereinstellungen wieder Aufträge annehmen (cupsaccept %1) und drucken Sie erneut</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="189"/>
+        <location filename="../ui/report/reportdialog.cpp" line="190"/>
         <source>The printer %1 is stopped (%2). Resume it in the printer settings (cupsenable %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsenable is a command and stays as it is.</extracomment>
         <translation>Der Drucker %1 ist angehalten (%2). Setzen Sie ihn in den Druckereinstellungen fort (cupsenable %1) und drucken Sie erneut</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="232"/>
+        <location filename="../ui/report/reportdialog.cpp" line="233"/>
         <source>The printer %1 refused the print job: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives.</extracomment>
         <translation>Der Drucker %1 hat den Druckauftrag abgelehnt: %2</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="250"/>
+        <location filename="../ui/report/reportdialog.cpp" line="251"/>
         <source>The print job %1 on the printer %2 was cancelled (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>Der Druckauftrag %1 auf dem Drucker %2 wurde storniert (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="254"/>
+        <location filename="../ui/report/reportdialog.cpp" line="255"/>
         <source>The print job %1 on the printer %2 was aborted (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>Der Druckauftrag %1 auf dem Drucker %2 wurde abgebrochen (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="265"/>
+        <location filename="../ui/report/reportdialog.cpp" line="266"/>
         <source>The printer %1 could not start the print job</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Der Drucker %1 konnte den Druckauftrag nicht beginnen</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="292"/>
+        <location filename="../ui/report/reportdialog.cpp" line="293"/>
         <source>The print job on the printer %1 failed</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Der Druckauftrag auf dem Drucker %1 ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="302"/>
-        <location filename="../ui/report/reportdialog.cpp" line="308"/>
+        <location filename="../ui/report/reportdialog.cpp" line="303"/>
+        <location filename="../ui/report/reportdialog.cpp" line="309"/>
         <source>Report</source>
         <extracomment>Title of the window that holds the record of the conversions made.</extracomment>
         <translation>Bericht</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="323"/>
+        <location filename="../ui/report/reportdialog.cpp" line="321"/>
         <source>&amp;Save...</source>
         <extracomment>Saves the report as a text file; asks for the file first.</extracomment>
         <translation>&amp;Speichern...</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="326"/>
+        <location filename="../ui/report/reportdialog.cpp" line="324"/>
         <source>Save the report as a text file (%1)</source>
         <extracomment>%1 is the shortcut key.</extracomment>
         <translation>Den Bericht als Textdatei speichern (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="332"/>
+        <location filename="../ui/report/reportdialog.cpp" line="330"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="334"/>
+        <location filename="../ui/report/reportdialog.cpp" line="332"/>
         <source>&amp;Print</source>
         <extracomment>Prints the report on the default printer at once, without a dialog.</extracomment>
         <translation>&amp;Drucken</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="337"/>
+        <location filename="../ui/report/reportdialog.cpp" line="335"/>
         <source>C&amp;lear</source>
         <extracomment>Empties the report.</extracomment>
         <translation>&amp;Leeren</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="338"/>
+        <location filename="../ui/report/reportdialog.cpp" line="336"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="339"/>
+        <location filename="../ui/report/reportdialog.cpp" line="337"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="372"/>
+        <location filename="../ui/report/reportdialog.cpp" line="370"/>
         <source>No temporary folder for the print job: %1</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
         <translation>Kein temporärer Ordner für den Druckauftrag: %1</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="387"/>
+        <location filename="../ui/report/reportdialog.cpp" line="385"/>
         <source>Save Report</source>
         <extracomment>Title of the dialog that asks where to save the report.</extracomment>
         <translation>Bericht speichern</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="389"/>
+        <location filename="../ui/report/reportdialog.cpp" line="387"/>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers.</extracomment>
         <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="402"/>
+        <location filename="../ui/report/reportdialog.cpp" line="400"/>
         <source>The report could not be saved. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be written.</extracomment>
         <translation>Der Bericht konnte nicht gespeichert werden. %1</translation>
@@ -2098,19 +2110,19 @@ die uns noch fehlte</translation>
         <translation>&amp;Faktor:</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="117"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="116"/>
         <source>Base unit:</source>
         <extracomment>Label of the group&apos;s unit whose factor is 1.</extracomment>
         <translation>Basiseinheit:</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="143"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="142"/>
         <source>Base unit: none</source>
         <extracomment>What screen readers say when the group has no unit whose factor is 1.</extracomment>
         <translation>Basiseinheit: keine</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="146"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="145"/>
         <source>Base unit: %1</source>
         <extracomment>What screen readers say of the base unit: %1 is its name.</extracomment>
         <translation>Basiseinheit: %1</translation>
@@ -2119,34 +2131,34 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::UnitFindDialog</name>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="34"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="24"/>
         <source>Find</source>
         <extracomment>Title of the small window that finds a unit in the units list by the beginning of its name.</extracomment>
         <translation>Suchen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="37"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="27"/>
         <source>Fi&amp;nd what:</source>
         <translation>&amp;Suchen nach:</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="41"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="31"/>
         <source>Find what</source>
         <extracomment>The search text&apos;s edit, as screen readers name it.</extracomment>
         <translation>Suchen nach</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="45"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="35"/>
         <source>&amp;Find Next</source>
         <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="46"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="36"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="47"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="37"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -2154,47 +2166,47 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::UnitListDialog</name>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="76"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="66"/>
         <source>Units List</source>
         <extracomment>Title of the window that lists the loaded group&apos;s units for a unit picker.</extracomment>
         <translation>Einheitenliste</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="83"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="73"/>
         <source>Units</source>
         <extracomment>The list of the group&apos;s units, as screen readers name it.</extracomment>
         <translation>Einheiten</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="89"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="79"/>
         <source>&amp;Choose</source>
         <extracomment>Puts the selected unit into the unit picker and closes the list.</extracomment>
         <translation>&amp;Auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="91"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="81"/>
         <source>&amp;Find</source>
         <extracomment>Opens the small window that finds a unit by the beginning of its name.</extracomment>
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="92"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="82"/>
         <source>C&amp;lose</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="93"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="83"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="97"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="87"/>
         <source>Find a unit by the beginning of its name (%1)</source>
         <extracomment>%1 is the shortcut key.</extracomment>
         <translation>Eine Einheit nach dem Anfang ihres Namens suchen (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitlistdialog.cpp" line="176"/>
+        <location filename="../ui/converter/unitlistdialog.cpp" line="166"/>
         <source>Search string %1 not found!</source>
         <extracomment>%1 is the text the user looked for, as typed (without quotes).</extracomment>
         <translation>Suchtext %1 nicht gefunden!</translation>
@@ -2233,13 +2245,13 @@ die uns noch fehlte</translation>
         <translation>Passende Einheiten</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="203"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="202"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Diese Umrechnung ergibt keine Zahl</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="210"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="209"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Eingabe rechnet um.</translation>

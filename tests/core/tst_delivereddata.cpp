@@ -106,6 +106,9 @@ private slots:
     void searchFindsTheReadingPeopleMean();
     void typedConversionsGiveWhatPeopleExpect_data();
     void typedConversionsGiveWhatPeopleExpect();
+    void everySpellingReadsAsItsUnit();
+    void convertsSentences_data();
+    void convertsSentences();
 };
 
 void TestDeliveredData::keepsTheFirstGroupsInOrderWithPortableNames() {
@@ -644,6 +647,68 @@ void TestDeliveredData::typedConversionsGiveWhatPeopleExpect() {
     } catch (const ESentenceError& error) {
         QFAIL(error.what()); // a sentence the delivered units should read
     }
+}
+
+// Every name and alias of every delivered unit, typed as source and as target with its group
+// loaded, names that unit: digits, fractions and marks inside a name do not split it.
+void TestDeliveredData::everySpellingReadsAsItsUnit() {
+    SeparatorScope scope(".", ",");
+    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    std::map<std::pair<std::string_view, std::string_view>, std::vector<std::string_view>> aliases;
+    for (const UnitAlias& alias : DeliveredAliases())
+        aliases[{alias.group, alias.unit}].push_back(alias.alias);
+    QStringList unread;
+    size_t spellings = 0;
+    for (size_t g = 0; g < index.Groups().size(); ++g) {
+        const IndexedGroup& group = index.Groups()[g];
+        for (size_t u = 0; u < group.units.size(); ++u) {
+            std::vector<std::string_view> names{group.units[u].name};
+            const auto& others = aliases[{group.name, group.units[u].name}];
+            names.insert(names.end(), others.begin(), others.end());
+            for (const std::string_view name : names) {
+                ++spellings;
+                const std::string text = "2 " + std::string(name) + " to " + std::string(name);
+                try {
+                    const Sentence sentence = ReadSentence(index, text, g);
+                    if (sentence.group == group.name && sentence.parts.size() == 1 &&
+                        sentence.parts[0].unit.position == u && sentence.target.position == u &&
+                        sentence.parts[0].value == 2)
+                        continue;
+                } catch (const ESentenceError&) {
+                }
+                unread << QString::fromStdString(group.name + ": " + text);
+            }
+        }
+    }
+    QVERIFY2(spellings > 3900, std::to_string(spellings).c_str());
+    QVERIFY2(unread.isEmpty(), qPrintable(unread.join("\n")));
+}
+
+void TestDeliveredData::convertsSentences_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line"); // or the refusal
+    QTest::addRow("the target makes oz the fluid ounce")
+        << "8 oz to ml"
+        << "8 fluid ounce (US) = 236.5882365 millilitre";
+    QTest::addRow("no case slip in a prefix, either way")
+        << "1 mw to W"
+        << "'mw' may mean megawatt or milliwatt: mind the capitals";
+}
+
+void TestDeliveredData::convertsSentences() {
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    SeparatorScope scope(".", ",");
+    static const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    std::string converted;
+    try {
+        const std::optional<ConversionResult> result =
+            ConvertSentence(ReadSentence(index, Str(text)), 1);
+        converted = result ? result->line : "";
+    } catch (const ESentenceError& refusal) {
+        converted = refusal.what();
+    }
+    QCOMPARE(QString::fromStdString(converted), line);
 }
 
 QTEST_APPLESS_MAIN(TestDeliveredData)

@@ -45,14 +45,14 @@ std::vector<IndexedGroup> Groups() {
           {"pound (avoirdupois)", "0.45359237"},
           {"ounce (avoirdupois)", "0.028349523125"}}},
         {"Time", {{"second", "1"}, {"minute", "60"}, {"hour", "3600"}}},
-        {"Energy", {{"joule", "1"}, {"kilowatt-hour", "3600000"}}},
+        {"Energy", {{"joule", "1"}, {"kilowatt-hour", "3600000"}, {"megajoule", "1e6"}}},
         {"Length (old)", {{"foot", "0.3048"}, {"metre", "1"}}},
     };
 }
 
 constexpr auto S = AliasKind::Symbol;
 constexpr auto N = AliasKind::Name;
-constexpr std::array<UnitAlias, 28> Aliases{{
+constexpr std::array<UnitAlias, 32> Aliases{{
     {"Length", "metre", "m", S},
     {"Length", "metre", "meter", N},
     {"Length", "millimetre", "mm", S},
@@ -81,6 +81,10 @@ constexpr std::array<UnitAlias, 28> Aliases{{
     {"Length", "inch", "inches", N},
     {"Length", "yard", "international yard", N},
     {"Area", "square yard", "sq yd", S},
+    {"Length", "foot", "'", S},
+    {"Length", "inch", "\"", S},
+    {"Temperature", "Fahrenheit's degree", "Fahrenheit", N},
+    {"Energy", "megajoule", "MJ", S},
 }};
 
 // "Length: 5 foot + 10 inch -> centimetre", "?" for the value at hand.
@@ -104,6 +108,8 @@ private slots:
     void init() { Fresh(); }
     void findsUnitsRanked_data();
     void findsUnitsRanked();
+    void findsCloseNames_data();
+    void findsCloseNames();
     void readsSentences_data();
     void readsSentences();
     void refusesSentencesNamingThePart_data();
@@ -170,6 +176,31 @@ void TestUnitSearch::findsUnitsRanked() {
     QCOMPARE(names.join("; "), found);
 }
 
+void TestUnitSearch::findsCloseNames_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("groupFirst"); // -1 for none
+    QTest::addColumn<QString>("found");
+    QTest::addRow("one edit") << "farenheit" << -1 << "Fahrenheit's degree — Temperature";
+    QTest::addRow("one edit, the database's order")
+        << "metere" << -1 << "metre — Length; metre — Length (old)";
+    QTest::addRow("the group first") << "metere" << 8 << "metre — Length (old); metre — Length";
+    QTest::addRow("short: case only") << "mj" << -1 << "megajoule — Energy";
+    QTest::addRow("nothing close") << "furlong" << -1 << "";
+}
+
+void TestUnitSearch::findsCloseNames() {
+    QFETCH(QString, text);
+    QFETCH(int, groupFirst);
+    QFETCH(QString, found);
+    std::vector<size_t> first;
+    if (groupFirst >= 0)
+        first.push_back(size_t(groupFirst));
+    QStringList names;
+    for (const UnitRef ref : index_.Close(text.toStdString(), 5, first))
+        names << QString::fromStdString(MatchText(index_, ref));
+    QCOMPARE(names.join("; "), found);
+}
+
 void TestUnitSearch::readsSentences_data() {
     QTest::addColumn<QString>("separators"); // decimal, thousands
     QTest::addColumn<QString>("text");
@@ -227,6 +258,38 @@ void TestUnitSearch::readsSentences_data() {
                                                << "1 foot metre"
                                                << "Length (old)"
                                                << "Length (old): 1 foot -> metre";
+    QTest::addRow("fraction") << ".,"
+                              << "1/2 in to cm" << none << "Length: 0.5 inch -> centimetre";
+    QTest::addRow("mixed number") << ".,"
+                                  << "-3 1/2 in to cm" << none << "Length: -3.5 inch -> centimetre";
+    QTest::addRow("vulgar fraction after digits")
+        << ".,"
+        << "1½ h to min" << none << "Time: 1.5 hour -> minute";
+    QTest::addRow("vulgar fraction alone") << ".,"
+                                           << "¾ yd to m" << none << "Length: 0.75 yard -> metre";
+    QTest::addRow("power of ten") << ".,"
+                                  << "10^6 J to kWh" << none
+                                  << "Energy: 1000000 joule -> kilowatt-hour";
+    QTest::addRow("times a power of ten")
+        << ",."
+        << "2,5 × 10⁻³ m to mm" << none << "Length: 0,0025 metre -> millimetre";
+    QTest::addRow("point locale grouping, three-digit first group")
+        << ".,"
+        << "123,456 m to cm" << none << "Length: 123456 metre -> centimetre";
+    QTest::addRow("blank grouping in a point locale")
+        << ".,"
+        << "1 234 567 m to cm" << none << "Length: 1234567 metre -> centimetre";
+    QTest::addRow("sum with +") << ".,"
+                                << "5 ft + 10 in to cm" << none
+                                << "Length: 5 foot + 10 inch -> centimetre";
+    QTest::addRow("feet and inches glued")
+        << ".,"
+        << "5'10\" to cm" << none << "Length: 5 foot + 10 inch -> centimetre";
+    QTest::addRow("compact time, m for minutes")
+        << ".,"
+        << "2h 15m 30s to min" << none << "Time: 2 hour + 15 minute + 30 second -> minute";
+    QTest::addRow("plural of a symbol") << ".,"
+                                        << "3 yds to m" << none << "Length: 3 yard -> metre";
 }
 
 void TestUnitSearch::readsSentences() {
@@ -271,6 +334,17 @@ void TestUnitSearch::refusesSentencesNamingThePart_data() {
                                          << "'10' needs a unit";
     QTest::addRow("part of another group") << "5 ft 10 s to cm"
                                            << "'s' is not a unit of Length";
+    QTest::addRow("misspelt") << "farenheit"
+                              << "'farenheit' is not a unit. Did you mean Fahrenheit's degree?";
+    QTest::addRow("misspelt, in the target's group") << "12 inchs to cm"
+                                                     << "'inchs' is not a unit of Length. Did "
+                                                        "you mean inch?";
+    QTest::addRow("prefix in the other case") << "1 mj to J"
+                                              << "'mj' is not a unit. Did you mean megajoule?";
+    QTest::addRow("fraction by zero") << "1/0 in to cm"
+                                      << "'1/0' is not a number";
+    QTest::addRow("100,000 words") << QString("1 m ").repeated(50000) + "to cm"
+                                   << "The sentence is too long";
 }
 
 void TestUnitSearch::refusesSentencesNamingThePart() {
@@ -303,6 +377,8 @@ void TestUnitSearch::convertsSentences_data() {
                                             "lower than  -273.15 !";
     QTest::addRow("sum beyond the range") << "9e4931 in 9e4931 in to in"
                                           << "";
+    QTest::addRow("compact hours and minutes") << "1h30m to min"
+                                               << "1h30m = 90 minute";
 }
 
 void TestUnitSearch::convertsSentences() {

@@ -71,8 +71,9 @@ void TestCommandLine::printsAndExits_data() {
     QTest::addRow("no number is 1")
         << QStringList{"-c", "cubit", "foot"} << c << "^1 cubit = 1\\.5 foot\n$"
         << "^$" << 0;
-    QTest::addRow("not understood") << QStringList{"-c", "12 cubits to cm"} << c << "^$"
-                                    << "^quorvel: 'cubits' is not a unit of Length\n$" << 1;
+    QTest::addRow("not understood")
+        << QStringList{"-c", "12 cubits to cm"} << c << "^$"
+        << "^quorvel: 'cubits' is not a unit of Length. Did you mean cubit\\?\n$" << 1;
     QTest::addRow("refused") << QStringList{"-c", "-300 °C to °F"} << c << "^$"
                              << "^quorvel: The temperature in Celsius' degrees cannot be lower "
                                 "than  -273\\.15 !\n$"
@@ -149,8 +150,9 @@ void TestCommandLine::speaksTheDesktopsLanguage_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("err"); // a pattern
     const QStringList cubits = {"-c", "12 cubits to cm"};
-    const QString german = "^quorvel: „cubits“ ist keine Einheit der Gruppe Length\n$";
-    const QString english = "^quorvel: 'cubits' is not a unit of Length\n$";
+    const QString german =
+        "^quorvel: „cubits“ ist keine Einheit der Gruppe Length. Meinten Sie cubit\\?\n$";
+    const QString english = "^quorvel: 'cubits' is not a unit of Length. Did you mean cubit\\?\n$";
     QTest::addRow("LANGUAGE before LANG")
         << QStringList{"LANGUAGE=de", "LANG=en_US.UTF-8"} << cubits << german;
     QTest::addRow("LANGUAGE: the first language spoken")
