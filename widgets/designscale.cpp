@@ -53,6 +53,14 @@ QFont DesignScale::PixelFont(const QFont& base, int designedPixels, bool bold) c
     return font;
 }
 
+void PlaceButtonRow(const QList<QPushButton*>& row, const DesignScale& scale, int left, int top) {
+    for (qsizetype k = 0; k < row.size(); ++k) {
+        row[k]->setAutoDefault(true);
+        row[k]->setGeometry(scale(QRect(left + 80 * static_cast<int>(k), top, 75, 26)));
+    }
+    FitButtonRow(row);
+}
+
 void FitButtonRow(const QList<QPushButton*>& row) {
     if (row.isEmpty())
         return;

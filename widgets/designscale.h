@@ -37,5 +37,8 @@ private:
 // needs more room than its design gives (a longer translation) grows to the left, and the
 // buttons before it move left with it, so that the row keeps its right end and its gaps.
 void FitButtonRow(const QList<QPushButton*>& row);
+// The push buttons of a window laid out by design: from (left, top) of the design, each 75 × 26
+// and 80 apart, scaled, then fitted as above; Enter presses the focused one.
+void PlaceButtonRow(const QList<QPushButton*>& row, const DesignScale& scale, int left, int top);
 
 } // namespace quorvel

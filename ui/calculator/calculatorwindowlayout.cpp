@@ -218,22 +218,14 @@ void CalculatorWindow::CreateMemoryRow(QWidget* frame) {
 }
 
 void CalculatorWindow::CreateButtons() {
-    auto button = [this](const char* name, const QString& caption, int left,
-                         void (CalculatorWindow::*handler)()) {
-        QPushButton* pushButton = MakeButton(name, caption, this, handler, this);
-        pushButton->setAutoDefault(true); // Enter presses the focused button
-        pushButton->setGeometry(scale_(QRect(left, 248, 75, 26)));
-        return pushButton;
-    };
     // Alt and the marked letter press a button; R is no mark here, as Alt+R gives 1/x.
     //: Hands the result to the main window and closes. Do not mark R: Alt+R is the 1/x key.
-    okButton_ = button("bbOK", tr("&Submit"), 263, &CalculatorWindow::Submit);
+    okButton_ = MakeButton("bbOK", tr("&Submit"), this, &CalculatorWindow::Submit, this);
     //: Do not mark R: Alt+R is the 1/x key.
-    closeButton_ = button("bbClose", tr("&Close"), 343, &CalculatorWindow::CloseWindow);
+    closeButton_ = MakeButton("bbClose", tr("&Close"), this, &CalculatorWindow::CloseWindow, this);
     //: Do not mark R: Alt+R is the 1/x key.
-    helpButton_ = button("bbHelp", tr("&Help"), 423, &CalculatorWindow::ShowHelp);
-    FitButtonRow(
-        {okButton_, closeButton_, helpButton_}); // a longer translation takes room to the left
+    helpButton_ = MakeButton("bbHelp", tr("&Help"), this, &CalculatorWindow::ShowHelp, this);
+    PlaceButtonRow({okButton_, closeButton_, helpButton_}, scale_, 263, 248);
 }
 
 void CalculatorWindow::SetTabOrder() {

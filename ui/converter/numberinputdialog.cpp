@@ -146,19 +146,11 @@ void NumberInputDialog::CreateEdits(const DesignScale& scale) {
 }
 
 void NumberInputDialog::CreateButtons(const DesignScale& scale) {
-    auto button = [this, &scale](const char* name, const QString& caption, int left,
-                                 void (NumberInputDialog::*handler)()) {
-        QPushButton* pushButton = MakeButton(name, caption, this, handler, this);
-        pushButton->setAutoDefault(true); // Enter presses the focused button, and only that
-        pushButton->setGeometry(scale(QRect(left, 158, 75, 26)));
-        return pushButton;
-    };
     //: Hands the number to the main window and closes.
-    okButton_ = button("bbOk", tr("&Submit"), 105, &NumberInputDialog::Submit);
-    closeButton_ = button("bbClose", tr("&Close"), 185, &NumberInputDialog::CloseWindow);
-    helpButton_ = button("bbHelp", tr("&Help"), 265, &NumberInputDialog::ShowHelp);
-    FitButtonRow(
-        {okButton_, closeButton_, helpButton_}); // a longer translation takes room to the left
+    okButton_ = MakeButton("bbOk", tr("&Submit"), this, &NumberInputDialog::Submit, this);
+    closeButton_ = MakeButton("bbClose", tr("&Close"), this, &NumberInputDialog::CloseWindow, this);
+    helpButton_ = MakeButton("bbHelp", tr("&Help"), this, &NumberInputDialog::ShowHelp, this);
+    PlaceButtonRow({okButton_, closeButton_, helpButton_}, scale, 105, 158);
 }
 
 void NumberInputDialog::Open() {
