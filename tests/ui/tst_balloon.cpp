@@ -142,16 +142,20 @@ void TestBalloon::balloonStaysInItsWindowAndOnTheDesktop_data() {
     QTest::addRow("under the window's last control") << QPoint(-600, -500);
 }
 
-// Within the window as far as the window lies on the desktop.
+// Within the window as far as the window lies on the desktop, and above the control where the
+// window has no room below it.
 void TestBalloon::balloonStaysInItsWindowAndOnTheDesktop() {
     QFETCH(QPoint, corner);
     const QRect desktop = window_->screen()->virtualGeometry();
-    window_->move(desktop.bottomRight() + corner);
+    window_->setGeometry(QRect(desktop.bottomRight() + corner, QSize(360, 120)));
     QTest::qWait(20);
-    Show(button_, "A message that needs some room on the screen");
+    Show(button_, "A message that needs some room on the screen, on two lines or more");
     QVERIFY(desktop.contains(balloon_->geometry()));
-    if (desktop.contains(window_->geometry()))
-        QVERIFY(window_->geometry().contains(balloon_->geometry()));
+    if (!desktop.contains(window_->geometry()))
+        return;
+    QVERIFY(window_->geometry().contains(balloon_->geometry()));
+    QVERIFY(
+        !balloon_->geometry().intersects(QRect(button_->mapToGlobal(QPoint()), button_->size())));
 }
 
 void TestBalloon::controlTakesTheFocus() {
