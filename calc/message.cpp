@@ -10,6 +10,12 @@ Message::Message(MessageTemplate form, std::vector<Message> texts)
 
 Message::Message(std::string verbatim) : verbatim_(std::move(verbatim)) {}
 
+Message Message::Number(std::string pointText) {
+    Message number(std::move(pointText));
+    number.number_ = true;
+    return number;
+}
+
 std::string Message::English() const {
     if (IsVerbatim())
         return verbatim_;

@@ -30,12 +30,16 @@ class Message {
 public:
     Message() = default; // no message
     Message(MessageTemplate form, std::vector<Message> texts = {});
-    // A text shown as it is, in every language: a name, a number, an example to type.
+    // A text shown as it is, in every language: a name, an integer, an example to type.
     Message(std::string verbatim);
     Message(const char* verbatim) : Message(std::string(verbatim)) {}
+    // A number written with a decimal point ("-273.15"): so in English, with the locale's
+    // decimal separator where the user reads it.
+    static Message Number(std::string pointText);
 
     bool IsEmpty() const { return !form_.text && verbatim_.empty(); }
     bool IsVerbatim() const { return !form_.text; }
+    bool IsNumber() const { return number_; }
     const MessageTemplate& Template() const { return form_; }
     const std::vector<Message>& Texts() const { return texts_; }
     const std::string& Verbatim() const { return verbatim_; }
@@ -44,6 +48,7 @@ public:
 private:
     MessageTemplate form_{nullptr, nullptr};
     std::string verbatim_;
+    bool number_ = false;
     std::vector<Message> texts_;
 };
 

@@ -173,7 +173,7 @@ EReciprocalZero::EReciprocalZero()
 long double ToCelsius(std::string_view unitName, long double x) {
     const TemperatureScale& scale = ScaleOf(unitName);
     if (x < scale.lowest)
-        throw ETemperatureBound(scale.bound, {scale.lowestText});
+        throw ETemperatureBound(scale.bound, {Message::Number(scale.lowestText)});
     return CheckOverflow(scale.toCelsius(x));
 }
 

@@ -4,61 +4,61 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="62"/>
+        <location filename="../ui/commandline/commandline.cpp" line="64"/>
         <source>Print the conversion line of a sentence.</source>
         <translation>Muestra la línea de conversión de una frase.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="64"/>
+        <location filename="../ui/commandline/commandline.cpp" line="66"/>
         <source>sentence</source>
         <extracomment>The name of the value of the option --convert in the help.</extracomment>
         <translation>frase</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="65"/>
+        <location filename="../ui/commandline/commandline.cpp" line="67"/>
         <source>With --convert, print only the converted number.</source>
         <translation>Con --convert, muestra solo el número convertido.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="66"/>
+        <location filename="../ui/commandline/commandline.cpp" line="68"/>
         <source>Print the groups, or the units of the group named after it with their symbols.</source>
         <translation>Muestra los grupos, o las unidades del grupo indicado a continuación con sus símbolos.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="68"/>
+        <location filename="../ui/commandline/commandline.cpp" line="70"/>
         <source>Print the units that match the text, with their groups.</source>
         <translation>Muestra las unidades que coinciden con el texto, con sus grupos.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="70"/>
+        <location filename="../ui/commandline/commandline.cpp" line="72"/>
         <source>text</source>
         <extracomment>The name of the value of the option --find in the help.</extracomment>
         <translation>texto</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="75"/>
+        <location filename="../ui/commandline/commandline.cpp" line="77"/>
         <source>Read the units database in this folder (default: Files in the working folder; the launcher gives your own).</source>
         <extracomment>Help of the option --database. Files is the name of a folder and stays as it is; the launcher is the command quorvel, which starts the program in the user&apos;s own folder.</extracomment>
         <translation>Lee la base de datos de unidades de esta carpeta (por omisión: Files en la carpeta de trabajo; el lanzador indica la suya).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="78"/>
+        <location filename="../ui/commandline/commandline.cpp" line="80"/>
         <source>folder</source>
         <extracomment>The name of the value of the option --database in the help.</extracomment>
         <translation>carpeta</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="79"/>
+        <location filename="../ui/commandline/commandline.cpp" line="81"/>
         <source>Print this help.</source>
         <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="80"/>
+        <location filename="../ui/commandline/commandline.cpp" line="82"/>
         <source>Print the version.</source>
         <translation>Muestra la versión.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="90"/>
+        <location filename="../ui/commandline/commandline.cpp" line="92"/>
         <source>Converts physical units. Without options, opens the window.
 The options below print to the terminal and need no display.
 
@@ -82,57 +82,57 @@ Código de salida: 0 hecho; 1 frase, grupo o unidad no entendidos, o valor
 rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="105"/>
+        <location filename="../ui/commandline/commandline.cpp" line="107"/>
         <source>words</source>
         <extracomment>The name of the command&apos;s free arguments in its help: &quot;words&quot; in &quot;[words...]&quot; below.</extracomment>
         <translation>palabras</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="105"/>
+        <location filename="../ui/commandline/commandline.cpp" line="107"/>
         <source>The sentence, group or text, when not quoted.</source>
         <translation>La frase, el grupo o el texto, cuando no va entre comillas.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="107"/>
+        <location filename="../ui/commandline/commandline.cpp" line="109"/>
         <source>[words...]</source>
         <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation>[palabras...]</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="141"/>
+        <location filename="../ui/commandline/commandline.cpp" line="143"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation>Pruebe «quorvel --help».</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="158"/>
+        <location filename="../ui/commandline/commandline.cpp" line="160"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation>Indique --convert, --list o --find (con --database y palabras solas no hay nada que hacer).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="160"/>
+        <location filename="../ui/commandline/commandline.cpp" line="162"/>
         <source>Give one of --convert, --list and --find.</source>
         <translation>Indique solo una de las opciones --convert, --list y --find.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="162"/>
+        <location filename="../ui/commandline/commandline.cpp" line="164"/>
         <source>--value goes with --convert.</source>
         <translation>--value va con --convert.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="188"/>
+        <location filename="../ui/commandline/commandline.cpp" line="190"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«%1» no da ningún número: falta un factor, es cero o no es un número, o el resultado está fuera de rango</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="231"/>
+        <location filename="../ui/commandline/commandline.cpp" line="233"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation>«%1» no es un grupo; --list muestra los grupos</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="252"/>
+        <location filename="../ui/commandline/commandline.cpp" line="254"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation>Ninguna unidad coincide con «%1»</translation>
@@ -764,10 +764,16 @@ que aún no teníamos</translation>
         <translation>Tecla: %1 o %2</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="57"/>
+        <location filename="../ui/calculator/calculatorwindow.cpp" line="58"/>
         <source>Scientific Calculator</source>
         <extracomment>Title of the calculator window.</extracomment>
         <translation>Calculadora científica</translation>
+    </message>
+    <message>
+        <location filename="../ui/calculator/calculatorwindow.cpp" line="290"/>
+        <source>%1!</source>
+        <extracomment>An error in the calculator&apos;s balloon: %1 is the message (&quot;Division by zero&quot;), closed by an exclamation mark as your language writes one.</extracomment>
+        <translation>¡%1!</translation>
     </message>
     <message>
         <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="62"/>
@@ -1365,7 +1371,7 @@ que aún no teníamos</translation>
 <context>
     <name>quorvel::ErrorBalloon</name>
     <message>
-        <location filename="../ui/shared/balloon.cpp" line="193"/>
+        <location filename="../ui/shared/balloon.cpp" line="232"/>
         <source>An error hint needs a control</source>
         <translation>Un aviso de error necesita un control</translation>
     </message>
@@ -2261,7 +2267,7 @@ que aún no teníamos</translation>
 <context>
     <name>quorvel::UnitsDatabase</name>
     <message>
-        <location filename="../ui/language/translated.cpp" line="37"/>
+        <location filename="../ui/language/translated.cpp" line="47"/>
         <source>No units database: %1 was not found</source>
         <extracomment>%1 is the group list file, with its whole path.</extracomment>
         <translation>No hay base de datos de unidades: no se encontró %1</translation>

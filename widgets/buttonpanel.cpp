@@ -31,12 +31,18 @@ int DistanceInDirection(QPoint from, QPoint to, int key) {
 } // namespace
 
 ButtonPanel::ButtonPanel(const QString& caption, Trigger trigger, QWidget* parent)
-    : QWidget(parent), caption_(caption), captionColour_(Qt::black), trigger_(trigger) {
+    : QWidget(parent), captionColour_(Qt::black), trigger_(trigger) {
     // A screen reader sees a panel as a push button it can press.
     SetAccessibleFace(this, {QAccessible::Button, {}, {}, {}, {}, [this] { Activate(); }});
-    caption_.setTextFormat(caption.contains('<') ? Qt::RichText : Qt::PlainText);
     caption_.setPerformanceHint(QStaticText::AggressiveCaching);
+    SetCaption(caption);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ButtonPanel::SetCaption(const QString& caption) {
+    caption_.setTextFormat(caption.contains('<') ? Qt::RichText : Qt::PlainText);
+    caption_.setText(caption);
+    update();
 }
 
 void ButtonPanel::Activate() {

@@ -28,6 +28,9 @@ public:
     // The caption may be rich text ("x<sup>2</sup>").
     ButtonPanel(const QString& caption, Trigger trigger, QWidget* parent = nullptr);
 
+    QString Caption() const { return caption_.text(); }
+    void SetCaption(const QString& caption);
+
     // What the panel does when pressed or clicked. The action may throw: the error leaves the
     // mouse or key handler for the application's handler.
     void SetAction(std::function<void()> action) { action_ = std::move(action); }

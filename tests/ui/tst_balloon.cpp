@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The error hint balloon: its size and place, the desktop's edges, and what closes it.
+// The error hint balloon: its size and place, its window's and the desktop's edges, and what
+// closes it.
 
 #include "ui/shared/balloon.h"
 
@@ -54,13 +55,15 @@ private slots:
 
     void oneLineIsAsWideAsItsText();
     void longTextWrapsWithin298Pixels();
-    void ampersandIsShownAsItself();
-    void balloonStaysOnTheDesktop_data();
-    void balloonStaysOnTheDesktop();
+    void textIsShownAsItself_data();
+    void textIsShownAsItself();
+    void balloonStaysInItsWindowAndOnTheDesktop_data();
+    void balloonStaysInItsWindowAndOnTheDesktop();
     void controlTakesTheFocus();
     void movesAndReleasesDoNotClose();
     void keyPressClosesAndReachesTheFocusedControl();
     void mousePressClosesAndReachesItsTarget();
+    void anotherWindowOpeningOverItClosesIt();
     void secondMessageReplacesTheFirst();
     void pressThatRaisedDoesNotClose_data();
     void pressThatRaisedDoesNotClose();
@@ -115,24 +118,44 @@ void TestBalloon::longTextWrapsWithin298Pixels() {
     QVERIFY(balloon_->height() >= 2 * lineHeight + 8);
 }
 
-void TestBalloon::ampersandIsShownAsItself() {
-    Show(edit_, "R&D");
-    QCOMPARE(balloon_->width(), QFontMetrics(balloon_->font()).horizontalAdvance("R&D") + 6);
+void TestBalloon::textIsShownAsItself_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("ampersand") << "R&D"
+                               << "R&D";
+    QTest::addRow("control characters escaped") << "'\x1b[2J\t' is not a unit"
+                                                << "'\\x1b[2J\\x09' is not a unit";
 }
 
-void TestBalloon::balloonStaysOnTheDesktop_data() {
+void TestBalloon::textIsShownAsItself() {
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    Show(edit_, text);
+    QCOMPARE(balloon_->windowTitle(), shown);
+    QCOMPARE(balloon_->width(), TextRect(*balloon_, shown).width() + 6);
+}
+
+void TestBalloon::balloonStaysInItsWindowAndOnTheDesktop_data() {
     QTest::addColumn<QPoint>("corner"); // where the window goes, from the desktop's far corner
     QTest::addRow("near the bottom") << QPoint(-600, -60);
     QTest::addRow("near the right edge") << QPoint(-80, -500);
+    QTest::addRow("under the window's last control") << QPoint(-600, -500);
 }
 
-void TestBalloon::balloonStaysOnTheDesktop() {
+// Within the window as far as the window lies on the desktop, and above the control where the
+// window has no room below it.
+void TestBalloon::balloonStaysInItsWindowAndOnTheDesktop() {
     QFETCH(QPoint, corner);
     const QRect desktop = window_->screen()->virtualGeometry();
-    window_->move(desktop.bottomRight() + corner);
+    window_->setGeometry(QRect(desktop.bottomRight() + corner, QSize(360, 120)));
     QTest::qWait(20);
-    Show(button_, "A message that needs some room on the screen");
+    Show(button_, "A message that needs some room on the screen, on two lines or more");
     QVERIFY(desktop.contains(balloon_->geometry()));
+    if (!desktop.contains(window_->geometry()))
+        return;
+    QVERIFY(window_->geometry().contains(balloon_->geometry()));
+    QVERIFY(
+        !balloon_->geometry().intersects(QRect(button_->mapToGlobal(QPoint()), button_->size())));
 }
 
 void TestBalloon::controlTakesTheFocus() {
@@ -165,6 +188,15 @@ void TestBalloon::mousePressClosesAndReachesItsTarget() {
     QTest::mouseClick(button_, Qt::LeftButton);
     QVERIFY(!balloon_->isVisible());
     QCOMPARE(clicked.count(), 1);
+}
+
+// As a window that a screen reader's action opens, without a press.
+void TestBalloon::anotherWindowOpeningOverItClosesIt() {
+    Show(edit_, "Message");
+    QWidget other;
+    other.show();
+    QVERIFY(!balloon_->isVisible());
+    QVERIFY(!balloon_->IsWatching());
 }
 
 void TestBalloon::secondMessageReplacesTheFirst() {

@@ -16,6 +16,7 @@
 #include "ui/converter/convertersession.h"
 #include "ui/converter/mainwindow.h"
 #include "ui/converter/numberinputdialog.h"
+#include "ui/language/language.h"
 #include "ui/shared/balloon.h"
 #include "widgets/buttonpanel.h"
 #include "widgets/numberdisplay.h"
@@ -70,6 +71,7 @@ private:
     }
 
     std::optional<SeparatorScope> separators_;
+    std::optional<Language> language_;
     std::unique_ptr<ErrorBalloon> hint_;
     std::unique_ptr<QTextDocument> report_;
     std::unique_ptr<ConverterSession> converter_;
@@ -103,6 +105,7 @@ void TestCalculatorWindow::cleanup() {
     input_.reset();
     form_.reset();
     hint_.reset();
+    language_.reset();
     separators_.reset();
 }
 
@@ -127,6 +130,10 @@ void TestCalculatorWindow::Step(const QString& token) {
         Open();
     } else if (verb == "close") { // as the close box and Alt+F4 do
         calc_->close();
+    } else if (verb == "separator") { // the locale's, as the program reads it
+        SetNumberSeparators({what.toStdString(), " "});
+    } else if (verb == "language") {
+        language_.emplace(what);
     } else if (verb == "clip") {
         QGuiApplication::clipboard()->setText(what);
     } else if (verb == "main-paste") { // a value pasted into the main window
@@ -164,7 +171,7 @@ void TestCalculatorWindow::Step(const QString& token) {
 void TestCalculatorWindow::sequences_data() {
     // Expectations not named hold their defaults: MemInd 0, pnMemNum M1=, pnSSS =, CurrentValue
     // 0 and ValueDisplay showing it, no balloon, no panel lowered, the window open, the dialog
-    // closed, the clipboard empty, no help asked for.
+    // closed, the clipboard empty, no help asked for, the decimal key showing ",".
     QTest::addColumn<QString>("sequence");
     QTest::addColumn<QString>("expected");
     auto row = [](const char* name, const char* sequence, const char* expected) {
@@ -178,6 +185,8 @@ void TestCalculatorWindow::sequences_data() {
     row("press and slide off a function does nothing", "3 slide:bpX2", "Ind=3");
     row("point enters the separator", "1 . 5", "Ind=1,5");
     row("comma enters the separator", "1 , 5", "Ind=1,5");
+    row("the decimal key shows the locale's point", "close separator:. open 1 , 5",
+        "Ind=1.5|pnComma=.");
     row("s changes the sign while typing", "5 s 3", "Ind=-53");
     row("S changes the sign", "5 S", "Ind=-5");
     row("Ctrl+R recalls memory", "4 <Ctrl+P> click:pnM2 2 <Ctrl+P> click:pnM1 <Ctrl+R>",
@@ -197,6 +206,7 @@ void TestCalculatorWindow::sequences_data() {
         "Ind=3|pnSSS=+|CurrentValue=3|ValueDisplay=3|visible=0");
     row("Enter presses the focused Close", "focus:bbClose 2 <Return>", "Ind=2|visible=0");
     row("Esc clears and leaves the window open", "5 + 2 <Esc>", "Ind=0|pnSSS=+");
+    row("Esc after an error closes the balloon and clears", "5 / 0 = <Esc> 3 =", "Ind=3|pnSSS=÷");
     row("the sign stays after = and clear", "5 + 3 = click:pnC", "Ind=0|pnSSS=+");
     row("Del clears the entry", "5 + 2 <Del> 3 =", "Ind=8|pnSSS=+");
     row("Backspace drops a digit", "1 2 3 <Backspace>", "Ind=12");
@@ -215,6 +225,8 @@ void TestCalculatorWindow::sequences_data() {
         "Ind=6|MemInd=6|pnMemNum=M3=|CurrentValue=6");
     row("an error shows its message with !",
         "5 / 0 =", "Ind=0|pnSSS=÷|hint=Division by zero!|focus=pnOut");
+    row("the language closes the message",
+        "language:es 5 / 0 =", "Ind=0|pnSSS=÷|hint=¡División por cero!|focus=pnOut");
     row("the close box closes the error's balloon too", "5 / 0 = close", "Ind=0|pnSSS=÷|visible=0");
     row("an error raises the operation panels", "5 / 0 press:pnEq",
         "Ind=0|pnSSS=÷|hint=Division by zero!");
@@ -248,7 +260,7 @@ void TestCalculatorWindow::sequences() {
     QFETCH(QString, expected);
     QMap<QString, QString> want = {{"MemInd", "0"},       {"pnMemNum", "M1="}, {"pnSSS", "="},
                                    {"CurrentValue", "0"}, {"visible", "1"},    {"input", "0"},
-                                   {"help", "0"}};
+                                   {"help", "0"},         {"pnComma", ","}};
     for (const QString& item : expected.split('|'))
         want[item.section('=', 0, 0)] = item.section('=', 1);
     if (!expected.contains("MainInd="))
@@ -268,6 +280,7 @@ void TestCalculatorWindow::sequences() {
     QCOMPARE(input_->isVisible(), want["input"] == "1");
     QCOMPARE(QGuiApplication::clipboard()->text(), want["clipboard"]);
     QCOMPARE(QString::number(helpAsked_), want["help"]);
+    QCOMPARE(Find<ButtonPanel>(calc_.get(), "pnComma")->Caption(), want["pnComma"]);
     if (want.contains("focus"))
         QCOMPARE(QApplication::focusWidget()->objectName(), want["focus"]);
     QStringList lowered;
@@ -297,7 +310,8 @@ void TestCalculatorWindow::errorsOfOtherWindowsReachTheBalloon() {
         calc_->move(200, 120);
         calc_->close();
     }
-    QWidget other;
+    QWidget other; // the window in use, below where the calculator stands
+    other.setGeometry(QRect(calc_->pos() + QPoint(0, calc_->height() + 90), QSize(400, 200)));
     auto* button = new QPushButton("Throw", &other);
     int clicks = 0;
     connect(button, &QPushButton::clicked, [&] {
@@ -313,10 +327,9 @@ void TestCalculatorWindow::errorsOfOtherWindowsReachTheBalloon() {
     QVERIFY(hint_->isVisible());
     QCOMPARE(hint_->windowTitle(), message);
     QCOMPARE(calc_->pos(), shownBefore ? QPoint(200, 120) : QPoint(329, 166));
-    auto* pnOut = Find(calc_.get(), "pnOut");
-    QCOMPARE(hint_->pos(), pnOut->mapToGlobal(QPoint(6, pnOut->height() + 1)));
-    QCOMPARE(QApplication::focusWidget(), button); // the hidden window takes no focus
-    QTest::mouseClick(button, Qt::LeftButton);     // and the program goes on
+    QVERIFY(other.geometry().contains(hint_->geometry())); // not where the hidden window stands
+    QCOMPARE(QApplication::focusWidget(), button);         // the hidden window takes no focus
+    QTest::mouseClick(button, Qt::LeftButton);             // and the program goes on
     QCOMPARE(clicks, 2);
 }
 
@@ -365,9 +378,9 @@ void TestCalculatorWindow::programShowsErrorsUnderTheCalculatorBuiltOnDemand_dat
     QTest::addRow("opened, 7 in memory") << true << "7";
 }
 
-// The program builds the calculator window when it is first needed: an error before that shows
-// under its display as if it had been there from the start, and the window it builds is the one
-// every later opening shows, with its memory.
+// The program builds the calculator window when it is first needed: an error before that reaches
+// its handler as if it had been there from the start, its balloon within the window in use, and
+// the window it builds is the one every later opening shows, with its memory.
 void TestCalculatorWindow::programShowsErrorsUnderTheCalculatorBuiltOnDemand() {
     QFETCH(bool, openedBefore);
     QFETCH(QString, memory);
@@ -389,8 +402,7 @@ void TestCalculatorWindow::programShowsErrorsUnderTheCalculatorBuiltOnDemand() {
     ErrorBalloon& hint = program.MessageBalloon();
     QVERIFY(hint.isVisible());
     QCOMPARE(hint.windowTitle(), QString("Overflow!"));
-    auto* pnOut = Find(&program.Calculator(), "pnOut");
-    QCOMPARE(hint.pos(), pnOut->mapToGlobal(QPoint(6, pnOut->height() + 1)));
+    QVERIFY(form.geometry().contains(hint.geometry())); // the window in use
     QTest::mouseClick(Find(&form, "obCalculator"), Qt::LeftButton);
     QVERIFY(program.Calculator().isVisible());
     QCOMPARE(Find<NumberDisplay>(&program.Calculator(), "MemInd")->DisplayedText(), memory);

@@ -47,6 +47,7 @@ void TestCommandLine::initTestCase() {
     WriteFile("Length.unf", "1\r\n0.01\r\n0.0254\r\n0.3048\r\n0.4572\r\n");
     WriteFile("Temperature.uns", "Celsius' degree\r\nFahrenheit's degree\r\n");
     WriteFile("Temperature.unf", "1\r\n0.5555555555555555555556\r\n");
+    QVERIFY(QFile::link("loop", dir_.filePath("loop"))); // a link to itself
 }
 
 void TestCommandLine::printsAndExits_data() {
@@ -89,6 +90,9 @@ void TestCommandLine::printsAndExits_data() {
                           << "^$" << 0;
     QTest::addRow("nothing found") << QStringList{"--find", "furlong"} << c << "^$"
                                    << "^quorvel: No unit matches 'furlong'\n$" << 1;
+    QTest::addRow("control characters echoed escaped")
+        << QStringList{"--find", "\x1b[2J"} << c << "^$"
+        << "^quorvel: No unit matches '\\\\x1b\\[2J'\n$" << 1;
     QTest::addRow("unknown option") << QStringList{"--frob"} << c << "^$"
                                     << "^quorvel: Unknown option 'frob'" << 2;
     QTest::addRow("two commands") << QStringList{"--list", "--find", "x"} << c << "^$"
@@ -98,6 +102,9 @@ void TestCommandLine::printsAndExits_data() {
                                  << "^quorvel: No units database: .*/nowhere/Groups\\.ung was "
                                     "not found\n$"
                                  << 2;
+    QTest::addRow("database in a loop of links")
+        << QStringList{"--database", "loop", "-c", "1 in cm"} << c << "^$"
+        << "^quorvel: Cannot open the folder 'loop': Too many levels of symbolic links\n$" << 2;
     QTest::addRow("help") << QStringList{"--help"} << c << "^Usage: quorvel .*--convert"
                           << "^$" << 0;
     QTest::addRow("version") << QStringList{"--version"} << c << "^quorvel " QUORVEL_VERSION "\n$"
@@ -165,6 +172,9 @@ void TestCommandLine::speaksTheDesktopsLanguage_data() {
         << QStringList{"LC_ALL=C", "LC_MESSAGES=de_DE.UTF-8"} << cubits << english;
     QTest::addRow("C locale asks for English, whatever LANGUAGE says")
         << QStringList{"LANGUAGE=de", "LANG=C"} << cubits << english;
+    QTest::addRow("a number in the locale's form")
+        << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"-c", "-300 °C to °F"}
+        << "^quorvel: Die Temperatur in Grad Celsius kann nicht unter -273,15 liegen!\n$";
     QTest::addRow("Qt's own reason in German")
         << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"--frob"}
         << "^quorvel: Unbekannte Option 'frob'\\.\nVersuchen Sie „quorvel --help“\\.\n$";

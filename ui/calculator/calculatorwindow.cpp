@@ -7,6 +7,7 @@
 #include "ui/app/application.h"
 #include "ui/converter/convertersession.h"
 #include "ui/converter/numberinputdialog.h"
+#include "ui/language/language.h"
 #include "ui/language/translated.h"
 #include "ui/shared/balloon.h"
 #include "ui/shared/clipboard.h"
@@ -83,6 +84,7 @@ CalculatorWindow::CalculatorWindow(ConverterSession& converter, NumberInputDialo
             child->installEventFilter(this);
     }
     display_->installEventFilter(this); // for its hint
+    balloon_.LetEscapeActIn(this);      // Esc clears
 
     application_.SetErrorHandler(
         [this](const std::exception& error) { ShowUnhandledError(error); });
@@ -103,7 +105,20 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
         StartFromCurrentValue();
 }
 
+void CalculatorWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LocaleChange) {
+        ApplyLocaleSeparators(); // whichever window hears of the change first
+        ShowDecimalKey();
+    }
+}
+
+void CalculatorWindow::ShowDecimalKey() {
+    keypad_[Ordinal(CalculatorAction::DecimalSeparator)]->SetCaption(Q(DecimalSeparator()));
+}
+
 void CalculatorWindow::StartFromCurrentValue() {
+    ShowDecimalKey();
     SelectMemoryCell(1);
     engine_.SetValue(converter_.State().ValueText());
     ShowValue();
@@ -270,7 +285,9 @@ void CalculatorWindow::RaisePanelsAfterError() {
 
 void CalculatorWindow::ShowUnhandledError(const std::exception& error) {
     // The focus stays on the display, where Enter gives "=" (every other key acts from anywhere).
-    balloon_.ShowUnder(valuePanel_, Translated(error) + "!", BalloonFocus::StayOnControl);
+    //: An error in the calculator's balloon: %1 is the message ("Division by zero"), closed by
+    //: an exclamation mark as your language writes one.
+    balloon_.ShowUnder(valuePanel_, tr("%1!").arg(Translated(error)), BalloonFocus::StayOnControl);
     RaisePanelsAfterError();
 }
 

@@ -55,7 +55,7 @@ public:
     void ShowHelp();
     // Draws raised the panels that an error may have left lowered.
     void RaisePanelsAfterError();
-    // The message with "!" in the balloon under the display.
+    // The message, closed by "!", in the balloon under the display.
     void ShowUnhandledError(const std::exception& error);
 
 signals:
@@ -64,6 +64,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -77,6 +78,8 @@ private:
     void CreateButtons();
     void SetTabOrder();
     void StartFromCurrentValue();
+    // The decimal key shows the locale's separator, which it types.
+    void ShowDecimalKey();
     void OnKeyDown(QKeyEvent* event);
     void OnKeyUp();
     void OnCharacterTyped(QKeyEvent* event);

@@ -27,8 +27,10 @@ const char* const ToolkitOptionsWithValue[] = {
     "display",     "geometry",           "title",         "name",   "qmljsdebugger"};
 const char* const ToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+// Messages on stderr echo the user's words: their control characters go out escaped.
 void Print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toUtf8().append('\n').constData(), stream);
+    const QString shown = stream == stderr ? WithControlsEscaped(text) : text;
+    std::fputs(shown.toUtf8().append('\n').constData(), stream);
 }
 
 QString Q(const std::string& text) {

@@ -3,15 +3,20 @@
 
 #include "ui/language/translated.h"
 
+#include "calc/numbertext.h"
 #include "core/unitsdatabase.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 namespace quorvel {
 
 QString Translated(const Message& message) {
+    if (message.IsNumber())
+        return QString::fromStdString(message.Verbatim())
+            .replace('.', QString::fromStdString(DecimalSeparator()));
     if (message.IsVerbatim())
         return QString::fromStdString(message.Verbatim());
     std::vector<std::string> texts;
@@ -31,12 +36,29 @@ QString Translated(const std::exception& error) {
 QString DatabaseUnreadable(const UnitsDatabase& database, const EFileError& error) {
     const QString list =
         QFileInfo(QString::fromStdString(database.GroupListFile().string())).absoluteFilePath();
-    if (QFile::exists(list))
+    // A folder that cannot be read or a loop of links is no missing list: the error says why.
+    std::error_code why;
+    const bool missing = std::filesystem::status(database.GroupListFile(), why).type() ==
+                             std::filesystem::file_type::not_found &&
+                         why == std::errc::no_such_file_or_directory;
+    if (!missing)
         return Translated(error);
     //: %1 is the group list file, with its whole path.
     return QCoreApplication::translate("quorvel::UnitsDatabase",
                                        "No units database: %1 was not found")
         .arg(list);
+}
+
+QString WithControlsEscaped(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            shown += QString("\\x%1").arg(c.unicode(), 2, 16, QChar('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 } // namespace quorvel

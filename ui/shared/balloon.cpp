@@ -3,6 +3,7 @@
 
 #include "ui/shared/balloon.h"
 
+#include "ui/language/translated.h"
 #include "widgets/accessibility.h"
 
 #include <QAccessible>
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
-#include <algorithm>
 
 namespace quorvel {
 
@@ -25,15 +25,33 @@ const QColor FrameColour(128, 0, 0);
 // Word-wrapped text with "&" shown as itself.
 constexpr int WrapFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
-// The rectangle moved so that it lies within the desktop: up, then left, then right again.
-QRect HeldWithin(QRect rect, const QRect& desktop) {
-    if (rect.bottom() > desktop.bottom())
-        rect.moveBottom(desktop.bottom());
-    if (rect.right() > desktop.right())
-        rect.moveRight(desktop.right());
-    if (rect.left() < desktop.left())
-        rect.moveLeft(desktop.left());
+// The rectangle moved so that it lies within the bounds: up, then left, then right and down
+// again, so that where it is larger its top-left corner stays inside.
+QRect HeldWithin(QRect rect, const QRect& bounds) {
+    if (rect.bottom() > bounds.bottom())
+        rect.moveBottom(bounds.bottom());
+    if (rect.right() > bounds.right())
+        rect.moveRight(bounds.right());
+    if (rect.left() < bounds.left())
+        rect.moveLeft(bounds.left());
+    if (rect.top() < bounds.top())
+        rect.moveTop(bounds.top());
     return rect;
+}
+
+// A window that opens over the others: not a menu, a list's popup or a tool tip.
+bool OpensOverOthers(const QObject* object) {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (!widget || !widget->isWindow())
+        return false;
+    switch (widget->windowType()) {
+    case Qt::Window:
+    case Qt::Dialog:
+    case Qt::Sheet:
+    case Qt::Drawer:
+    case Qt::Tool: return true;
+    default: return false;
+    }
 }
 
 } // namespace
@@ -52,9 +70,10 @@ Balloon::~Balloon() {
         qApp->removeEventFilter(this);
 }
 
-void Balloon::ShowAt(QRect rect, const QString& text) {
+void Balloon::ShowAt(QRect rect, const QString& text, const QRect& window) {
     setWindowTitle(text);
-    rect.setBottom(rect.bottom() + 4);
+    if (window.isValid())
+        rect = HeldWithin(rect, window);
     const QScreen* screen = QGuiApplication::screenAt(rect.topLeft());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
@@ -137,10 +156,23 @@ bool Balloon::SwallowsEscape(QEvent* event) {
     return true;
 }
 
+void Balloon::LetEscapeActIn(QWidget* window) {
+    escapeActsIn_.append(window);
+}
+
+// Keys go to the focused control of the active window.
+bool Balloon::EscapeActsInFocusedWindow() const {
+    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* window = focus ? focus->window() : QApplication::activeWindow();
+    return window && escapeActsIn_.contains(window);
+}
+
 bool Balloon::eventFilter(QObject* watched, QEvent* event) {
     if (SwallowsEscape(event))
         return true;
     if (watching_ && event->type() == QEvent::Hide && watched == shownFor_) {
+        Close();
+    } else if (watching_ && event->type() == QEvent::Show && OpensOverOthers(watched)) {
         Close();
     } else if (IsClosingEvent(event)) {
         const PressRecord press = PressOf(event);
@@ -152,7 +184,7 @@ bool Balloon::eventFilter(QObject* watched, QEvent* event) {
         lastTarget_ = watched;
         if (watching_ && !(passedOn && press == raisedBy_)) {
             Close();
-            if (IsEscape(event)) {
+            if (IsEscape(event) && !EscapeActsInFocusedWindow()) {
                 escapeHeld_ = true;
                 return SwallowsEscape(event);
             }
@@ -187,10 +219,18 @@ void ErrorBalloon::paintEvent(QPaintEvent* event) {
     Balloon::paintEvent(event);
 }
 
-void ErrorBalloon::ShowUnder(QWidget* control, const QString& text, BalloonFocus focus) {
+// The window a balloon for the control lies within: the control's own while it shows, else the
+// one the user is working in; none when no window is active.
+QRect ErrorBalloon::WindowAround(const QWidget* control) {
+    const QWidget* window = control->isVisible() ? control->window() : QApplication::activeWindow();
+    return window ? window->geometry() : QRect();
+}
+
+void ErrorBalloon::ShowUnder(QWidget* control, const QString& message, BalloonFocus focus) {
     if (!control)
         throw EBalloonError(
             QUORVEL_MESSAGE("quorvel::ErrorBalloon", "An error hint needs a control"));
+    const QString text = WithControlsEscaped(message);
     QWidget* before = QApplication::focusWidget();
     if (control->isVisible())
         control->setFocus();
@@ -204,15 +244,16 @@ void ErrorBalloon::ShowUnder(QWidget* control, const QString& text, BalloonFocus
     }
     const QRect measured =
         QFontMetrics(font()).boundingRect(QRect(0, 0, HintWidth, 0), WrapFlags, text);
-    // Just below the control, 6 pixels in; the text's size plus a margin (ShowAt adds 4
-    // more pixels of height). A control at the right of its window has its balloon moved left,
-    // so that it ends where the window ends.
+    // Just below the control, 6 pixels in, with a margin around the text; above the control
+    // where its window has no room below. A balloon for a control of a hidden window (an error
+    // shown under the calculator's display while another window is in use) lies within the
+    // window in use.
+    const QRect window = WindowAround(control);
     QRect rect(control->mapToGlobal(QPoint(6, control->height() + 1)),
-               QSize(measured.width() + 6, measured.height() + 4));
-    const QRect window = control->window()->geometry();
-    if (rect.right() > window.right())
-        rect.moveRight(std::max(window.right(), window.left() + rect.width() - 1));
-    ShowAt(rect, text);
+               QSize(measured.width() + 6, measured.height() + 8));
+    if (window.isValid() && rect.bottom() > window.bottom())
+        rect.moveBottom(control->mapToGlobal(QPoint(0, 0)).y() - 2);
+    ShowAt(rect, text, window);
     SetShownFor(control->window());
     // Qt tells screen readers of a tool tip window that hides, but not of one that shows;
     // readers present an alert when it starts showing.
