@@ -864,19 +864,19 @@ que aún no teníamos</translation>
         <translation>Valor de la celda de memoria</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="230"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="223"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the result to the main window and closes. Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>&amp;Aceptar</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="232"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="225"/>
         <source>&amp;Close</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="234"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="227"/>
         <source>&amp;Help</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>Ay&amp;uda</translation>
@@ -1698,18 +1698,18 @@ que aún no teníamos</translation>
         <translation>Exponente</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="157"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="150"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the number to the main window and closes.</extracomment>
         <translation>&amp;Aceptar</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="158"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="151"/>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="159"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="152"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
@@ -1912,124 +1912,124 @@ que aún no teníamos</translation>
 <context>
     <name>quorvel::ReportDialog</name>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="100"/>
+        <location filename="../ui/report/reportdialog.cpp" line="106"/>
         <source>No default printer is set up</source>
         <translation>No hay ninguna impresora predeterminada configurada</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="166"/>
+        <location filename="../ui/report/reportdialog.cpp" line="175"/>
         <source>no reason given</source>
         <extracomment>What the message of a printing failure says when the printing system gives no reason.</extracomment>
         <translation>no se indicó el motivo</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="182"/>
+        <location filename="../ui/report/reportdialog.cpp" line="191"/>
         <source>The printer %1 refuses new jobs (%2). Let it accept jobs again in the printer settings (cupsaccept %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsaccept is a command and stays as it is.</extracomment>
         <translation>La impresora %1 rechaza trabajos nuevos (%2). Permita que vuelva a aceptar trabajos en la configuración de impresoras (cupsaccept %1) e imprima de nuevo</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="190"/>
+        <location filename="../ui/report/reportdialog.cpp" line="199"/>
         <source>The printer %1 is stopped (%2). Resume it in the printer settings (cupsenable %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsenable is a command and stays as it is.</extracomment>
         <translation>La impresora %1 está detenida (%2). Reanúdela en la configuración de impresoras (cupsenable %1) e imprima de nuevo</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="233"/>
+        <location filename="../ui/report/reportdialog.cpp" line="242"/>
         <source>The printer %1 refused the print job: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives.</extracomment>
         <translation>La impresora %1 rechazó el trabajo de impresión: %2</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="251"/>
+        <location filename="../ui/report/reportdialog.cpp" line="264"/>
         <source>The print job %1 on the printer %2 was cancelled (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>El trabajo de impresión %1 en la impresora %2 se canceló (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="255"/>
+        <location filename="../ui/report/reportdialog.cpp" line="268"/>
         <source>The print job %1 on the printer %2 was aborted (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>El trabajo de impresión %1 en la impresora %2 se interrumpió (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="266"/>
+        <location filename="../ui/report/reportdialog.cpp" line="321"/>
         <source>The printer %1 could not start the print job</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La impresora %1 no pudo iniciar el trabajo de impresión</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="293"/>
+        <location filename="../ui/report/reportdialog.cpp" line="348"/>
         <source>The print job on the printer %1 failed</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Falló el trabajo de impresión en la impresora %1</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="303"/>
-        <location filename="../ui/report/reportdialog.cpp" line="309"/>
+        <location filename="../ui/report/reportdialog.cpp" line="358"/>
+        <location filename="../ui/report/reportdialog.cpp" line="364"/>
         <source>Report</source>
         <extracomment>Title of the window that holds the record of the conversions made.</extracomment>
         <translation>Informe</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="321"/>
+        <location filename="../ui/report/reportdialog.cpp" line="376"/>
         <source>&amp;Save...</source>
         <extracomment>Saves the report as a text file; asks for the file first.</extracomment>
         <translation>&amp;Guardar...</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="324"/>
+        <location filename="../ui/report/reportdialog.cpp" line="379"/>
         <source>Save the report as a text file (%1)</source>
         <extracomment>%1 is the shortcut key.</extracomment>
         <translation>Guardar el informe como archivo de texto (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="330"/>
+        <location filename="../ui/report/reportdialog.cpp" line="385"/>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="332"/>
+        <location filename="../ui/report/reportdialog.cpp" line="387"/>
         <source>&amp;Print</source>
         <extracomment>Prints the report on the default printer at once, without a dialog.</extracomment>
         <translation>&amp;Imprimir</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="335"/>
+        <location filename="../ui/report/reportdialog.cpp" line="390"/>
         <source>C&amp;lear</source>
         <extracomment>Empties the report.</extracomment>
         <translation>&amp;Limpiar</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="336"/>
+        <location filename="../ui/report/reportdialog.cpp" line="391"/>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="337"/>
+        <location filename="../ui/report/reportdialog.cpp" line="392"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="370"/>
+        <location filename="../ui/report/reportdialog.cpp" line="425"/>
         <source>No temporary folder for the print job: %1</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
         <translation>No hay carpeta temporal para el trabajo de impresión: %1</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="385"/>
+        <location filename="../ui/report/reportdialog.cpp" line="442"/>
         <source>Save Report</source>
         <extracomment>Title of the dialog that asks where to save the report.</extracomment>
         <translation>Guardar informe</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="387"/>
+        <location filename="../ui/report/reportdialog.cpp" line="444"/>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers.</extracomment>
         <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="400"/>
+        <location filename="../ui/report/reportdialog.cpp" line="457"/>
         <source>The report could not be saved. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be written.</extracomment>
         <translation>No se pudo guardar el informe. %1</translation>
@@ -2100,36 +2100,50 @@ que aún no teníamos</translation>
         <translation>Factor</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="88"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="87"/>
+        <source>How many base units one of this unit makes,
+such as 0.0254 for the inch against the metre.
+A unit that runs the other way takes k/x: a value v
+of it is k divided by v base units, such as 100/x
+for litres per 100 km against kilometres per litre.</source>
+        <extracomment>The hint of the factor field, in short lines. k/x stays as it is: it is what the user types.</extracomment>
+        <translation>Cuántas unidades base vale una de esta unidad,
+por ejemplo 0,0254 para la pulgada frente al metro.
+Una unidad que va en sentido inverso lleva el factor k/x:
+un valor v de ella vale k dividido entre v unidades base,
+por ejemplo 100/x para litros por 100 km frente a kilómetros por litro.</translation>
+    </message>
+    <message>
+        <location filename="../ui/database/uniteditdialog.cpp" line="95"/>
         <source>Base unit</source>
         <extracomment>The group&apos;s unit whose factor is 1.</extracomment>
         <translation>Unidad base</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="94"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="101"/>
         <source>&amp;Unit&apos;s name:</source>
         <translation>&amp;Nombre de la unidad:</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="97"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="104"/>
         <source>&amp;Factor:</source>
         <extracomment>How many base units one unit makes.</extracomment>
         <translation>&amp;Factor:</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="116"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="123"/>
         <source>Base unit:</source>
         <extracomment>Label of the group&apos;s unit whose factor is 1.</extracomment>
         <translation>Unidad base:</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="142"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="149"/>
         <source>Base unit: none</source>
         <extracomment>What screen readers say when the group has no unit whose factor is 1.</extracomment>
         <translation>Unidad base: ninguna</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="145"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="152"/>
         <source>Base unit: %1</source>
         <extracomment>What screen readers say of the base unit: %1 is its name.</extracomment>
         <translation>Unidad base: %1</translation>

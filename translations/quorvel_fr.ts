@@ -862,19 +862,19 @@ manquait encore</translation>
         <translation>Valeur de la case mémoire</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="230"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="223"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the result to the main window and closes. Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>&amp;Valider</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="232"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="225"/>
         <source>&amp;Close</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="234"/>
+        <location filename="../ui/calculator/calculatorwindowlayout.cpp" line="227"/>
         <source>&amp;Help</source>
         <extracomment>Do not mark R: Alt+R is the 1/x key.</extracomment>
         <translation>&amp;Aide</translation>
@@ -1696,18 +1696,18 @@ manquait encore</translation>
         <translation>Exposant</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="157"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="150"/>
         <source>&amp;Submit</source>
         <extracomment>Hands the number to the main window and closes.</extracomment>
         <translation>&amp;Valider</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="158"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="151"/>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location filename="../ui/converter/numberinputdialog.cpp" line="159"/>
+        <location filename="../ui/converter/numberinputdialog.cpp" line="152"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -1910,124 +1910,124 @@ manquait encore</translation>
 <context>
     <name>quorvel::ReportDialog</name>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="100"/>
+        <location filename="../ui/report/reportdialog.cpp" line="106"/>
         <source>No default printer is set up</source>
         <translation>Aucune imprimante par défaut n&apos;est configurée</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="166"/>
+        <location filename="../ui/report/reportdialog.cpp" line="175"/>
         <source>no reason given</source>
         <extracomment>What the message of a printing failure says when the printing system gives no reason.</extracomment>
         <translation>aucune raison indiquée</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="182"/>
+        <location filename="../ui/report/reportdialog.cpp" line="191"/>
         <source>The printer %1 refuses new jobs (%2). Let it accept jobs again in the printer settings (cupsaccept %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsaccept is a command and stays as it is.</extracomment>
         <translation>L&apos;imprimante %1 refuse les nouvelles tâches (%2). Autorisez-la de nouveau à accepter des tâches dans les paramètres de l&apos;imprimante (cupsaccept %1) et relancez l&apos;impression</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="190"/>
+        <location filename="../ui/report/reportdialog.cpp" line="199"/>
         <source>The printer %1 is stopped (%2). Resume it in the printer settings (cupsenable %1) and print again</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives; cupsenable is a command and stays as it is.</extracomment>
         <translation>L&apos;imprimante %1 est arrêtée (%2). Remettez-la en service dans les paramètres de l&apos;imprimante (cupsenable %1) et relancez l&apos;impression</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="233"/>
+        <location filename="../ui/report/reportdialog.cpp" line="242"/>
         <source>The printer %1 refused the print job: %2</source>
         <extracomment>%1 is the printer&apos;s name, %2 the reason the printing system gives.</extracomment>
         <translation>L&apos;imprimante %1 a refusé la tâche d&apos;impression&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="251"/>
+        <location filename="../ui/report/reportdialog.cpp" line="264"/>
         <source>The print job %1 on the printer %2 was cancelled (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>La tâche d&apos;impression %1 sur l&apos;imprimante %2 a été annulée (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="255"/>
+        <location filename="../ui/report/reportdialog.cpp" line="268"/>
         <source>The print job %1 on the printer %2 was aborted (%3)</source>
         <extracomment>%1 is the job&apos;s number, %2 the printer&apos;s name, %3 the reason the printing system gives.</extracomment>
         <translation>La tâche d&apos;impression %1 sur l&apos;imprimante %2 a été interrompue (%3)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="266"/>
+        <location filename="../ui/report/reportdialog.cpp" line="321"/>
         <source>The printer %1 could not start the print job</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>L&apos;imprimante %1 n&apos;a pas pu démarrer la tâche d&apos;impression</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="293"/>
+        <location filename="../ui/report/reportdialog.cpp" line="348"/>
         <source>The print job on the printer %1 failed</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>La tâche d&apos;impression sur l&apos;imprimante %1 a échoué</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="303"/>
-        <location filename="../ui/report/reportdialog.cpp" line="309"/>
+        <location filename="../ui/report/reportdialog.cpp" line="358"/>
+        <location filename="../ui/report/reportdialog.cpp" line="364"/>
         <source>Report</source>
         <extracomment>Title of the window that holds the record of the conversions made.</extracomment>
         <translation>Rapport</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="321"/>
+        <location filename="../ui/report/reportdialog.cpp" line="376"/>
         <source>&amp;Save...</source>
         <extracomment>Saves the report as a text file; asks for the file first.</extracomment>
         <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="324"/>
+        <location filename="../ui/report/reportdialog.cpp" line="379"/>
         <source>Save the report as a text file (%1)</source>
         <extracomment>%1 is the shortcut key.</extracomment>
         <translation>Enregistrer le rapport dans un fichier texte (%1)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="330"/>
+        <location filename="../ui/report/reportdialog.cpp" line="385"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="332"/>
+        <location filename="../ui/report/reportdialog.cpp" line="387"/>
         <source>&amp;Print</source>
         <extracomment>Prints the report on the default printer at once, without a dialog.</extracomment>
         <translation>&amp;Imprimer</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="335"/>
+        <location filename="../ui/report/reportdialog.cpp" line="390"/>
         <source>C&amp;lear</source>
         <extracomment>Empties the report.</extracomment>
         <translation>Effa&amp;cer</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="336"/>
+        <location filename="../ui/report/reportdialog.cpp" line="391"/>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="337"/>
+        <location filename="../ui/report/reportdialog.cpp" line="392"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="370"/>
+        <location filename="../ui/report/reportdialog.cpp" line="425"/>
         <source>No temporary folder for the print job: %1</source>
         <extracomment>%1 is the reason the system gives.</extracomment>
         <translation>Aucun dossier temporaire pour la tâche d&apos;impression&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="385"/>
+        <location filename="../ui/report/reportdialog.cpp" line="442"/>
         <source>Save Report</source>
         <extracomment>Title of the dialog that asks where to save the report.</extracomment>
         <translation>Enregistrer le rapport</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="387"/>
+        <location filename="../ui/report/reportdialog.cpp" line="444"/>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers.</extracomment>
         <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../ui/report/reportdialog.cpp" line="400"/>
+        <location filename="../ui/report/reportdialog.cpp" line="457"/>
         <source>The report could not be saved. %1</source>
         <extracomment>%1 is the reason, such as a file that cannot be written.</extracomment>
         <translation>Le rapport n&apos;a pas pu être enregistré. %1</translation>
@@ -2098,36 +2098,50 @@ manquait encore</translation>
         <translation>Facteur</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="88"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="87"/>
+        <source>How many base units one of this unit makes,
+such as 0.0254 for the inch against the metre.
+A unit that runs the other way takes k/x: a value v
+of it is k divided by v base units, such as 100/x
+for litres per 100 km against kilometres per litre.</source>
+        <extracomment>The hint of the factor field, in short lines. k/x stays as it is: it is what the user types.</extracomment>
+        <translation>Combien d&apos;unités de base vaut une de ces unités,
+par exemple 0,0254 pour le pouce par rapport au mètre.
+Une unité qui va en sens inverse prend le facteur k/x&#xa0;:
+une valeur v de cette unité vaut k divisé par v unités de base,
+par exemple 100/x pour les litres aux 100 km par rapport aux kilomètres par litre.</translation>
+    </message>
+    <message>
+        <location filename="../ui/database/uniteditdialog.cpp" line="95"/>
         <source>Base unit</source>
         <extracomment>The group&apos;s unit whose factor is 1.</extracomment>
         <translation>Unité de base</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="94"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="101"/>
         <source>&amp;Unit&apos;s name:</source>
         <translation>&amp;Nom de l&apos;unité&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="97"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="104"/>
         <source>&amp;Factor:</source>
         <extracomment>How many base units one unit makes.</extracomment>
         <translation>Fa&amp;cteur&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="116"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="123"/>
         <source>Base unit:</source>
         <extracomment>Label of the group&apos;s unit whose factor is 1.</extracomment>
         <translation>Unité de base&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="142"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="149"/>
         <source>Base unit: none</source>
         <extracomment>What screen readers say when the group has no unit whose factor is 1.</extracomment>
         <translation>Unité de base&#xa0;: aucune</translation>
     </message>
     <message>
-        <location filename="../ui/database/uniteditdialog.cpp" line="145"/>
+        <location filename="../ui/database/uniteditdialog.cpp" line="152"/>
         <source>Base unit: %1</source>
         <extracomment>What screen readers say of the base unit: %1 is its name.</extracomment>
         <translation>Unité de base&#xa0;: %1</translation>

@@ -74,7 +74,8 @@ private slots:
     void missingGroupFilesLeavePickersEmpty();
     void convertsBothWays_data();
     void convertsBothWays();
-    void refusesTemperatureBelowItsBound();
+    void refusesAConversion_data();
+    void refusesAConversion();
     void copyAfterStartGivesZero();
     void paste_data();
     void paste();
@@ -312,21 +313,44 @@ void TestMainWindow::convertsBothWays() {
     QCOMPARE(report_->toPlainText(), up + "\n" + down);
 }
 
-void TestMainWindow::refusesTemperatureBelowItsBound() {
+void TestMainWindow::refusesAConversion_data() {
+    QTest::addColumn<QString>("group"); // of the standard groups, or Fuel economy
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("hint");
+    QTest::addRow("temperature below its bound")
+        << "Temperature"
+        << "Kelvin's degree"
+        << "-1"
+        << "The temperature in Kelvin's degrees cannot be lower than  0 !";
+    QTest::addRow("0 in a reciprocal unit") << "Fuel economy"
+                                            << "litre per 100 kilometres"
+                                            << "0"
+                                            << "The value cannot be 0 in a reciprocal unit";
+}
+
+// The down arrow refuses: the balloon says why under the value, which stays, and nothing goes to
+// the status bar or the report.
+void TestMainWindow::refusesAConversion() {
+    QFETCH(QString, group);
+    QFETCH(QString, upper);
+    QFETCH(QString, value);
+    QFETCH(QString, hint);
     WriteStandardGroups();
-    MainWindow& form = Open();
-    Find<QAction>("mi2")->trigger();
-    Select(Find<QComboBox>("cb1"), "Kelvin's degree");
-    Select(Find<QComboBox>("cb2"), "Celsius' degree");
-    Paste("-1");
-    form.ConvertUpperToLower();
+    WriteLines(Dir("Groups.ung"), {"Length", "Temperature", "Mass", "Fuel economy"});
+    WriteGroup("Fuel economy", {"kilometre per litre", "litre per 100 kilometres"}, {"1", "100/x"});
+    Open();
+    QTest::mouseClick(Find<QPushButton>(group == "Temperature" ? "ab2" : "ab4"), Qt::LeftButton);
+    QCOMPARE(Group(), group);
+    Select(Find<QComboBox>("cb1"), upper); // to the group's first unit, in the lower picker
+    Paste(value);
+    QTest::mouseClick(Find<QPushButton>("bbDown"), Qt::LeftButton);
     QVERIFY(hint_->isVisible());
-    QCOMPARE(hint_->windowTitle(),
-             QString("The temperature in Kelvin's degrees cannot be lower than  0 !"));
+    QCOMPARE(hint_->windowTitle(), hint);
     auto* pnOut = Find<QWidget>("pnOut");
     QCOMPARE(hint_->geometry().topLeft(), pnOut->mapToGlobal(QPoint(6, pnOut->height() + 1)));
-    QCOMPARE(Value(), -1.0L);
-    QCOMPARE(Display(), QString("-1"));
+    QCOMPARE(Display(), value);
+    QCOMPARE(Value(), static_cast<long double>(value.toDouble()));
     QCOMPARE(Line(), QString());
     QVERIFY(report_->isEmpty());
 }

@@ -11,14 +11,17 @@
 #include "ui/app/application.h"
 #include "ui/report/reportdialog.h"
 
+#include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace quorvel;
@@ -69,7 +72,10 @@ class TestReport : public QObject {
 
 private slots:
     void init() { fixture_.Start(); }
-    void cleanup() { fixture_.Stop(); }
+    void cleanup() {
+        test::TestApplication().SetErrorHandler({});
+        fixture_.Stop();
+    }
 
     void collectsAcrossOpenings();
     void clear_data();
@@ -103,8 +109,41 @@ private:
         return PdfPages(fixture_.Path("layout.pdf"));
     }
     void FillReport(const QStringList& lines) { Text()->setPlainText(lines.join('\n')); }
+    // Saves the report with the Save button as a user at `home` would, taking the file the
+    // dialog offers; returns the folder where the dialog opened.
+    QString SaveThroughDialog(const QString& home) {
+        const QByteArray savedHome = qgetenv("HOME");
+        const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home));
+        qunsetenv("XDG_CONFIG_HOME"); // the documents folder is then home's Documents
+        auto restore = qScopeGuard([&] {
+            qputenv("HOME", savedHome);
+            if (!savedConfig.isNull())
+                qputenv("XDG_CONFIG_HOME", savedConfig);
+        });
+        QString opened;
+        QTimer accept;
+        connect(&accept, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                accept.stop();
+                opened = dialog->directory().absolutePath();
+                static_cast<QDialog*>(dialog)->accept(); // Save, with the name offered
+            }
+        });
+        accept.start(20);
+        Press("bbSave");
+        return opened;
+    }
+
+    // Records what reaches the handler of unhandled errors, where the calculator would show it.
+    void RecordErrors() {
+        reported_.clear();
+        test::TestApplication().SetErrorHandler(
+            [this](const std::exception& error) { reported_ = error.what(); });
+    }
 
     test::ProgramFixture fixture_;
+    QString reported_;
 };
 
 void TestReport::collectsAcrossOpenings() {
@@ -152,24 +191,45 @@ void TestReport::save_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("bytes"); // "<missing>": nothing written
+    QTest::addColumn<QString>("startsIn"); // "": saved to `file` without the dialog; else the
+                                           // folder of a new home where the dialog starts and
+                                           // `file` is saved, as offered, by the Save button
     QTest::addRow("lines, UTF-8") << "1 inch = 0.0254 metre\n5 µm, typed"
                                   << "Report.txt"
-                                  << QByteArray("1 inch = 0.0254 metre\n5 \xc2\xb5m, typed\n");
+                                  << QByteArray("1 inch = 0.0254 metre\n5 \xc2\xb5m, typed\n")
+                                  << "";
     QTest::addRow("empty report") << ""
-                                  << "Report.txt" << QByteArray();
+                                  << "Report.txt" << QByteArray() << "";
     QTest::addRow("missing folder") << "a line"
-                                    << "no/such/folder.txt" << QByteArray("<missing>");
+                                    << "no/such/folder.txt" << QByteArray("<missing>") << "";
+    QTest::addRow("dialog in the documents folder")
+        << "a line"
+        << "Report.txt" << QByteArray("a line\n") << "Documents";
+    QTest::addRow("dialog at home without one") << "a line"
+                                                << "Report.txt" << QByteArray("a line\n") << ".";
 }
 
 void TestReport::save() {
     QFETCH(QString, text);
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, startsIn);
     Report().Open();
     FillReport({text});
-    const bool written = Report().SaveReport(fixture_.Path(file));
+    QString path = fixture_.Path(file);
+    bool written = false;
+    if (startsIn.isEmpty()) {
+        written = Report().SaveReport(path);
+    } else {
+        const QString home = fixture_.Path("home");
+        const QString folder = QDir::cleanPath(QDir(home).filePath(startsIn));
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(SaveThroughDialog(home), folder);
+        path = QDir(folder).filePath(file);
+        written = QFileInfo::exists(path);
+    }
     QCOMPARE(written, bytes != "<missing>");
-    QCOMPARE(test::ReadBytes(fixture_.Path(file)), bytes);
+    QCOMPARE(test::ReadBytes(path), bytes);
     auto& hint = fixture_.ProgramUnderTest().MessageBalloon();
     QCOMPARE(hint.isVisible(), !written);
     if (!written)
@@ -248,11 +308,16 @@ void TestReport::printsOnDefaultPrinter() {
     FillReport(lines);
     Report().Open();
     const QStringList before = QDir(out).entryList({"*.pdf"});
+    RecordErrors();
     Press("bbPrint");
     QStringList arrived;
-    QTRY_VERIFY_WITH_TIMEOUT((arrived = QDir(out).entryList({"*.pdf"})).size() > before.size() &&
-                                 PdfPageCount(QDir(out).filePath(arrived.last())) > 0,
-                             90000);
+    // A print that fails says so at once or while the job is followed: no waiting for a PDF then.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !reported_.isEmpty() ||
+            ((arrived = QDir(out).entryList({"*.pdf"})).size() > before.size() &&
+             PdfPageCount(QDir(out).filePath(arrived.last())) > 0),
+        90000);
+    QCOMPARE(reported_, QString());
     QCOMPARE(arrived.size(), before.size() + 1); // one job
     // The same lines laid out for the same page in a PDF of our own give the same pages.
     const QPrinter real(printer, QPrinter::HighResolution);
@@ -272,32 +337,55 @@ void TestReport::printsOnDefaultPrinter() {
 
 void TestReport::printFailureReachesErrorHandler_data() {
     // Commands of the test command's CUPS scheduler that make its default printer fail, and
-    // that make it print again.
+    // that make it print again; or a queue of that scheduler that fails every job, printed on
+    // as the user's default (LPDEST).
     QTest::addColumn<QString>("stop");
     QTest::addColumn<QString>("restart");
-    QTest::addColumn<QString>("said"); // %1: the printer
+    QTest::addColumn<QString>("queue");
+    QTest::addColumn<QString>("said"); // a regular expression; %1: the printer
     QTest::addRow("no default printer") << ""
+                                        << ""
                                         << ""
                                         << "No default printer is set up";
     QTest::addRow("refusing jobs") << "cupsreject"
                                    << "cupsaccept"
-                                   << "The printer %1 refuses new jobs (Rejecting Jobs";
+                                   << ""
+                                   << "The printer %1 refuses new jobs \\(Rejecting Jobs";
     QTest::addRow("stopped") << "cupsdisable"
                              << "cupsenable"
-                             << "The printer %1 is stopped (";
+                             << ""
+                             << "The printer %1 is stopped \\(";
+    QTest::addRow("accepting, but denying the job") << ""
+                                                    << ""
+                                                    << "QuorvelRefuses"
+                                                    << "The printer %1 refused the print job: "
+                                                       "Forbidden";
+    QTest::addRow("job cancelled while printing")
+        << ""
+        << ""
+        << "QuorvelCancels"
+        << "The print job \\d+ on the printer %1 was cancelled \\(";
+    QTest::addRow("job aborted while printing")
+        << ""
+        << ""
+        << "QuorvelAborts"
+        << "The print job \\d+ on the printer %1 was aborted \\(";
 }
 
-// The failure reaches the handler of unhandled errors, no job is made, and the report stays;
-// once the printer is back, printing works again.
+// The failure reaches the handler of unhandled errors, at once or when the scheduler gives up on
+// the job, and the report stays; once the printer is back, printing works again and makes one
+// job.
 void TestReport::printFailureReachesErrorHandler() {
     QFETCH(QString, stop);
     QFETCH(QString, restart);
+    QFETCH(QString, queue);
     QFETCH(QString, said);
-    const QString printer = QPrinterInfo::defaultPrinterName();
-    if (stop.isEmpty() && !printer.isEmpty())
+    const QString printer = queue.isEmpty() ? QPrinterInfo::defaultPrinterName() : queue;
+    const bool needsPrinter = !stop.isEmpty() || !queue.isEmpty();
+    if (!needsPrinter && !printer.isEmpty())
         QSKIP("A default printer is set up; ctest runs this case again without one");
-    if (!stop.isEmpty() &&
-        (printer.isEmpty() || qEnvironmentVariableIsEmpty("QUORVEL_TEST_PRINTS")))
+    if (needsPrinter && (QPrinterInfo::defaultPrinterName().isEmpty() ||
+                         qEnvironmentVariableIsEmpty("QUORVEL_TEST_PRINTS")))
         QSKIP("No test printer: scripts/test.sh sets one up");
     if (!stop.isEmpty())
         QCOMPARE(QProcess::execute(stop, {printer}), 0);
@@ -305,25 +393,32 @@ void TestReport::printFailureReachesErrorHandler() {
         if (!restart.isEmpty())
             QProcess::execute(restart, {printer});
     });
+    const QByteArray defaultQueue = qgetenv("LPDEST");
+    if (!queue.isEmpty())
+        qputenv("LPDEST", queue.toUtf8());
+    auto restoreDefault = qScopeGuard([&] {
+        if (defaultQueue.isNull())
+            qunsetenv("LPDEST");
+        else
+            qputenv("LPDEST", defaultQueue);
+    });
     const int jobs = JobCount(printer);
-    QString reported;
-    auto* application = qobject_cast<Application*>(QCoreApplication::instance());
-    QVERIFY(application);
-    application->SetErrorHandler([&](const std::exception& error) { reported = error.what(); });
-    auto handler = qScopeGuard([application] { application->SetErrorHandler({}); });
+    RecordErrors();
     FillReport({"a line"});
     Report().Open();
     Press("bbPrint");
-    QVERIFY2(reported.startsWith(said.arg(printer)), qPrintable(reported));
+    const QRegularExpression expected('^' + said.arg(QRegularExpression::escape(printer)));
+    QTRY_VERIFY_WITH_TIMEOUT(!reported_.isEmpty(), 20000); // any failure ends the wait
+    QVERIFY2(expected.match(reported_).hasMatch(), qPrintable(reported_));
     QCOMPARE(Text()->toPlainText(), QString("a line"));
     if (restart.isEmpty())
         return;
     QCOMPARE(JobCount(printer), jobs);
     restore.dismiss();
     QCOMPARE(QProcess::execute(restart, {printer}), 0);
-    reported.clear();
+    reported_.clear();
     Press("bbPrint");
-    QCOMPARE(reported, QString());
+    QCOMPARE(reported_, QString());
     QCOMPARE(JobCount(printer), jobs + 1);
 }
 

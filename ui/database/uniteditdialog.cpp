@@ -82,6 +82,13 @@ UnitEditDialog::UnitEditDialog(ErrorBalloon& errorHint, HelpOpener help, QWidget
     unitNameEdit_ = field("edUnit", tr("Unit's name"));
     //: How many base units one unit makes.
     factorEdit_ = field("edFactor", tr("Factor"));
+    //: The hint of the factor field, in short lines. k/x stays as it is: it is what the user
+    //: types.
+    factorEdit_->setToolTip(tr("How many base units one of this unit makes,\n"
+                               "such as 0.0254 for the inch against the metre.\n"
+                               "A unit that runs the other way takes k/x: a value v\n"
+                               "of it is k divided by v base units, such as 100/x\n"
+                               "for litres per 100 km against kilometres per litre."));
     baseUnitLabel_ = new QLabel;
     baseUnitLabel_->setObjectName("stBaseUnit");
     //: The group's unit whose factor is 1.

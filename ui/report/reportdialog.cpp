@@ -9,8 +9,11 @@
 #include "ui/shared/balloon.h"
 #include "ui/shared/dialogbuttons.h"
 
+#include <QBasicTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
@@ -19,6 +22,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -26,7 +30,9 @@
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -146,19 +152,22 @@ int Number(ipp_t* response, const char* name, int otherwise) {
                                                              : cups.ippGetInteger(attribute, 0);
 }
 
-// Why the scheduler says a printer or a job is in its state: its message, else its reasons, else
-// that it gives none.
-Message Reason(ipp_t* response, const char* message, const char* reasons) {
+// Why the scheduler says a printer or a job is in its state: the first of its messages that says
+// something, else its reasons, else that it gives none.
+Message Reason(ipp_t* response, std::initializer_list<const char*> messages, const char* reasons) {
     const CupsLibrary& cups = CupsClient();
-    if (ipp_attribute_t* text = cups.ippFindAttribute(response, message, IPP_TAG_TEXT)) {
-        if (const char* said = cups.ippGetString(text, 0, nullptr); said && *said)
-            return said;
+    for (const char* message : messages) {
+        if (ipp_attribute_t* text = cups.ippFindAttribute(response, message, IPP_TAG_TEXT)) {
+            if (const char* said = cups.ippGetString(text, 0, nullptr); said && *said)
+                return said;
+        }
     }
     std::string why;
     ipp_attribute_t* keywords = cups.ippFindAttribute(response, reasons, IPP_TAG_KEYWORD);
     for (int k = 0; k < cups.ippGetCount(keywords); ++k) {
         const std::string keyword = cups.ippGetString(keywords, k, nullptr);
-        if (keyword != "none")
+        // CUPS leaves processing-to-stop-point on every job it cancelled or aborted: no reason.
+        if (keyword != "none" && keyword != "processing-to-stop-point")
             why += (why.empty() ? "" : ", ") + keyword;
     }
     if (why.empty())
@@ -175,7 +184,7 @@ void CheckAcceptsJobs(const PrintDestination& printer) {
                                           "printer-state-message", "printer-state-reasons"});
     if (!state)
         return; // the submission will tell
-    const Message why = Reason(state.get(), "printer-state-message", "printer-state-reasons");
+    const Message why = Reason(state.get(), {"printer-state-message"}, "printer-state-reasons");
     if (!Number(state.get(), "printer-is-accepting-jobs", true))
         //: %1 is the printer's name, %2 the reason the printing system gives; cupsaccept is a
         //: command and stays as it is.
@@ -235,16 +244,20 @@ int Submit(const PrintDestination& printer, const QString& pdf, const QPrinter& 
     return job;
 }
 
-// A job the scheduler cancelled or aborted at once is no printed report.
-void CheckJobFate(const PrintDestination& printer, int job) {
-    const IppResponse fate =
-        Attributes(printer, job, {"job-state", "job-state-message", "job-state-reasons"});
+// Whether the scheduler is done with the job: printed, or no longer known to it (done and
+// forgotten). A job it cancelled or aborted is no printed report: throws EPrintError then.
+bool JobEnded(const PrintDestination& printer, int job) {
+    const IppResponse fate = Attributes(
+        printer, job,
+        {"job-state", "job-state-message", "job-state-reasons", "job-printer-state-message"});
     if (!fate)
-        return; // a job it no longer knows was done and forgotten
+        return true;
     const int state = Number(fate.get(), "job-state", IPP_JSTATE_PENDING);
     if (state != IPP_JSTATE_CANCELED && state != IPP_JSTATE_ABORTED)
-        return;
-    const Message why = Reason(fate.get(), "job-state-message", "job-state-reasons");
+        return state == IPP_JSTATE_COMPLETED;
+    // The printer's message when the job ended tells what went wrong with the device.
+    const Message why =
+        Reason(fate.get(), {"job-state-message", "job-printer-state-message"}, "job-state-reasons");
     if (state == IPP_JSTATE_CANCELED)
         //: %1 is the job's number, %2 the printer's name, %3 the reason the printing system
         //: gives.
@@ -255,6 +268,48 @@ void CheckJobFate(const PrintDestination& printer, int job) {
     throw EPrintError(QUORVEL_MESSAGE("quorvel::ReportDialog",
                                       "The print job %1 on the printer %2 was aborted (%3)"),
                       {std::to_string(job), printer.name, why});
+}
+
+// Follows a job while the scheduler works on it, which may take long after its submission (the
+// filters, a busy printer, a device that fails): asking at first often, then less. A job that
+// ends cancelled or aborted throws EPrintError from the timer event, which takes it to the
+// program's handler of unhandled errors, as a failure while printing does.
+class JobWatch : public QObject {
+public:
+    JobWatch(PrintDestination printer, int job, QObject* parent)
+        : QObject(parent), printer_(std::move(printer)), job_(job) {
+        timer_.start(interval_, this);
+    }
+
+protected:
+    void timerEvent(QTimerEvent*) override {
+        timer_.stop();
+        bool ended = true; // also when JobEnded throws: the failure is told once
+        const auto forget = qScopeGuard([&] {
+            if (ended)
+                deleteLater();
+        });
+        ended = JobEnded(printer_, job_);
+        if (!ended) {
+            interval_ = std::min(2 * interval_, LongestInterval);
+            timer_.start(interval_, this);
+        }
+    }
+
+private:
+    static constexpr int LongestInterval = 5000; // ms
+    PrintDestination printer_;
+    int job_;
+    int interval_ = 250; // ms
+    QBasicTimer timer_;
+};
+
+// The file dialog starts in the user's documents folder, or at home when there is none: given a
+// folder that does not exist, it would open in the working folder, the program's hidden data
+// folder.
+QString ReportFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -371,7 +426,9 @@ void ReportDialog::Print() {
             {folder.errorString().toStdString()});
     const QString pdf = folder.filePath("report.pdf");
     WritePdf(layout, pdf, Lines());
-    CheckJobFate(printer, Submit(printer, pdf, layout));
+    const int job = Submit(printer, pdf, layout);
+    if (!JobEnded(printer, job))
+        new JobWatch(printer, job, this);
 }
 
 void ReportDialog::ClearReport() {
@@ -379,7 +436,7 @@ void ReportDialog::ClearReport() {
 }
 
 void ReportDialog::SaveToFile() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = ReportFolder();
     // The file's name stays English, as the program's own files do.
     //: Title of the dialog that asks where to save the report.
     const QString title = tr("Save Report");

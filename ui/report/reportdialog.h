@@ -47,7 +47,8 @@ public:
     void Open();
 
     // Prints the report on the default printer without a dialog, as one job of the CUPS
-    // scheduler. Throws EPrintError, which is left to the program's handler of unhandled errors.
+    // scheduler. Throws EPrintError, which is left to the program's handler of unhandled errors;
+    // a job that the scheduler cancels or aborts later reaches that handler too.
     void Print();
     void ClearReport();
     // Asks for a file name and saves the report there.
