@@ -139,6 +139,15 @@ private:
     bool Names(Phrase phrase) {
         return expressionPass_ ? Expression(phrase) != nullptr : !Candidates(phrase).empty();
     }
+    // Whether a connector stands in the phrase as a word of its own: "in" and "as" there are
+    // the connectors, never the inch and an attosecond inside an expression.
+    bool HoldsConnector(Phrase phrase) const {
+        for (size_t k = phrase.begin; k < phrase.end; ++k) {
+            if (IsConnector(k))
+                return true;
+        }
+        return false;
+    }
     const ParsedExpression* Expression(Phrase phrase);
     bool IsWord(size_t k) const;
     bool IsNamePart(size_t k) const;
@@ -159,7 +168,7 @@ private:
     std::optional<Sentence> ReadExpressions();
     void ReadAsExpressions(const Structure& structure);
     Sentence ChosenExpressions(const ExpressionReading& reading) const;
-    Message QuantityOf(const UnitExpression& expression) const;
+    std::optional<Message> QuantityOf(const UnitExpression& expression) const;
     std::optional<Choice> UnitIn(Phrase phrase, size_t group, bool sumPart);
     std::optional<Choice> Steered(Phrase phrase, size_t group, bool sumPart) const;
     Sentence Chosen(const Reading& reading) const;
@@ -331,7 +340,7 @@ const std::vector<UnitIndex::Candidate>& SentenceReader::Candidates(Phrase phras
 
 const ParsedExpression* SentenceReader::Expression(Phrase phrase) {
     const auto [found, added] = expressions_.try_emplace({phrase.begin, phrase.end});
-    if (added)
+    if (added && !HoldsConnector(phrase))
         found->second = ParseUnitExpression(index_, Text(phrase));
     return found->second ? &*found->second : nullptr;
 }
@@ -605,7 +614,9 @@ std::optional<Sentence> SentenceReader::ReadExpressions() {
 }
 
 // The structure's readings as expressions: every way to read their words whose dimensions
-// agree, the parts' with each other and the target's with theirs or with its inverse.
+// agree, the parts' with each other and the target's with theirs or with its inverse. A
+// temperature converts by its scales, alone: where one inside a product would make the
+// dimensions agree (J/kg·°C), the sentence is refused for it.
 void SentenceReader::ReadAsExpressions(const Structure& structure) {
     std::vector<Phrase> phrases;
     for (const PartSpec& part : structure.parts)
@@ -615,36 +626,34 @@ void SentenceReader::ReadAsExpressions(const Structure& structure) {
     size_t readings = 1;
     for (const Phrase& phrase : phrases) {
         parsed.push_back(*Expression(phrase));
-        // A temperature converts by its scales, alone: never inside a product.
-        const bool alone = parsed.back().words.size() == 1 && parsed.back().numbers.empty();
         for (ExpressionWord& word : parsed.back().words) {
-            const bool named = !word.readings.empty();
-            std::erase_if(word.readings, [&](const WordReading& r) {
-                return r.temperature && (!alone || r.term.power != 1);
-            });
-            if (named && word.readings.empty()) {
-                temperatureProduct_ = word.typed;
-                return;
-            }
             std::stable_sort(word.readings.begin(), word.readings.end(),
                              [](auto& a, auto& b) { return a.cost < b.cost; });
             readings *= word.readings.size();
-            if (readings == 0 || readings > MostExpressionReadings)
+            if (readings > MostExpressionReadings)
                 return;
         }
     }
     const bool sum = structure.parts.size() > 1;
     for (size_t n = 0; n < readings; ++n) {
         ExpressionReading reading{&structure, {}, false, 0};
-        bool temperature = false;
+        bool alone = false;         // a temperature alone on a side, which converts by its scales
+        std::string inProduct;      // a temperature inside a product
         size_t rest = n;
         for (const ParsedExpression& expression : parsed) {
             std::vector<size_t> choice;
             for (const ExpressionWord& word : expression.words) {
                 choice.push_back(rest % word.readings.size());
                 rest /= word.readings.size();
-                reading.cost += word.readings[choice.back()].cost;
-                temperature = temperature || word.readings[choice.back()].temperature;
+                const WordReading& chosen = word.readings[choice.back()];
+                reading.cost += chosen.cost;
+                if (!chosen.temperature)
+                    continue;
+                if (expression.words.size() == 1 && expression.numbers.empty() &&
+                    chosen.term.power == 1)
+                    alone = true;
+                else if (inProduct.empty())
+                    inProduct = word.typed;
             }
             reading.units.push_back(ChosenExpression(expression, choice));
         }
@@ -653,25 +662,29 @@ void SentenceReader::ReadAsExpressions(const Structure& structure) {
         const bool parts = std::all_of(reading.units.begin(), reading.units.end() - 1,
                                        [&](auto& unit) { return unit.dimension == source; });
         reading.reciprocal = target != source && target == source.Power(-1);
-        if (parts && !temperature && (target == source || reading.reciprocal)) {
-            if (sum && reading.reciprocal)
+        if (parts && (target == source || reading.reciprocal)) {
+            if (!inProduct.empty())
+                temperatureProduct_ = inProduct;
+            else if (sum && reading.reciprocal)
                 reciprocalSum_ = true;
-            else
+            else if (!alone)
                 expressionReadings_.push_back(std::move(reading));
-        } else if (n == 0 && !sum && mismatch_.IsEmpty()) {
+            continue;
+        }
+        const std::optional<Message> from = QuantityOf(reading.units.front());
+        const std::optional<Message> to = QuantityOf(reading.units.back());
+        if (n == 0 && !sum && from && to && mismatch_.IsEmpty())
             //: %1 and %3 are units the user typed, %2 and %4 what they measure ("a mass", "a
             //: force"), as in: 'kg' is a mass and 'N' a force: they do not convert.
-            mismatch_ =
-                Message(QUORVEL_MESSAGE("Sentence", "'%1' is %2 and '%3' %4: they do not convert"),
-                        {Typed(phrases.front()), QuantityOf(reading.units.front()),
-                         Typed(phrases.back()), QuantityOf(reading.units.back())});
-        }
+            mismatch_ = Message(
+                QUORVEL_MESSAGE("Sentence", "'%1' is %2 and '%3' %4: they do not convert"),
+                {Typed(phrases.front()), *from, Typed(phrases.back()), *to});
     }
 }
 
 // What an expression measures, for a message: "a mass", after the group of a unit typed alone
-// or the first group of its dimension; else "a quantity in kg·m".
-Message SentenceReader::QuantityOf(const UnitExpression& expression) const {
+// or the first group of its dimension; nothing where no group measures it.
+std::optional<Message> SentenceReader::QuantityOf(const UnitExpression& expression) const {
     std::optional<size_t> group = expression.group;
     for (size_t g = 0; !group && g < index_.Groups().size(); ++g) {
         const std::optional<GroupMeasure>& measure = index_.MeasureOf(g);
@@ -679,19 +692,15 @@ Message SentenceReader::QuantityOf(const UnitExpression& expression) const {
             group = g;
     }
     if (!group)
-        //: What a unit the user typed measures where no group measures it: %1 is its
-        //: dimension in SI units, as kg·m.
-        return Message(QUORVEL_MESSAGE("Sentence", "a quantity in %1"),
-                       {DimensionText(expression.dimension)});
+        return std::nullopt;
     std::string name = index_.Groups()[*group].name;
     std::transform(name.begin(), name.end(), name.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    const bool vowel =
-        !name.empty() && std::string_view("aeiou").find(name[0]) != std::string::npos;
+    const bool vowel = !name.empty() && std::string_view("aeiou").find(name[0]) != std::string::npos;
     //: What a unit measures, with the article: %1 is the name of its group of units in small
     //: letters (mass, force), which stays in English as the groups' names do.
-    return Message(
-        vowel ? QUORVEL_MESSAGE("Sentence", "an %1") : QUORVEL_MESSAGE("Sentence", "a %1"), {name});
+    return Message(vowel ? QUORVEL_MESSAGE("Sentence", "an %1") : QUORVEL_MESSAGE("Sentence", "a %1"),
+                   {name});
 }
 
 Sentence SentenceReader::ChosenExpressions(const ExpressionReading& reading) const {

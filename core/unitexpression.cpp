@@ -199,6 +199,7 @@ private:
     }
     const std::vector<WordReading>& Readings(size_t begin, size_t end);
     std::vector<WordReading> ReadingsOf(std::string_view text, bool splits) const;
+    bool MissesFirstLetter(std::string_view text) const;
     void AddNamed(std::string_view text, std::vector<WordReading>& readings, MatchLevel worst,
                   bool symbol, const Prefix* prefix) const;
     std::optional<WordReading> ReadingOf(UnitRef unit, int prefix, int cost) const;
@@ -410,8 +411,11 @@ std::optional<WordReading> Parser::ReadingOf(UnitRef unit, int prefix, int cost)
 void Parser::AddNamed(std::string_view text, std::vector<WordReading>& readings, MatchLevel worst,
                       bool symbol, const Prefix* prefix) const {
     std::vector<UnitIndex::Candidate> found = index_.Named(text);
+    // A symbol typed in another case names no unit here, where any units may combine: "s" is
+    // the second, never the siemens S.
     std::erase_if(found, [&](const UnitIndex::Candidate& c) {
-        return c.level > worst || (prefix && c.symbol != symbol);
+        return c.level > worst || (prefix && c.symbol != symbol) ||
+               (c.symbol && c.level == MatchLevel::IgnoreCase);
     });
     std::vector<size_t> groups;
     for (const UnitIndex::Candidate& candidate : found) {
@@ -440,6 +444,18 @@ void Parser::AddNamed(std::string_view text, std::vector<WordReading>& readings,
     }
 }
 
+// Whether the word names a unit with a letter before it: a misspelling that drops the first
+// letter, which no prefix reads.
+bool Parser::MissesFirstLetter(std::string_view text) const {
+    for (char letter = 'A'; letter <= 'z'; letter = letter == 'Z' ? 'a' : char(letter + 1)) {
+        for (const UnitIndex::Candidate& candidate : index_.Named(std::string(1, letter) += text)) {
+            if (candidate.level <= MatchLevel::Loose)
+                return true;
+        }
+    }
+    return false;
+}
+
 // The units a run of the text names: by its whole text, else, for one word, after an SI prefix
 // ("kft", "kilofoot") or before a power digit ("s2", "ft2").
 std::vector<WordReading> Parser::ReadingsOf(std::string_view text, bool splits) const {
@@ -447,13 +463,17 @@ std::vector<WordReading> Parser::ReadingsOf(std::string_view text, bool splits) 
     AddNamed(text, readings, MatchLevel::Plural, false, nullptr);
     if (!readings.empty() || !splits)
         return readings;
+    // A prefix goes before a symbol of two characters or more, or a name: "as" is no
+    // attosecond, nor "ha" a hectoyear.
     for (const Prefix& prefix : Prefixes) {
-        if (text.size() > prefix.symbol.size() && text.starts_with(prefix.symbol))
+        if (text.size() >= prefix.symbol.size() + 2 && text.starts_with(prefix.symbol))
             AddNamed(text.substr(prefix.symbol.size()), readings, MatchLevel::Loose, true, &prefix);
-        if (text.size() > prefix.name.size() && text.starts_with(prefix.name))
+        if (text.size() >= prefix.name.size() + 3 && text.starts_with(prefix.name))
             AddNamed(text.substr(prefix.name.size()), readings, MatchLevel::IgnoreCase, false,
                      &prefix);
     }
+    if (!readings.empty() && MissesFirstLetter(text))
+        readings.clear(); // "nch" is a misspelt inch, not a nanochain
     const char last = text.back();
     if (readings.empty() && (last == '2' || last == '3') && text.size() > 1 &&
         !IsAsciiDigit(text[text.size() - 2])) {

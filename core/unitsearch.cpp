@@ -410,7 +410,7 @@ std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const 
         } else if (match.spelling < same->level) {
             *same = {unit, match.spelling, keys_[k].symbol};
         } else if (match.spelling == same->level) {
-            same->symbol = same->symbol || keys_[k].symbol;
+            same->symbol = same->symbol && keys_[k].symbol;
         }
     }
     return candidates;

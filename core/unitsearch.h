@@ -87,7 +87,7 @@ public:
     struct Candidate {
         UnitRef unit;
         MatchLevel level;
-        bool symbol = false; // the text matches a symbol of the unit at that level
+        bool symbol = false; // the text matches only symbols of the unit at that level
     };
     // The units whose whole name or symbol is the text, each with its closest level; where
     // none is, the units of which the text is a symbol of small letters with "s" after it.
