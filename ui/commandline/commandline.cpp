@@ -172,7 +172,7 @@ int CommandLine::Run() {
 }
 
 UnitIndex CommandLine::ReadIndex() {
-    return UnitIndex::Read(database_, DeliveredAliases());
+    return UnitIndex::Read(database_, DeliveredAliases(), DeliveredDimensions());
 }
 
 int CommandLine::Convert() {
