@@ -162,6 +162,13 @@ constexpr Prefix Prefixes[] = {
     {"y", "yocto", -24}, {"r", "ronto", -27}, {"q", "quecto", -30},
 };
 
+// Whether a unit's name begins with a prefix: no second prefix goes before it.
+bool Prefixed(std::string_view name) {
+    return std::any_of(std::begin(Prefixes), std::end(Prefixes), [&](const Prefix& prefix) {
+        return name.size() > prefix.name.size() && name.starts_with(prefix.name);
+    });
+}
+
 // An item of a parsed expression: a word (a run of pieces that names a unit) or a number, with
 // its power.
 struct Item {
@@ -394,8 +401,8 @@ std::optional<WordReading> Parser::ReadingOf(UnitRef unit, int prefix, int cost)
     const bool temperature = index_.Groups()[unit.group].name == TemperatureGroupName;
     if (!factor && !temperature)
         return std::nullopt;
-    if (prefix != 0 && (temperature || (factor && factor->reciprocal)))
-        return std::nullopt;
+    if (prefix != 0 && (temperature || (factor && factor->reciprocal) || Prefixed(held.name)))
+        return std::nullopt; // no prefix on a scale, a reciprocal or a prefixed unit ("kms")
     // A reciprocal unit (litre per 100 km) is an ordinary unit of the inverse dimension.
     const bool reciprocal = factor && factor->reciprocal;
     return WordReading{{unit, held.factor, measure->scale, prefix, 1},
