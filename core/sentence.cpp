@@ -637,8 +637,8 @@ void SentenceReader::ReadAsExpressions(const Structure& structure) {
     const bool sum = structure.parts.size() > 1;
     for (size_t n = 0; n < readings; ++n) {
         ExpressionReading reading{&structure, {}, false, 0};
-        bool alone = false;         // a temperature alone on a side, which converts by its scales
-        std::string inProduct;      // a temperature inside a product
+        bool alone = false;    // a temperature alone on a side, which converts by its scales
+        std::string inProduct; // a temperature inside a product
         size_t rest = n;
         for (const ParsedExpression& expression : parsed) {
             std::vector<size_t> choice;
@@ -676,9 +676,9 @@ void SentenceReader::ReadAsExpressions(const Structure& structure) {
         if (n == 0 && !sum && from && to && mismatch_.IsEmpty())
             //: %1 and %3 are units the user typed, %2 and %4 what they measure ("a mass", "a
             //: force"), as in: 'kg' is a mass and 'N' a force: they do not convert.
-            mismatch_ = Message(
-                QUORVEL_MESSAGE("Sentence", "'%1' is %2 and '%3' %4: they do not convert"),
-                {Typed(phrases.front()), *from, Typed(phrases.back()), *to});
+            mismatch_ =
+                Message(QUORVEL_MESSAGE("Sentence", "'%1' is %2 and '%3' %4: they do not convert"),
+                        {Typed(phrases.front()), *from, Typed(phrases.back()), *to});
     }
 }
 
@@ -696,11 +696,15 @@ std::optional<Message> SentenceReader::QuantityOf(const UnitExpression& expressi
     std::string name = index_.Groups()[*group].name;
     std::transform(name.begin(), name.end(), name.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    const bool vowel = !name.empty() && std::string_view("aeiou").find(name[0]) != std::string::npos;
-    //: What a unit measures, with the article: %1 is the name of its group of units in small
-    //: letters (mass, force), which stays in English as the groups' names do.
-    return Message(vowel ? QUORVEL_MESSAGE("Sentence", "an %1") : QUORVEL_MESSAGE("Sentence", "a %1"),
-                   {name});
+    const bool vowel =
+        !name.empty() && std::string_view("aeiou").find(name[0]) != std::string::npos;
+    if (vowel)
+        //: What a unit measures, with the article "an": %1 is the name of its group of units in
+        //: small letters (energy, area), which stays in English as the groups' names do.
+        return Message(QUORVEL_MESSAGE("Sentence", "an %1"), {name});
+    //: What a unit measures, with the article "a": %1 is the name of its group of units in
+    //: small letters (mass, force), which stays in English as the groups' names do.
+    return Message(QUORVEL_MESSAGE("Sentence", "a %1"), {name});
 }
 
 Sentence SentenceReader::ChosenExpressions(const ExpressionReading& reading) const {

@@ -221,19 +221,20 @@ void UnitSearchField::ShowAnswer() {
         answer = Translated(refusal);
     }
     answerLabel_->setText(answer);
-    //: Hint of a typed conversion's answer: %1 is the unit converted from, %2 the unit converted
-    //: to, %3 their group, as in "inch → centimetre, Length. Enter converts."
-    if (sentence_->IsExpression())
+    const QString from = Q(sentence_->parts.front().unit.name);
+    const QString to = Q(sentence_->target.name);
+    QString hint;
+    if (sentence_->IsExpression()) {
         //: Hint of a typed conversion's answer between units that no one group holds: %1 is
         //: the unit converted from, %2 the unit converted to, as in "kWh/100km → Wh/mi. Enter
         //: converts."
-        answerLabel_->setToolTip(
-            tr("%1 → %2. Enter converts.")
-                .arg(Q(sentence_->parts.front().unit.name), Q(sentence_->target.name)));
-    else
-        answerLabel_->setToolTip(tr("%1 → %2, %3. Enter converts.")
-                                     .arg(Q(sentence_->parts.front().unit.name),
-                                          Q(sentence_->target.name), Q(sentence_->group)));
+        hint = tr("%1 → %2. Enter converts.").arg(from, to);
+    } else {
+        //: Hint of a typed conversion's answer: %1 is the unit converted from, %2 the unit
+        //: converted to, %3 their group, as in "inch → centimetre, Length. Enter converts."
+        hint = tr("%1 → %2, %3. Enter converts.").arg(from, to, Q(sentence_->group));
+    }
+    answerLabel_->setToolTip(hint);
 }
 
 void UnitSearchField::ShowFound() {
