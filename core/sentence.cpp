@@ -28,7 +28,7 @@ constexpr size_t LongestUnitText = 200;
 constexpr int SteeredCost = 10;
 // The ways to read the words of a sentence's expressions that are tried: more words that each
 // name several units ("C", "g", "a") make the sentence too ambiguous to read.
-constexpr size_t MostExpressionReadings = 4096;
+constexpr size_t MostExpressionReadings = 512;
 const char* const Example = "12 in to cm";
 const char* const SumExample = "5 ft 10 in to cm";
 //: %1 is what the user typed as a unit, %2 the group or groups of units it was looked for in,
@@ -197,6 +197,7 @@ private:
     // The second pass, where no group holds the units: expressions.
     bool expressionPass_ = false;
     std::map<std::pair<size_t, size_t>, std::optional<ParsedExpression>> expressions_;
+    KnownWords knownWords_;
     std::vector<ExpressionReading> expressionReadings_;
     Message mismatch_;               // two expressions whose dimensions do not convert
     std::string temperatureProduct_; // a temperature typed inside a product
@@ -341,7 +342,7 @@ const std::vector<UnitIndex::Candidate>& SentenceReader::Candidates(Phrase phras
 const ParsedExpression* SentenceReader::Expression(Phrase phrase) {
     const auto [found, added] = expressions_.try_emplace({phrase.begin, phrase.end});
     if (added && !HoldsConnector(phrase))
-        found->second = ParseUnitExpression(index_, Text(phrase));
+        found->second = ParseUnitExpression(index_, Text(phrase), knownWords_);
     return found->second ? &*found->second : nullptr;
 }
 

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <map>
 #include <stdexcept>
 #include <tuple>
 
@@ -180,8 +179,9 @@ struct Item {
 
 class Parser {
 public:
-    Parser(const UnitIndex& index, std::string_view text, std::vector<Piece> pieces)
-        : index_(index), text_(text), pieces_(std::move(pieces)) {}
+    Parser(const UnitIndex& index, std::string_view text, std::vector<Piece> pieces,
+           KnownWords& known)
+        : index_(index), text_(text), pieces_(std::move(pieces)), known_(known) {}
 
     std::optional<ParsedExpression> Parse();
 
@@ -215,7 +215,7 @@ private:
     std::string_view text_;
     std::vector<Piece> pieces_;
     size_t at_ = 0;
-    std::map<std::pair<size_t, size_t>, std::vector<WordReading>> readings_;
+    KnownWords& known_;
 };
 
 bool Parser::IsWordOf(size_t k, std::initializer_list<std::string_view> words) const {
@@ -360,8 +360,8 @@ size_t Parser::LongestWord(size_t begin, bool spansQuotient) {
     bool word = false;
     for (size_t end = begin + 1; end <= pieces_.size(); ++end) {
         const Piece& last = pieces_[end - 1];
-        if (last.end - pieces_[begin].begin > LongestExpression)
-            break;
+        if (last.end - pieces_[begin].begin > 2 * index_.LongestName())
+            break; // longer than any name, even with its blanks doubled
         if (IsQuotientMark(end - 1)) {
             if (!spansQuotient || end - 1 == begin)
                 break;
@@ -385,10 +385,12 @@ size_t Parser::LongestWord(size_t begin, bool spansQuotient) {
     return longest;
 }
 
+// A run's pieces are those of its text wherever it stands: its readings are its text's.
 const std::vector<WordReading>& Parser::Readings(size_t begin, size_t end) {
-    const auto [found, added] = readings_.try_emplace({begin, end});
-    if (added)
-        found->second = ReadingsOf(Text(begin, end), end == begin + 1);
+    const std::string_view text = Text(begin, end);
+    auto found = known_.find(std::string(text));
+    if (found == known_.end())
+        found = known_.emplace(text, ReadingsOf(text, end == begin + 1)).first;
     return found->second;
 }
 
@@ -642,13 +644,14 @@ Size SizeOf(const UnitExpression& expression) {
 
 } // namespace
 
-std::optional<ParsedExpression> ParseUnitExpression(const UnitIndex& index, std::string_view text) {
+std::optional<ParsedExpression> ParseUnitExpression(const UnitIndex& index, std::string_view text,
+                                                    KnownWords& known) {
     if (text.size() > LongestExpression)
         return std::nullopt;
     std::optional<std::vector<Piece>> pieces = Pieces(text);
     if (!pieces || pieces->empty())
         return std::nullopt;
-    return Parser(index, text, std::move(*pieces)).Parse();
+    return Parser(index, text, std::move(*pieces), known).Parse();
 }
 
 UnitExpression ChosenExpression(const ParsedExpression& parsed,

@@ -18,6 +18,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quorvel {
@@ -65,13 +66,17 @@ struct ParsedExpression {
     std::vector<ExpressionWord> words;
 };
 
+// The readings of the words of a sentence's expressions, by their text, looked up once.
+using KnownWords = std::unordered_map<std::string, std::vector<WordReading>>;
+
 // The expression the text is, with the readings of each of its words among the units of the
 // groups that have a dimension; nothing when the text is no expression of such units. A word
 // is the longest run of the text that names a unit (a name may hold blanks, hyphens and
 // parentheses: "gallon (US)", "pound-force"); where none does, a word names a unit after an SI
 // prefix or before a power digit ("kft", "s2"). A blank joins units into a product; a number
 // stands in a quotient or a product only after "/", "(", "·" or "*", or before a "/".
-std::optional<ParsedExpression> ParseUnitExpression(const UnitIndex& index, std::string_view text);
+std::optional<ParsedExpression> ParseUnitExpression(const UnitIndex& index, std::string_view text,
+                                                    KnownWords& known);
 
 // The expression with the given reading of each of its words.
 UnitExpression ChosenExpression(const ParsedExpression& parsed,

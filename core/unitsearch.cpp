@@ -289,6 +289,7 @@ void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own
         return; // a unit without a name is found by none
     key.characters = Characters(key.folded);
     key.characterSet = CharacterSet(key.characters);
+    longestName_ = std::max(longestName_, key.literal.size());
     byFolded_[key.folded].push_back(keys_.size());
     keys_.push_back(std::move(key));
 }

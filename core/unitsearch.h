@@ -75,6 +75,8 @@ public:
     const std::optional<GroupMeasure>& MeasureOf(size_t group) const { return measures_[group]; }
     // Whether any group has a dimension, so that units of different groups may convert.
     bool Measures() const { return measured_; }
+    // The length in bytes of the longest name or symbol.
+    size_t LongestName() const { return longestName_; }
     // The unit's symbols, in the table's order.
     std::vector<std::string> Symbols(UnitRef ref) const;
 
@@ -126,6 +128,7 @@ private:
     std::vector<IndexedGroup> groups_;
     std::vector<std::optional<GroupMeasure>> measures_; // by group
     bool measured_ = false;
+    size_t longestName_ = 0;
     std::vector<UnitRef> units_; // every unit, in the database's order
     std::vector<Key> keys_;      // grouped by unit, in the order of units_
     std::unordered_map<std::string, std::vector<size_t>> byFolded_; // folded text to keys
