@@ -100,7 +100,7 @@ struct Reading {
 };
 
 // A structure read as expressions: one for each part, then the target.
-struct ExpressionReading {
+struct ReadingAsExpressions {
     const Structure* structure;
     std::vector<UnitExpression> units;
     bool reciprocal;
@@ -165,10 +165,9 @@ private:
     void Targets(size_t begin, const std::vector<PartSpec>& parts);
     void ReadInGroups(const Structure& structure);
     bool MixesReciprocals(const std::vector<UnitRef>& units) const;
-    std::optional<Sentence> ReadExpressions();
+    std::optional<Sentence> ReadByDimensions();
     void ReadAsExpressions(const Structure& structure);
-    Sentence ChosenExpressions(const ExpressionReading& reading) const;
-    std::optional<Message> QuantityOf(const UnitExpression& expression) const;
+    Sentence ChosenExpressions(const ReadingAsExpressions& reading) const;
     std::optional<Choice> UnitIn(Phrase phrase, size_t group, bool sumPart);
     std::optional<Choice> Steered(Phrase phrase, size_t group, bool sumPart) const;
     Sentence Chosen(const Reading& reading) const;
@@ -198,7 +197,7 @@ private:
     bool expressionPass_ = false;
     std::map<std::pair<size_t, size_t>, std::optional<ParsedExpression>> expressions_;
     KnownWords knownWords_;
-    std::vector<ExpressionReading> expressionReadings_;
+    std::vector<ReadingAsExpressions> expressionReadings_;
     Message mismatch_;               // two expressions whose dimensions do not convert
     std::string temperatureProduct_; // a temperature typed inside a product
 };
@@ -543,7 +542,7 @@ Sentence SentenceReader::Read() {
     }
     if (readings_.empty()) {
         if (index_.Measures() && !temperatureSum_ && !reciprocalSum_)
-            if (std::optional<Sentence> sentence = ReadExpressions())
+            if (std::optional<Sentence> sentence = ReadByDimensions())
                 return *sentence;
         Refuse();
     }
@@ -581,7 +580,7 @@ Sentence SentenceReader::Read() {
 // The second pass: the sentence's units as expressions of the units of groups that have a
 // dimension. The closest spelling wins, then a conversion by the dimensions' equality over one
 // by the reciprocal; what is left must agree.
-std::optional<Sentence> SentenceReader::ReadExpressions() {
+std::optional<Sentence> SentenceReader::ReadByDimensions() {
     expressionPass_ = true;
     structures_.clear();
     FindStructures();
@@ -589,23 +588,23 @@ std::optional<Sentence> SentenceReader::ReadExpressions() {
         if (structure.parts.size() == 1 || structure.parts[0].value)
             ReadAsExpressions(structure);
     }
-    std::vector<ExpressionReading>& readings = expressionReadings_;
+    std::vector<ReadingAsExpressions>& readings = expressionReadings_;
     if (readings.empty())
         return std::nullopt;
     const int best = std::min_element(readings.begin(), readings.end(), [](auto& a, auto& b) {
                          return a.cost < b.cost;
                      })->cost;
-    std::erase_if(readings, [&](const ExpressionReading& r) { return r.cost != best; });
+    std::erase_if(readings, [&](const ReadingAsExpressions& r) { return r.cost != best; });
     if (std::any_of(readings.begin(), readings.end(), [](auto& r) { return !r.reciprocal; }))
-        std::erase_if(readings, [](const ExpressionReading& r) { return r.reciprocal; });
-    auto outcome = [](const ExpressionReading& r) {
+        std::erase_if(readings, [](const ReadingAsExpressions& r) { return r.reciprocal; });
+    auto outcome = [](const ReadingAsExpressions& r) {
         std::vector<std::pair<std::optional<long double>, std::optional<long double>>> parts;
         for (size_t k = 0; k + 1 < r.units.size(); ++k)
             parts.emplace_back(r.structure->parts[k].value,
                                ConvertExpression(1, r.units[k], r.units.back(), r.reciprocal));
         return parts;
     };
-    for (const ExpressionReading& reading : readings) {
+    for (const ReadingAsExpressions& reading : readings) {
         if (outcome(reading) != outcome(readings.front()))
             throw ESentenceError(
                 QUORVEL_MESSAGE("Sentence", "'%1' fits several units: write the units in full"),
@@ -614,101 +613,36 @@ std::optional<Sentence> SentenceReader::ReadExpressions() {
     return ChosenExpressions(readings.front());
 }
 
-// The structure's readings as expressions: every way to read their words whose dimensions
-// agree, the parts' with each other and the target's with theirs or with its inverse. A
-// temperature converts by its scales, alone: where one inside a product would make the
-// dimensions agree (J/kg·°C), the sentence is refused for it.
+// The structure's readings as expressions (ReadExpressions); where none agrees, the closest
+// one names the quantities that do not convert.
 void SentenceReader::ReadAsExpressions(const Structure& structure) {
     std::vector<Phrase> phrases;
     for (const PartSpec& part : structure.parts)
         phrases.push_back(part.unit);
     phrases.push_back(structure.target);
     std::vector<ParsedExpression> parsed;
-    size_t readings = 1;
-    for (const Phrase& phrase : phrases) {
+    for (const Phrase& phrase : phrases)
         parsed.push_back(*Expression(phrase));
-        for (ExpressionWord& word : parsed.back().words) {
-            std::stable_sort(word.readings.begin(), word.readings.end(),
-                             [](auto& a, auto& b) { return a.cost < b.cost; });
-            readings *= word.readings.size();
-            if (readings > MostExpressionReadings)
-                return;
-        }
-    }
-    const bool sum = structure.parts.size() > 1;
-    for (size_t n = 0; n < readings; ++n) {
-        ExpressionReading reading{&structure, {}, false, 0};
-        bool alone = false;    // a temperature alone on a side, which converts by its scales
-        std::string inProduct; // a temperature inside a product
-        size_t rest = n;
-        for (const ParsedExpression& expression : parsed) {
-            std::vector<size_t> choice;
-            for (const ExpressionWord& word : expression.words) {
-                choice.push_back(rest % word.readings.size());
-                rest /= word.readings.size();
-                const WordReading& chosen = word.readings[choice.back()];
-                reading.cost += chosen.cost;
-                if (!chosen.temperature)
-                    continue;
-                if (expression.words.size() == 1 && expression.numbers.empty() &&
-                    chosen.term.power == 1)
-                    alone = true;
-                else if (inProduct.empty())
-                    inProduct = word.typed;
-            }
-            reading.units.push_back(ChosenExpression(expression, choice));
-        }
-        const Dimension& source = reading.units.front().dimension;
-        const Dimension& target = reading.units.back().dimension;
-        const bool parts = std::all_of(reading.units.begin(), reading.units.end() - 1,
-                                       [&](auto& unit) { return unit.dimension == source; });
-        reading.reciprocal = target != source && target == source.Power(-1);
-        if (parts && (target == source || reading.reciprocal)) {
-            if (!inProduct.empty())
-                temperatureProduct_ = inProduct;
-            else if (sum && reading.reciprocal)
-                reciprocalSum_ = true;
-            else if (!alone)
-                expressionReadings_.push_back(std::move(reading));
-            continue;
-        }
-        const std::optional<Message> from = QuantityOf(reading.units.front());
-        const std::optional<Message> to = QuantityOf(reading.units.back());
-        if (n == 0 && !sum && from && to && mismatch_.IsEmpty())
-            //: %1 and %3 are units the user typed, %2 and %4 what they measure ("a mass", "a
-            //: force"), as in: 'kg' is a mass and 'N' a force: they do not convert.
-            mismatch_ =
-                Message(QUORVEL_MESSAGE("Sentence", "'%1' is %2 and '%3' %4: they do not convert"),
-                        {Typed(phrases.front()), *from, Typed(phrases.back()), *to});
-    }
+    ExpressionReadings read = ReadExpressions(std::move(parsed), MostExpressionReadings);
+    if (!read.temperatureInProduct.empty())
+        temperatureProduct_ = read.temperatureInProduct;
+    reciprocalSum_ = reciprocalSum_ || read.reciprocalSum;
+    for (ExpressionUnits& units : read.agreeing)
+        expressionReadings_.push_back(
+            {&structure, std::move(units.units), units.reciprocal, units.cost});
+    if (!read.closest || structure.parts.size() > 1 || !mismatch_.IsEmpty())
+        return;
+    const std::optional<Message> from = QuantityOf(index_, read.closest->units.front());
+    const std::optional<Message> to = QuantityOf(index_, read.closest->units.back());
+    if (from && to)
+        //: %1 and %3 are units the user typed, %2 and %4 what they measure ("a mass", "a
+        //: force"), as in: 'kg' is a mass and 'N' a force: they do not convert.
+        mismatch_ =
+            Message(QUORVEL_MESSAGE("Sentence", "'%1' is %2 and '%3' %4: they do not convert"),
+                    {Typed(phrases.front()), *from, Typed(phrases.back()), *to});
 }
 
-// What an expression measures, for a message: "a mass", after the group of a unit typed alone
-// or the first group of its dimension; nothing where no group measures it.
-std::optional<Message> SentenceReader::QuantityOf(const UnitExpression& expression) const {
-    std::optional<size_t> group = expression.group;
-    for (size_t g = 0; !group && g < index_.Groups().size(); ++g) {
-        const std::optional<GroupMeasure>& measure = index_.MeasureOf(g);
-        if (measure && measure->dimension == expression.dimension)
-            group = g;
-    }
-    if (!group)
-        return std::nullopt;
-    std::string name = index_.Groups()[*group].name;
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-    const bool vowel =
-        !name.empty() && std::string_view("aeiou").find(name[0]) != std::string::npos;
-    if (vowel)
-        //: What a unit measures, with the article "an": %1 is the name of its group of units in
-        //: small letters (energy, area), which stays in English as the groups' names do.
-        return Message(QUORVEL_MESSAGE("Sentence", "an %1"), {name});
-    //: What a unit measures, with the article "a": %1 is the name of its group of units in
-    //: small letters (mass, force), which stays in English as the groups' names do.
-    return Message(QUORVEL_MESSAGE("Sentence", "a %1"), {name});
-}
-
-Sentence SentenceReader::ChosenExpressions(const ExpressionReading& reading) const {
+Sentence SentenceReader::ChosenExpressions(const ReadingAsExpressions& reading) const {
     const Structure& structure = *reading.structure;
     Sentence sentence;
     for (size_t k = 0; k < structure.parts.size(); ++k)

@@ -668,6 +668,83 @@ UnitExpression ChosenExpression(const ParsedExpression& parsed,
     return expression;
 }
 
+ExpressionReadings ReadExpressions(std::vector<ParsedExpression> expressions, size_t mostReadings) {
+    ExpressionReadings read;
+    size_t readings = 1;
+    for (ParsedExpression& expression : expressions) {
+        for (ExpressionWord& word : expression.words) {
+            std::stable_sort(word.readings.begin(), word.readings.end(),
+                             [](auto& a, auto& b) { return a.cost < b.cost; });
+            readings *= word.readings.size();
+            if (readings > mostReadings)
+                return read;
+        }
+    }
+    const bool sum = expressions.size() > 2;
+    for (size_t n = 0; n < readings; ++n) {
+        ExpressionUnits reading;
+        bool alone = false;    // a temperature alone on a side, which converts by its scales
+        std::string inProduct; // a temperature inside a product
+        size_t rest = n;
+        for (const ParsedExpression& expression : expressions) {
+            std::vector<size_t> choice;
+            for (const ExpressionWord& word : expression.words) {
+                choice.push_back(rest % word.readings.size());
+                rest /= word.readings.size();
+                const WordReading& chosen = word.readings[choice.back()];
+                reading.cost += chosen.cost;
+                if (!chosen.temperature)
+                    continue;
+                if (expression.words.size() == 1 && expression.numbers.empty() &&
+                    chosen.term.power == 1)
+                    alone = true;
+                else if (inProduct.empty())
+                    inProduct = word.typed;
+            }
+            reading.units.push_back(ChosenExpression(expression, choice));
+        }
+        const Dimension& source = reading.units.front().dimension;
+        const Dimension& target = reading.units.back().dimension;
+        const bool parts = std::all_of(reading.units.begin(), reading.units.end() - 1,
+                                       [&](auto& unit) { return unit.dimension == source; });
+        reading.reciprocal = target != source && target == source.Power(-1);
+        if (!parts || (target != source && !reading.reciprocal)) {
+            if (n == 0)
+                read.closest = std::move(reading); // each word's closest reading
+        } else if (!inProduct.empty()) {
+            read.temperatureInProduct = inProduct;
+        } else if (sum && reading.reciprocal) {
+            read.reciprocalSum = true;
+        } else if (!alone) {
+            read.agreeing.push_back(std::move(reading));
+        }
+    }
+    if (!read.agreeing.empty())
+        read.closest.reset();
+    return read;
+}
+
+std::optional<Message> QuantityOf(const UnitIndex& index, const UnitExpression& expression) {
+    std::optional<size_t> group = expression.group;
+    for (size_t g = 0; !group && g < index.Groups().size(); ++g) {
+        const std::optional<GroupMeasure>& measure = index.MeasureOf(g);
+        if (measure && measure->dimension == expression.dimension)
+            group = g;
+    }
+    if (!group)
+        return std::nullopt;
+    std::string name = index.Groups()[*group].name;
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
+    if (!name.empty() && std::string_view("aeiou").find(name[0]) != std::string_view::npos)
+        //: What a unit measures, with the article "an": %1 is the name of its group of units in
+        //: small letters (energy, area), which stays in English as the groups' names do.
+        return Message(QUORVEL_MESSAGE("Sentence", "an %1"), {name});
+    //: What a unit measures, with the article "a": %1 is the name of its group of units in
+    //: small letters (mass, force), which stays in English as the groups' names do.
+    return Message(QUORVEL_MESSAGE("Sentence", "a %1"), {name});
+}
+
 std::optional<long double> ConvertExpression(long double value, const UnitExpression& source,
                                              const UnitExpression& target, bool reciprocal) {
     const Size from = SizeOf(source);

@@ -11,6 +11,7 @@
 // sizes, exact while they are decimals whose products keep at most 36 digits, in extended
 // precision beyond.
 
+#include "calc/message.h"
 #include "core/dimension.h"
 #include "core/unitsearch.h"
 
@@ -81,6 +82,31 @@ std::optional<ParsedExpression> ParseUnitExpression(const UnitIndex& index, std:
 // The expression with the given reading of each of its words.
 UnitExpression ChosenExpression(const ParsedExpression& parsed,
                                 std::span<const size_t> readingOfEachWord);
+
+// A way to read the units of a sentence as expressions: one for each part, then the target.
+struct ExpressionUnits {
+    std::vector<UnitExpression> units;
+    bool reciprocal = false; // the target's dimension is the inverse of the parts'
+    int cost = 0;            // the sum of the words' readings' costs
+};
+
+struct ExpressionReadings {
+    std::vector<ExpressionUnits> agreeing;
+    std::string temperatureInProduct;       // a temperature typed inside a product
+    bool reciprocalSum = false;             // a sum that would convert by the reciprocal
+    std::optional<ExpressionUnits> closest; // where no reading agrees: the closest one
+};
+
+// The readings of a sentence's expressions (its parts', then its target's) whose dimensions
+// agree: the parts' with each other, the target's with theirs or with its inverse. Nothing
+// agrees where the words name more than `mostReadings` combinations. A temperature converts by
+// its scales, alone: one inside a product that would make the dimensions agree (J/kg·°C) is
+// named instead of a reading, as is a sum that would convert by the reciprocal.
+ExpressionReadings ReadExpressions(std::vector<ParsedExpression> expressions, size_t mostReadings);
+
+// What an expression measures, for a message: "a mass", after the group of a unit typed alone
+// or else the first group of its dimension; nothing where no group measures it.
+std::optional<Message> QuantityOf(const UnitIndex& index, const UnitExpression& expression);
 
 // A value in the `source` expression converted to `target`: by the quotient of their sizes, or,
 // where the target's dimension is the inverse of the source's, by the reciprocal

@@ -491,102 +491,102 @@ abgelehnt; 2 falsche Optionen oder keine Einheitendatenbank.</translation>
         <translation>„%1“ passt zu mehreren Einheiten: Schreiben Sie die Einheiten aus</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="680"/>
+        <location filename="../core/sentence.cpp" line="641"/>
         <source>&apos;%1&apos; is %2 and &apos;%3&apos; %4: they do not convert</source>
         <extracomment>%1 and %3 are units the user typed, %2 and %4 what they measure (&quot;a mass&quot;, &quot;a force&quot;), as in: &apos;kg&apos; is a mass and &apos;N&apos; a force: they do not convert.</extracomment>
         <translation>„%1“ ist %2 und „%3“ %4: Sie lassen sich nicht ineinander umrechnen</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="704"/>
+        <location filename="../core/unitexpression.cpp" line="742"/>
         <source>an %1</source>
         <extracomment>What a unit measures, with the article &quot;an&quot;: %1 is the name of its group of units in small letters (energy, area), which stays in English as the groups&apos; names do.</extracomment>
         <translation>eine Größe der Gruppe %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="707"/>
+        <location filename="../core/unitexpression.cpp" line="745"/>
         <source>a %1</source>
         <extracomment>What a unit measures, with the article &quot;a&quot;: %1 is the name of its group of units in small letters (mass, force), which stays in English as the groups&apos; names do.</extracomment>
         <translation>eine Größe der Gruppe %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="744"/>
+        <location filename="../core/sentence.cpp" line="679"/>
         <source>Temperatures do not add up: convert one at a time</source>
         <extracomment>The user typed a sum of temperatures, as in 20 °C 5 K to °F.</extracomment>
         <translation>Temperaturen lassen sich nicht addieren: Rechnen Sie eine nach der anderen um</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="749"/>
+        <location filename="../core/sentence.cpp" line="684"/>
         <source>Reciprocal units do not add up: convert one at a time</source>
         <extracomment>The user typed a sum that would convert by a reciprocal, as in 5 L/100km 3 L/100km to mpg: litres per 100 km are the reciprocal of miles per gallon.</extracomment>
         <translation>Reziproke Einheiten lassen sich nicht addieren: Rechnen Sie eine nach der anderen um</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="754"/>
+        <location filename="../core/sentence.cpp" line="689"/>
         <source>&apos;%1&apos; is a temperature, which converts alone and not in a product: type, for example, %2</source>
         <extracomment>%1 is a temperature unit the user typed inside a product or quotient of units, as °C in J/(kg·°C); %2 an example of a temperature conversion (100 °F to °C), kept as it is.</extracomment>
         <translation>„%1“ ist eine Temperatur, die nur allein umgerechnet wird, nicht in einem Produkt: Geben Sie zum Beispiel %2 ein</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="798"/>
+        <location filename="../core/sentence.cpp" line="733"/>
         <source>Add the unit to convert to, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it: 12 in to cm. It stays as it is, since conversions are typed with English words.</extracomment>
         <translation>Fügen Sie die Zieleinheit hinzu, wie in %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="802"/>
+        <location filename="../core/sentence.cpp" line="737"/>
         <source>Type a unit, or a conversion such as %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Geben Sie eine Einheit ein oder eine Umrechnung wie %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="805"/>
+        <location filename="../core/sentence.cpp" line="740"/>
         <source>The sentence is too long</source>
         <translation>Der Satz ist zu lang</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="809"/>
+        <location filename="../core/sentence.cpp" line="744"/>
         <source>&apos;%1&apos; is not a number</source>
         <extracomment>%1 is what the user typed where a number was expected.</extracomment>
         <translation>„%1“ ist keine Zahl</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="816"/>
+        <location filename="../core/sentence.cpp" line="751"/>
         <source>Add the units, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Fügen Sie die Einheiten hinzu, wie in %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="824"/>
+        <location filename="../core/sentence.cpp" line="759"/>
         <source>Add the unit to convert from, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as is.</extracomment>
         <translation>Fügen Sie die Ausgangseinheit hinzu, wie in %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="786"/>
+        <location filename="../core/sentence.cpp" line="721"/>
         <source>&apos;%1&apos; is not a unit</source>
         <extracomment>%1 is what the user typed as a unit.</extracomment>
         <translation>„%1“ ist keine Einheit</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="847"/>
+        <location filename="../core/sentence.cpp" line="782"/>
         <source>&apos;%1&apos; needs a unit</source>
         <extracomment>%1 is a number the user typed without a unit after it.</extracomment>
         <translation>„%1“ braucht eine Einheit</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="853"/>
+        <location filename="../core/sentence.cpp" line="788"/>
         <source>Give each unit its number, as in %1</source>
         <extracomment>%1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.</extracomment>
         <translation>Geben Sie jeder Einheit ihre Zahl, wie in %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="864"/>
+        <location filename="../core/sentence.cpp" line="799"/>
         <source>&apos;%1&apos; is not understood</source>
         <extracomment>%1 is what the user typed as the unit to convert to.</extracomment>
         <translation>„%1“ wird nicht verstanden</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="871"/>
+        <location filename="../core/sentence.cpp" line="806"/>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
         <translation>„%1“ wird nicht verstanden: Geben Sie zum Beispiel %2 ein</translation>

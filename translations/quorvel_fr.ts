@@ -79,19 +79,19 @@ refused; 2 wrong options or no units database.</source>
 Les options ci-dessous écrivent dans le terminal, sans affichage graphique.
 
 Une phrase est un nombre facultatif, une unité, éventuellement &quot;to&quot;, &quot;in&quot;, &quot;=&quot;
-ou &quot;-&gt;&quot;, et l&apos;unité d&apos;arrivée : &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;-40 F C&quot;.
-Les nombres peuvent être des fractions et des puissances de dix :
-&quot;1/2 in to mm&quot;, &quot;1½ h to min&quot;, &quot;10^6 J to kWh&quot; ; les parties d&apos;une somme
-s&apos;additionnent : &quot;5 ft 10 in to cm&quot;, &quot;1h30m to min&quot;. Les unités qu&apos;aucun
+ou &quot;-&gt;&quot;, et l&apos;unité d&apos;arrivée&#xa0;: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;-40 F C&quot;.
+Les nombres peuvent être des fractions et des puissances de dix&#xa0;:
+&quot;1/2 in to mm&quot;, &quot;1½ h to min&quot;, &quot;10^6 J to kWh&quot;&#xa0;; les parties d&apos;une somme
+s&apos;additionnent&#xa0;: &quot;5 ft 10 in to cm&quot;, &quot;1h30m to min&quot;. Les unités qu&apos;aucun
 groupe ne contient se lisent comme produits, quotients et puissances d&apos;unités,
-avec les préfixes SI : &quot;3 kWh/day to W&quot;, &quot;20 kWh/100km to Wh/mi&quot;,
-&quot;1 kg·m/s² to N&quot;, &quot;1 kft to m&quot; ; des grandeurs inverses l&apos;une de l&apos;autre se
-convertissent par l&apos;inverse : &quot;5 min/km to mph&quot;. Sans nombre, c&apos;est 1 qui est
-converti. Les nombres s&apos;écrivent selon les paramètres régionaux (LC_ALL=C :
+avec les préfixes SI&#xa0;: &quot;3 kWh/day to W&quot;, &quot;20 kWh/100km to Wh/mi&quot;,
+&quot;1 kg·m/s² to N&quot;, &quot;1 kft to m&quot;&#xa0;; des grandeurs inverses l&apos;une de l&apos;autre se
+convertissent par l&apos;inverse&#xa0;: &quot;5 min/km to mph&quot;. Sans nombre, c&apos;est 1 qui est
+converti. Les nombres s&apos;écrivent selon les paramètres régionaux (LC_ALL=C&#xa0;:
 point décimal).
 
-Code de sortie : 0 effectué ; 1 phrase, groupe ou unité non compris, ou valeur
-refusée ; 2 options erronées ou pas de base de données des unités.</translation>
+Code de sortie&#xa0;: 0 effectué&#xa0;; 1 phrase, groupe ou unité non compris, ou valeur
+refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</translation>
     </message>
     <message>
         <location filename="../ui/commandline/commandline.cpp" line="108"/>
@@ -492,102 +492,102 @@ refusée ; 2 options erronées ou pas de base de données des unités.</transla
         <translation>«&#xa0;%1&#xa0;» correspond à plusieurs unités&#xa0;: écrivez les unités en entier</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="680"/>
+        <location filename="../core/sentence.cpp" line="641"/>
         <source>&apos;%1&apos; is %2 and &apos;%3&apos; %4: they do not convert</source>
         <extracomment>%1 and %3 are units the user typed, %2 and %4 what they measure (&quot;a mass&quot;, &quot;a force&quot;), as in: &apos;kg&apos; is a mass and &apos;N&apos; a force: they do not convert.</extracomment>
-        <translation>« %1 » est %2 et « %3 » %4 : ils ne se convertissent pas l&apos;un en l&apos;autre</translation>
+        <translation>«&#xa0;%1&#xa0;» est %2 et «&#xa0;%3&#xa0;» %4&#xa0;: ils ne se convertissent pas l&apos;un en l&apos;autre</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="704"/>
+        <location filename="../core/unitexpression.cpp" line="742"/>
         <source>an %1</source>
         <extracomment>What a unit measures, with the article &quot;an&quot;: %1 is the name of its group of units in small letters (energy, area), which stays in English as the groups&apos; names do.</extracomment>
         <translation>une grandeur du groupe %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="707"/>
+        <location filename="../core/unitexpression.cpp" line="745"/>
         <source>a %1</source>
         <extracomment>What a unit measures, with the article &quot;a&quot;: %1 is the name of its group of units in small letters (mass, force), which stays in English as the groups&apos; names do.</extracomment>
         <translation>une grandeur du groupe %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="744"/>
+        <location filename="../core/sentence.cpp" line="679"/>
         <source>Temperatures do not add up: convert one at a time</source>
         <extracomment>The user typed a sum of temperatures, as in 20 °C 5 K to °F.</extracomment>
         <translation>Les températures ne s&apos;additionnent pas&#xa0;: convertissez-les une par une</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="749"/>
+        <location filename="../core/sentence.cpp" line="684"/>
         <source>Reciprocal units do not add up: convert one at a time</source>
         <extracomment>The user typed a sum that would convert by a reciprocal, as in 5 L/100km 3 L/100km to mpg: litres per 100 km are the reciprocal of miles per gallon.</extracomment>
-        <translation>Les unités réciproques ne s&apos;additionnent pas : convertissez-les une par une</translation>
+        <translation>Les unités réciproques ne s&apos;additionnent pas&#xa0;: convertissez-les une par une</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="754"/>
+        <location filename="../core/sentence.cpp" line="689"/>
         <source>&apos;%1&apos; is a temperature, which converts alone and not in a product: type, for example, %2</source>
         <extracomment>%1 is a temperature unit the user typed inside a product or quotient of units, as °C in J/(kg·°C); %2 an example of a temperature conversion (100 °F to °C), kept as it is.</extracomment>
-        <translation>« %1 » est une température, qui se convertit seule et non dans un produit : tapez par exemple %2</translation>
+        <translation>«&#xa0;%1&#xa0;» est une température, qui se convertit seule et non dans un produit&#xa0;: tapez par exemple %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="798"/>
+        <location filename="../core/sentence.cpp" line="733"/>
         <source>Add the unit to convert to, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it: 12 in to cm. It stays as it is, since conversions are typed with English words.</extracomment>
         <translation>Ajoutez l&apos;unité d&apos;arrivée, comme dans %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="802"/>
+        <location filename="../core/sentence.cpp" line="737"/>
         <source>Type a unit, or a conversion such as %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Saisissez une unité, ou une conversion comme %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="805"/>
+        <location filename="../core/sentence.cpp" line="740"/>
         <source>The sentence is too long</source>
         <translation>La phrase est trop longue</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="809"/>
+        <location filename="../core/sentence.cpp" line="744"/>
         <source>&apos;%1&apos; is not a number</source>
         <extracomment>%1 is what the user typed where a number was expected.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="816"/>
+        <location filename="../core/sentence.cpp" line="751"/>
         <source>Add the units, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Ajoutez les unités, comme dans %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="824"/>
+        <location filename="../core/sentence.cpp" line="759"/>
         <source>Add the unit to convert from, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as is.</extracomment>
         <translation>Ajoutez l&apos;unité de départ, comme dans %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="786"/>
+        <location filename="../core/sentence.cpp" line="721"/>
         <source>&apos;%1&apos; is not a unit</source>
         <extracomment>%1 is what the user typed as a unit.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="847"/>
+        <location filename="../core/sentence.cpp" line="782"/>
         <source>&apos;%1&apos; needs a unit</source>
         <extracomment>%1 is a number the user typed without a unit after it.</extracomment>
         <translation>«&#xa0;%1&#xa0;» doit être suivi d&apos;une unité</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="853"/>
+        <location filename="../core/sentence.cpp" line="788"/>
         <source>Give each unit its number, as in %1</source>
         <extracomment>%1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.</extracomment>
         <translation>Donnez à chaque unité son nombre, comme dans %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="864"/>
+        <location filename="../core/sentence.cpp" line="799"/>
         <source>&apos;%1&apos; is not understood</source>
         <extracomment>%1 is what the user typed as the unit to convert to.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas compris</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="871"/>
+        <location filename="../core/sentence.cpp" line="806"/>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas compris&#xa0;: saisissez par exemple %2</translation>
