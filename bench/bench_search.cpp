@@ -1,14 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Quorvel developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Finding units and typed conversions over the whole delivered database. Every search and every
-// conversion is timed on its own; the median is reported as the counter median_us.
-//   - what the search field does per keystroke: try the text as a sentence, then find units;
-//   - a typed conversion in the core, from text to conversion line, with plain numbers and with
-//     fractions and sums; a misspelt unit's refusal with its suggestion;
+// Finding units and typed conversions over the whole delivered database, with the groups'
+// dimensions as the program reads them. Every search and every conversion is timed on its own;
+// the median is reported as the counter median_us.
+//   - what the search field does per keystroke: try the text as a sentence, then find units and
+//     close spellings;
+//   - a typed conversion in the core, from text to conversion line, with plain numbers, with
+//     fractions and sums, and with expressions of units; a misspelt unit's refusal with its
+//     suggestion;
+//   - a key typed in the main window's search field, offscreen, to its live answer;
 //   - a typed conversion in the main window, offscreen: Enter in the field to the status line;
 //   - reading the index, which the field does after it takes the focus.
 
+#include "core/delivereddimensions.h"
 #include "core/sentence.h"
 #include "core/unitsearch.h"
 #include "ui/converter/convertersession.h"
@@ -32,11 +37,16 @@ namespace {
 
 const UnitsDatabase Delivered(QUORVEL_DATA_DIR "/Files");
 
+UnitIndex DeliveredIndex() {
+    return UnitIndex::Read(Delivered, DeliveredAliases(), DeliveredDimensions());
+}
+
 // What users type, a keystroke at a time: every prefix of these texts.
 std::vector<std::string> Keystrokes() {
     std::vector<std::string> typed;
-    for (const std::string word : {"yard", "meter", "psi", "°F", "kWh", "m²", "kilogram",
-                                   "pound-force per square inch", "Fahrenheit", "12 in cm"}) {
+    for (const std::string word :
+         {"yard", "meter", "psi", "°F", "kWh", "m²", "kilogram", "pound-force per square inch",
+          "Fahrenheit", "12 in cm", "20 kWh/100km to Wh/mi"}) {
         for (size_t k = 1; k <= word.size(); ++k) {
             if ((static_cast<unsigned char>(word[k - 1]) & 0xC0) != 0xC0) // whole characters
                 typed.push_back(word.substr(0, k));
@@ -62,7 +72,7 @@ void TimeEach(benchmark::State& state, const std::function<void(size_t)>& step) 
 }
 
 void BM_SearchPerKeystroke(benchmark::State& state) {
-    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    const UnitIndex index = DeliveredIndex();
     const std::vector<std::string> typed = Keystrokes();
     TimeEach(state, [&](size_t k) {
         const std::string& text = typed[k % typed.size()];
@@ -70,13 +80,14 @@ void BM_SearchPerKeystroke(benchmark::State& state) {
             benchmark::DoNotOptimize(ReadSentence(index, text));
         } catch (const ESentenceError&) {
             benchmark::DoNotOptimize(index.Find(text));
+            benchmark::DoNotOptimize(index.Close(text, 100));
         }
     });
 }
 BENCHMARK(BM_SearchPerKeystroke)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
 void BM_TypedConversion(benchmark::State& state) {
-    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    const UnitIndex index = DeliveredIndex();
     const std::string sentences[] = {"12 in to cm", "100 °F → °C", "5 ft 10 in to cm"};
     TimeEach(state, [&](size_t k) {
         benchmark::DoNotOptimize(ConvertSentence(ReadSentence(index, sentences[k % 3]), 1));
@@ -86,7 +97,7 @@ BENCHMARK(BM_TypedConversion)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
 // Numbers as people write them: fractions, a vulgar fraction, sums with "+" and glued.
 void BM_TypedConversionWithFractionAndSum(benchmark::State& state) {
-    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    const UnitIndex index = DeliveredIndex();
     const std::string sentences[] = {"5 ft + 3 1/2 in to cm", "1½ hours to min", "1h30m to min"};
     TimeEach(state, [&](size_t k) {
         benchmark::DoNotOptimize(ConvertSentence(ReadSentence(index, sentences[k % 3]), 1));
@@ -94,9 +105,18 @@ void BM_TypedConversionWithFractionAndSum(benchmark::State& state) {
 }
 BENCHMARK(BM_TypedConversionWithFractionAndSum)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
+// Units that no group holds, read as expressions and converted by their dimensions.
+void BM_TypedExpression(benchmark::State& state) {
+    const UnitIndex index = DeliveredIndex();
+    TimeEach(state, [&](size_t) {
+        benchmark::DoNotOptimize(ConvertSentence(ReadSentence(index, "20 kWh/100km to Wh/mi"), 1));
+    });
+}
+BENCHMARK(BM_TypedExpression)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+
 // A misspelt unit: the refusal names the closest unit, found over every name and symbol.
 void BM_MisspeltUnitSuggestion(benchmark::State& state) {
-    const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    const UnitIndex index = DeliveredIndex();
     TimeEach(state, [&](size_t) {
         try {
             ReadSentence(index, "12 farenheit to C");
@@ -106,6 +126,30 @@ void BM_MisspeltUnitSuggestion(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_MisspeltUnitSuggestion)->Iterations(5000)->Unit(benchmark::kMicrosecond);
+
+// A key typed in the search field, one character after another of a typed expression, to
+// the field's live answer or its list of units.
+void BM_LiveAnswerPerKeyInWindow(benchmark::State& state) {
+    ErrorBalloon hint;
+    QTextDocument report;
+    report.setDocumentLayout(new QPlainTextDocumentLayout(&report));
+    ConverterSession converter(Delivered);
+    MainWindow form(converter, &report, hint);
+    form.show();
+    QCoreApplication::processEvents();
+    auto* field = form.findChild<QLineEdit*>("edSearch");
+    field->setFocus();
+    const QString typed = "20 kWh/100km to Wh/mi";
+    TimeEach(state, [&](size_t k) {
+        const int at = static_cast<int>(k % static_cast<size_t>(typed.size()));
+        if (at == 0)
+            field->clear();
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed.mid(at, 1));
+        QCoreApplication::sendEvent(field, &press);
+        benchmark::DoNotOptimize(field->text().size());
+    });
+}
+BENCHMARK(BM_LiveAnswerPerKeyInWindow)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 void BM_TypedConversionInWindow(benchmark::State& state) {
     ErrorBalloon hint;
@@ -129,9 +173,7 @@ void BM_TypedConversionInWindow(benchmark::State& state) {
 BENCHMARK(BM_TypedConversionInWindow)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadIndex(benchmark::State& state) {
-    TimeEach(state, [](size_t) {
-        benchmark::DoNotOptimize(UnitIndex::Read(Delivered, DeliveredAliases()));
-    });
+    TimeEach(state, [](size_t) { benchmark::DoNotOptimize(DeliveredIndex()); });
 }
 BENCHMARK(BM_ReadIndex)->Iterations(200)->Unit(benchmark::kMillisecond);
 

@@ -160,6 +160,10 @@ std::optional<Factor> ReadFactor(std::string_view factor) {
     return Factor{*number, reciprocal.has_value()};
 }
 
+std::string_view FactorNumberText(std::string_view factor) {
+    return ReciprocalNumberText(factor).value_or(factor);
+}
+
 bool ConvertsByFactor(std::string_view factor) {
     return ReadFactor(factor).has_value();
 }

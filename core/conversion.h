@@ -61,6 +61,9 @@ struct Factor {
 // number is not positive: such a factor converts nothing.
 std::optional<Factor> ReadFactor(std::string_view factor);
 
+// The number of a factor text as typed: k of "k/x", else the whole text.
+std::string_view FactorNumberText(std::string_view factor);
+
 // Whether a unit with this factor text converts by factors: the text reads as a factor.
 bool ConvertsByFactor(std::string_view factor);
 

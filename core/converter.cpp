@@ -109,8 +109,19 @@ std::optional<ConversionResult> Converter::ApplyLocated(const Sentence& located)
 }
 
 std::optional<ConversionResult> Converter::Apply(const Sentence& sentence) {
+    if (sentence.IsExpression())
+        return ApplyExpressions(sentence);
     LoadGroup(sentence.group);
     return ApplyLocated(Locate(sentence));
+}
+
+std::optional<ConversionResult> Converter::ApplyExpressions(const Sentence& sentence) {
+    if (!sentence.IsSum())
+        SetValue(sentence.parts.front().value.value_or(value_));
+    std::optional<ConversionResult> result = ConvertSentence(sentence, value_);
+    if (result)
+        value_ = result->value;
+    return result;
 }
 
 std::optional<ConversionResult> Converter::Preview(const Sentence& sentence) const {

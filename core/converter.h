@@ -78,9 +78,11 @@ public:
     // A typed sentence, as a user would run it: its group loaded, its first unit chosen on the
     // upper side and its target on the lower, its number (else the value at hand) taken as the
     // value and converted downwards; a sum's parts are converted with the factors the group's
-    // files hold now and added, the sum becoming the value. Throws EFileError when the group's
-    // files cannot be read, EUnitGone when they no longer hold a unit of the sentence,
-    // EConvertError for a number that is no value, and EConversionRefused as ConvertTo does.
+    // files hold now and added, the sum becoming the value. A sentence of expressions, which no
+    // group holds, converts the value alone: the group and the chosen units stay as they are.
+    // Throws EFileError when the group's files cannot be read, EUnitGone when they no longer
+    // hold a unit of the sentence, EConvertError for a number that is no value, and
+    // EConversionRefused as ConvertTo does.
     std::optional<ConversionResult> Apply(const Sentence& sentence);
     // The steps of Apply after the group is loaded: the sentence's units as the loaded group
     // holds them now (positions and factors). Throws EUnitGone.
@@ -96,6 +98,8 @@ public:
     std::optional<ConversionResult> Preview(const Sentence& sentence) const;
 
 private:
+    std::optional<ConversionResult> ApplyExpressions(const Sentence& sentence);
+
     UnitsDatabase database_;
     long double value_ = 0;
     LoadedGroup group_;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <map>
 
 namespace quorvel {
 
@@ -25,6 +26,9 @@ constexpr size_t LongestUnitText = 200;
 // What a reading costs where the other unit steers a word to a unit it does not name ("oz" as
 // the fluid ounce when the target is a volume): more than any spelling.
 constexpr int SteeredCost = 10;
+// The ways to read the words of a sentence's expressions that are tried: more words that each
+// name several units ("C", "g", "a") make the sentence too ambiguous to read.
+constexpr size_t MostExpressionReadings = 512;
 const char* const Example = "12 in to cm";
 const char* const SumExample = "5 ft 10 in to cm";
 //: %1 is what the user typed as a unit, %2 the group or groups of units it was looked for in,
@@ -95,6 +99,14 @@ struct Reading {
     }
 };
 
+// A structure read as expressions: one for each part, then the target.
+struct ReadingAsExpressions {
+    const Structure* structure;
+    std::vector<UnitExpression> units;
+    bool reciprocal;
+    int cost;
+};
+
 // The unit a phrase names in a group, and what that reading costs.
 struct Choice {
     UnitRef unit;
@@ -122,6 +134,21 @@ private:
         return text_.substr(begin, chunks_[phrase.end - 1].end - begin);
     }
     std::string Typed(Phrase phrase) const { return std::string(Text(phrase)); }
+    // Whether the phrase may be a unit: in the first pass a unit's name, in the second an
+    // expression of units.
+    bool Names(Phrase phrase) {
+        return expressionPass_ ? Expression(phrase) != nullptr : !Candidates(phrase).empty();
+    }
+    // Whether a connector stands in the phrase as a word of its own: "in" and "as" there are
+    // the connectors, never the inch and an attosecond inside an expression.
+    bool HoldsConnector(Phrase phrase) const {
+        for (size_t k = phrase.begin; k < phrase.end; ++k) {
+            if (IsConnector(k))
+                return true;
+        }
+        return false;
+    }
+    const ParsedExpression* Expression(Phrase phrase);
     bool IsWord(size_t k) const;
     bool IsNamePart(size_t k) const;
     bool IsConnector(size_t k) const;
@@ -133,15 +160,20 @@ private:
     size_t WordsUpToConnector(size_t begin) const;
     size_t EndBeforeQuestionMarks() const;
 
+    void FindStructures();
     void Structures(size_t begin, std::vector<PartSpec>& parts);
     void Targets(size_t begin, const std::vector<PartSpec>& parts);
     void ReadInGroups(const Structure& structure);
+    bool MixesReciprocals(const std::vector<UnitRef>& units) const;
+    std::optional<Sentence> ReadByDimensions();
+    void ReadAsExpressions(const Structure& structure);
+    Sentence ChosenExpressions(const ReadingAsExpressions& reading) const;
     std::optional<Choice> UnitIn(Phrase phrase, size_t group, bool sumPart);
     std::optional<Choice> Steered(Phrase phrase, size_t group, bool sumPart) const;
     Sentence Chosen(const Reading& reading) const;
     SentenceUnit UnitOf(UnitRef ref) const {
         const Unit& unit = index_.UnitOf(ref);
-        return {ref.unit, unit.name, unit.factor};
+        return {ref.unit, unit.name, unit.factor, std::nullopt};
     }
     [[noreturn]] void Refuse();
     Message Unread();
@@ -159,6 +191,15 @@ private:
     Message ambiguity_; // why a phrase could not be told apart, for the message
     Message caseSlip_;  // a symbol typed with a prefix in the other case, for the message
     bool temperatureSum_ = false;
+    bool reciprocalSum_ = false; // a sum that would convert by a reciprocal
+
+    // The second pass, where no group holds the units: expressions.
+    bool expressionPass_ = false;
+    std::map<std::pair<size_t, size_t>, std::optional<ParsedExpression>> expressions_;
+    KnownWords knownWords_;
+    std::vector<ReadingAsExpressions> expressionReadings_;
+    Message mismatch_;               // two expressions whose dimensions do not convert
+    std::string temperatureProduct_; // a temperature typed inside a product
 };
 
 // Cuts the text into words, numbers and marks. A word ends before a digit, so that "1h30m"
@@ -297,6 +338,13 @@ const std::vector<UnitIndex::Candidate>& SentenceReader::Candidates(Phrase phras
     return *found;
 }
 
+const ParsedExpression* SentenceReader::Expression(Phrase phrase) {
+    const auto [found, added] = expressions_.try_emplace({phrase.begin, phrase.end});
+    if (added && !HoldsConnector(phrase))
+        found->second = ParseUnitExpression(index_, Text(phrase), knownWords_);
+    return found->second ? &*found->second : nullptr;
+}
+
 std::vector<size_t> SentenceReader::GroupsOf(Phrase phrase) {
     std::vector<size_t> groups;
     for (const UnitIndex::Candidate& candidate : Candidates(phrase)) {
@@ -345,7 +393,7 @@ size_t SentenceReader::EndBeforeQuestionMarks() const {
 // parts or by connectors and the target.
 void SentenceReader::Structures(size_t begin, std::vector<PartSpec>& parts) {
     for (size_t end = begin + 1; IsNamePart(end - 1); ++end) {
-        if (Candidates({begin, end}).empty())
+        if (!Names({begin, end}))
             continue;
         parts.back().unit = {begin, end};
         size_t target = end;
@@ -368,7 +416,7 @@ void SentenceReader::Targets(size_t begin, const std::vector<PartSpec>& parts) {
         if (!IsNamePart(k))
             return;
     }
-    if (!Candidates({begin, end}).empty())
+    if (Names({begin, end}))
         structures_.push_back({parts, {begin, end}});
 }
 
@@ -403,8 +451,23 @@ void SentenceReader::ReadInGroups(const Structure& structure) {
             temperatureSum_ = true;
             continue;
         }
+        if (sum && MixesReciprocals(reading.units)) {
+            reciprocalSum_ = true;
+            continue;
+        }
         readings_.push_back(std::move(reading));
     }
+}
+
+// Whether a part of a sum converts to the target by a reciprocal: litres per 100 km to miles per
+// gallon. Each part would, and the sum of the results is no conversion of the sum.
+bool SentenceReader::MixesReciprocals(const std::vector<UnitRef>& units) const {
+    auto reciprocal = [&](UnitRef unit) {
+        const std::optional<Factor> factor = ReadFactor(index_.UnitOf(unit).factor);
+        return factor && factor->reciprocal;
+    };
+    return std::any_of(units.begin(), units.end() - 1,
+                       [&](UnitRef part) { return reciprocal(part) != reciprocal(units.back()); });
 }
 
 // The unit the phrase names in the group: its closest spelling, which must be one unit. A
@@ -460,21 +523,29 @@ std::optional<Choice> SentenceReader::Steered(Phrase phrase, size_t group, bool 
     return found ? std::optional(Choice{*found, SteeredCost}) : std::nullopt;
 }
 
-Sentence SentenceReader::Read() {
-    if (chunks_.empty() || tooLong_)
-        Refuse();
+void SentenceReader::FindStructures() {
     std::vector<PartSpec> parts{{}};
     Structures(0, parts); // a unit whose name begins with a number: "1/h to 1/min"
     if (chunks_[0].kind == ChunkKind::Number) {
         parts[0].value = chunks_[0].value;
         Structures(1, parts);
     }
+}
+
+Sentence SentenceReader::Read() {
+    if (chunks_.empty() || tooLong_)
+        Refuse();
+    FindStructures();
     for (const Structure& structure : structures_) {
         if (structure.parts.size() == 1 || structure.parts[0].value)
             ReadInGroups(structure);
     }
-    if (readings_.empty())
+    if (readings_.empty()) {
+        if (index_.Measures() && !temperatureSum_ && !reciprocalSum_)
+            if (std::optional<Sentence> sentence = ReadByDimensions())
+                return *sentence;
         Refuse();
+    }
     // The closest spelling wins; then the loaded group; what is left must agree.
     const int best = std::min_element(readings_.begin(), readings_.end(), [](auto& a, auto& b) {
                          return a.cost < b.cost;
@@ -506,6 +577,84 @@ Sentence SentenceReader::Read() {
     return Chosen(readings_.front());
 }
 
+// The second pass: the sentence's units as expressions of the units of groups that have a
+// dimension. The closest spelling wins, then a conversion by the dimensions' equality over one
+// by the reciprocal; what is left must agree.
+std::optional<Sentence> SentenceReader::ReadByDimensions() {
+    expressionPass_ = true;
+    structures_.clear();
+    FindStructures();
+    for (const Structure& structure : structures_) {
+        if (structure.parts.size() == 1 || structure.parts[0].value)
+            ReadAsExpressions(structure);
+    }
+    std::vector<ReadingAsExpressions>& readings = expressionReadings_;
+    if (readings.empty())
+        return std::nullopt;
+    const int best = std::min_element(readings.begin(), readings.end(), [](auto& a, auto& b) {
+                         return a.cost < b.cost;
+                     })->cost;
+    std::erase_if(readings, [&](const ReadingAsExpressions& r) { return r.cost != best; });
+    if (std::any_of(readings.begin(), readings.end(), [](auto& r) { return !r.reciprocal; }))
+        std::erase_if(readings, [](const ReadingAsExpressions& r) { return r.reciprocal; });
+    auto outcome = [](const ReadingAsExpressions& r) {
+        std::vector<std::pair<std::optional<long double>, std::optional<long double>>> parts;
+        for (size_t k = 0; k + 1 < r.units.size(); ++k)
+            parts.emplace_back(r.structure->parts[k].value,
+                               ConvertExpression(1, r.units[k], r.units.back(), r.reciprocal));
+        return parts;
+    };
+    for (const ReadingAsExpressions& reading : readings) {
+        if (outcome(reading) != outcome(readings.front()))
+            throw ESentenceError(
+                QUORVEL_MESSAGE("Sentence", "'%1' fits several units: write the units in full"),
+                {Typed({0, chunks_.size()})});
+    }
+    return ChosenExpressions(readings.front());
+}
+
+// The structure's readings as expressions (ReadExpressions); where none agrees, the closest
+// one names the quantities that do not convert.
+void SentenceReader::ReadAsExpressions(const Structure& structure) {
+    std::vector<Phrase> phrases;
+    for (const PartSpec& part : structure.parts)
+        phrases.push_back(part.unit);
+    phrases.push_back(structure.target);
+    std::vector<ParsedExpression> parsed;
+    for (const Phrase& phrase : phrases)
+        parsed.push_back(*Expression(phrase));
+    ExpressionReadings read = ReadExpressions(std::move(parsed), MostExpressionReadings);
+    if (!read.temperatureInProduct.empty())
+        temperatureProduct_ = read.temperatureInProduct;
+    reciprocalSum_ = reciprocalSum_ || read.reciprocalSum;
+    for (ExpressionUnits& units : read.agreeing)
+        expressionReadings_.push_back(
+            {&structure, std::move(units.units), units.reciprocal, units.cost});
+    if (!read.closest || structure.parts.size() > 1 || !mismatch_.IsEmpty())
+        return;
+    const std::optional<Message> from = QuantityOf(index_, read.closest->units.front());
+    const std::optional<Message> to = QuantityOf(index_, read.closest->units.back());
+    if (from && to)
+        //: %1 and %3 are units the user typed, %2 and %4 what they measure ("a mass", "a
+        //: force"), as in: 'kg' is a mass and 'N' a force: they do not convert.
+        mismatch_ =
+            Message(QUORVEL_MESSAGE("Sentence", "'%1' is %2 and '%3' %4: they do not convert"),
+                    {Typed(phrases.front()), *from, Typed(phrases.back()), *to});
+}
+
+Sentence SentenceReader::ChosenExpressions(const ReadingAsExpressions& reading) const {
+    const Structure& structure = *reading.structure;
+    Sentence sentence;
+    for (size_t k = 0; k < structure.parts.size(); ++k)
+        sentence.parts.push_back(
+            {structure.parts[k].value, {0, Typed(structure.parts[k].unit), "", reading.units[k]}});
+    sentence.target = {0, Typed(structure.target), "", reading.units.back()};
+    sentence.sourceText = Text({0, structure.parts.back().unit.end});
+    sentence.targetText = Text(structure.target);
+    sentence.reciprocal = reading.reciprocal;
+    return sentence;
+}
+
 Sentence SentenceReader::Chosen(const Reading& reading) const {
     const Structure& structure = *reading.structure;
     Sentence sentence;
@@ -528,6 +677,21 @@ void SentenceReader::Refuse() {
         //: The user typed a sum of temperatures, as in 20 °C 5 K to °F.
         throw ESentenceError(
             QUORVEL_MESSAGE("Sentence", "Temperatures do not add up: convert one at a time"));
+    if (reciprocalSum_)
+        //: The user typed a sum that would convert by a reciprocal, as in 5 L/100km 3 L/100km
+        //: to mpg: litres per 100 km are the reciprocal of miles per gallon.
+        throw ESentenceError(
+            QUORVEL_MESSAGE("Sentence", "Reciprocal units do not add up: convert one at a time"));
+    if (!temperatureProduct_.empty())
+        //: %1 is a temperature unit the user typed inside a product or quotient of units, as
+        //: °C in J/(kg·°C); %2 an example of a temperature conversion (100 °F to °C), kept as it
+        //: is.
+        throw ESentenceError(QUORVEL_MESSAGE("Sentence", "'%1' is a temperature, which converts "
+                                                         "alone and not in a product: type, for "
+                                                         "example, %2"),
+                             {temperatureProduct_, "100 °F to °C"});
+    if (!mismatch_.IsEmpty())
+        throw ESentenceError(mismatch_);
     throw ESentenceError(Unread());
 }
 
@@ -650,9 +814,31 @@ Sentence ReadSentence(const UnitIndex& index, std::string_view text,
     return SentenceReader(index, text, preferredGroup).Read();
 }
 
+namespace {
+
+// A part of a sentence of expressions converted to its target, with its line.
+std::optional<ConversionResult>
+ConvertExpressionPart(const Sentence& sentence, const SentencePart& part, long double valueAtHand) {
+    const long double value = part.value.value_or(valueAtHand);
+    const std::string before = GeneralNumberText(value);
+    const std::optional<long double> converted = ConvertExpression(
+        value, *part.unit.expression, *sentence.target.expression, sentence.reciprocal);
+    if (!converted)
+        return std::nullopt;
+    std::string line =
+        ConversionLine(before, part.unit.name, GeneralNumberText(*converted), sentence.target.name);
+    if (sentence.reciprocal)
+        line += " (reciprocal)"; // a line of a conversion, which stays in English as units do
+    return ConversionResult{*converted, line};
+}
+
+} // namespace
+
 std::optional<ConversionResult> ConvertSentence(const Sentence& sentence, long double valueAtHand) {
     const ConversionKind kind = ConversionKindOf(sentence.group);
     auto convert = [&](const SentencePart& part) {
+        if (sentence.IsExpression())
+            return ConvertExpressionPart(sentence, part, valueAtHand);
         return Convert({part.value.value_or(valueAtHand), part.unit.factor, sentence.target.factor,
                         part.unit.name, sentence.target.name, kind});
     };

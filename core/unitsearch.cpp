@@ -3,6 +3,7 @@
 
 #include "core/unitsearch.h"
 
+#include "core/conversion.h"
 #include "core/textfile.h"
 
 #include <algorithm>
@@ -219,8 +220,37 @@ std::string FoldUnitText(std::string_view text, bool ignoreCase) {
     return folded.empty() ? FoldText(text, ignoreCase, false) : folded;
 }
 
-UnitIndex::UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias> aliases)
+namespace {
+
+// The measure of the group's dimension, where the group still holds the dimension's base unit
+// with the factor 1: a group whose base the user changed gives its factors against another
+// unit, and is measured by none.
+std::optional<GroupMeasure> MeasureOfGroup(const IndexedGroup& group,
+                                           std::span<const GroupDimension> dimensions) {
+    const auto dimension =
+        std::find_if(dimensions.begin(), dimensions.end(),
+                     [&](const GroupDimension& d) { return d.group == group.name; });
+    if (dimension == dimensions.end())
+        return std::nullopt;
+    const bool based = std::any_of(group.units.begin(), group.units.end(), [&](const Unit& unit) {
+        const std::optional<Factor> factor = ReadFactor(unit.factor);
+        return unit.name == dimension->baseUnit && factor && factor->number == 1 &&
+               !factor->reciprocal;
+    });
+    if (!based)
+        return std::nullopt;
+    return GroupMeasure{dimension->dimension, std::string(dimension->scale)};
+}
+
+} // namespace
+
+UnitIndex::UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias> aliases,
+                     std::span<const GroupDimension> dimensions)
     : groups_(std::move(groups)) {
+    for (const IndexedGroup& group : groups_) {
+        measures_.push_back(MeasureOfGroup(group, dimensions));
+        measured_ = measured_ || measures_.back().has_value();
+    }
     // The aliases of each unit, found by group and unit name.
     std::unordered_map<std::string, std::vector<const UnitAlias*>> aliasesOf;
     for (const UnitAlias& alias : aliases) {
@@ -259,11 +289,13 @@ void UnitIndex::AddKey(size_t unit, std::string_view text, bool symbol, bool own
         return; // a unit without a name is found by none
     key.characters = Characters(key.folded);
     key.characterSet = CharacterSet(key.characters);
+    longestName_ = std::max(longestName_, key.literal.size());
     byFolded_[key.folded].push_back(keys_.size());
     keys_.push_back(std::move(key));
 }
 
-UnitIndex UnitIndex::Read(const UnitsDatabase& database, std::span<const UnitAlias> aliases) {
+UnitIndex UnitIndex::Read(const UnitsDatabase& database, std::span<const UnitAlias> aliases,
+                          std::span<const GroupDimension> dimensions) {
     std::vector<IndexedGroup> groups;
     for (std::string& name : database.ReadGroupList()) {
         const bool repeated = std::any_of(groups.begin(), groups.end(),
@@ -278,7 +310,7 @@ UnitIndex UnitIndex::Read(const UnitsDatabase& database, std::span<const UnitAli
         }
         groups.push_back({std::move(name), std::move(units)});
     }
-    return UnitIndex(std::move(groups), aliases);
+    return UnitIndex(std::move(groups), aliases, dimensions);
 }
 
 std::vector<std::string> UnitIndex::Symbols(UnitRef ref) const {
@@ -374,10 +406,13 @@ std::vector<UnitIndex::Candidate> UnitIndex::Named(std::string_view text) const 
         const UnitRef unit = units_[keys_[k].unit];
         const auto same = std::find_if(candidates.begin(), candidates.end(),
                                        [&](const Candidate& c) { return c.unit == unit; });
-        if (same == candidates.end())
-            candidates.push_back({unit, match.spelling});
-        else
-            same->level = std::min(same->level, match.spelling);
+        if (same == candidates.end()) {
+            candidates.push_back({unit, match.spelling, keys_[k].symbol});
+        } else if (match.spelling < same->level) {
+            *same = {unit, match.spelling, keys_[k].symbol};
+        } else if (match.spelling == same->level) {
+            same->symbol = same->symbol && keys_[k].symbol;
+        }
     }
     return candidates;
 }
@@ -400,7 +435,7 @@ std::vector<UnitIndex::Candidate> UnitIndex::PluralOfSymbol(const Query& query) 
         if (keys_[k].symbol && keys_[k].literal == stem &&
             std::none_of(candidates.begin(), candidates.end(),
                          [&](const Candidate& c) { return c.unit == unit; }))
-            candidates.push_back({unit, MatchLevel::Plural});
+            candidates.push_back({unit, MatchLevel::Plural, true});
     }
     return candidates;
 }

@@ -10,9 +10,11 @@
 // before one that needed any of that.
 
 #include "core/deliveredaliases.h"
+#include "core/delivereddimensions.h"
 #include "core/unitsdatabase.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +38,13 @@ struct IndexedGroup {
     std::vector<Unit> units;
 };
 
+// What a delivered group measures: its dimension, and the size of its base unit in coherent
+// units ("1", or "1000000" for the kilometre per litre of Fuel economy).
+struct GroupMeasure {
+    Dimension dimension;
+    std::string scale;
+};
+
 // How closely a text matches a name or symbol, best first.
 enum class MatchLevel {
     Literal,    // the very same text
@@ -48,16 +57,26 @@ enum class MatchLevel {
 class UnitIndex {
 public:
     // The groups in list order with their units. An alias belongs to the unit of the same group
-    // and unit name; aliases of units the groups do not hold are left out.
-    UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias> aliases);
+    // and unit name; aliases of units the groups do not hold are left out. A group measures
+    // the dimension of the same name while it holds that dimension's base unit with the factor
+    // 1; a group without one (a user's) has no dimension.
+    UnitIndex(std::vector<IndexedGroup> groups, std::span<const UnitAlias> aliases,
+              std::span<const GroupDimension> dimensions = {});
 
     // Every group of the database's list (those without a button too) with its units; a group whose
     // files cannot be read has none. Throws EFileError when the group list cannot be read.
-    static UnitIndex Read(const UnitsDatabase& database, std::span<const UnitAlias> aliases);
+    static UnitIndex Read(const UnitsDatabase& database, std::span<const UnitAlias> aliases,
+                          std::span<const GroupDimension> dimensions = {});
 
     const std::vector<IndexedGroup>& Groups() const { return groups_; }
     const IndexedGroup& GroupOf(UnitRef ref) const { return groups_[ref.group]; }
     const Unit& UnitOf(UnitRef ref) const { return groups_[ref.group].units[ref.unit]; }
+    // What the group measures; nothing for a group without a dimension.
+    const std::optional<GroupMeasure>& MeasureOf(size_t group) const { return measures_[group]; }
+    // Whether any group has a dimension, so that units of different groups may convert.
+    bool Measures() const { return measured_; }
+    // The length in bytes of the longest name or symbol.
+    size_t LongestName() const { return longestName_; }
     // The unit's symbols, in the table's order.
     std::vector<std::string> Symbols(UnitRef ref) const;
 
@@ -70,6 +89,7 @@ public:
     struct Candidate {
         UnitRef unit;
         MatchLevel level;
+        bool symbol = false; // the text matches only symbols of the unit at that level
     };
     // The units whose whole name or symbol is the text, each with its closest level; where
     // none is, the units of which the text is a symbol of small letters with "s" after it.
@@ -106,6 +126,9 @@ private:
     std::vector<Candidate> PluralOfSymbol(const Query& query) const;
 
     std::vector<IndexedGroup> groups_;
+    std::vector<std::optional<GroupMeasure>> measures_; // by group
+    bool measured_ = false;
+    size_t longestName_ = 0;
     std::vector<UnitRef> units_; // every unit, in the database's order
     std::vector<Key> keys_;      // grouped by unit, in the order of units_
     std::unordered_map<std::string, std::vector<size_t>> byFolded_; // folded text to keys

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The Quorvel developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Writes the delivered units database (data/Files/) and its table of unit symbols and other
-names (core/deliveredaliases.cpp) from data/units.def.
+"""Writes the delivered units database (data/Files/), its table of unit symbols and other names
+(core/deliveredaliases.cpp) and its table of the groups' dimensions (core/delivereddimensions.cpp)
+from data/units.def.
 
 The definitions file is the one source of truth: every unit's factor is an exact rational
 number computed from the definitions with fractions.Fraction. A factor whose decimal expansion
@@ -11,6 +12,15 @@ ends is written with all its digits; any other with 25 significant digits, more 
 program's 64-bit mantissa can hold. A reciprocal unit (defined as "= <expression> / x") gets the
 factor k/x, k being the expression's value: a value v of the unit is k / v base units. Every
 factor is positive, and each group's first unit has the factor 1.
+
+Every group states its dimension: the exponents of the base quantities (metre, kilogram, second,
+ampere, kelvin, mole, candela, and angle, information and count as quantities of their own).
+Each unit id carries its value in coherent units and its group's dimension, so a unit defined
+from other units is checked: its expression must have its group's dimension, or be a plain number
+of the group's base units. A constant is a number of unknown dimension; a definition that uses
+one is not checked. Where a group's first unit is defined from other units (the kilometre per
+litre of Fuel economy), its value in coherent units is the group's scale, which the table of
+dimensions carries with the group.
 
 Besides the symbols and names the definitions list, the table holds what follows from them by
 rule: the plain-ASCII spellings of each symbol (m2 and m^2 for m², degF for °F, u for µ), the
@@ -20,10 +30,10 @@ shared by units of different groups is allowed (the pair of units of a typed con
 and is listed when the files are written.
 
 Usage:
-  generate_units.py [--definitions FILE] --out FOLDER [--aliases FILE]
-      write the database into FOLDER and the alias table into FILE
-  generate_units.py [--definitions FILE] --check FOLDER [--aliases FILE]
-      fail if FOLDER or FILE differs from what would be written
+  generate_units.py [--definitions FILE] --out FOLDER [--aliases FILE] [--dimensions FILE]
+      write the database into FOLDER and the tables into the C++ sources
+  generate_units.py [--definitions FILE] --check FOLDER [--aliases FILE] [--dimensions FILE]
+      fail if FOLDER or a table differs from what would be written
 """
 
 import argparse
@@ -38,6 +48,10 @@ from fractions import Fraction
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_ALIASES = os.path.join(os.path.dirname(HERE), "core", "deliveredaliases.cpp")
+DEFAULT_DIMENSIONS = os.path.join(os.path.dirname(HERE), "core", "delivereddimensions.cpp")
+# The base quantities of a dimension, in the order of the C++ table, by the names a group's
+# "dimension" line uses.
+BASE_QUANTITIES = ("m", "kg", "s", "A", "K", "mol", "cd", "rad", "bit", "count")
 SI_PREFIXES = {  # id prefix: (name, power of ten, symbol); "u" stands for micro in ids
     "Q": ("quetta", 30, "Q"), "R": ("ronna", 27, "R"), "Y": ("yotta", 24, "Y"),
     "Z": ("zetta", 21, "Z"), "E": ("exa", 18, "E"), "P": ("peta", 15, "P"),
@@ -59,8 +73,52 @@ class DefinitionError(Exception):
     pass
 
 
+class Quantity:
+    """A value in coherent units with its dimension (a tuple of exponents of BASE_QUANTITIES,
+    None where unknown: a constant's), and whether units took part in it."""
+
+    NONE = (0,) * len(BASE_QUANTITIES)
+
+    def __init__(self, value, dimension=NONE, units=False):
+        self.value = Fraction(value)
+        self.dimension = dimension
+        self.units = units
+
+    def combined(self, other, value, exponents):
+        other = other if isinstance(other, Quantity) else Quantity(other)
+        dimension = (None if self.dimension is None or other.dimension is None
+                     else tuple(map(exponents, self.dimension, other.dimension)))
+        return Quantity(value(self.value, other.value), dimension, self.units or other.units)
+
+    def __mul__(self, other):
+        return self.combined(other, lambda a, b: a * b, lambda a, b: a + b)
+
+    def __truediv__(self, other):
+        return self.combined(other, lambda a, b: a / b, lambda a, b: a - b)
+
+    def __add__(self, other):
+        return self.summed(other, 1)
+
+    def __sub__(self, other):
+        return self.summed(other, -1)
+
+    def summed(self, other, sign):
+        if None not in (self.dimension, other.dimension) and self.dimension != other.dimension:
+            raise DefinitionError("adds quantities of different dimensions")
+        return self.combined(other, lambda a, b: a + sign * b, lambda a, b: a)
+
+    def __neg__(self):
+        return Quantity(-self.value, self.dimension, self.units)
+
+    def __pow__(self, exponent):
+        dimension = None if self.dimension is None else tuple(e * exponent
+                                                              for e in self.dimension)
+        return Quantity(self.value ** exponent, dimension, self.units)
+
+
 class Expression:
-    """A recursive-descent evaluator of + - * / ^ ( ), numbers and names, in exact fractions."""
+    """A recursive-descent evaluator of + - * / ^ ( ), numbers and names, in exact fractions
+    with dimensions (Quantity)."""
 
     TOKEN = re.compile(r"\s*(?:(\d+(?:\.\d*)?(?:[eE][+-]?\d+)?)|([A-Za-z_][A-Za-z0-9_]*)|(\S))")
 
@@ -111,9 +169,9 @@ class Expression:
         base = self.unary()
         if self.take("^"):
             exponent = self.unary()
-            if exponent.denominator != 1:
+            if exponent.units or exponent.value.denominator != 1:
                 raise DefinitionError("exponents must be whole numbers")
-            return base ** int(exponent)
+            return base ** int(exponent.value)
         return base
 
     def unary(self):
@@ -122,7 +180,7 @@ class Expression:
         kind, text = self.peek()
         self.pos += 1
         if kind == "num":
-            return Fraction(text)
+            return Quantity(text)
         if kind == "name":
             if text not in self.names:
                 raise DefinitionError("unknown name %r" % text)
@@ -151,17 +209,41 @@ def split_aliases(text):
     return aliases
 
 
-def parse_definitions(path):
-    """Returns [(group name, [Unit])] in file order."""
+def parse_definitions(path, dimensions=None):
+    """Returns [(group name, [Unit])] in file order; fills `dimensions`, when given, with
+    {group name: Dimension}."""
     groups = []
     names = {}
     units_by_id = {}  # id: (group index, position in the group)
     last_line = None  # "unit" id or "prefixes", what an alias line without an id belongs to
+    group_dimensions = {} if dimensions is None else dimensions
+    base_names = {name: Quantity(1, tuple(int(k == n) for k in range(len(BASE_QUANTITIES))))
+                  for n, name in enumerate(BASE_QUANTITIES)}
 
     def define(name_id, value, line_number):
         if name_id in names:
             raise DefinitionError("line %d: %r is defined twice" % (line_number, name_id))
         names[name_id] = value
+
+    def current_dimension():
+        if groups[-1][0] not in group_dimensions:
+            raise DefinitionError("group %s: give its dimension before its units" % groups[-1][0])
+        return group_dimensions[groups[-1][0]]
+
+    def factor_of(quantity):
+        """The quantity as a number of the current group's base units; a group's first unit
+        defined from units sets the group's scale."""
+        dimension = current_dimension()
+        if quantity.dimension is None or not quantity.units:
+            return quantity.value  # a number of base units, or of unknown dimension
+        if quantity.dimension != dimension.exponents:
+            raise DefinitionError("the definition has the dimension %s, its group %s"
+                                  % (dimension_text(quantity.dimension),
+                                     dimension_text(dimension.exponents)))
+        if not groups[-1][1]:
+            group_dimensions[groups[-1][0]] = dimension._replace(scale=quantity.value)
+            return Fraction(1)
+        return quantity.value / dimension.scale
 
     def add_unit(name_id, unit_name, value, source, symbols, reciprocal=False):
         if value <= 0:
@@ -169,6 +251,10 @@ def parse_definitions(path):
         units = groups[-1][1]
         units_by_id[name_id] = (len(groups) - 1, len(units))
         units.append(Unit(unit_name, value, source, list(symbols), [], reciprocal))
+
+    def unit_quantity(factor):
+        dimension = current_dimension()
+        return Quantity(factor * dimension.scale, dimension.exponents, True)
 
     def unit_of(name_id):
         if name_id not in units_by_id or units_by_id[name_id][0] != len(groups) - 1:
@@ -204,9 +290,18 @@ def parse_definitions(path):
                     groups.append((text[len("group "):].strip(), []))
                     last_line = None
                     continue
+                if text.startswith("dimension "):
+                    if not groups or groups[-1][1] or groups[-1][0] in group_dimensions:
+                        raise DefinitionError("a group's dimension goes before its units, once")
+                    exponents = Expression(text[len("dimension "):], base_names).evaluate()
+                    if exponents.value != 1:
+                        raise DefinitionError("a dimension names base quantities only")
+                    group_dimensions[groups[-1][0]] = Dimension(exponents.dimension, Fraction(1))
+                    continue
                 if text.startswith("const "):
                     name_id, _, expression = text[len("const "):].partition("=")
-                    define(name_id.strip(), Expression(expression, names).evaluate(), line_number)
+                    value = Expression(expression, names).evaluate()
+                    define(name_id.strip(), Quantity(value.value, None), line_number)
                     last_line = None
                     continue
                 if not groups:
@@ -219,8 +314,8 @@ def parse_definitions(path):
                     base_symbols = unit_of(name_id).symbols
                     for prefix in prefixes.split():
                         prefix_name, power, prefix_symbol = SI_PREFIXES[prefix]
-                        value = names[name_id] * Fraction(10) ** power
-                        define(prefix + name_id, value, line_number)
+                        value = unit_of(name_id).value * Fraction(10) ** power
+                        define(prefix + name_id, unit_quantity(value), line_number)
                         add_unit(prefix + name_id, prefix_name + unit_name.strip(), value,
                                  comment.strip(), [prefix_symbol + s for s in base_symbols[:1]])
                     last_line = "prefixes"
@@ -230,9 +325,12 @@ def parse_definitions(path):
                     raise DefinitionError("expected 'id name = expression'")
                 name_id, unit_name = head.strip().split(None, 1)
                 reciprocal = RECIPROCAL.match(expression)
-                value = Expression(reciprocal.group(1) if reciprocal else expression,
-                                   names).evaluate()
-                define(name_id, None if reciprocal else value, line_number)
+                quantity = Expression(reciprocal.group(1) if reciprocal else expression,
+                                      names).evaluate()
+                if reciprocal and quantity.units and quantity.dimension is not None:
+                    raise DefinitionError("k in k / x is a number of the group's base units")
+                value = factor_of(quantity)
+                define(name_id, None if reciprocal else unit_quantity(value), line_number)
                 add_unit(name_id, unit_name.strip(), value, comment.strip(), [], bool(reciprocal))
                 last_line = name_id
             except (DefinitionError, KeyError, ValueError, ZeroDivisionError) as error:
@@ -242,6 +340,16 @@ def parse_definitions(path):
     except DefinitionError as error:
         raise DefinitionError("%s: %s" % (path, error)) from None
     return groups
+
+
+# A group's dimension: the exponents of BASE_QUANTITIES, and the size of its first unit in
+# coherent units (1 but for a group measured against another unit, such as Fuel economy).
+Dimension = namedtuple("Dimension", "exponents scale")
+
+
+def dimension_text(exponents):
+    return "*".join("%s^%d" % (name, e) if e != 1 else name
+                    for name, e in zip(BASE_QUANTITIES, exponents) if e) or "1"
 
 
 def check_first_unit(groups):
@@ -453,6 +561,27 @@ def alias_table_source(aliases):
     return "\n".join(lines)
 
 
+def dimension_table_source(groups, dimensions):
+    lines = ["// SPDX-FileCopyrightText: 2026 The Quorvel developers",
+             "// SPDX-License-Identifier: GPL-3.0-or-later",
+             "",
+             "// Generated by data/generate_units.py from data/units.def: do not edit.",
+             "", '#include "core/delivereddimensions.h"', "", "namespace quorvel {", "",
+             "namespace {", "",
+             "// Exponents of %s." % ", ".join(BASE_QUANTITIES),
+             "// clang-format off", "constexpr GroupDimension Dimensions[] = {"]
+    for name, units in groups:
+        dimension = dimensions[name]
+        lines.append("    {%s, %s, Dimension{{%s}}, %s}," % (
+            cpp_string(name), cpp_string(units[0].name),
+            ", ".join(str(e) for e in dimension.exponents),
+            cpp_string(factor_text(dimension.scale))))
+    lines += ["};", "// clang-format on", "", "} // namespace", "",
+              "std::span<const GroupDimension> DeliveredDimensions() {", "    return Dimensions;",
+              "}", "", "} // namespace quorvel", ""]
+    return "\n".join(lines)
+
+
 def is_finite_decimal(value):
     denominator = value.denominator
     for prime in (2, 5):
@@ -560,17 +689,19 @@ def print_shared(groups, aliases):
         print("  %-12s %s" % (text, "; ".join("%s: %s" % owner for owner in owners)))
 
 
-def check_outputs(groups, folder, aliases_path, table):
-    """What differs between the written outputs and what the definitions give."""
+def check_outputs(groups, folder, tables):
+    """What differs between the written outputs and what the definitions give; `tables` maps
+    the path of each C++ source to its text."""
     with tempfile.TemporaryDirectory() as expected:
         write_database(groups, expected)
         problems = differences(expected, folder)
-    try:
-        with open(aliases_path, encoding="utf-8", newline="") as current:
-            if current.read() != table:
-                problems.append("differs: " + aliases_path)
-    except FileNotFoundError:
-        problems.append("missing: " + aliases_path)
+    for path, table in tables.items():
+        try:
+            with open(path, encoding="utf-8", newline="") as current:
+                if current.read() != table:
+                    problems.append("differs: " + path)
+        except FileNotFoundError:
+            problems.append("missing: " + path)
     return problems
 
 
@@ -582,24 +713,29 @@ def main():
     action.add_argument("--check", help="folder whose files must equal the generated ones")
     parser.add_argument("--aliases", default=DEFAULT_ALIASES,
                         help="the C++ source of the alias table, written or checked")
+    parser.add_argument("--dimensions", default=DEFAULT_DIMENSIONS,
+                        help="the C++ source of the groups' dimensions, written or checked")
     parser.add_argument("--summary", action="store_true", help="print units and aliases per group")
     arguments = parser.parse_args()
+    dimensions = {}
     try:
-        groups = parse_definitions(arguments.definitions)
+        groups = parse_definitions(arguments.definitions, dimensions)
         aliases = all_aliases(groups)
         check_aliases_within_groups(groups, aliases)
     except DefinitionError as error:
         print(error, file=sys.stderr)
         return 2
-    table = alias_table_source(aliases)
+    tables = {arguments.aliases: alias_table_source(aliases),
+              arguments.dimensions: dimension_table_source(groups, dimensions)}
     if arguments.summary:
         print_summary(groups, aliases)
     if arguments.out:
         write_database(groups, arguments.out)
-        write_text(arguments.aliases, table)
+        for path, table in tables.items():
+            write_text(path, table)
         print_shared(groups, aliases)
         return 0
-    problems = check_outputs(groups, arguments.check, arguments.aliases, table)
+    problems = check_outputs(groups, arguments.check, tables)
     for problem in problems:
         print(problem, file=sys.stderr)
     if problems:

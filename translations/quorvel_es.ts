@@ -62,77 +62,88 @@
         <source>Converts physical units. Without options, opens the window.
 The options below print to the terminal and need no display.
 
-A sentence is an optional number, a unit, optionally &quot;to&quot;, &quot;in&quot;, &quot;=&quot; or &quot;-&gt;&quot;, and the unit to
-convert to: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;5 ft 10 in to cm&quot;, &quot;-40 F C&quot;. Without a number, 1
-is converted. Numbers are written as the locale writes them (LC_ALL=C: a decimal point).
+A sentence is an optional number, a unit, optionally &quot;to&quot;, &quot;in&quot;, &quot;=&quot; or
+&quot;-&gt;&quot;, and the unit to convert to: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;-40 F C&quot;.
+Numbers may be fractions and powers of ten: &quot;1/2 in to mm&quot;, &quot;1½ h to min&quot;,
+&quot;10^6 J to kWh&quot;; the parts of a sum add up: &quot;5 ft 10 in to cm&quot;, &quot;1h30m to min&quot;.
+Units that no group holds are read as products, quotients and powers of
+units, with SI prefixes: &quot;3 kWh/day to W&quot;, &quot;20 kWh/100km to Wh/mi&quot;,
+&quot;1 kg·m/s² to N&quot;, &quot;1 kft to m&quot;; inverse quantities convert by the
+reciprocal: &quot;5 min/km to mph&quot;. Without a number, 1 is converted. Numbers
+are written as the locale writes them (LC_ALL=C: a decimal point).
 
-Exit status: 0 done; 1 a sentence, group or unit not understood, or a value refused; 2 wrong
-options or no units database.</source>
+Exit status: 0 done; 1 a sentence, group or unit not understood, or a value
+refused; 2 wrong options or no units database.</source>
         <extracomment>The beginning of the command line&apos;s help. The example sentences (&quot;12 in to cm&quot;, ...) and the words &quot;to&quot; and &quot;in&quot; stay as they are: sentences are typed in English. LC_ALL=C is a setting of the terminal and stays too. Keep the lines under 80 characters.</extracomment>
         <translation>Convierte unidades físicas. Sin opciones, abre la ventana.
 Las opciones siguientes escriben en el terminal y no necesitan entorno gráfico.
 
 Una frase es un número opcional, una unidad, opcionalmente &quot;to&quot;, &quot;in&quot;, &quot;=&quot; o
-&quot;-&gt;&quot;, y la unidad a la que convertir: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;,
-&quot;5 ft 10 in to cm&quot;, &quot;-40 F C&quot;. Sin número, se convierte 1. Los números se
-escriben como los escribe la configuración regional (LC_ALL=C: con punto
-decimal).
+&quot;-&gt;&quot;, y la unidad a la que convertir: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;-40 F C&quot;.
+Los números pueden ser fracciones y potencias de diez: &quot;1/2 in to mm&quot;,
+&quot;1½ h to min&quot;, &quot;10^6 J to kWh&quot;; las partes de una suma se suman:
+&quot;5 ft 10 in to cm&quot;, &quot;1h30m to min&quot;. Las unidades que ningún grupo contiene se
+leen como productos, cocientes y potencias de unidades, con prefijos SI:
+&quot;3 kWh/day to W&quot;, &quot;20 kWh/100km to Wh/mi&quot;, &quot;1 kg·m/s² to N&quot;, &quot;1 kft to m&quot;;
+las magnitudes inversas entre sí se convierten por el recíproco:
+&quot;5 min/km to mph&quot;. Sin número, se convierte 1. Los números se escriben como los
+escribe la configuración regional (LC_ALL=C: con punto decimal).
 
 Código de salida: 0 hecho; 1 frase, grupo o unidad no entendidos, o valor
 rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="107"/>
+        <location filename="../ui/commandline/commandline.cpp" line="110"/>
         <source>words</source>
         <extracomment>The name of the command&apos;s free arguments in its help: &quot;words&quot; in &quot;[words...]&quot; below.</extracomment>
         <translation>palabras</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="107"/>
+        <location filename="../ui/commandline/commandline.cpp" line="110"/>
         <source>The sentence, group or text, when not quoted.</source>
         <translation>La frase, el grupo o el texto, cuando no va entre comillas.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="109"/>
+        <location filename="../ui/commandline/commandline.cpp" line="112"/>
         <source>[words...]</source>
         <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation>[palabras...]</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="143"/>
+        <location filename="../ui/commandline/commandline.cpp" line="146"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation>Pruebe «quorvel --help».</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="160"/>
+        <location filename="../ui/commandline/commandline.cpp" line="163"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation>Indique --convert, --list o --find (con --database y palabras solas no hay nada que hacer).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="162"/>
+        <location filename="../ui/commandline/commandline.cpp" line="165"/>
         <source>Give one of --convert, --list and --find.</source>
         <translation>Indique solo una de las opciones --convert, --list y --find.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="164"/>
+        <location filename="../ui/commandline/commandline.cpp" line="167"/>
         <source>--value goes with --convert.</source>
         <translation>--value va con --convert.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="190"/>
+        <location filename="../ui/commandline/commandline.cpp" line="193"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«%1» no da ningún número: falta un factor, es cero o no es un número, o el resultado está fuera de rango</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="233"/>
+        <location filename="../ui/commandline/commandline.cpp" line="236"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation>«%1» no es un grupo; --list muestra los grupos</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="254"/>
+        <location filename="../ui/commandline/commandline.cpp" line="257"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation>Ninguna unidad coincide con «%1»</translation>
@@ -141,7 +152,7 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
 <context>
     <name>Conversion</name>
     <message>
-        <location filename="../core/conversion.cpp" line="171"/>
+        <location filename="../core/conversion.cpp" line="175"/>
         <source>The value cannot be 0 in a reciprocal unit</source>
         <extracomment>A reciprocal unit, such as litre per 100 kilometres against kilometre per litre, converts a value v into k divided by v; the value 0 has no such value.</extracomment>
         <translation>El valor no puede ser 0 en una unidad recíproca</translation>
@@ -437,114 +448,133 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../core/sentence.cpp" line="32"/>
+        <location filename="../core/sentence.cpp" line="36"/>
         <source>&apos;%1&apos; is not a unit of %2</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in, such as Length or Length or Area.</extracomment>
         <translation>«%1» no es una unidad de %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="36"/>
+        <location filename="../core/sentence.cpp" line="40"/>
         <source>&apos;%1&apos; is not a unit. Did you mean %2?</source>
         <extracomment>%1 is what the user typed as a unit, %2 the name of the unit whose name or symbol is closest to it (as Fahrenheit&apos;s degree for farenheit).</extracomment>
         <translation>«%1» no es una unidad. ¿Quería decir %2?</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="40"/>
+        <location filename="../core/sentence.cpp" line="44"/>
         <source>&apos;%1&apos; is not a unit of %2. Did you mean %3?</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in (Length or Area), %3 the name of the unit of those groups closest to it.</extracomment>
         <translation>«%1» no es una unidad de %2. ¿Quería decir %3?</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="315"/>
+        <location filename="../core/sentence.cpp" line="363"/>
         <source>%1 or %2</source>
         <extracomment>Two or more names of groups of units, one of which is meant: &quot;Length or Area&quot;.</extracomment>
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="434"/>
+        <location filename="../core/sentence.cpp" line="497"/>
         <source>&apos;%1&apos; may mean %2 or %3: mind the capitals</source>
         <extracomment>%1 is what the user typed, %2 and %3 the names of two units it may mean, which differ in capital letters only (as mA and MA).</extracomment>
         <translation>«%1» puede significar %2 o %3: fíjese en las mayúsculas</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="498"/>
+        <location filename="../core/sentence.cpp" line="569"/>
         <source>&apos;%1&apos; fits %2: write the units in full</source>
         <extracomment>%1 is the sentence the user typed, %2 the groups of units it fits.</extracomment>
         <translation>«%1» corresponde a %2: escriba las unidades completas</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="502"/>
+        <location filename="../core/sentence.cpp" line="573"/>
+        <location filename="../core/sentence.cpp" line="610"/>
         <source>&apos;%1&apos; fits several units: write the units in full</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«%1» corresponde a varias unidades: escriba las unidades completas</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="530"/>
+        <location filename="../core/sentence.cpp" line="641"/>
+        <source>&apos;%1&apos; is %2 and &apos;%3&apos; %4: they do not convert</source>
+        <extracomment>%1 and %3 are units the user typed, %2 and %4 what they measure (&quot;a mass&quot;, &quot;a force&quot;), as in: &apos;kg&apos; is a mass and &apos;N&apos; a force: they do not convert.</extracomment>
+        <translation>«%1» es %2 y «%3» %4: no se convierten entre sí</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="679"/>
         <source>Temperatures do not add up: convert one at a time</source>
         <extracomment>The user typed a sum of temperatures, as in 20 °C 5 K to °F.</extracomment>
         <translation>Las temperaturas no se suman: convierta de una en una</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="569"/>
+        <location filename="../core/sentence.cpp" line="684"/>
+        <source>Reciprocal units do not add up: convert one at a time</source>
+        <extracomment>The user typed a sum that would convert by a reciprocal, as in 5 L/100km 3 L/100km to mpg: litres per 100 km are the reciprocal of miles per gallon.</extracomment>
+        <translation>Las unidades recíprocas no se suman: convierta de una en una</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="689"/>
+        <source>&apos;%1&apos; is a temperature, which converts alone and not in a product: type, for example, %2</source>
+        <extracomment>%1 is a temperature unit the user typed inside a product or quotient of units, as °C in J/(kg·°C); %2 an example of a temperature conversion (100 °F to °C), kept as it is.</extracomment>
+        <translation>«%1» es una temperatura, que se convierte sola y no dentro de un producto: escriba, por ejemplo, %2</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="733"/>
         <source>Add the unit to convert to, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it: 12 in to cm. It stays as it is, since conversions are typed with English words.</extracomment>
         <translation>Agregue la unidad a la que convertir, como en %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="573"/>
+        <location filename="../core/sentence.cpp" line="737"/>
         <source>Type a unit, or a conversion such as %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Escriba una unidad o una conversión como %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="576"/>
+        <location filename="../core/sentence.cpp" line="740"/>
         <source>The sentence is too long</source>
         <translation>La frase es demasiado larga</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="580"/>
+        <location filename="../core/sentence.cpp" line="744"/>
         <source>&apos;%1&apos; is not a number</source>
         <extracomment>%1 is what the user typed where a number was expected.</extracomment>
         <translation>«%1» no es un número</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="587"/>
+        <location filename="../core/sentence.cpp" line="751"/>
         <source>Add the units, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Agregue las unidades, como en %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="595"/>
+        <location filename="../core/sentence.cpp" line="759"/>
         <source>Add the unit to convert from, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as is.</extracomment>
         <translation>Agregue la unidad desde la que convertir, como en %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="557"/>
+        <location filename="../core/sentence.cpp" line="721"/>
         <source>&apos;%1&apos; is not a unit</source>
         <extracomment>%1 is what the user typed as a unit.</extracomment>
         <translation>«%1» no es una unidad</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="618"/>
+        <location filename="../core/sentence.cpp" line="782"/>
         <source>&apos;%1&apos; needs a unit</source>
         <extracomment>%1 is a number the user typed without a unit after it.</extracomment>
         <translation>«%1» necesita una unidad</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="624"/>
+        <location filename="../core/sentence.cpp" line="788"/>
         <source>Give each unit its number, as in %1</source>
         <extracomment>%1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.</extracomment>
         <translation>Dé a cada unidad su número, como en %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="635"/>
+        <location filename="../core/sentence.cpp" line="799"/>
         <source>&apos;%1&apos; is not understood</source>
         <extracomment>%1 is what the user typed as the unit to convert to.</extracomment>
         <translation>No se entiende «%1»</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="642"/>
+        <location filename="../core/sentence.cpp" line="806"/>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
         <translation>No se entiende «%1»: escriba, por ejemplo, %2</translation>
@@ -554,6 +584,18 @@ rechazado; 2 opciones incorrectas o no hay base de datos de unidades.</translati
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation>«%1» ya no es una unidad de %2</translation>
+    </message>
+    <message>
+        <location filename="../core/unitexpression.cpp" line="742"/>
+        <source>an %1</source>
+        <extracomment>What a unit measures, with the article &quot;an&quot;: %1 is the name of its group of units in small letters (energy, area), which stays in English as the groups&apos; names do.</extracomment>
+        <translation>una magnitud del grupo %1</translation>
+    </message>
+    <message>
+        <location filename="../core/unitexpression.cpp" line="745"/>
+        <source>a %1</source>
+        <extracomment>What a unit measures, with the article &quot;a&quot;: %1 is the name of its group of units in small letters (mass, force), which stays in English as the groups&apos; names do.</extracomment>
+        <translation>una magnitud del grupo %1</translation>
     </message>
 </context>
 <context>
@@ -2266,13 +2308,19 @@ por ejemplo 100/x para litros por 100 km frente a kilómetros por litro.</transl
         <translation>Unidades coincidentes</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="202"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="219"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Esta conversión no da ningún número</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="209"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="231"/>
+        <source>%1 → %2. Enter converts.</source>
+        <extracomment>Hint of a typed conversion&apos;s answer between units that no one group holds: %1 is the unit converted from, %2 the unit converted to, as in &quot;kWh/100km → Wh/mi. Enter converts.&quot;</extracomment>
+        <translation>%1 → %2. Pulse Intro para convertir.</translation>
+    </message>
+    <message>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="235"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Pulse Intro para convertir.</translation>

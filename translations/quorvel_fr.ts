@@ -62,76 +62,89 @@
         <source>Converts physical units. Without options, opens the window.
 The options below print to the terminal and need no display.
 
-A sentence is an optional number, a unit, optionally &quot;to&quot;, &quot;in&quot;, &quot;=&quot; or &quot;-&gt;&quot;, and the unit to
-convert to: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;5 ft 10 in to cm&quot;, &quot;-40 F C&quot;. Without a number, 1
-is converted. Numbers are written as the locale writes them (LC_ALL=C: a decimal point).
+A sentence is an optional number, a unit, optionally &quot;to&quot;, &quot;in&quot;, &quot;=&quot; or
+&quot;-&gt;&quot;, and the unit to convert to: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;-40 F C&quot;.
+Numbers may be fractions and powers of ten: &quot;1/2 in to mm&quot;, &quot;1½ h to min&quot;,
+&quot;10^6 J to kWh&quot;; the parts of a sum add up: &quot;5 ft 10 in to cm&quot;, &quot;1h30m to min&quot;.
+Units that no group holds are read as products, quotients and powers of
+units, with SI prefixes: &quot;3 kWh/day to W&quot;, &quot;20 kWh/100km to Wh/mi&quot;,
+&quot;1 kg·m/s² to N&quot;, &quot;1 kft to m&quot;; inverse quantities convert by the
+reciprocal: &quot;5 min/km to mph&quot;. Without a number, 1 is converted. Numbers
+are written as the locale writes them (LC_ALL=C: a decimal point).
 
-Exit status: 0 done; 1 a sentence, group or unit not understood, or a value refused; 2 wrong
-options or no units database.</source>
+Exit status: 0 done; 1 a sentence, group or unit not understood, or a value
+refused; 2 wrong options or no units database.</source>
         <extracomment>The beginning of the command line&apos;s help. The example sentences (&quot;12 in to cm&quot;, ...) and the words &quot;to&quot; and &quot;in&quot; stay as they are: sentences are typed in English. LC_ALL=C is a setting of the terminal and stays too. Keep the lines under 80 characters.</extracomment>
         <translation>Convertit des unités physiques. Sans option, ouvre la fenêtre.
 Les options ci-dessous écrivent dans le terminal, sans affichage graphique.
 
 Une phrase est un nombre facultatif, une unité, éventuellement &quot;to&quot;, &quot;in&quot;, &quot;=&quot;
-ou &quot;-&gt;&quot;, et l&apos;unité d&apos;arrivée&#xa0;: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;,
-&quot;5 ft 10 in to cm&quot;, &quot;-40 F C&quot;. Sans nombre, c&apos;est 1 qui est converti. Les
-nombres s&apos;écrivent selon les paramètres régionaux (LC_ALL=C&#xa0;: point décimal).
+ou &quot;-&gt;&quot;, et l&apos;unité d&apos;arrivée&#xa0;: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;-40 F C&quot;.
+Les nombres peuvent être des fractions et des puissances de dix&#xa0;:
+&quot;1/2 in to mm&quot;, &quot;1½ h to min&quot;, &quot;10^6 J to kWh&quot;&#xa0;; les parties d&apos;une somme
+s&apos;additionnent&#xa0;: &quot;5 ft 10 in to cm&quot;, &quot;1h30m to min&quot;. Les unités qu&apos;aucun
+groupe ne contient se lisent comme produits, quotients et puissances d&apos;unités,
+avec les préfixes SI&#xa0;: &quot;3 kWh/day to W&quot;, &quot;20 kWh/100km to Wh/mi&quot;,
+&quot;1 kg·m/s² to N&quot;, &quot;1 kft to m&quot;&#xa0;; des grandeurs inverses l&apos;une de l&apos;autre se
+convertissent par l&apos;inverse&#xa0;: &quot;5 min/km to mph&quot;. Sans nombre, c&apos;est 1 qui est
+converti. Les nombres s&apos;écrivent selon les paramètres régionaux (LC_ALL=C&#xa0;:
+point décimal).
 
 Code de sortie&#xa0;: 0 effectué&#xa0;; 1 phrase, groupe ou unité non compris, ou valeur
 refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="107"/>
+        <location filename="../ui/commandline/commandline.cpp" line="110"/>
         <source>words</source>
         <extracomment>The name of the command&apos;s free arguments in its help: &quot;words&quot; in &quot;[words...]&quot; below.</extracomment>
         <translation>mots</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="107"/>
+        <location filename="../ui/commandline/commandline.cpp" line="110"/>
         <source>The sentence, group or text, when not quoted.</source>
         <translation>La phrase, le groupe ou le texte, s&apos;ils ne sont pas entre guillemets.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="109"/>
+        <location filename="../ui/commandline/commandline.cpp" line="112"/>
         <source>[words...]</source>
         <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation>[mots...]</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="143"/>
+        <location filename="../ui/commandline/commandline.cpp" line="146"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation>Essayez «&#xa0;quorvel --help&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="160"/>
+        <location filename="../ui/commandline/commandline.cpp" line="163"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation>Indiquez --convert, --list ou --find (avec --database et des mots seuls, il n&apos;y a rien à faire).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="162"/>
+        <location filename="../ui/commandline/commandline.cpp" line="165"/>
         <source>Give one of --convert, --list and --find.</source>
         <translation>Indiquez une seule des options --convert, --list et --find.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="164"/>
+        <location filename="../ui/commandline/commandline.cpp" line="167"/>
         <source>--value goes with --convert.</source>
         <translation>--value s&apos;utilise avec --convert.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="190"/>
+        <location filename="../ui/commandline/commandline.cpp" line="193"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«&#xa0;%1&#xa0;» ne donne aucun nombre&#xa0;: un facteur manque, est nul ou n&apos;est pas un nombre, ou le résultat est hors limites</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="233"/>
+        <location filename="../ui/commandline/commandline.cpp" line="236"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un groupe&#xa0;; --list affiche les groupes</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="254"/>
+        <location filename="../ui/commandline/commandline.cpp" line="257"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation>Aucune unité ne correspond à «&#xa0;%1&#xa0;»</translation>
@@ -140,7 +153,7 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
 <context>
     <name>Conversion</name>
     <message>
-        <location filename="../core/conversion.cpp" line="171"/>
+        <location filename="../core/conversion.cpp" line="175"/>
         <source>The value cannot be 0 in a reciprocal unit</source>
         <extracomment>A reciprocal unit, such as litre per 100 kilometres against kilometre per litre, converts a value v into k divided by v; the value 0 has no such value.</extracomment>
         <translation>La valeur ne peut pas être 0 dans une unité réciproque</translation>
@@ -436,114 +449,133 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../core/sentence.cpp" line="32"/>
+        <location filename="../core/sentence.cpp" line="36"/>
         <source>&apos;%1&apos; is not a unit of %2</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in, such as Length or Length or Area.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité du groupe %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="36"/>
+        <location filename="../core/sentence.cpp" line="40"/>
         <source>&apos;%1&apos; is not a unit. Did you mean %2?</source>
         <extracomment>%1 is what the user typed as a unit, %2 the name of the unit whose name or symbol is closest to it (as Fahrenheit&apos;s degree for farenheit).</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité. Vouliez-vous dire %2&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="40"/>
+        <location filename="../core/sentence.cpp" line="44"/>
         <source>&apos;%1&apos; is not a unit of %2. Did you mean %3?</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in (Length or Area), %3 the name of the unit of those groups closest to it.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité du groupe %2. Vouliez-vous dire %3&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="315"/>
+        <location filename="../core/sentence.cpp" line="363"/>
         <source>%1 or %2</source>
         <extracomment>Two or more names of groups of units, one of which is meant: &quot;Length or Area&quot;.</extracomment>
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="434"/>
+        <location filename="../core/sentence.cpp" line="497"/>
         <source>&apos;%1&apos; may mean %2 or %3: mind the capitals</source>
         <extracomment>%1 is what the user typed, %2 and %3 the names of two units it may mean, which differ in capital letters only (as mA and MA).</extracomment>
         <translation>«&#xa0;%1&#xa0;» peut désigner %2 ou %3&#xa0;: attention aux majuscules</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="498"/>
+        <location filename="../core/sentence.cpp" line="569"/>
         <source>&apos;%1&apos; fits %2: write the units in full</source>
         <extracomment>%1 is the sentence the user typed, %2 the groups of units it fits.</extracomment>
         <translation>«&#xa0;%1&#xa0;» correspond à %2&#xa0;: écrivez les unités en entier</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="502"/>
+        <location filename="../core/sentence.cpp" line="573"/>
+        <location filename="../core/sentence.cpp" line="610"/>
         <source>&apos;%1&apos; fits several units: write the units in full</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«&#xa0;%1&#xa0;» correspond à plusieurs unités&#xa0;: écrivez les unités en entier</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="530"/>
+        <location filename="../core/sentence.cpp" line="641"/>
+        <source>&apos;%1&apos; is %2 and &apos;%3&apos; %4: they do not convert</source>
+        <extracomment>%1 and %3 are units the user typed, %2 and %4 what they measure (&quot;a mass&quot;, &quot;a force&quot;), as in: &apos;kg&apos; is a mass and &apos;N&apos; a force: they do not convert.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est %2 et «&#xa0;%3&#xa0;» %4&#xa0;: ils ne se convertissent pas l&apos;un en l&apos;autre</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="679"/>
         <source>Temperatures do not add up: convert one at a time</source>
         <extracomment>The user typed a sum of temperatures, as in 20 °C 5 K to °F.</extracomment>
         <translation>Les températures ne s&apos;additionnent pas&#xa0;: convertissez-les une par une</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="569"/>
+        <location filename="../core/sentence.cpp" line="684"/>
+        <source>Reciprocal units do not add up: convert one at a time</source>
+        <extracomment>The user typed a sum that would convert by a reciprocal, as in 5 L/100km 3 L/100km to mpg: litres per 100 km are the reciprocal of miles per gallon.</extracomment>
+        <translation>Les unités réciproques ne s&apos;additionnent pas&#xa0;: convertissez-les une par une</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="689"/>
+        <source>&apos;%1&apos; is a temperature, which converts alone and not in a product: type, for example, %2</source>
+        <extracomment>%1 is a temperature unit the user typed inside a product or quotient of units, as °C in J/(kg·°C); %2 an example of a temperature conversion (100 °F to °C), kept as it is.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est une température, qui se convertit seule et non dans un produit&#xa0;: tapez par exemple %2</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="733"/>
         <source>Add the unit to convert to, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it: 12 in to cm. It stays as it is, since conversions are typed with English words.</extracomment>
         <translation>Ajoutez l&apos;unité d&apos;arrivée, comme dans %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="573"/>
+        <location filename="../core/sentence.cpp" line="737"/>
         <source>Type a unit, or a conversion such as %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Saisissez une unité, ou une conversion comme %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="576"/>
+        <location filename="../core/sentence.cpp" line="740"/>
         <source>The sentence is too long</source>
         <translation>La phrase est trop longue</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="580"/>
+        <location filename="../core/sentence.cpp" line="744"/>
         <source>&apos;%1&apos; is not a number</source>
         <extracomment>%1 is what the user typed where a number was expected.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="587"/>
+        <location filename="../core/sentence.cpp" line="751"/>
         <source>Add the units, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Ajoutez les unités, comme dans %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="595"/>
+        <location filename="../core/sentence.cpp" line="759"/>
         <source>Add the unit to convert from, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as is.</extracomment>
         <translation>Ajoutez l&apos;unité de départ, comme dans %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="557"/>
+        <location filename="../core/sentence.cpp" line="721"/>
         <source>&apos;%1&apos; is not a unit</source>
         <extracomment>%1 is what the user typed as a unit.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une unité</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="618"/>
+        <location filename="../core/sentence.cpp" line="782"/>
         <source>&apos;%1&apos; needs a unit</source>
         <extracomment>%1 is a number the user typed without a unit after it.</extracomment>
         <translation>«&#xa0;%1&#xa0;» doit être suivi d&apos;une unité</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="624"/>
+        <location filename="../core/sentence.cpp" line="788"/>
         <source>Give each unit its number, as in %1</source>
         <extracomment>%1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.</extracomment>
         <translation>Donnez à chaque unité son nombre, comme dans %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="635"/>
+        <location filename="../core/sentence.cpp" line="799"/>
         <source>&apos;%1&apos; is not understood</source>
         <extracomment>%1 is what the user typed as the unit to convert to.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas compris</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="642"/>
+        <location filename="../core/sentence.cpp" line="806"/>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas compris&#xa0;: saisissez par exemple %2</translation>
@@ -553,6 +585,18 @@ refusée&#xa0;; 2 options erronées ou pas de base de données des unités.</tra
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n&apos;est plus une unité du groupe %2</translation>
+    </message>
+    <message>
+        <location filename="../core/unitexpression.cpp" line="742"/>
+        <source>an %1</source>
+        <extracomment>What a unit measures, with the article &quot;an&quot;: %1 is the name of its group of units in small letters (energy, area), which stays in English as the groups&apos; names do.</extracomment>
+        <translation>une grandeur du groupe %1</translation>
+    </message>
+    <message>
+        <location filename="../core/unitexpression.cpp" line="745"/>
+        <source>a %1</source>
+        <extracomment>What a unit measures, with the article &quot;a&quot;: %1 is the name of its group of units in small letters (mass, force), which stays in English as the groups&apos; names do.</extracomment>
+        <translation>une grandeur du groupe %1</translation>
     </message>
 </context>
 <context>
@@ -2264,13 +2308,19 @@ par exemple 100/x pour les litres aux 100 km par rapport aux kilomètres par lit
         <translation>Unités correspondantes</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="202"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="219"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Cette conversion ne donne aucun nombre</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="209"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="231"/>
+        <source>%1 → %2. Enter converts.</source>
+        <extracomment>Hint of a typed conversion&apos;s answer between units that no one group holds: %1 is the unit converted from, %2 the unit converted to, as in &quot;kWh/100km → Wh/mi. Enter converts.&quot;</extracomment>
+        <translation>%1 → %2. Entrée pour convertir.</translation>
+    </message>
+    <message>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="235"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Entrée pour convertir.</translation>

@@ -62,76 +62,88 @@
         <source>Converts physical units. Without options, opens the window.
 The options below print to the terminal and need no display.
 
-A sentence is an optional number, a unit, optionally &quot;to&quot;, &quot;in&quot;, &quot;=&quot; or &quot;-&gt;&quot;, and the unit to
-convert to: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;5 ft 10 in to cm&quot;, &quot;-40 F C&quot;. Without a number, 1
-is converted. Numbers are written as the locale writes them (LC_ALL=C: a decimal point).
+A sentence is an optional number, a unit, optionally &quot;to&quot;, &quot;in&quot;, &quot;=&quot; or
+&quot;-&gt;&quot;, and the unit to convert to: &quot;12 in to cm&quot;, &quot;100 °F -&gt; °C&quot;, &quot;-40 F C&quot;.
+Numbers may be fractions and powers of ten: &quot;1/2 in to mm&quot;, &quot;1½ h to min&quot;,
+&quot;10^6 J to kWh&quot;; the parts of a sum add up: &quot;5 ft 10 in to cm&quot;, &quot;1h30m to min&quot;.
+Units that no group holds are read as products, quotients and powers of
+units, with SI prefixes: &quot;3 kWh/day to W&quot;, &quot;20 kWh/100km to Wh/mi&quot;,
+&quot;1 kg·m/s² to N&quot;, &quot;1 kft to m&quot;; inverse quantities convert by the
+reciprocal: &quot;5 min/km to mph&quot;. Without a number, 1 is converted. Numbers
+are written as the locale writes them (LC_ALL=C: a decimal point).
 
-Exit status: 0 done; 1 a sentence, group or unit not understood, or a value refused; 2 wrong
-options or no units database.</source>
+Exit status: 0 done; 1 a sentence, group or unit not understood, or a value
+refused; 2 wrong options or no units database.</source>
         <extracomment>The beginning of the command line&apos;s help. The example sentences (&quot;12 in to cm&quot;, ...) and the words &quot;to&quot; and &quot;in&quot; stay as they are: sentences are typed in English. LC_ALL=C is a setting of the terminal and stays too. Keep the lines under 80 characters.</extracomment>
         <translation>Пересчитывает физические единицы. Без параметров открывает окно программы.
 Параметры ниже выводят результат в терминал и не требуют графического дисплея.
 
 Фраза — это необязательное число, единица, необязательное слово &quot;to&quot;, &quot;in&quot;,
 &quot;=&quot; или &quot;-&gt;&quot; и единица, в которую нужно пересчитать: &quot;12 in to cm&quot;,
-&quot;100 °F -&gt; °C&quot;, &quot;5 ft 10 in to cm&quot;, &quot;-40 F C&quot;. Без числа пересчитывается 1.
-Числа записываются так, как принято в локали (LC_ALL=C: десятичная точка).
+&quot;100 °F -&gt; °C&quot;, &quot;-40 F C&quot;. Числа могут быть дробями и степенями десяти:
+&quot;1/2 in to mm&quot;, &quot;1½ h to min&quot;, &quot;10^6 J to kWh&quot;; части суммы складываются:
+&quot;5 ft 10 in to cm&quot;, &quot;1h30m to min&quot;. Единицы, которых нет ни в одной группе,
+читаются как произведения, частные и степени единиц, с приставками СИ:
+&quot;3 kWh/day to W&quot;, &quot;20 kWh/100km to Wh/mi&quot;, &quot;1 kg·m/s² to N&quot;, &quot;1 kft to m&quot;;
+взаимно обратные величины пересчитываются через обратное значение:
+&quot;5 min/km to mph&quot;. Без числа пересчитывается 1. Числа записываются так, как
+принято в локали (LC_ALL=C: десятичная точка).
 
 Код возврата: 0 — выполнено; 1 — фраза, группа или единица не распознана
 или значение отклонено; 2 — неверные параметры или нет базы единиц.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="107"/>
+        <location filename="../ui/commandline/commandline.cpp" line="110"/>
         <source>words</source>
         <extracomment>The name of the command&apos;s free arguments in its help: &quot;words&quot; in &quot;[words...]&quot; below.</extracomment>
         <translation>слова</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="107"/>
+        <location filename="../ui/commandline/commandline.cpp" line="110"/>
         <source>The sentence, group or text, when not quoted.</source>
         <translation>Фраза, группа или текст, если они не взяты в кавычки.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="109"/>
+        <location filename="../ui/commandline/commandline.cpp" line="112"/>
         <source>[words...]</source>
         <extracomment>How the help writes the free arguments: any number of words.</extracomment>
         <translation>[слова...]</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="143"/>
+        <location filename="../ui/commandline/commandline.cpp" line="146"/>
         <source>Try &apos;quorvel --help&apos;.</source>
         <extracomment>quorvel --help is a command and stays as it is.</extracomment>
         <translation>Попробуйте «quorvel --help».</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="160"/>
+        <location filename="../ui/commandline/commandline.cpp" line="163"/>
         <source>Give --convert, --list or --find (with --database and words alone there is nothing to do).</source>
         <translation>Укажите --convert, --list или --find (с одной лишь --database и словами делать нечего).</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="162"/>
+        <location filename="../ui/commandline/commandline.cpp" line="165"/>
         <source>Give one of --convert, --list and --find.</source>
         <translation>Укажите только один из параметров --convert, --list и --find.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="164"/>
+        <location filename="../ui/commandline/commandline.cpp" line="167"/>
         <source>--value goes with --convert.</source>
         <translation>--value используется только вместе с --convert.</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="190"/>
+        <location filename="../ui/commandline/commandline.cpp" line="193"/>
         <source>&apos;%1&apos; gives no number: a factor is missing, zero or not a number, or the result is out of range</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«%1» не даёт числа: коэффициент отсутствует, равен нулю или не является числом, либо результат вне допустимого диапазона</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="233"/>
+        <location filename="../ui/commandline/commandline.cpp" line="236"/>
         <source>&apos;%1&apos; is not a group; --list prints the groups</source>
         <extracomment>%1 is what the user gave as the name of a group.</extracomment>
         <translation>«%1» не является группой; --list выводит список групп</translation>
     </message>
     <message>
-        <location filename="../ui/commandline/commandline.cpp" line="254"/>
+        <location filename="../ui/commandline/commandline.cpp" line="257"/>
         <source>No unit matches &apos;%1&apos;</source>
         <extracomment>%1 is the text the user looked for.</extracomment>
         <translation>Ни одна единица не подходит к «%1»</translation>
@@ -140,7 +152,7 @@ options or no units database.</source>
 <context>
     <name>Conversion</name>
     <message>
-        <location filename="../core/conversion.cpp" line="171"/>
+        <location filename="../core/conversion.cpp" line="175"/>
         <source>The value cannot be 0 in a reciprocal unit</source>
         <extracomment>A reciprocal unit, such as litre per 100 kilometres against kilometre per litre, converts a value v into k divided by v; the value 0 has no such value.</extracomment>
         <translation>Значение в обратной единице не может быть равно 0</translation>
@@ -436,114 +448,133 @@ options or no units database.</source>
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../core/sentence.cpp" line="32"/>
+        <location filename="../core/sentence.cpp" line="36"/>
         <source>&apos;%1&apos; is not a unit of %2</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in, such as Length or Length or Area.</extracomment>
         <translation>«%1» не является единицей группы %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="36"/>
+        <location filename="../core/sentence.cpp" line="40"/>
         <source>&apos;%1&apos; is not a unit. Did you mean %2?</source>
         <extracomment>%1 is what the user typed as a unit, %2 the name of the unit whose name or symbol is closest to it (as Fahrenheit&apos;s degree for farenheit).</extracomment>
         <translation>«%1» не является единицей. Возможно, вы имели в виду %2?</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="40"/>
+        <location filename="../core/sentence.cpp" line="44"/>
         <source>&apos;%1&apos; is not a unit of %2. Did you mean %3?</source>
         <extracomment>%1 is what the user typed as a unit, %2 the group or groups of units it was looked for in (Length or Area), %3 the name of the unit of those groups closest to it.</extracomment>
         <translation>«%1» не является единицей группы %2. Возможно, вы имели в виду %3?</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="315"/>
+        <location filename="../core/sentence.cpp" line="363"/>
         <source>%1 or %2</source>
         <extracomment>Two or more names of groups of units, one of which is meant: &quot;Length or Area&quot;.</extracomment>
         <translation>%1 или %2</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="434"/>
+        <location filename="../core/sentence.cpp" line="497"/>
         <source>&apos;%1&apos; may mean %2 or %3: mind the capitals</source>
         <extracomment>%1 is what the user typed, %2 and %3 the names of two units it may mean, which differ in capital letters only (as mA and MA).</extracomment>
         <translation>«%1» может означать %2 или %3: учитывайте регистр букв</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="498"/>
+        <location filename="../core/sentence.cpp" line="569"/>
         <source>&apos;%1&apos; fits %2: write the units in full</source>
         <extracomment>%1 is the sentence the user typed, %2 the groups of units it fits.</extracomment>
         <translation>«%1» подходит к группе %2: напишите единицы полностью</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="502"/>
+        <location filename="../core/sentence.cpp" line="573"/>
+        <location filename="../core/sentence.cpp" line="610"/>
         <source>&apos;%1&apos; fits several units: write the units in full</source>
         <extracomment>%1 is the sentence the user typed.</extracomment>
         <translation>«%1» подходит к нескольким единицам: напишите единицы полностью</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="530"/>
+        <location filename="../core/sentence.cpp" line="641"/>
+        <source>&apos;%1&apos; is %2 and &apos;%3&apos; %4: they do not convert</source>
+        <extracomment>%1 and %3 are units the user typed, %2 and %4 what they measure (&quot;a mass&quot;, &quot;a force&quot;), as in: &apos;kg&apos; is a mass and &apos;N&apos; a force: they do not convert.</extracomment>
+        <translation>«%1» — это %2, а «%3» — %4: они не пересчитываются друг в друга</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="679"/>
         <source>Temperatures do not add up: convert one at a time</source>
         <extracomment>The user typed a sum of temperatures, as in 20 °C 5 K to °F.</extracomment>
         <translation>Температуры нельзя складывать: пересчитывайте по одной</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="569"/>
+        <location filename="../core/sentence.cpp" line="684"/>
+        <source>Reciprocal units do not add up: convert one at a time</source>
+        <extracomment>The user typed a sum that would convert by a reciprocal, as in 5 L/100km 3 L/100km to mpg: litres per 100 km are the reciprocal of miles per gallon.</extracomment>
+        <translation>Обратные единицы нельзя складывать: пересчитывайте по одной</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="689"/>
+        <source>&apos;%1&apos; is a temperature, which converts alone and not in a product: type, for example, %2</source>
+        <extracomment>%1 is a temperature unit the user typed inside a product or quotient of units, as °C in J/(kg·°C); %2 an example of a temperature conversion (100 °F to °C), kept as it is.</extracomment>
+        <translation>«%1» — температура, она пересчитывается только отдельно, а не в произведении: введите, например, %2</translation>
+    </message>
+    <message>
+        <location filename="../core/sentence.cpp" line="733"/>
         <source>Add the unit to convert to, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it: 12 in to cm. It stays as it is, since conversions are typed with English words.</extracomment>
         <translation>Добавьте единицу, в которую нужно пересчитать, например: %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="573"/>
+        <location filename="../core/sentence.cpp" line="737"/>
         <source>Type a unit, or a conversion such as %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Введите единицу или пересчёт, например: %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="576"/>
+        <location filename="../core/sentence.cpp" line="740"/>
         <source>The sentence is too long</source>
         <translation>Фраза слишком длинная</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="580"/>
+        <location filename="../core/sentence.cpp" line="744"/>
         <source>&apos;%1&apos; is not a number</source>
         <extracomment>%1 is what the user typed where a number was expected.</extracomment>
         <translation>«%1» не является числом</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="587"/>
+        <location filename="../core/sentence.cpp" line="751"/>
         <source>Add the units, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as it is.</extracomment>
         <translation>Добавьте единицы, например: %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="595"/>
+        <location filename="../core/sentence.cpp" line="759"/>
         <source>Add the unit to convert from, as in %1</source>
         <extracomment>%1 is an example of a conversion as the user types it (12 in to cm), kept as is.</extracomment>
         <translation>Добавьте исходную единицу, например: %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="557"/>
+        <location filename="../core/sentence.cpp" line="721"/>
         <source>&apos;%1&apos; is not a unit</source>
         <extracomment>%1 is what the user typed as a unit.</extracomment>
         <translation>«%1» не является единицей</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="618"/>
+        <location filename="../core/sentence.cpp" line="782"/>
         <source>&apos;%1&apos; needs a unit</source>
         <extracomment>%1 is a number the user typed without a unit after it.</extracomment>
         <translation>После «%1» нужна единица</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="624"/>
+        <location filename="../core/sentence.cpp" line="788"/>
         <source>Give each unit its number, as in %1</source>
         <extracomment>%1 is an example of a sum as the user types it (5 ft 10 in to cm), kept as it is.</extracomment>
         <translation>Укажите число для каждой единицы, например: %1</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="635"/>
+        <location filename="../core/sentence.cpp" line="799"/>
         <source>&apos;%1&apos; is not understood</source>
         <extracomment>%1 is what the user typed as the unit to convert to.</extracomment>
         <translation>Не удалось распознать «%1»</translation>
     </message>
     <message>
-        <location filename="../core/sentence.cpp" line="642"/>
+        <location filename="../core/sentence.cpp" line="806"/>
         <source>&apos;%1&apos; is not understood: type, for example, %2</source>
         <extracomment>%1 is the sentence the user typed, %2 an example of a conversion (12 in to cm), kept as it is.</extracomment>
         <translation>Не удалось распознать «%1»: введите, например, %2</translation>
@@ -553,6 +584,18 @@ options or no units database.</source>
         <source>&apos;%1&apos; is no longer a unit of %2</source>
         <extracomment>%1 is a unit&apos;s name, %2 its group: the group&apos;s files changed after the search read them.</extracomment>
         <translation>«%1» больше не является единицей группы %2</translation>
+    </message>
+    <message>
+        <location filename="../core/unitexpression.cpp" line="742"/>
+        <source>an %1</source>
+        <extracomment>What a unit measures, with the article &quot;an&quot;: %1 is the name of its group of units in small letters (energy, area), which stays in English as the groups&apos; names do.</extracomment>
+        <translation>величина группы %1</translation>
+    </message>
+    <message>
+        <location filename="../core/unitexpression.cpp" line="745"/>
+        <source>a %1</source>
+        <extracomment>What a unit measures, with the article &quot;a&quot;: %1 is the name of its group of units in small letters (mass, force), which stays in English as the groups&apos; names do.</extracomment>
+        <translation>величина группы %1</translation>
     </message>
 </context>
 <context>
@@ -2265,13 +2308,19 @@ for litres per 100 km against kilometres per litre.</source>
         <translation>Подходящие единицы</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="202"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="219"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Этот пересчёт не даёт числа</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="209"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="231"/>
+        <source>%1 → %2. Enter converts.</source>
+        <extracomment>Hint of a typed conversion&apos;s answer between units that no one group holds: %1 is the unit converted from, %2 the unit converted to, as in &quot;kWh/100km → Wh/mi. Enter converts.&quot;</extracomment>
+        <translation>%1 → %2. Enter — пересчитать.</translation>
+    </message>
+    <message>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="235"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Enter — пересчитать.</translation>

@@ -7,6 +7,7 @@
 #include "calc/numbertext.h"
 #include "core/converter.h"
 #include "core/deliveredaliases.h"
+#include "core/delivereddimensions.h"
 #include "databasefolder.h"
 
 #include <QTest>
@@ -37,7 +38,8 @@ private slots:
     void appliesSentences();
 
 private:
-    // The standard groups: Length with two units that do not convert, Temperature, Mass.
+    // The standard groups: Length with two units that do not convert, Temperature, Mass, and
+    // a group of the user's.
     void WriteStandardGroups() const;
     // Loads the group and chooses the named units; empty names leave the first unit chosen.
     void Prepare(const QString& group, const QString& upper, const QString& lower);
@@ -54,13 +56,14 @@ void TestConverter::init() {
 }
 
 void TestConverter::WriteStandardGroups() const {
-    test::WriteBytes(File("Groups.ung"), "Length\r\nTemperature\r\nMass\r\nGhost\r\n");
+    test::WriteBytes(File("Groups.ung"), "Length\r\nTemperature\r\nMass\r\nGhost\r\nCustom\r\n");
     WriteGroup("Length", "metre\r\ninch\r\nfoot\r\nnothing\r\nempty\r\n",
                "1\r\n0.0254\r\n0,3048\r\n0\r\n\r\n");
     WriteGroup("Temperature",
                "Celsius' degree\r\nKelvin's degree\r\nFahrenheit's degree\r\nRankin's degree\r\n",
                "1\r\n1\r\n0.5555555555555555555556\r\n0.5555555555555555555556\r\n");
     WriteGroup("Mass", "kilogram\r\npound (avoirdupois)\r\n", "1\r\n0.45359237\r\n");
+    WriteGroup("Custom", "smoot\r\n", "1.7018\r\n"); // a group of the user's, of no dimension
 }
 
 std::optional<size_t> TestConverter::Position(const QString& unit) const {
@@ -248,6 +251,18 @@ void TestConverter::appliesSentences_data() {
         << "16"
         << "foot"
         << "inch";
+    QTest::addRow("an expression: the value alone, no group loaded, no unit chosen")
+        << "1 kft to m" << 3.0L << names << factors << "1 kft = 304.8 m"
+        << ""
+        << "304.8"
+        << ""
+        << "";
+    QTest::addRow("a unit of the user's group: no dimension, in no expression")
+        << "1 smoot·m to m" << 3.0L << names << factors << ""
+        << "'smoot·m' is not a unit of Length"
+        << "3"
+        << ""
+        << "";
     QTest::addRow("a unit the files no longer hold")
         << "12 in ft" << 3.0L << QByteArray("metre\r\ninch\r\n") << QByteArray("1\r\n0.0254\r\n")
         << ""
@@ -269,14 +284,20 @@ void TestConverter::appliesSentences() {
     QFETCH(QString, upper);
     QFETCH(QString, lower);
     WriteGroup("Length", "metre\r\ninch\r\nfoot\r\n", "1\r\n0.0254\r\n0.3048\r\n");
-    const Sentence sentence =
-        ReadSentence(UnitIndex::Read(*db_, DeliveredAliases()), text.toStdString());
-    WriteGroup("Length", names, factors);
-    converter_->SetValue(value);
     std::optional<ConversionResult> result;
     QString refused;
+    Sentence sentence;
     try {
-        result = converter_->Apply(sentence);
+        sentence = ReadSentence(UnitIndex::Read(*db_, DeliveredAliases(), DeliveredDimensions()),
+                                text.toStdString());
+    } catch (const ESentenceError& error) {
+        refused = Q(error.UserMessage().English()); // nothing to apply
+    }
+    WriteGroup("Length", names, factors);
+    converter_->SetValue(value);
+    try {
+        if (refused.isEmpty())
+            result = converter_->Apply(sentence);
     } catch (const Error& error) {
         refused = Q(error.UserMessage().English());
     }
@@ -285,8 +306,8 @@ void TestConverter::appliesSentences() {
     QCOMPARE(Q(converter_->ValueText()), after);
     QCOMPARE(ChosenName(PickerSide::Upper), upper);
     QCOMPARE(ChosenName(PickerSide::Lower), lower);
-    if (!result || sentence.IsSum())
-        return;
+    if (!result || sentence.IsSum() || sentence.IsExpression())
+        return; // no arrow makes these
     converter_->SetValue(sentence.parts.front().value.value_or(value));
     const std::optional<ConversionResult> arrow = converter_->ConvertTo(PickerSide::Lower);
     QVERIFY(arrow);

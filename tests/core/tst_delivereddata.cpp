@@ -7,6 +7,7 @@
 #include "calc/numbertext.h"
 #include "core/conversion.h"
 #include "core/deliveredaliases.h"
+#include "core/delivereddimensions.h"
 #include "core/sentence.h"
 #include "core/textfile.h"
 #include "core/unitsdatabase.h"
@@ -58,8 +59,10 @@ std::vector<std::string> GroupNames() {
     return Delivered.ReadGroupList();
 }
 
+// The index as the search field and the command line read it: with the groups' dimensions.
 const UnitIndex& DeliveredIndex() {
-    static const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
+    static const UnitIndex index =
+        UnitIndex::Read(Delivered, DeliveredAliases(), DeliveredDimensions());
     return index;
 }
 
@@ -627,6 +630,33 @@ void TestDeliveredData::typedConversionsGiveWhatPeopleExpect_data() {
         {"1 rad to mrad", "1000"},
         {"1 L to mL", "1000"},
         {"0 L/100km to mpg", "The value cannot be 0 in a reciprocal unit"},
+        // What people type where no group holds the units, and numbers as they write them;
+        // the values computed in exact arithmetic from the units' definitions.
+        {"1 J/s to W", "1"},
+        {"3 kWh/day to W", "125"},
+        {"1 kg·m/s² to N", "1"},
+        {"500 W/m² to Btu/(h·ft²)", "158.499165314075"},
+        {"20 kWh/100km to Wh/mi", "321.8688"},
+        {"5 kg/day to g/min", "3.47222222222222"},
+        {"5 min/km to mph", "7.45645430684801"},
+        {"60 mph to min/mi", "1"},
+        {"1/2 in to mm", "12.7"},
+        {"3/4 lb to g", "340.1942775"},
+        {"½ mile to m", "804.672"},
+        {"3½ in to mm", "88.9"},
+        {"3 1/2 in to mm", "88.9"},
+        {"1½ hours to min", "90"},
+        {"10^6 J to kWh", "0.277777777777778"},
+        {"5 ft + 10 in to cm", "177.8"},
+        {"5'10\" to cm", "177.8"},
+        {"1h30m to min", "90"},
+        {"3 kgs to lb", "6.61386786554633"},
+        {"2 yds to m", "1.8288"},
+        {"5 cms to mm", "50"},
+        {"2 kms to m", "2000"},
+        {"2 revs to rad", "12.5663706143592"},
+        {"1 kft to m", "304.8"},
+        {"1 Mcf to ft³", "1000"},
     };
     for (const auto& [text, result] : rows)
         QTest::addRow("%s", text) << text << result;
@@ -693,17 +723,41 @@ void TestDeliveredData::convertsSentences_data() {
     QTest::addRow("no case slip in a prefix, either way")
         << "1 mw to W"
         << "'mw' may mean megawatt or milliwatt: mind the capitals";
+    QTest::addRow("a quotient with a number in it, as typed") << "20 kWh/100km to Wh/mi"
+                                                              << "20 kWh/100km = 321.8688 Wh/mi";
+    QTest::addRow("parentheses") << "1 kWh/(m²·day) to W/m²"
+                                 << "1 kWh/(m²·day) = 41.6666666666667 W/m²";
+    QTest::addRow("a hyphen between symbols") << "1 h-W to J"
+                                              << "1 h-W = 3600 J";
+    QTest::addRow("per") << "36 km per h to m/s"
+                         << "36 km per h = 10 m/s";
+    QTest::addRow("cubic") << "1 cubic mm/s to L/h"
+                           << "1 cubic mm/s = 0.0036 L/h";
+    QTest::addRow("a negative power") << "1 g·cm·s^-2 to dyn"
+                                      << "1 g·cm·s^-2 = 1 dyn";
+    QTest::addRow("pace to speed by the reciprocal")
+        << "5 min/km to mph"
+        << "5 min/km = 7.45645430684801 mph (reciprocal)";
+    QTest::addRow("dimensions that do not convert")
+        << "1 kg to N"
+        << "'kg' is a mass and 'N' a force: they do not convert";
+    QTest::addRow("a temperature inside a product")
+        << "1 J/kg·°C to J/(kg·K)"
+        << "'°C' is a temperature, which converts alone and not in a product: type, for "
+           "example, 100 °F to °C";
+    QTest::addRow("reciprocal units in a sum")
+        << "5 L/100km 3 L/100km to mpg"
+        << "Reciprocal units do not add up: convert one at a time";
 }
 
 void TestDeliveredData::convertsSentences() {
     QFETCH(QString, text);
     QFETCH(QString, line);
     SeparatorScope scope(".", ",");
-    static const UnitIndex index = UnitIndex::Read(Delivered, DeliveredAliases());
     std::string converted;
     try {
         const std::optional<ConversionResult> result =
-            ConvertSentence(ReadSentence(index, Str(text)), 1);
+            ConvertSentence(ReadSentence(DeliveredIndex(), Str(text)), 1);
         converted = result ? result->line : "";
     } catch (const ESentenceError& refusal) {
         converted = refusal.what();

@@ -72,6 +72,9 @@ void TestCommandLine::printsAndExits_data() {
     QTest::addRow("no number is 1")
         << QStringList{"-c", "cubit", "foot"} << c << "^1 cubit = 1\\.5 foot\n$"
         << "^$" << 0;
+    QTest::addRow("an expression with a unit the user added to a delivered group")
+        << QStringList{"-c", "2 cubit·in to m²"} << c << "^2 cubit·in = 0\\.02322576 m²\n$"
+        << "^$" << 0;
     QTest::addRow("not understood")
         << QStringList{"-c", "12 cubits to cm"} << c << "^$"
         << "^quorvel: 'cubits' is not a unit of Length. Did you mean cubit\\?\n$" << 1;

@@ -639,6 +639,10 @@ void TestMainWindow::typedConversionIsTheArrowsConversion_data() {
         << "-300 Celsius' degree to Kelvin's degree"
         << ""
         << "The temperature in Celsius' degrees cannot be lower than  -273.15 !";
+    QTest::addRow("an expression") << "0"
+                                   << "1 kft to metre"
+                                   << "1 kft = 304.8 metre"
+                                   << "";
     QTest::addRow("not understood") << "7"
                                     << "12 cubits to metre"
                                     << ""
@@ -669,7 +673,7 @@ void TestMainWindow::typedConversionIsTheArrowsConversion() {
                                 .arg(hint_->geometry().right())
                                 .arg(form.geometry().right())));
     if (line.isEmpty() || text.contains(" to metre"))
-        return; // nothing converted, or a sum, which no arrow makes
+        return; // nothing converted, or a sum or an expression, which no arrow makes
     QCOMPARE(Display(), QString::fromStdString(GeneralNumberText(Value())));
     const QString typedNumber = text.section(' ', 0, 0);
     Paste(typedNumber.front().isDigit() ? typedNumber : value);
@@ -693,6 +697,9 @@ void TestMainWindow::searchChoosesAUnitOfAnyGroup_data() {
     QTest::addRow("any case") << "KELVIN" << int(Qt::NoModifier) << "Temperature"
                               << "Kelvin's degree"
                               << "Celsius' degree";
+    QTest::addRow("a close spelling below") << "poudn" << int(Qt::NoModifier) << "Mass"
+                                            << "pound (avoirdupois)"
+                                            << "kilogram";
     QTest::addRow("past the 23rd slot") << "inch" << down << "Far away"
                                         << "inch of water"
                                         << "inch of water";

@@ -92,16 +92,19 @@ CommandLine::CommandLine(const QStringList& arguments) {
         tr("Converts physical units. Without options, opens the window.\n"
            "The options below print to the terminal and need no display.\n"
            "\n"
-           "A sentence is an optional number, a unit, optionally \"to\", \"in\", \"=\" or \"->\", "
-           "and the unit to\n"
-           "convert to: \"12 in to cm\", \"100 °F -> °C\", \"5 ft 10 in to cm\", \"-40 F C\". "
-           "Without a number, 1\n"
-           "is converted. Numbers are written as the locale writes them (LC_ALL=C: a decimal "
-           "point).\n"
+           "A sentence is an optional number, a unit, optionally \"to\", \"in\", \"=\" or\n"
+           "\"->\", and the unit to convert to: \"12 in to cm\", \"100 °F -> °C\", \"-40 F C\".\n"
+           "Numbers may be fractions and powers of ten: \"1/2 in to mm\", \"1½ h to min\",\n"
+           "\"10^6 J to kWh\"; the parts of a sum add up: \"5 ft 10 in to cm\", \"1h30m to "
+           "min\".\n"
+           "Units that no group holds are read as products, quotients and powers of\n"
+           "units, with SI prefixes: \"3 kWh/day to W\", \"20 kWh/100km to Wh/mi\",\n"
+           "\"1 kg·m/s² to N\", \"1 kft to m\"; inverse quantities convert by the\n"
+           "reciprocal: \"5 min/km to mph\". Without a number, 1 is converted. Numbers\n"
+           "are written as the locale writes them (LC_ALL=C: a decimal point).\n"
            "\n"
-           "Exit status: 0 done; 1 a sentence, group or unit not understood, or a value refused; "
-           "2 wrong\n"
-           "options or no units database."));
+           "Exit status: 0 done; 1 a sentence, group or unit not understood, or a value\n"
+           "refused; 2 wrong options or no units database."));
     parser_.addOptions({convert_, value_, list_, find_, folder_, help_, version_});
     //: The name of the command's free arguments in its help: "words" in "[words...]" below.
     parser_.addPositionalArgument(tr("words"), tr("The sentence, group or text, when not quoted."),
@@ -174,7 +177,7 @@ int CommandLine::Run() {
 }
 
 UnitIndex CommandLine::ReadIndex() {
-    return UnitIndex::Read(database_, DeliveredAliases());
+    return UnitIndex::Read(database_, DeliveredAliases(), DeliveredDimensions());
 }
 
 int CommandLine::Convert() {

@@ -57,6 +57,14 @@ void ConverterSession::ConvertTo(PickerSide target) {
 }
 
 void ConverterSession::Apply(const Sentence& sentence) {
+    if (sentence.IsExpression()) {
+        try {
+            Run([&] { return converter_.Apply(sentence); });
+        } catch (const EConvertError&) {
+            // A typed number that has no number text is no value: nothing converts.
+        }
+        return;
+    }
     LoadGroup(QString::fromStdString(sentence.group));
     const Sentence located = converter_.Locate(sentence);
     // The pickers first, as a user sets them before pressing the arrow.

@@ -35,8 +35,8 @@ public:
     // Converts to the unit chosen on `target` from the one on the other side.
     void ConvertTo(PickerSide target);
     // Runs a typed sentence as a user would: group, units, value, the down arrow (see
-    // Converter::Apply). Throws EUnitGone, after loading the group, when its files no longer
-    // hold a unit of the sentence.
+    // Converter::Apply); a sentence of expressions converts the value alone. Throws EUnitGone,
+    // after loading the group, when its files no longer hold a unit of the sentence.
     void Apply(const Sentence& sentence);
 
 signals:

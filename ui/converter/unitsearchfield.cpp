@@ -24,7 +24,7 @@ namespace quorvel {
 
 namespace {
 
-constexpr int MostListed = 100; // a short text matches hundreds of units: the best are enough
+constexpr size_t MostListed = 100; // a short text matches hundreds of units: the best are enough
 constexpr int VisibleRows = 8;
 
 QString Q(const std::string& text) {
@@ -120,7 +120,8 @@ QSize UnitSearchField::minimumSizeHint() const {
 const UnitIndex& UnitSearchField::Index() {
     if (!index_) {
         try {
-            index_.emplace(UnitIndex::Read(converter_.State().Database(), DeliveredAliases()));
+            index_.emplace(UnitIndex::Read(converter_.State().Database(), DeliveredAliases(),
+                                           DeliveredDimensions()));
         } catch (const EFileError&) { // no group list: no units
             index_.emplace(std::vector<IndexedGroup>{}, DeliveredAliases());
         }
@@ -173,7 +174,7 @@ void UnitSearchField::Update() {
             sentence_ = ReadSentence(Index(), typed, LoadedGroup());
         } catch (const ESentenceError& error) {
             refusal_ = Translated(error);
-            found_ = Index().Find(typed);
+            Find(typed);
         }
     }
     if (!foundPanel_) {
@@ -188,6 +189,21 @@ void UnitSearchField::Update() {
         Place();
 }
 
+// The units the text names or starts, then those whose names are close to it (a misspelling),
+// the loaded group's first.
+void UnitSearchField::Find(const std::string& typed) {
+    found_ = Index().Find(typed);
+    if (found_.size() >= MostListed)
+        return;
+    std::vector<size_t> first;
+    if (const std::optional<size_t> loaded = LoadedGroup())
+        first.push_back(*loaded);
+    for (const UnitRef unit : Index().Close(typed, MostListed, first)) {
+        if (std::find(found_.begin(), found_.end(), unit) == found_.end())
+            found_.push_back(unit);
+    }
+}
+
 void UnitSearchField::ShowAnswer() {
     answerLabel_->setVisible(sentence_.has_value());
     if (!sentence_)
@@ -198,22 +214,32 @@ void UnitSearchField::ShowAnswer() {
         //: The answer of a typed conversion when a factor is missing or the result is out of
         //: range.
         answer = result ? "= " + Q(GeneralNumberText(result->value)) + " " +
-                              OneLine(Q(sentence_->targetText))
+                              OneLine(Q(sentence_->targetText)) +
+                              (sentence_->reciprocal ? " (reciprocal)" : "")
                         : tr("This conversion gives no number");
     } catch (const EConversionRefused& refusal) {
         answer = Translated(refusal);
     }
     answerLabel_->setText(answer);
-    //: Hint of a typed conversion's answer: %1 is the unit converted from, %2 the unit converted
-    //: to, %3 their group, as in "inch → centimetre, Length. Enter converts."
-    answerLabel_->setToolTip(tr("%1 → %2, %3. Enter converts.")
-                                 .arg(Q(sentence_->parts.front().unit.name),
-                                      Q(sentence_->target.name), Q(sentence_->group)));
+    const QString from = Q(sentence_->parts.front().unit.name);
+    const QString to = Q(sentence_->target.name);
+    QString hint;
+    if (sentence_->IsExpression()) {
+        //: Hint of a typed conversion's answer between units that no one group holds: %1 is
+        //: the unit converted from, %2 the unit converted to, as in "kWh/100km → Wh/mi. Enter
+        //: converts."
+        hint = tr("%1 → %2. Enter converts.").arg(from, to);
+    } else {
+        //: Hint of a typed conversion's answer: %1 is the unit converted from, %2 the unit
+        //: converted to, %3 their group, as in "inch → centimetre, Length. Enter converts."
+        hint = tr("%1 → %2, %3. Enter converts.").arg(from, to, Q(sentence_->group));
+    }
+    answerLabel_->setToolTip(hint);
 }
 
 void UnitSearchField::ShowFound() {
     foundList_->clear();
-    const int listed = std::min(static_cast<int>(found_.size()), MostListed);
+    const int listed = static_cast<int>(std::min(found_.size(), MostListed));
     found_.resize(static_cast<size_t>(listed));
     for (const UnitRef unit : found_)
         foundList_->addItem(OneLine(Q(MatchText(Index(), unit))));
@@ -272,7 +298,7 @@ void UnitSearchField::Commit(PickerSide side) {
 
 void UnitSearchField::Choose(UnitRef unit, PickerSide side) {
     const IndexedGroup& group = Index().GroupOf(unit);
-    const SentenceUnit chosen{unit.unit, group.units.at(unit.unit).name, {}};
+    const SentenceUnit chosen{unit.unit, group.units.at(unit.unit).name, {}, std::nullopt};
     converter_.LoadGroup(Q(group.name));
     try {
         converter_.Choose(side, static_cast<int>(converter_.State().Locate(chosen)));

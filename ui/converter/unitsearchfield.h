@@ -4,9 +4,11 @@
 #pragma once
 
 // The main window's search field. As the user types, a list under it shows the matching units
-// of every group; Enter loads the unit's group and makes it the upper unit, Shift+Enter the
-// lower one. A typed conversion ("12 in to cm") shows its answer while it is typed and runs at
-// Enter as the down arrow does: group, pickers, value, then the arrow's own conversion.
+// of every group, then those of a close spelling; Enter loads the unit's group and makes it the
+// upper unit, Shift+Enter the lower one. A typed conversion ("12 in to cm") shows its answer
+// while it is typed and runs at Enter as the down arrow does: group, pickers, value, then the
+// arrow's own conversion. A conversion between units of no one group ("20 kWh/100km to Wh/mi")
+// converts the value alone and leaves the group and the pickers as they are.
 
 #include "core/converter.h"
 #include "core/sentence.h"
@@ -53,6 +55,7 @@ private:
     std::optional<size_t> LoadedGroup();
     void Focus();
     void Update();
+    void Find(const std::string& typed);
     void CreateFound();
     void HideFound();
     // The row chosen in the list; -1 for none.
