@@ -286,6 +286,11 @@ void MainWindow::SetTabOrder() {
         order.append(button);
     for (qsizetype k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
+    // A number typed on any of them starts a typed conversion in the search field.
+    for (QWidget* control : order) {
+        if (control != search_)
+            control->installEventFilter(this);
+    }
 }
 
 } // namespace quorvel

@@ -4,6 +4,7 @@
 #include "ui/converter/unitsearchfield.h"
 
 #include "calc/numbertext.h"
+#include "core/typednumber.h"
 #include "ui/converter/convertersession.h"
 #include "ui/language/translated.h"
 #include "ui/shared/balloon.h"
@@ -55,6 +56,7 @@ UnitSearchField::UnitSearchField(ConverterSession& converter, ErrorBalloon& ball
     setClearButtonEnabled(true);
 
     connect(this, &QLineEdit::textChanged, this, &UnitSearchField::Update);
+    connect(this, &QLineEdit::selectionChanged, this, [this] { copiesValue_ = false; });
     auto* find = new QShortcut(FindKey(), window_);
     connect(find, &QShortcut::activated, this, &UnitSearchField::Focus);
 }
@@ -146,9 +148,34 @@ void UnitSearchField::Focus() {
     selectAll();
 }
 
+bool UnitSearchField::StartsASentence(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString typed = key.text();
+    if (typed.size() != 1)
+        return false;
+    const QChar c = typed.front();
+    return c.isDigit() || c == '+' || IsMinus(c.unicode()) || c == '.' || c == ',' ||
+           typed == Q(DecimalSeparator());
+}
+
+void UnitSearchField::StartWith(const QString& typed) {
+    Focus();
+    insert(typed); // in place of the text of before, which Focus selected
+}
+
 bool UnitSearchField::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         index_.reset();
+    if (event->type() == QEvent::ShortcutOverride && copiesValue_) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool copy = key->matches(QKeySequence::Copy) ||
+                          (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ControlModifier);
+        if (copy) {
+            event->ignore(); // the window's Copy takes it
+            return true;
+        }
+    }
     return QLineEdit::event(event);
 }
 
@@ -273,9 +300,8 @@ void UnitSearchField::Commit(PickerSide side) {
 void UnitSearchField::Choose(UnitRef unit, PickerSide side) {
     const IndexedGroup& group = Index().GroupOf(unit);
     const SentenceUnit chosen{unit.unit, group.units.at(unit.unit).name, {}};
-    converter_.LoadGroup(Q(group.name));
     try {
-        converter_.Choose(side, static_cast<int>(converter_.State().Locate(chosen)));
+        converter_.Choose(side, Q(group.name), chosen);
     } catch (const EUnitGone& gone) {
         Refuse(OneLine(Translated(gone)));
         return;
@@ -286,6 +312,7 @@ void UnitSearchField::Choose(UnitRef unit, PickerSide side) {
 // The same steps as a user's: the group, the pickers, the value, the down arrow. A sum has no
 // arrow: its parts are converted with the factors the group's files hold now.
 void UnitSearchField::Convert(const Sentence& sentence) {
+    copiesValue_ = true;
     try {
         converter_.Apply(sentence);
     } catch (const EUnitGone& gone) {
@@ -297,7 +324,13 @@ void UnitSearchField::Convert(const Sentence& sentence) {
 
 void UnitSearchField::Refuse(const QString& reason) {
     index_.reset(); // the files may have changed: the next search reads them anew
+    ShowRefusal(reason);
+}
+
+void UnitSearchField::ShowRefusal(const QString& reason) {
     HideFound();
+    end(false); // what the user types next goes on the sentence, not in its place
+    copiesValue_ = false;
     balloon_.ShowUnder(this, reason);
 }
 

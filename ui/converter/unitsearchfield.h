@@ -4,9 +4,10 @@
 #pragma once
 
 // The main window's search field. As the user types, a list under it shows the matching units
-// of every group; Enter loads the unit's group and makes it the upper unit, Shift+Enter the
-// lower one. A typed conversion ("12 in to cm") shows its answer while it is typed and runs at
-// Enter as the down arrow does: group, pickers, value, then the arrow's own conversion.
+// of every group; Enter makes the unit the upper unit, Shift+Enter the lower one, loading its
+// group when another is loaded. A typed conversion ("12 in to cm") shows its answer while it is
+// typed and runs at Enter as the down arrow does: group, pickers, value, then the arrow's own
+// conversion.
 
 #include "core/converter.h"
 #include "core/sentence.h"
@@ -35,6 +36,16 @@ public:
     // The list covers the value panel, as wide as it is; Esc goes back to `home` when Ctrl+F
     // did not come from another control.
     void SetNeighbours(QWidget* valuePanel, QWidget* home);
+
+    // Whether a key typed outside an edit field starts a typed conversion: a digit, a sign or a
+    // decimal separator, without Ctrl or Alt.
+    static bool StartsASentence(const QKeyEvent& key);
+    // Takes the focus from the control the user was typing in and starts the text with what
+    // was typed there.
+    void StartWith(const QString& typed);
+    // A refusal of the typed conversion: under the field, which keeps the focus and the sentence
+    // so that the user can correct it.
+    void ShowRefusal(const QString& reason);
 
     // Room for the whole grey hint in the empty field, in any language and at any font size.
     QSize minimumSizeHint() const override;
@@ -76,6 +87,9 @@ private:
     std::optional<Sentence> sentence_;
     QString refusal_;          // why the text is not a sentence
     QPointer<QWidget> before_; // where Ctrl+F came from, where Esc goes back to
+    // After a typed conversion the copy keys copy the value, as the Edit menu's Copy does, until
+    // the user selects text in the field.
+    bool copiesValue_ = false;
 
     QFrame* foundPanel_ = nullptr;  // under the field, over the window's other controls
     QLabel* answerLabel_ = nullptr; // the typed conversion's answer
