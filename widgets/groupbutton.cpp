@@ -3,6 +3,8 @@
 
 #include "widgets/groupbutton.h"
 
+#include "widgets/accessibility.h"
+
 #include <QEvent>
 #include <QStyle>
 
@@ -22,6 +24,15 @@ QString AsCaption(QString name) {
 GroupButton::GroupButton(QWidget* parent) : QPushButton(parent) {
     setCheckable(true);
     setAutoDefault(false);
+    // One choice among the groups, the loaded one checked: readers see a radio button (the
+    // column checks one at a time itself).
+    SetAccessibleFace(this, {QAccessible::RadioButton,
+                             {},
+                             {},
+                             {},
+                             {},
+                             [this] { click(); },
+                             [this] { return isChecked(); }});
 }
 
 void GroupButton::SetGroupName(const QString& name) {

@@ -580,6 +580,15 @@ void TestMainWindow::screenReadersHearLabelsValuesAndAlerts() {
     QVERIFY(value->valueInterface());
     QCOMPARE(value->text(QAccessible::Value), QString("39.3700787401575"));
     QCOMPARE(value->valueInterface()->currentValue().toDouble(), 39.3700787401575);
+    // A picker's text is its unit; a group button is one choice of many, the loaded one checked.
+    QAccessibleTextInterface* lower = accessible(Find<QComboBox>("cb2"))->textInterface();
+    QVERIFY(lower);
+    QCOMPARE(lower->text(0, lower->characterCount()), QString("inch"));
+    for (auto [name, loaded] : {std::pair{"ab1", true}, {"ab2", false}}) {
+        QAccessibleInterface* button = accessible(Find<QPushButton>(name));
+        QCOMPARE(button->role(), QAccessible::RadioButton);
+        QCOMPARE(button->state().checked, loaded);
+    }
     Find<QAction>("mi2")->trigger();
     Select(Find<QComboBox>("cb1"), "Kelvin's degree");
     Paste("-1");

@@ -8,6 +8,7 @@
 #include "ui/converter/convertersession.h"
 #include "ui/language/translated.h"
 #include "ui/shared/balloon.h"
+#include "widgets/accessibility.h"
 #include "widgets/groupbutton.h"
 #include "widgets/numberdisplay.h"
 
@@ -56,6 +57,11 @@ UnitSearchField::UnitSearchField(ConverterSession& converter, ErrorBalloon& ball
     setClearButtonEnabled(true);
 
     connect(this, &QLineEdit::textChanged, this, &UnitSearchField::Update);
+    // Readers hear the answer when the user stops typing, not at every key.
+    typingPause_.setSingleShot(true);
+    typingPause_.setInterval(500);
+    connect(this, &QLineEdit::textChanged, &typingPause_, qOverload<>(&QTimer::start));
+    connect(&typingPause_, &QTimer::timeout, this, &UnitSearchField::AnnounceAnswer);
     connect(this, &QLineEdit::selectionChanged, this, [this] { copiesValue_ = false; });
     auto* find = new QShortcut(FindKey(), window_);
     connect(find, &QShortcut::activated, this, &UnitSearchField::Focus);
@@ -77,6 +83,14 @@ void UnitSearchField::CreateFound() {
     answerLabel_->setObjectName("stAnswer");
     //: The line under the search field that shows the result of a typed conversion.
     answerLabel_->setAccessibleName(tr("Answer"));
+    // Readers read a label's name, not its text: the name says both.
+    SetAccessibleFace(
+        answerLabel_,
+        {QAccessible::StaticText,
+         [this] { return answerLabel_->accessibleName() + ' ' + answerLabel_->text(); },
+         {},
+         [this] { return answerLabel_->text(); },
+         {}});
     answerLabel_->setTextFormat(Qt::PlainText);
     answerLabel_->setWordWrap(true);
     QFont bold = answerLabel_->font();
@@ -186,6 +200,7 @@ void UnitSearchField::focusInEvent(QFocusEvent* event) {
 
 void UnitSearchField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    typingPause_.stop();
     HideFound();
 }
 
@@ -238,6 +253,16 @@ void UnitSearchField::ShowAnswer() {
                                       Q(sentence_->target.name), Q(sentence_->group)));
 }
 
+void UnitSearchField::AnnounceAnswer() {
+    if (!sentence_ || !answerLabel_ || !hasFocus())
+        return;
+    NotifyFaceChanged(answerLabel_);
+    if (answerLabel_->text() != announced_) {
+        announced_ = answerLabel_->text();
+        Announce(window_, announced_);
+    }
+}
+
 void UnitSearchField::ShowFound() {
     foundList_->clear();
     const int listed = std::min(static_cast<int>(found_.size()), MostListed);
@@ -286,6 +311,8 @@ void UnitSearchField::keyPressEvent(QKeyEvent* event) {
 }
 
 void UnitSearchField::Commit(PickerSide side) {
+    typingPause_.stop(); // what Enter does is spoken instead
+    announced_.clear();
     // The next text replaces this one. Selected first, so that a screen reader that speaks the
     // selection does so before it speaks the result, not over it.
     selectAll();

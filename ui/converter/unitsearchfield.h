@@ -15,6 +15,7 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
 #include <optional>
 #include <vector>
 
@@ -69,6 +70,8 @@ private:
     // The row chosen in the list; -1 for none.
     int FoundRow() const;
     void ShowAnswer();
+    // Has screen readers speak the answer once typing pauses.
+    void AnnounceAnswer();
     void ShowFound();
     void Place();
     void Commit(PickerSide side);
@@ -90,6 +93,9 @@ private:
     // After a typed conversion the copy keys copy the value, as the Edit menu's Copy does, until
     // the user selects text in the field.
     bool copiesValue_ = false;
+
+    QTimer typingPause_;
+    QString announced_; // the answer readers were told last
 
     QFrame* foundPanel_ = nullptr;  // under the field, over the window's other controls
     QLabel* answerLabel_ = nullptr; // the typed conversion's answer
