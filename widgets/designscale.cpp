@@ -5,6 +5,8 @@
 
 #include <QFontMetricsF>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <cmath>
@@ -51,6 +53,37 @@ QFont DesignScale::PixelFont(const QFont& base, int designedPixels, bool bold) c
     font.setPixelSize((*this)(designedPixels));
     font.setBold(bold);
     return font;
+}
+
+void KeepWithinScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    // The window manager's frame is known once the window was shown; before, room for a title bar.
+    const QRect inner = window->geometry(), outer = window->frameGeometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull()) {
+        const int border = window->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
+        frame = QMargins(border, window->style()->pixelMetric(QStyle::PM_TitleBarHeight), border,
+                         border);
+    }
+    const QSize most = room.size().shrunkBy(frame);
+    if (window->width() > most.width() || window->height() > most.height()) {
+        window->setMinimumSize(window->minimumSize().boundedTo(most));
+        window->setMaximumSize(window->maximumSize().boundedTo(most));
+        window->resize(window->size().boundedTo(most));
+    }
+    if (!window->testAttribute(Qt::WA_Moved))
+        return; // the window manager places it within the screen
+    // By how much it reaches over the edges, with its frame: the same move in whatever terms
+    // the window takes its position.
+    const QRect whole = window->geometry().marginsAdded(frame);
+    const int dx = std::max(room.left() - whole.left(), std::min(0, room.right() - whole.right()));
+    const int dy = std::max(room.top() - whole.top(), std::min(0, room.bottom() - whole.bottom()));
+    if (dx != 0 || dy != 0)
+        window->move(window->pos() + QPoint(dx, dy));
 }
 
 void FitButtonRow(const QList<QPushButton*>& row) {

@@ -294,7 +294,8 @@ void TestAccessibility::census_data() {
     WindowsInLanguagesTable();
 }
 
-// What a reader finds in each window: the window as a dialog or window, a name for every control
+// What a reader finds in each window, which shows whole on the screen: the window as a dialog or
+// window, a name for every control
 // that takes the focus, one name per purpose, no text it cannot read, and a letter for Alt on
 // every captioned push button (no two alike, none the calculator's keys use).
 void TestAccessibility::census() {
@@ -303,6 +304,16 @@ void TestAccessibility::census() {
     Start(QApplication::palette(), language);
     QWidget* shown = Open(window);
     QVERIFY(QTest::qWaitForWindowExposed(shown));
+    // Whole on the screen, however large the window was designed (the test's screen is small).
+    const QRect screen = shown->screen()->availableGeometry();
+    QVERIFY2(screen.contains(shown->frameGeometry()),
+             qPrintable(QString("%1x%2 at %3,%4 on %5x%6")
+                            .arg(shown->frameGeometry().width())
+                            .arg(shown->frameGeometry().height())
+                            .arg(shown->frameGeometry().x())
+                            .arg(shown->frameGeometry().y())
+                            .arg(screen.width())
+                            .arg(screen.height())));
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(shown);
     QVERIFY(root->role() == QAccessible::Dialog || root->role() == QAccessible::Window);
     QStringList unnamed, unreadable, unpressable, focusableNames, roles;

@@ -277,15 +277,20 @@ void TestMainWindow::missingGroupFilesLeavePickersEmpty() {
 
 void TestMainWindow::convertsBothWays_data() {
     QTest::addColumn<QString>("separator");
-    QTest::addColumn<bool>("hidden"); // hidden and shown again between the two conversions
-    QTest::addRow("point") << "." << false;
-    QTest::addRow("comma") << "," << false;
-    QTest::addRow("hidden and shown again: group and picks stay") << "." << true;
+    QTest::addColumn<QString>("between"); // what the window goes through between the conversions
+    QTest::addRow("point") << "."
+                           << "";
+    QTest::addRow("comma") << ","
+                           << "";
+    QTest::addRow("hidden and shown again: group and picks stay") << "."
+                                                                  << "hidden";
+    QTest::addRow("maximised: each picker keeps its label") << "."
+                                                            << "maximised";
 }
 
 void TestMainWindow::convertsBothWays() {
     QFETCH(QString, separator);
-    QFETCH(bool, hidden);
+    QFETCH(QString, between);
     SeparatorScope scope(separator.toStdString(), " ");
     WriteStandardGroups();
     MainWindow& form = Open();
@@ -299,10 +304,20 @@ void TestMainWindow::convertsBothWays() {
     QCOMPARE(form.statusBar()->toolTip(), up);
     QCOMPARE(Display(), "0" + separator + "0254");
     QCOMPARE(Value(), 0.0254L);
-    if (hidden) {
+    if (between == "hidden") {
         form.hide();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+    } else if (between == "maximised") {
+        form.showMaximized();
+        QTRY_VERIFY(form.height() > 500);
+        for (const char* picker : {"cb1", "cb2"}) {
+            // A label shows its text in the middle of its height.
+            const QWidget* label = Find<QLabel>(qPrintable(QString(picker) + "Label"));
+            const int gap = Find<QComboBox>(picker)->y() - (label->y() + label->height() / 2);
+            QVERIFY2(gap < label->fontMetrics().height() * 2,
+                     qPrintable(QString("%1 pixels").arg(gap)));
+        }
     }
 
     QTest::mouseClick(Find<QPushButton>("bbDown"), Qt::LeftButton);
