@@ -77,13 +77,13 @@ void KeepWithinScreen(QWidget* window) {
     }
     if (!window->testAttribute(Qt::WA_Moved))
         return; // the window manager places it within the screen
-    // By how much it reaches over the edges, with its frame: the same move in whatever terms
-    // the window takes its position.
+    // By how much it reaches over the edges, with its frame. The geometry without the frame
+    // means the same before and after the window manager's frame is known; a position may not.
     const QRect whole = window->geometry().marginsAdded(frame);
     const int dx = std::max(room.left() - whole.left(), std::min(0, room.right() - whole.right()));
     const int dy = std::max(room.top() - whole.top(), std::min(0, room.bottom() - whole.bottom()));
     if (dx != 0 || dy != 0)
-        window->move(window->pos() + QPoint(dx, dy));
+        window->setGeometry(window->geometry().translated(dx, dy));
 }
 
 void FitButtonRow(const QList<QPushButton*>& row) {
