@@ -8,8 +8,9 @@
 BUILD_PACKAGES=(cmake ninja-build g++ python3 qt6-base-dev qt6-tools-dev qt6-tools-dev-tools
                 qt6-documentation-tools qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core
                 libcups2-dev)
+# adwaita-qt6: the contrast tests run in the GNOME desktop's light and dark styles too.
 TEST_PACKAGES=(libmpfr-dev libgmp-dev libbenchmark-dev locales desktop-file-utils appstream
-               cups printer-driver-cups-pdf poppler-utils qt6-base-private-dev)
+               cups printer-driver-cups-pdf poppler-utils qt6-base-private-dev adwaita-qt6)
 # The fuzz targets need clang and its libFuzzer and sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # bench/startup.sh: a virtual display, and a timer of whole commands for the command line.

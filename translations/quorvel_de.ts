@@ -785,7 +785,7 @@ die uns noch fehlte</translation>
 <context>
     <name>quorvel::Application</name>
     <message>
-        <location filename="../ui/app/application.cpp" line="23"/>
+        <location filename="../ui/app/application.cpp" line="28"/>
         <source>Unknown error</source>
         <extracomment>An error of no known kind reached the calculator&apos;s error balloon.</extracomment>
         <translation>Unbekannter Fehler</translation>
@@ -806,13 +806,13 @@ die uns noch fehlte</translation>
         <translation>Taste: %1 oder %2</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="58"/>
+        <location filename="../ui/calculator/calculatorwindow.cpp" line="59"/>
         <source>Scientific Calculator</source>
         <extracomment>Title of the calculator window.</extracomment>
         <translation>Wissenschaftlicher Rechner</translation>
     </message>
     <message>
-        <location filename="../ui/calculator/calculatorwindow.cpp" line="290"/>
+        <location filename="../ui/calculator/calculatorwindow.cpp" line="305"/>
         <source>%1!</source>
         <extracomment>An error in the calculator&apos;s balloon: %1 is the message (&quot;Division by zero&quot;), closed by an exclamation mark as your language writes one.</extracomment>
         <translation>%1!</translation>
@@ -1626,14 +1626,14 @@ die uns noch fehlte</translation>
     </message>
     <message>
         <location filename="../ui/converter/mainwindowlayout.cpp" line="167"/>
-        <location filename="../ui/converter/mainwindowlayout.cpp" line="237"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="243"/>
         <source>Upper unit</source>
         <extracomment>Label of the unit picker above the arrow buttons.</extracomment>
         <translation>Obere Einheit</translation>
     </message>
     <message>
         <location filename="../ui/converter/mainwindowlayout.cpp" line="172"/>
-        <location filename="../ui/converter/mainwindowlayout.cpp" line="237"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="243"/>
         <source>Lower unit</source>
         <extracomment>Label of the unit picker below the arrow buttons.</extracomment>
         <translation>Untere Einheit</translation>
@@ -1669,25 +1669,25 @@ die uns noch fehlte</translation>
         <translation>In die untere Einheit umrechnen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindowlayout.cpp" line="253"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="259"/>
         <source>Status</source>
         <extracomment>The status bar, as screen readers name it.</extracomment>
         <translation>Status</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindowlayout.cpp" line="277"/>
+        <location filename="../ui/converter/mainwindowlayout.cpp" line="283"/>
         <source>Group</source>
         <extracomment>The status bar&apos;s first panel before a group is loaded; it shows the group&apos;s name then.</extracomment>
         <translation>Gruppe</translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="204"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="209"/>
         <source>The units of &apos;%1&apos; cannot be read. %2</source>
         <extracomment>%1 is the name of a group, %2 the reason, such as a file that cannot be read.</extracomment>
         <translation>Die Einheiten von „%1“ können nicht gelesen werden. %2</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/converter/mainwindow.cpp" line="211"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="216"/>
         <source>%n of the %1 units of &apos;%2&apos; have no positive number as factor and do not convert.</source>
         <extracomment>%n is the number of units that do not convert, %1 the number of all the group&apos;s units, %2 the group&apos;s name.</extracomment>
         <translation>
@@ -1696,7 +1696,7 @@ die uns noch fehlte</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/converter/mainwindow.cpp" line="283"/>
+        <location filename="../ui/converter/mainwindow.cpp" line="292"/>
         <source>Value %1</source>
         <extracomment>What screen readers say of a new value: %1 is the number.</extracomment>
         <translation>Wert %1</translation>
@@ -2278,49 +2278,49 @@ etwa 100/x für Liter pro 100 km gegenüber Kilometern pro Liter.</translation>
 <context>
     <name>quorvel::UnitSearchField</name>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="45"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="47"/>
         <source>Find or convert</source>
         <extracomment>Grey text in the empty search field of the main window.</extracomment>
         <translation>Suchen, umrechnen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="48"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="50"/>
         <source>Find a unit by its name or symbol, or type a conversion such as %1 (%2)</source>
         <extracomment>Hint of the search field. %1 is an example of a typed conversion (12 in to cm), which stays as it is: conversions are typed with English words. %2 is its shortcut key.</extracomment>
         <translation>Suchen Sie eine Einheit nach Name oder Symbol, oder geben Sie eine Umrechnung wie %1 ein (%2)</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="53"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="55"/>
         <source>Find a unit or convert</source>
         <extracomment>The search field, as screen readers name it.</extracomment>
         <translation>Einheit suchen oder umrechnen</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="77"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="85"/>
         <source>Answer</source>
         <extracomment>The line under the search field that shows the result of a typed conversion.</extracomment>
         <translation>Antwort</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="86"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="102"/>
         <source>Matching units</source>
         <extracomment>The list of units the search field found, as screen readers name it.</extracomment>
         <translation>Passende Einheiten</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="219"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="261"/>
         <source>This conversion gives no number</source>
         <extracomment>The answer of a typed conversion when a factor is missing or the result is out of range.</extracomment>
         <translation>Diese Umrechnung ergibt keine Zahl</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="231"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="273"/>
         <source>%1 → %2. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer between units that no one group holds: %1 is the unit converted from, %2 the unit converted to, as in &quot;kWh/100km → Wh/mi. Enter converts.&quot;</extracomment>
         <translation>%1 → %2. Eingabe rechnet um.</translation>
     </message>
     <message>
-        <location filename="../ui/converter/unitsearchfield.cpp" line="235"/>
+        <location filename="../ui/converter/unitsearchfield.cpp" line="277"/>
         <source>%1 → %2, %3. Enter converts.</source>
         <extracomment>Hint of a typed conversion&apos;s answer: %1 is the unit converted from, %2 the unit converted to, %3 their group, as in &quot;inch → centimetre, Length. Enter converts.&quot;</extracomment>
         <translation>%1 → %2, %3. Eingabe rechnet um.</translation>

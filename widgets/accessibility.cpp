@@ -25,6 +25,15 @@ public:
 
     QAccessible::Role role() const override { return Face().role; }
 
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (Face().checked) {
+            state.checkable = true;
+            state.checked = Face().checked();
+        }
+        return state;
+    }
+
     QString text(QAccessible::Text t) const override {
         const AccessibleFace& face = Face();
         switch (t) {

@@ -30,6 +30,8 @@ struct AccessibleFace {
     std::function<std::optional<double>()> number;
     // Readers can then press the control, as its click would.
     std::function<void()> press = {};
+    // Readers then see a control that can be checked, checked when this says so.
+    std::function<bool()> checked = {};
 };
 
 // Gives a control its face, or a new one; the face is read afresh whenever a reader asks.

@@ -52,6 +52,11 @@ QColor Readable(const QColor& wanted, const QColor& background, double minimum) 
     return end;
 }
 
+QColor ChosenFill(const QColor& face, const QPalette& palette) {
+    constexpr double margin = 0.2; // for smoothed edges and a face drawn as a gradient
+    return Readable(palette.color(QPalette::Highlight), face, MinimumStateContrast + margin);
+}
+
 QColor PictureInk(const QPalette& palette) {
     return IsDark(palette) ? palette.color(QPalette::WindowText) : accent::Ink;
 }

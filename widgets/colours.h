@@ -14,6 +14,9 @@
 namespace quorvel {
 
 inline constexpr double MinimumTextContrast = 4.5;
+// What a state shown by colour alone (the loaded group, the active memory cell) needs against the
+// controls around it.
+inline constexpr double MinimumStateContrast = 3.0;
 
 // The accents as designed for a light window.
 namespace accent {
@@ -36,6 +39,11 @@ bool IsDark(const QPalette& palette);
 // background) or darker (on a light one) colour of the same hue that is.
 QColor Readable(const QColor& wanted, const QColor& background,
                 double minimum = MinimumTextContrast);
+
+// The fill that marks the one chosen among controls of a kind (the loaded group, the active
+// memory cell) whose face is `face`: the palette's highlight, made lighter or darker where it
+// would not stand out from that face. Its text: the highlighted text made readable on it.
+QColor ChosenFill(const QColor& face, const QPalette& palette);
 
 // The colour the program's pictures are drawn with: a navy ink on a light palette, the palette's
 // own text colour on a dark one.

@@ -5,6 +5,8 @@
 
 #include <QFontMetricsF>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <cmath>
@@ -59,6 +61,37 @@ void PlaceButtonRow(const QList<QPushButton*>& row, const DesignScale& scale, in
         row[k]->setGeometry(scale(QRect(left + 80 * static_cast<int>(k), top, 75, 26)));
     }
     FitButtonRow(row);
+}
+
+void KeepWithinScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    // The window manager's frame is known once the window was shown; before, room for a title bar.
+    const QRect inner = window->geometry(), outer = window->frameGeometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull()) {
+        const int border = window->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
+        frame = QMargins(border, window->style()->pixelMetric(QStyle::PM_TitleBarHeight), border,
+                         border);
+    }
+    const QSize most = room.size().shrunkBy(frame);
+    if (window->width() > most.width() || window->height() > most.height()) {
+        window->setMinimumSize(window->minimumSize().boundedTo(most));
+        window->setMaximumSize(window->maximumSize().boundedTo(most));
+        window->resize(window->size().boundedTo(most));
+    }
+    if (!window->testAttribute(Qt::WA_Moved))
+        return; // the window manager places it within the screen
+    // By how much it reaches over the edges, with its frame. The geometry without the frame
+    // means the same before and after the window manager's frame is known; a position may not.
+    const QRect whole = window->geometry().marginsAdded(frame);
+    const int dx = std::max(room.left() - whole.left(), std::min(0, room.right() - whole.right()));
+    const int dy = std::max(room.top() - whole.top(), std::min(0, room.bottom() - whole.bottom()));
+    if (dx != 0 || dy != 0)
+        window->setGeometry(window->geometry().translated(dx, dy));
 }
 
 void FitButtonRow(const QList<QPushButton*>& row) {

@@ -14,6 +14,7 @@
 #include <QSize>
 
 class QPushButton;
+class QWidget;
 
 namespace quorvel {
 
@@ -32,6 +33,11 @@ public:
 private:
     qreal factor_;
 };
+
+// Keeps a window that is about to show within its screen's available area, its frame included:
+// one larger than the area takes the area's size (its contents as far as they fit), and one the
+// program placed moves in where it would reach over an edge.
+void KeepWithinScreen(QWidget* window);
 
 // A row of push buttons at their designed places, from left to right: a button whose caption
 // needs more room than its design gives (a longer translation) grows to the left, and the

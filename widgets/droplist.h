@@ -5,7 +5,8 @@
 
 // A drop-down list whose open list scrolls after its most visible items, where some styles would
 // show every item at once, over the whole screen if need be. Its width comes from the window it
-// stands in: a long item shows cut short, and laying the window out measures no item.
+// stands in: a long item shows cut short, and laying the window out measures no item. Screen
+// readers hear the item chosen with the list's name.
 
 #include <QComboBox>
 

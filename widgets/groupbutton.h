@@ -5,7 +5,8 @@
 
 // A group button of the main window's column: it shows its group's name on one line, cut short
 // with an ellipsis when the name is wider than the button (the whole name is then its tool tip),
-// and stays pressed while its group is the loaded one.
+// and stays checked while its group is the loaded one, filled with a colour that stands out from
+// the other buttons in any style and palette.
 
 #include <QPushButton>
 #include <QString>
@@ -29,11 +30,13 @@ public:
     void SetGroupName(const QString& name);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void ShowCaption();
+    QColor UncheckedFace() const;
 
     QString groupName_;
 };

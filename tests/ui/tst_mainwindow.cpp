@@ -278,15 +278,20 @@ void TestMainWindow::missingGroupFilesLeavePickersEmpty() {
 
 void TestMainWindow::convertsBothWays_data() {
     QTest::addColumn<QString>("separator");
-    QTest::addColumn<bool>("hidden"); // hidden and shown again between the two conversions
-    QTest::addRow("point") << "." << false;
-    QTest::addRow("comma") << "," << false;
-    QTest::addRow("hidden and shown again: group and picks stay") << "." << true;
+    QTest::addColumn<QString>("between"); // what the window goes through between the conversions
+    QTest::addRow("point") << "."
+                           << "";
+    QTest::addRow("comma") << ","
+                           << "";
+    QTest::addRow("hidden and shown again: group and picks stay") << "."
+                                                                  << "hidden";
+    QTest::addRow("maximised: each picker keeps its label") << "."
+                                                            << "maximised";
 }
 
 void TestMainWindow::convertsBothWays() {
     QFETCH(QString, separator);
-    QFETCH(bool, hidden);
+    QFETCH(QString, between);
     SeparatorScope scope(separator.toStdString(), " ");
     WriteStandardGroups();
     MainWindow& form = Open();
@@ -300,10 +305,20 @@ void TestMainWindow::convertsBothWays() {
     QCOMPARE(form.statusBar()->toolTip(), up);
     QCOMPARE(Display(), "0" + separator + "0254");
     QCOMPARE(Value(), 0.0254L);
-    if (hidden) {
+    if (between == "hidden") {
         form.hide();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+    } else if (between == "maximised") {
+        form.showMaximized();
+        QTRY_VERIFY(form.height() > 500);
+        for (const char* picker : {"cb1", "cb2"}) {
+            // A label shows its text in the middle of its height.
+            const QWidget* label = Find<QLabel>(qPrintable(QString(picker) + "Label"));
+            const int gap = Find<QComboBox>(picker)->y() - (label->y() + label->height() / 2);
+            QVERIFY2(gap < label->fontMetrics().height() * 2,
+                     qPrintable(QString("%1 pixels").arg(gap)));
+        }
     }
 
     QTest::mouseClick(Find<QPushButton>("bbDown"), Qt::LeftButton);
@@ -604,6 +619,15 @@ void TestMainWindow::screenReadersHearLabelsValuesAndAlerts() {
     QVERIFY(value->valueInterface());
     QCOMPARE(value->text(QAccessible::Value), QString("39.3700787401575"));
     QCOMPARE(value->valueInterface()->currentValue().toDouble(), 39.3700787401575);
+    // A picker's text is its unit; a group button is one choice of many, the loaded one checked.
+    QAccessibleTextInterface* lower = accessible(Find<QComboBox>("cb2"))->textInterface();
+    QVERIFY(lower);
+    QCOMPARE(lower->text(0, lower->characterCount()), QString("inch"));
+    for (auto [name, loaded] : {std::pair{"ab1", true}, {"ab2", false}}) {
+        QAccessibleInterface* button = accessible(Find<QPushButton>(name));
+        QCOMPARE(button->role(), QAccessible::RadioButton);
+        QCOMPARE(button->state().checked, loaded);
+    }
     Find<QAction>("mi2")->trigger();
     Select(Find<QComboBox>("cb1"), "Kelvin's degree");
     Paste("-1");
@@ -613,48 +637,69 @@ void TestMainWindow::screenReadersHearLabelsValuesAndAlerts() {
 }
 
 void TestMainWindow::typedConversionIsTheArrowsConversion_data() {
+    QTest::addColumn<QString>("start"); // the control typed on; empty: the field, after Ctrl+F
     QTest::addColumn<QString>("value"); // the value at hand before
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("line"); // "" when nothing converts
     QTest::addColumn<QString>("hint");
-    QTest::addRow("symbols") << "0"
+    QTest::addRow("symbols") << ""
+                             << "0"
                              << "12 in ft"
                              << "12 inch = 1 foot"
                              << "";
     QTest::addRow("names of another group")
+        << ""
         << "0"
         << "100 Fahrenheit's degree to Celsius' degree"
         << "100 Fahrenheit's degree = 37.7777777777778 Celsius' degree"
         << "";
-    QTest::addRow("no number: the value at hand") << "2"
+    QTest::addRow("no number: the value at hand") << ""
+                                                  << "2"
                                                   << "foot inch"
                                                   << "2 foot = 24 inch"
                                                   << "";
-    QTest::addRow("a sum") << "0"
+    QTest::addRow("a sum") << ""
+                           << "0"
                            << "5 foot 10 inch to metre"
                            << "5 foot 10 inch = 1.778 metre"
                            << "";
     QTest::addRow("below absolute zero")
+        << ""
         << "0"
         << "-300 Celsius' degree to Kelvin's degree"
         << ""
         << "The temperature in Celsius' degrees cannot be lower than  -273.15 !";
-    QTest::addRow("an expression") << "0"
+    QTest::addRow("an expression") << ""
+                                   << "0"
                                    << "1 kft to metre"
                                    << "1 kft = 304.8 metre"
                                    << "";
-    QTest::addRow("not understood") << "7"
+    QTest::addRow("not understood") << ""
+                                    << "7"
                                     << "12 cubits to metre"
                                     << ""
                                     << "'cubits' is not a unit of Length";
-    QTest::addRow("nothing matches") << "7"
+    QTest::addRow("nothing matches") << ""
+                                     << "7"
                                      << "#"
                                      << ""
                                      << "'#' is not a unit";
+    // A number typed outside an edit field starts the sentence in the search field.
+    QTest::addRow("typed on the upper picker") << "cb1"
+                                               << "0"
+                                               << "12 in ft"
+                                               << "12 inch = 1 foot"
+                                               << "";
+    QTest::addRow("a minus typed on a group button") << "ab2"
+                                                     << "0"
+                                                     << "-12 in ft"
+                                                     << "-12 inch = -1 foot"
+                                                     << "";
 }
 
 // The sentence runs the down arrow: the same line as the arrow with the same pickers and value.
 void TestMainWindow::typedConversionIsTheArrowsConversion() {
+    QFETCH(QString, start);
     QFETCH(QString, value);
     QFETCH(QString, text);
     QFETCH(QString, line);
@@ -663,49 +708,102 @@ void TestMainWindow::typedConversionIsTheArrowsConversion() {
     WriteGroup("Length", {"metre", "inch", "foot"}, {"1", "0.0254", "0.3048"});
     MainWindow& form = Open();
     Paste(value);
-    QTest::keyClick(Search(text), Qt::Key_Return);
+    QLineEdit* field = Find<QLineEdit>("edSearch");
+    if (start.isEmpty()) {
+        Search(text);
+    } else {
+        Find<QWidget>(qPrintable(start))->setFocus();
+        for (const QChar c : text)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(Line(), line);
     QCOMPARE(report_->toPlainText(), line);
     QCOMPARE(hint_->isVisible() ? hint_->windowTitle() : QString(), hint);
-    if (!hint.isEmpty()) // the search field ends at the window's right edge; its balloon too
+    if (!hint.isEmpty()) {
+        // Under the field, which keeps the sentence to be corrected; it ends at the window's
+        // right edge, and its balloon too.
+        QVERIFY(field->hasFocus());
+        QCOMPARE(field->text(), text);
+        QCOMPARE(hint_->geometry().top(), field->mapToGlobal(QPoint(0, field->height() + 1)).y());
         QVERIFY2(hint_->geometry().right() <= form.geometry().right(),
                  qPrintable(QString("balloon ends at %1, window at %2")
                                 .arg(hint_->geometry().right())
                                 .arg(form.geometry().right())));
+    }
+    if (!line.isEmpty()) {
+        // The copy keys copy the value, until the user selects text in the field.
+        const QString copied = QString::fromStdString(GeneralNumberText(Value()));
+        for (const Qt::Key key : {Qt::Key_C, Qt::Key_Insert}) {
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(field, key, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        }
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    }
     if (line.isEmpty() || text.contains(" to metre"))
         return; // nothing converted, or a sum or an expression, which no arrow makes
     QCOMPARE(Display(), QString::fromStdString(GeneralNumberText(Value())));
     const QString typedNumber = text.section(' ', 0, 0);
-    Paste(typedNumber.front().isDigit() ? typedNumber : value);
+    Paste(typedNumber.front().isDigit() || typedNumber.front() == '-' ? typedNumber : value);
     form.ConvertUpperToLower();
     QCOMPARE(report_->toPlainText(), line + "\n" + line);
 }
 
 void TestMainWindow::searchChoosesAUnitOfAnyGroup_data() {
+    QTest::addColumn<QString>("first"); // a unit chosen before with Enter; empty: none
+    QTest::addColumn<QString>("added"); // to Length's files while the window was inactive
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("keys"); // Enter, Shift+Enter, or Down then Enter
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("upper");
     QTest::addColumn<QString>("lower");
     const int down = -1;
-    QTest::addRow("name start, upper") << "pound" << int(Qt::NoModifier) << "Mass"
+    QTest::addRow("name start, upper") << ""
+                                       << ""
+                                       << "pound" << int(Qt::NoModifier) << "Mass"
                                        << "pound (avoirdupois)"
                                        << "kilogram";
-    QTest::addRow("symbol, lower") << "in" << int(Qt::ShiftModifier) << "Length"
+    QTest::addRow("symbol, lower") << ""
+                                   << ""
+                                   << "in" << int(Qt::ShiftModifier) << "Length"
                                    << "metre"
                                    << "inch";
-    QTest::addRow("any case") << "KELVIN" << int(Qt::NoModifier) << "Temperature"
+    QTest::addRow("any case") << ""
+                              << ""
+                              << "KELVIN" << int(Qt::NoModifier) << "Temperature"
                               << "Kelvin's degree"
                               << "Celsius' degree";
-    QTest::addRow("a close spelling below") << "poudn" << int(Qt::NoModifier) << "Mass"
+    QTest::addRow("a close spelling below") << ""
+                                            << ""
+                                            << "poudn" << int(Qt::NoModifier) << "Mass"
                                             << "pound (avoirdupois)"
                                             << "kilogram";
-    QTest::addRow("past the 23rd slot") << "inch" << down << "Far away"
+    QTest::addRow("past the 23rd slot") << ""
+                                        << ""
+                                        << "inch" << down << "Far away"
                                         << "inch of water"
                                         << "inch of water";
+    QTest::addRow("in the loaded group: the other side stays")
+        << "foot"
+        << ""
+        << "in" << int(Qt::ShiftModifier) << "Length"
+        << "foot"
+        << "inch";
+    QTest::addRow("added while the window was inactive")
+        << "foot"
+        << "furlong"
+        << "furlong" << int(Qt::ShiftModifier) << "Length"
+        << "foot"
+        << "furlong";
 }
 
 void TestMainWindow::searchChoosesAUnitOfAnyGroup() {
+    QFETCH(QString, first);
+    QFETCH(QString, added);
     QFETCH(QString, text);
     QFETCH(int, keys);
     QFETCH(QString, group);
@@ -718,6 +816,18 @@ void TestMainWindow::searchChoosesAUnitOfAnyGroup() {
     WriteGroup("Far away", {"inch of water"}, {"249.08891"});
     Open();
     hint_->hide();
+    if (!first.isEmpty())
+        QTest::keyClick(Search(first), Qt::Key_Return);
+    if (!added.isEmpty()) {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        WriteGroup("Length", {"metre", "inch", "foot", "nothing", "empty", added},
+                   {"1", "0.0254", "0,3048", "0", "", "201.168"});
+        form_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
     QLineEdit* field = Search(text);
     if (keys < 0)
         QTest::keyClick(field, Qt::Key_Down);

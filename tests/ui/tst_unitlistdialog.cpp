@@ -23,6 +23,7 @@ private slots:
     void init() { fixture_.Start(); }
     void cleanup() { fixture_.Stop(); }
 
+    void listsTheLoadedGroup_data();
     void listsTheLoadedGroup();
     void choose_data();
     void choose();
@@ -42,16 +43,33 @@ private:
     test::ProgramFixture fixture_;
 };
 
-void TestUnitListDialog::listsTheLoadedGroup() {
-    QStringList shown;
-    for (int row = 0; row < Units()->count(); ++row)
-        shown << Units()->item(row)->text();
-    QCOMPARE(shown, QStringList({"metre", "inch", "foot", "Inches", "yard", "mile"}));
+void TestUnitListDialog::listsTheLoadedGroup_data() {
+    QTest::addColumn<QString>("group");     // loaded while the list is open
+    QTest::addColumn<QStringList>("units"); // in its files; none: it has no files
+    QTest::addRow("a readable group") << "Mass" << QStringList{"kilogram", "pound"};
     // A group whose files are missing empties the list with the pickers.
-    test::WriteLines(fixture_.Path("Files/Groups.ung"), {"Ghost"});
+    QTest::addRow("a group whose files are missing") << "Ghost" << QStringList();
+}
+
+void TestUnitListDialog::listsTheLoadedGroup() {
+    QFETCH(QString, group);
+    QFETCH(QStringList, units);
+    auto shown = [this] {
+        QStringList entries;
+        for (int row = 0; row < Units()->count(); ++row)
+            entries << Units()->item(row)->text();
+        return entries;
+    };
+    QCOMPARE(shown(), QStringList({"metre", "inch", "foot", "Inches", "yard", "mile"}));
+    OpenFor("SpeedButton2", 0);
+    test::WriteLines(fixture_.Path("Files/Groups.ung"), {"Length", group});
+    if (!units.isEmpty()) {
+        test::WriteLines(fixture_.Path("Files/" + group + ".uns"), units);
+        test::WriteLines(fixture_.Path("Files/" + group + ".unf"), QStringList(units.size(), "1"));
+    }
     fixture_.Main().ReadGroupList();
-    fixture_.Find<GroupButton>(&fixture_.Main(), "ab1")->click();
-    QCOMPARE(Units()->count(), 0);
+    fixture_.Find<GroupButton>(&fixture_.Main(), "ab2")->click();
+    QCOMPARE(shown(), units);
 }
 
 void TestUnitListDialog::choose_data() {

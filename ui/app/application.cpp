@@ -4,8 +4,10 @@
 #include "ui/app/application.h"
 
 #include "calc/errors.h"
+#include "widgets/designscale.h"
 
 #include <QDebug>
+#include <QWidget>
 
 namespace quorvel {
 
@@ -15,7 +17,10 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     // The last line of defence: whatever escaped an event handler or a slot ends that handler
     // only, and the program goes on.
     try {
-        return QApplication::notify(receiver, event);
+        const bool handled = QApplication::notify(receiver, event);
+        if (event->type() == QEvent::Show && receiver->isWidgetType())
+            KeepWindowWithinScreen(static_cast<QWidget*>(receiver));
+        return handled;
     } catch (const std::exception& error) {
         HandleError(error);
     } catch (...) {
@@ -23,6 +28,12 @@ bool Application::notify(QObject* receiver, QEvent* event) {
         HandleError(Error(QUORVEL_MESSAGE("quorvel::Application", "Unknown error")));
     }
     return false;
+}
+
+// After the window's own handlers placed it, before it appears.
+void Application::KeepWindowWithinScreen(QWidget* widget) {
+    if (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog)
+        KeepWithinScreen(widget);
 }
 
 void Application::HandleError(const std::exception& error) {

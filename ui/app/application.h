@@ -4,7 +4,8 @@
 #pragma once
 
 // The application object: it keeps an error that an event handler let escape from reaching Qt
-// (which cannot carry exceptions through its event loop) and hands it to the program's handler.
+// (which cannot carry exceptions through its event loop) and hands it to the program's handler,
+// and keeps every window that shows within the screen.
 
 #include <QApplication>
 #include <exception>
@@ -27,6 +28,7 @@ public:
 
 private:
     void HandleError(const std::exception& error);
+    static void KeepWindowWithinScreen(QWidget* widget);
 
     ErrorHandler errorHandler_;
 };

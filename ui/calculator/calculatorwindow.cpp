@@ -14,6 +14,7 @@
 #include "ui/shared/dialogbuttons.h"
 #include "widgets/accessibility.h"
 #include "widgets/buttonpanel.h"
+#include "widgets/colours.h"
 #include "widgets/numberdisplay.h"
 
 #include <QKeyEvent>
@@ -227,8 +228,22 @@ void CalculatorWindow::SelectMemoryCell(int cell) {
     engine_.Memory().SetActiveCell(cell);
     memoryCellLabel_->setText(QString("M%1=").arg(cell));
     ShowMemory();
-    for (size_t k = 0; k < memoryCells_.size(); ++k)
-        memoryCells_[k]->SetLowered(static_cast<int>(k) + 1 == cell);
+    // Lowered alone, the active cell hardly differs in some styles: it is filled too. The small
+    // digits get more than the least contrast, as smoothing lightens their thin strokes.
+    const QColor face = palette().color(QPalette::Button);
+    const QColor fill = ChosenFill(face, palette());
+    for (size_t k = 0; k < memoryCells_.size(); ++k) {
+        const bool active = static_cast<int>(k) + 1 == cell;
+        memoryCells_[k]->SetLowered(active);
+        QPalette colours;
+        if (active)
+            colours.setColor(QPalette::Button, fill);
+        memoryCells_[k]->setPalette(colours);
+        const QColor ink =
+            palette().color(active ? QPalette::HighlightedText : QPalette::ButtonText);
+        memoryCells_[k]->SetCaptionColour(
+            Readable(ink, active ? fill : face, MinimumTextContrast + 1.5));
+    }
     if (cell == 1)
         engine_.EndEntry();
 }

@@ -35,6 +35,36 @@ void ConverterSession::Choose(PickerSide side, int position) {
         emit unitChosen(side);
 }
 
+void ConverterSession::Choose(PickerSide side, const QString& group, const SentenceUnit& unit) {
+    const bool loaded = converter_.Group().name == group.toStdString();
+    if (loaded) {
+        try {
+            Choose(side, static_cast<int>(converter_.Locate(unit)));
+            return;
+        } catch (const EUnitGone&) {
+            // Added to the files after the group was loaded: they are read again below.
+        }
+    }
+    const std::optional<SentenceUnit> other = loaded ? ChosenUnit(OtherSide(side)) : std::nullopt;
+    LoadGroup(group);
+    if (other) {
+        try {
+            Choose(OtherSide(side), static_cast<int>(converter_.Locate(*other)));
+        } catch (const EUnitGone&) {
+            // Gone from the files: that side keeps the group's first unit.
+        }
+    }
+    Choose(side, static_cast<int>(converter_.Locate(unit)));
+}
+
+std::optional<SentenceUnit> ConverterSession::ChosenUnit(PickerSide side) const {
+    const std::optional<size_t> position = converter_.Chosen(side);
+    if (!position)
+        return std::nullopt;
+    const Unit& unit = converter_.Group().units.at(*position);
+    return SentenceUnit{*position, unit.name, unit.factor, std::nullopt};
+}
+
 template <typename Step> void ConverterSession::Run(Step step) {
     const long double before = converter_.Value();
     std::optional<ConversionResult> result;

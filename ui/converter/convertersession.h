@@ -28,6 +28,10 @@ public:
     void LoadGroup(const QString& name);
     // Chooses the unit at a position of the loaded group; -1 chooses none.
     void Choose(PickerSide side, int position);
+    // Chooses a unit of a group on one side. The loaded group that still holds the unit stays,
+    // and with it the unit of the other side; any other group is loaded first. Throws EUnitGone
+    // when the group's files no longer hold the unit.
+    void Choose(PickerSide side, const QString& group, const SentenceUnit& unit);
     void GroupRenamed(const QString& oldName, const QString& newName) {
         converter_.GroupRenamed(oldName.toStdString(), newName.toStdString());
     }
@@ -51,6 +55,7 @@ signals:
     void refused(const QString& reason);
 
 private:
+    std::optional<SentenceUnit> ChosenUnit(PickerSide side) const;
     // Runs a step that converts, and tells what it changed.
     template <typename Step> void Run(Step step);
 

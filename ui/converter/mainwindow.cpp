@@ -111,6 +111,11 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        UnitSearchField::StartsASentence(*static_cast<QKeyEvent*>(event))) {
+        search_->StartWith(static_cast<QKeyEvent*>(event)->text());
+        return true;
+    }
     const bool press = event->type() == QEvent::MouseButtonPress;
     if (watched == statusBar() && press && links_.report) {
         links_.report();
@@ -245,8 +250,12 @@ void MainWindow::ShowConversion(const ConversionResult& result) {
     Announce(this, line);
 }
 
+// A refused typed conversion shows under the field it was typed in.
 void MainWindow::ShowRefusal(const QString& reason) {
-    balloon_.ShowUnder(valuePanel_, reason);
+    if (search_->hasFocus())
+        search_->ShowRefusal(reason);
+    else
+        balloon_.ShowUnder(valuePanel_, reason);
 }
 
 void MainWindow::ApplyColours() {

@@ -217,16 +217,22 @@ QWidget* MainWindow::CreateConversionPanel() {
     arrows->addSpacing(16);
     arrows->addWidget(downButton_);
     arrows->addStretch();
+    // A taller window parts the pickers, each keeping its label, the arrows in the middle.
+    auto* between = new QVBoxLayout;
+    between->addStretch();
+    between->addLayout(arrows);
+    between->addStretch();
 
     grid->setVerticalSpacing(2);
     grid->addWidget(upperLabel, 0, 1);
     grid->addWidget(upperListButton_, 1, 0);
     grid->addWidget(upperPicker_, 1, 1);
-    grid->addLayout(arrows, 2, 0, 1, 2);
+    grid->addLayout(between, 2, 0, 1, 2);
     grid->addWidget(lowerLabel, 3, 1);
     grid->addWidget(lowerListButton_, 4, 0);
     grid->addWidget(lowerPicker_, 4, 1);
     grid->setRowMinimumHeight(2, 52);
+    grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
     return panel;
 }
@@ -286,6 +292,11 @@ void MainWindow::SetTabOrder() {
         order.append(button);
     for (qsizetype k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
+    // A number typed on any of them starts a typed conversion in the search field.
+    for (QWidget* control : order) {
+        if (control != search_)
+            control->installEventFilter(this);
+    }
 }
 
 } // namespace quorvel

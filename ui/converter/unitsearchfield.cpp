@@ -4,9 +4,11 @@
 #include "ui/converter/unitsearchfield.h"
 
 #include "calc/numbertext.h"
+#include "core/typednumber.h"
 #include "ui/converter/convertersession.h"
 #include "ui/language/translated.h"
 #include "ui/shared/balloon.h"
+#include "widgets/accessibility.h"
 #include "widgets/groupbutton.h"
 #include "widgets/numberdisplay.h"
 
@@ -55,6 +57,12 @@ UnitSearchField::UnitSearchField(ConverterSession& converter, ErrorBalloon& ball
     setClearButtonEnabled(true);
 
     connect(this, &QLineEdit::textChanged, this, &UnitSearchField::Update);
+    // Readers hear the answer when the user stops typing, not at every key.
+    typingPause_.setSingleShot(true);
+    typingPause_.setInterval(500);
+    connect(this, &QLineEdit::textChanged, &typingPause_, qOverload<>(&QTimer::start));
+    connect(&typingPause_, &QTimer::timeout, this, &UnitSearchField::AnnounceAnswer);
+    connect(this, &QLineEdit::selectionChanged, this, [this] { copiesValue_ = false; });
     auto* find = new QShortcut(FindKey(), window_);
     connect(find, &QShortcut::activated, this, &UnitSearchField::Focus);
 }
@@ -75,6 +83,14 @@ void UnitSearchField::CreateFound() {
     answerLabel_->setObjectName("stAnswer");
     //: The line under the search field that shows the result of a typed conversion.
     answerLabel_->setAccessibleName(tr("Answer"));
+    // Readers read a label's name, not its text: the name says both.
+    SetAccessibleFace(
+        answerLabel_,
+        {QAccessible::StaticText,
+         [this] { return answerLabel_->accessibleName() + ' ' + answerLabel_->text(); },
+         {},
+         [this] { return answerLabel_->text(); },
+         {}});
     answerLabel_->setTextFormat(Qt::PlainText);
     answerLabel_->setWordWrap(true);
     QFont bold = answerLabel_->font();
@@ -147,9 +163,34 @@ void UnitSearchField::Focus() {
     selectAll();
 }
 
+bool UnitSearchField::StartsASentence(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString typed = key.text();
+    if (typed.size() != 1)
+        return false;
+    const QChar c = typed.front();
+    return c.isDigit() || c == '+' || IsMinus(c.unicode()) || c == '.' || c == ',' ||
+           typed == Q(DecimalSeparator());
+}
+
+void UnitSearchField::StartWith(const QString& typed) {
+    Focus();
+    insert(typed); // in place of the text of before, which Focus selected
+}
+
 bool UnitSearchField::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         index_.reset();
+    if (event->type() == QEvent::ShortcutOverride && copiesValue_) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool copy = key->matches(QKeySequence::Copy) ||
+                          (key->key() == Qt::Key_Insert && key->modifiers() == Qt::ControlModifier);
+        if (copy) {
+            event->ignore(); // the window's Copy takes it
+            return true;
+        }
+    }
     return QLineEdit::event(event);
 }
 
@@ -160,6 +201,7 @@ void UnitSearchField::focusInEvent(QFocusEvent* event) {
 
 void UnitSearchField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    typingPause_.stop();
     HideFound();
 }
 
@@ -237,6 +279,16 @@ void UnitSearchField::ShowAnswer() {
     answerLabel_->setToolTip(hint);
 }
 
+void UnitSearchField::AnnounceAnswer() {
+    if (!sentence_ || !answerLabel_ || !hasFocus())
+        return;
+    NotifyFaceChanged(answerLabel_);
+    if (answerLabel_->text() != announced_) {
+        announced_ = answerLabel_->text();
+        Announce(window_, announced_);
+    }
+}
+
 void UnitSearchField::ShowFound() {
     foundList_->clear();
     const int listed = static_cast<int>(std::min(found_.size(), MostListed));
@@ -285,6 +337,8 @@ void UnitSearchField::keyPressEvent(QKeyEvent* event) {
 }
 
 void UnitSearchField::Commit(PickerSide side) {
+    typingPause_.stop(); // what Enter does is spoken instead
+    announced_.clear();
     // The next text replaces this one. Selected first, so that a screen reader that speaks the
     // selection does so before it speaks the result, not over it.
     selectAll();
@@ -299,9 +353,8 @@ void UnitSearchField::Commit(PickerSide side) {
 void UnitSearchField::Choose(UnitRef unit, PickerSide side) {
     const IndexedGroup& group = Index().GroupOf(unit);
     const SentenceUnit chosen{unit.unit, group.units.at(unit.unit).name, {}, std::nullopt};
-    converter_.LoadGroup(Q(group.name));
     try {
-        converter_.Choose(side, static_cast<int>(converter_.State().Locate(chosen)));
+        converter_.Choose(side, Q(group.name), chosen);
     } catch (const EUnitGone& gone) {
         Refuse(OneLine(Translated(gone)));
         return;
@@ -312,6 +365,7 @@ void UnitSearchField::Choose(UnitRef unit, PickerSide side) {
 // The same steps as a user's: the group, the pickers, the value, the down arrow. A sum has no
 // arrow: its parts are converted with the factors the group's files hold now.
 void UnitSearchField::Convert(const Sentence& sentence) {
+    copiesValue_ = true;
     try {
         converter_.Apply(sentence);
     } catch (const EUnitGone& gone) {
@@ -323,7 +377,13 @@ void UnitSearchField::Convert(const Sentence& sentence) {
 
 void UnitSearchField::Refuse(const QString& reason) {
     index_.reset(); // the files may have changed: the next search reads them anew
+    ShowRefusal(reason);
+}
+
+void UnitSearchField::ShowRefusal(const QString& reason) {
     HideFound();
+    end(false); // what the user types next goes on the sentence, not in its place
+    copiesValue_ = false;
     balloon_.ShowUnder(this, reason);
 }
 

@@ -4,11 +4,12 @@
 #pragma once
 
 // The main window's search field. As the user types, a list under it shows the matching units
-// of every group, then those of a close spelling; Enter loads the unit's group and makes it the
-// upper unit, Shift+Enter the lower one. A typed conversion ("12 in to cm") shows its answer
-// while it is typed and runs at Enter as the down arrow does: group, pickers, value, then the
-// arrow's own conversion. A conversion between units of no one group ("20 kWh/100km to Wh/mi")
-// converts the value alone and leaves the group and the pickers as they are.
+// of every group, then those of a close spelling; Enter makes the unit the upper unit,
+// Shift+Enter the lower one, loading its group when another is loaded. A typed conversion
+// ("12 in to cm") shows its answer while it is typed and runs at Enter as the down arrow does:
+// group, pickers, value, then the arrow's own conversion. A conversion between units of no one
+// group ("20 kWh/100km to Wh/mi") converts the value alone and leaves the group and the pickers
+// as they are.
 
 #include "core/converter.h"
 #include "core/sentence.h"
@@ -16,6 +17,7 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
 #include <optional>
 #include <vector>
 
@@ -37,6 +39,16 @@ public:
     // The list covers the value panel, as wide as it is; Esc goes back to `home` when Ctrl+F
     // did not come from another control.
     void SetNeighbours(QWidget* valuePanel, QWidget* home);
+
+    // Whether a key typed outside an edit field starts a typed conversion: a digit, a sign or a
+    // decimal separator, without Ctrl or Alt.
+    static bool StartsASentence(const QKeyEvent& key);
+    // Takes the focus from the control the user was typing in and starts the text with what
+    // was typed there.
+    void StartWith(const QString& typed);
+    // A refusal of the typed conversion: under the field, which keeps the focus and the sentence
+    // so that the user can correct it.
+    void ShowRefusal(const QString& reason);
 
     // Room for the whole grey hint in the empty field, in any language and at any font size.
     QSize minimumSizeHint() const override;
@@ -61,6 +73,8 @@ private:
     // The row chosen in the list; -1 for none.
     int FoundRow() const;
     void ShowAnswer();
+    // Has screen readers speak the answer once typing pauses.
+    void AnnounceAnswer();
     void ShowFound();
     void Place();
     void Commit(PickerSide side);
@@ -79,6 +93,12 @@ private:
     std::optional<Sentence> sentence_;
     QString refusal_;          // why the text is not a sentence
     QPointer<QWidget> before_; // where Ctrl+F came from, where Esc goes back to
+    // After a typed conversion the copy keys copy the value, as the Edit menu's Copy does, until
+    // the user selects text in the field.
+    bool copiesValue_ = false;
+
+    QTimer typingPause_;
+    QString announced_; // the answer readers were told last
 
     QFrame* foundPanel_ = nullptr;  // under the field, over the window's other controls
     QLabel* answerLabel_ = nullptr; // the typed conversion's answer
